@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Every message the program shows the user goes through this seam, so that the
+// commands can be driven in tests without anybody clicking OK.
+class Alerts
+{
+public:
+    virtual ~Alerts() = default;
+    // A modal box with the critical (stop) icon and one OK button.
+    virtual void critical(const QString &title, const QString &text) = 0;
+    // A modal box with no icon and one OK button.
+    virtual void plain(const QString &title, const QString &text) = 0;
+};

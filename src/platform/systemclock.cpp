@@ -1,0 +1,8 @@
+#include "platform/systemclock.h"
+
+#include <QDate>
+
+QString SystemClock::today() const
+{
+    return QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy"));
+}
