@@ -16,10 +16,11 @@ inline constexpr std::array<const char *, 13> MonthAbbrevs = {"",    "JAN", "FEB
 inline constexpr std::array<int, 13> DaysInMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Days of a common year that lie before the first of each month.
-inline constexpr std::array<int, 13> DaysBeforeMonth = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+inline constexpr std::array<int, 13> DaysBeforeMonth = {0,   0,   31,  59,  90,  120, 151,
+                                                        181, 212, 243, 273, 304, 334};
 
 // Monday-first, 1 to 7 (index 0 is unused).
-inline constexpr std::array<const char *, 8> WeekdayNames = {"",       "Monday",   "Tuesday", "Wednesday",
+inline constexpr std::array<const char *, 8> WeekdayNames = {"",         "Monday", "Tuesday",  "Wednesday",
                                                              "Thursday", "Friday", "Saturday", "Sunday"};
 
 // By weekday code, 0 = Sunday to 6 = Saturday; code 7 is Sunday again.

@@ -36,7 +36,8 @@ DateMessage TooMuchDataMessage(DateBox box)
     if (box == DateBox::Start)
         return {QStringLiteral("DATE ERROR!"),
                 QStringLiteral("Input error in Starting Date! Too much data in Starting Date box.")};
-    return {QStringLiteral("DATE ERROR!"), QStringLiteral("Input error in Birthdate! Too much data in Birthdate box.")};
+    return {QStringLiteral("DATE ERROR!"),
+            QStringLiteral("Input error in Birthdate! Too much data in Birthdate box.")};
 }
 
 std::optional<DateMessage> CheckDateText(QStringView text, DateBox box)
@@ -46,10 +47,11 @@ std::optional<DateMessage> CheckDateText(QStringView text, DateBox box)
     if (text.size() >= 11)
         return TooMuchDataMessage(box);
     if (box == DateBox::Start && !HasDateHyphens(text))
-        return DateMessage{QStringLiteral("DATE HYPHEN ERROR IN MM-DD-YYYY!"),
-                           QStringLiteral("Input error in Starting Date! The separators between the month and "
-                                          "day, and between the day and year must be hyphens, for example "
-                                          "MM-DD-YYYY.")};
+        return DateMessage{
+            QStringLiteral("DATE HYPHEN ERROR IN MM-DD-YYYY!"),
+            QStringLiteral("Input error in Starting Date! The separators between the month and "
+                           "day, and between the day and year must be hyphens, for example "
+                           "MM-DD-YYYY.")};
     if (FieldOutside(text, 0, 2, u"01", u"12"))
         return fieldMessage(box, "Month", "01 to 12");
     if (FieldOutside(text, 3, 2, u"01", u"31"))

@@ -13,7 +13,9 @@ double LeadingNumber(QStringView text)
     while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
         ++i;
     const qsizetype begin = i;
-    auto isDigit = [&](qsizetype k) { return k < n && text[k] >= QLatin1Char('0') && text[k] <= QLatin1Char('9'); };
+    auto isDigit = [&](qsizetype k) {
+        return k < n && text[k] >= QLatin1Char('0') && text[k] <= QLatin1Char('9');
+    };
     if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
         ++i;
     qsizetype digits = 0;

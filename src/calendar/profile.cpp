@@ -11,10 +11,10 @@ namespace {
 
 struct SignTests
 {
-    const char *endsHere;  // the sign whose range ends in this month
-    const char *lastDay;   // its last day
+    const char *endsHere;   // the sign whose range ends in this month
+    const char *lastDay;    // its last day
     const char *startsHere; // the sign whose range begins in this month
-    const char *firstDay;  // its first day
+    const char *firstDay;   // its first day
 };
 
 // Month by month: a day up to lastDay is endsHere, a day from firstDay on is startsHere.
@@ -106,8 +106,9 @@ BoxUpdate StartDateChanged(PersonBoxes boxes)
     boxes.end.clear();
     // Both ages are measured at the start date, so neither survives a start date (or a
     // birthdate) they cannot be measured with.
-    const auto years = AgeInYears(boxes.birth, boxes.start);
-    const auto days = AgeInDays(boxes.birth, boxes.start);
+    const bool measurable = !out.message;
+    const auto years = measurable ? AgeInYears(boxes.birth, boxes.start) : std::nullopt;
+    const auto days = measurable ? AgeInDays(boxes.birth, boxes.start) : std::nullopt;
     boxes.ageYears = years ? QString::number(*years) : QString();
     boxes.ageDays = days ? QString::number(*days) : QString();
     out.boxes = boxes;

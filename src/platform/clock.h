@@ -15,8 +15,7 @@ class FixedClock final : public Clock
 public:
     explicit FixedClock(QString date)
         : m_date(std::move(date))
-    {
-    }
+    {}
     [[nodiscard]] QString today() const override { return m_date; }
 
 private:

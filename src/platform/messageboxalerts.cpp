@@ -4,8 +4,7 @@
 
 MessageBoxAlerts::MessageBoxAlerts(QWidget *parent)
     : m_parent(parent)
-{
-}
+{}
 
 void MessageBoxAlerts::critical(const QString &title, const QString &text)
 {

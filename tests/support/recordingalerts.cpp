@@ -23,7 +23,8 @@ QStringList RecordingAlerts::titles() const
 QString RecordingAlerts::onlyTitle() const
 {
     if (m_messages.size() > 1)
-        QTest::qFail(qPrintable(QStringLiteral("more than one message: ") + titles().join(QLatin1String(" | "))),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("more than one message: ") + titles().join(QLatin1String(" | "))),
+            __FILE__, __LINE__);
     return m_messages.isEmpty() ? QString() : m_messages.first().title;
 }
