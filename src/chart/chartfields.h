@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/preferences.h"
+
 #include <QString>
 
 #include <array>
@@ -8,20 +10,21 @@
 // the boxes and the states of the preference controls, taken at that moment and not kept.
 namespace chart {
 
-enum class PrinterType { None, Matrix, Laser };        // Option1 / Option2
-enum class Spacing { None, Single, Double, WithLines }; // Option3 / Option4 / Option5
+// The printer and spacing choices are the ones the settings files keep.
+using settings::PrinterType;
+using settings::Spacing;
 
 struct ChartFields
 {
-    QString name;        // Text3
-    QString birth;       // Text4
-    QString sign;        // Text6
-    QString weekdayBorn; // Text7
-    QString ageDays;     // Text8
-    QString ageYears;    // Text9
-    QString start;       // Text10
-    QString length;      // Text11
-    QString end;         // Text12
+    QString name;         // Text3
+    QString birth;        // Text4
+    QString sign;         // Text6
+    QString weekdayBorn;  // Text7
+    QString ageDays;      // Text8
+    QString ageYears;     // Text9
+    QString start;        // Text10
+    QString length;       // Text11
+    QString end;          // Text12
     QString linesPerPage; // Text17
 
     QString leadIn;                 // Combo1

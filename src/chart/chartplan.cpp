@@ -1,0 +1,49 @@
+#include "chart/chartplan.h"
+
+#include "calendar/numbertext.h"
+
+#include <algorithm>
+
+namespace chart {
+
+qint64 ChartLengthOf(QStringView length)
+{
+    const auto whole = calendar::LeadingWholeNumber(length);
+    if (!whole)
+        return calendar::LeadingNumber(length) > 0 ? MaxChartLength : 0;
+    return std::clamp<qint64>(*whole, 0, MaxChartLength);
+}
+
+qint64 FirstDayCountOf(QStringView ageDays, QStringView birth, QStringView start)
+{
+    bool ok = false;
+    const qint64 typed = ageDays.trimmed().toLongLong(&ok);
+    if (ok)
+        return typed;
+    return calendar::AgeInDays(birth, start).value_or(0);
+}
+
+std::optional<ChartPlan> PlanChart(const ChartFields &fields, Correction correction)
+{
+    const auto birth = calendar::ParseDateText(fields.birth);
+    const auto start = calendar::ParseDateText(fields.start);
+    if (!birth || !start)
+        return std::nullopt;
+    ChartPlan plan;
+    plan.name = fields.name;
+    plan.birthText = fields.birth;
+    plan.birth = *birth;
+    const double dayCount = double(FirstDayCountOf(fields.ageDays, fields.birth, fields.start));
+    plan.start = StartingChartDay(*start, dayCount);
+    if (correction == Correction::Apply) {
+        plan.correction = FindDayCountCorrection(plan.start, fields.weekdayBorn);
+        plan.start.dayCount += plan.correction;
+    }
+    plan.length = ChartLengthOf(fields.length);
+    plan.holidays = fields.holidays;
+    plan.forecast = fields.forecast;
+    plan.spacing = fields.spacing;
+    return plan;
+}
+
+} // namespace chart

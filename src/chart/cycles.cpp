@@ -1,0 +1,27 @@
+#include "chart/cycles.h"
+
+#include <cmath>
+
+namespace chart {
+
+namespace {
+
+// Not std::numbers::pi * 2: the chart's positions rest on this rounded single-precision value.
+constexpr float TwoPi = 6.28318f;
+
+} // namespace
+
+int PositionOf(double dayCount, Cycle cycle)
+{
+    const CycleSpec &spec = SpecOf(cycle);
+    const double q = dayCount / spec.period;
+    const double f = q - std::floor(q);
+    const double v = std::sin(static_cast<double>(TwoPi) * f) * spec.amplitude;
+    int position = static_cast<int>(std::floor(v)) + CentreColumn;
+    // The negative side is drawn one column nearer the centre line.
+    if (position < CentreColumn - 1)
+        ++position;
+    return position;
+}
+
+} // namespace chart

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+
+// The three biorhythm cycles and the rule that turns a day count into a grid position.
+//
+// A cycle's value is never shown as a number: the engine works with the whole-number grid
+// position of the cycle's letter on a chart line. Positions run 28 to 73 with the centre line
+// at 50; the rule leaves 49 and 51 empty.
+namespace chart {
+
+enum class Cycle { Physical, Emotional, Intellectual };
+
+struct CycleSpec
+{
+    char symbol;
+    int period;       // days
+    double amplitude; // grid columns
+};
+
+inline constexpr std::array<CycleSpec, 3> Cycles = {{{'P', 23, 18.5}, {'E', 28, 20.5}, {'I', 33, 21.5}}};
+
+[[nodiscard]] constexpr const CycleSpec &SpecOf(Cycle cycle)
+{
+    return Cycles[static_cast<int>(cycle)];
+}
+
+inline constexpr int CentreColumn = 50;
+inline constexpr int FirstGridPosition = 28;
+inline constexpr int LastGridPosition = 73;
+
+// The grid position of a cycle for a day count (days since birth, negative before the birth).
+// Two pi is taken as the single-precision constant 6.28318, so that the positions, and with
+// them the critical days and the forecast, are the ones this chart has always shown.
+[[nodiscard]] int PositionOf(double dayCount, Cycle cycle);
+
+} // namespace chart
