@@ -20,7 +20,9 @@
 // A printer can fail at any step (it cannot start, a page is refused, the disk is full). The
 // device then stops printing, ok() turns false and errorText() says what failed; every later
 // call is ignored. Callers check ok() where they can stop cleanly and call abort() so that
-// nothing half-printed goes out as if complete.
+// nothing half-printed goes out as if complete. A device whose user called the document off
+// (for example by declining to name its PDF file) is not ok() either, but its errorText() is
+// empty: there is nothing to tell the user.
 namespace print {
 
 enum class Orientation { Portrait = 1, Landscape = 2 };
@@ -65,7 +67,7 @@ public:
     virtual void abort() = 0;
 
     [[nodiscard]] virtual bool ok() const = 0;
-    // What failed, as a sentence for the user; empty while ok().
+    // What failed, as a sentence for the user; empty while ok() and when called off.
     [[nodiscard]] virtual QString errorText() const = 0;
 
     // Shorthands for the two forms of a print statement.

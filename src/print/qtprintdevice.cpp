@@ -1,0 +1,318 @@
+#include "print/qtprintdevice.h"
+
+#include "print/queuesubmission.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QTemporaryFile>
+
+namespace print {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+// A dot-matrix line is 80 columns of 10 per inch, 8 inches: narrow side margins keep that line
+// on a Letter or A4 sheet.
+const QMarginsF PageMargins(18, 36, 18, 36); // points
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("print", text);
+}
+
+// A PDF that ends properly: a document cut short by a full disk has no end-of-file marker.
+bool IsCompletePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 8)
+        return false;
+    if (!file.read(5).startsWith("%PDF-"))
+        return false;
+    file.seek(std::max<qint64>(0, file.size() - 1024));
+    return file.readAll().contains("%%EOF");
+}
+
+} // namespace
+
+QtPrintDevice::QtPrintDevice(QtPrintTarget target, FileQuestion askFile)
+    : m_target(std::move(target))
+    , m_askFile(std::move(askFile))
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_font(QStringLiteral("Courier"))
+{
+    m_font.setPointSizeF(12);
+    if (m_target.queue.isEmpty())
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+    else
+        m_printer->setPrinterName(m_target.queue);
+    m_printer->setDocName(m_target.title);
+    m_printer->setCreator(QStringLiteral("Tidemark"));
+    m_printer->setColorMode(QPrinter::Color);
+    m_printer->setPageMargins(PageMargins, QPageLayout::Point);
+}
+
+QtPrintDevice::~QtPrintDevice()
+{
+    if (m_state == State::Active)
+        abort();
+}
+
+double QtPrintDevice::pixelsPerTwip() const
+{
+    return m_printer->resolution() / TwipsPerInch;
+}
+
+double QtPrintDevice::pageHeightPixels() const
+{
+    return m_printer->pageRect(QPrinter::DevicePixel).height();
+}
+
+double QtPrintDevice::pageWidth() const
+{
+    return m_printer->pageRect(QPrinter::DevicePixel).width() / pixelsPerTwip();
+}
+
+double QtPrintDevice::textWidth(const QString &text) const
+{
+    return QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(text) / pixelsPerTwip();
+}
+
+QString QtPrintDevice::subject() const
+{
+    if (!m_target.queue.isEmpty())
+        return Tr("The printer \"%1\"").arg(m_target.queue);
+    return Tr("The PDF file \"%1\"").arg(QDir::toNativeSeparators(m_destination));
+}
+
+void QtPrintDevice::setFontName(const QString &face)
+{
+    m_font.setFamily(face);
+    applyFont();
+}
+
+void QtPrintDevice::setFontSize(double points)
+{
+    if (points > 0)
+        m_font.setPointSizeF(points);
+    applyFont();
+}
+
+void QtPrintDevice::setFontBold(bool bold)
+{
+    m_font.setBold(bold);
+    applyFont();
+}
+
+void QtPrintDevice::applyFont()
+{
+    if (m_state == State::Active)
+        m_painter.setFont(m_font);
+}
+
+void QtPrintDevice::setTextColor(QRgb rgb)
+{
+    m_color = rgb | 0xff000000;
+    if (m_state == State::Active)
+        m_painter.setPen(QColor::fromRgb(m_color));
+}
+
+void QtPrintDevice::setOrientation(Orientation orientation)
+{
+    if (m_state != State::Idle)
+        return;
+    const auto wanted =
+        orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (!m_printer->setPageOrientation(wanted))
+        fail(Tr("%1 refused the page orientation.").arg(subject()));
+}
+
+bool QtPrintDevice::begin()
+{
+    if (m_state == State::Active)
+        return true;
+    if (m_state != State::Idle)
+        return false;
+
+    QString folder = QDir::tempPath();
+    if (m_target.queue.isEmpty()) {
+        m_destination = m_target.pdfPath.isEmpty() && m_askFile ? m_askFile() : m_target.pdfPath;
+        if (m_destination.isEmpty()) {
+            m_state = State::Failed; // called off: nothing to report
+            return false;
+        }
+        folder = QFileInfo(m_destination).absolutePath();
+    } else if (m_printer->outputFormat() != QPrinter::NativeFormat ||
+               m_printer->printerName() != m_target.queue) {
+        fail(Tr("The printer \"%1\" is not available.").arg(m_target.queue));
+        return false;
+    }
+
+    // A name without ".pdf" keeps the queue's own print engine, with its page size and margins.
+    QTemporaryFile part(QDir(folder).filePath(QStringLiteral(".tidemark-XXXXXX.part")));
+    part.setAutoRemove(false);
+    if (!part.open()) {
+        fail(Tr("%1 could not start: %2").arg(subject(), part.errorString()));
+        return false;
+    }
+    m_partPath = part.fileName();
+    part.close();
+    m_printer->setOutputFileName(m_partPath);
+
+    if (!m_painter.begin(m_printer.get()) || !m_painter.isActive()) {
+        QFile::remove(m_partPath);
+        fail(Tr("%1 could not start.").arg(subject()));
+        return false;
+    }
+    m_state = State::Active;
+    m_pages = 1;
+    m_painter.setFont(m_font);
+    m_painter.setPen(QColor::fromRgb(m_color));
+    return true;
+}
+
+void QtPrintDevice::fail(const QString &error)
+{
+    discard();
+    m_state = State::Failed;
+    m_error = error;
+}
+
+void QtPrintDevice::discard()
+{
+    if (m_state == State::Active) {
+        m_printer->abort();
+        m_painter.end();
+    }
+    if (!m_partPath.isEmpty())
+        QFile::remove(m_partPath);
+    m_partPath.clear();
+}
+
+void QtPrintDevice::makeRoom(double lineSpacing)
+{
+    if (m_y > 0 && m_y + lineSpacing > pageHeightPixels()) {
+        if (!m_printer->newPage()) {
+            fail(Tr("%1 did not accept a new page.").arg(subject()));
+            return;
+        }
+        ++m_pages;
+        m_y = 0;
+    }
+}
+
+void QtPrintDevice::print(const QString &text, bool endLine)
+{
+    if (!begin())
+        return;
+    if (!text.isEmpty()) {
+        const QFontMetricsF metrics(m_font, m_printer.get());
+        if (m_lineSpacing == 0)
+            makeRoom(metrics.lineSpacing());
+        if (m_state != State::Active)
+            return;
+        m_lineSpacing = std::max(m_lineSpacing, metrics.lineSpacing());
+        m_painter.drawText(QPointF(m_x * pixelsPerTwip(), m_y + metrics.ascent()), text);
+        m_x += metrics.horizontalAdvance(text) / pixelsPerTwip();
+    }
+    if (endLine)
+        this->endLine();
+}
+
+void QtPrintDevice::endLine()
+{
+    if (!begin())
+        return;
+    if (m_lineSpacing == 0) {
+        m_lineSpacing = QFontMetricsF(m_font, m_printer.get()).lineSpacing();
+        makeRoom(m_lineSpacing);
+        if (m_state != State::Active)
+            return;
+    }
+    m_y += m_lineSpacing;
+    m_lineSpacing = 0;
+    m_x = 0;
+    if (m_printer->printerState() == QPrinter::Error)
+        fail(Tr("%1 reported an error.").arg(subject()));
+}
+
+void QtPrintDevice::tab(int column)
+{
+    if (!begin())
+        return;
+    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_printer.get()).averageCharWidth() /
+                     pixelsPerTwip();
+    if (m_x > x + 0.5)
+        endLine();
+    m_x = x;
+}
+
+void QtPrintDevice::setCurrentX(double twips)
+{
+    if (begin())
+        m_x = twips;
+}
+
+void QtPrintDevice::newPage()
+{
+    if (!begin())
+        return;
+    if (!m_printer->newPage()) {
+        fail(Tr("%1 did not accept a new page.").arg(subject()));
+        return;
+    }
+    ++m_pages;
+    m_x = 0;
+    m_y = 0;
+    m_lineSpacing = 0;
+}
+
+void QtPrintDevice::endDoc()
+{
+    if (m_state == State::Idle) {
+        m_state = State::Done; // nothing was printed, so nothing goes out
+        return;
+    }
+    if (m_state != State::Active)
+        return;
+    const bool ended = m_painter.end();
+    const QString error = ended && m_printer->printerState() != QPrinter::Error
+                              ? finish()
+                              : Tr("%1 could not finish the document.").arg(subject());
+    if (error.isEmpty())
+        m_state = State::Done;
+    else
+        fail(error);
+}
+
+QString QtPrintDevice::finish()
+{
+    if (!IsCompletePdf(m_partPath))
+        return Tr("%1 could not be written completely (is the disk full?).").arg(subject());
+    if (!m_target.queue.isEmpty()) {
+        const QString error = SubmitToQueue(m_partPath, m_target.queue, m_target.title,
+                                            m_printer->pageLayout().pageSize().key());
+        QFile::remove(m_partPath);
+        m_partPath.clear();
+        return error;
+    }
+    if (QFile::exists(m_destination) && !QFile::remove(m_destination))
+        return Tr("%1 could not replace the file that was there.").arg(subject());
+    if (!QFile::rename(m_partPath, m_destination))
+        return Tr("%1 could not be written.").arg(subject());
+    m_partPath.clear();
+    return {};
+}
+
+void QtPrintDevice::abort()
+{
+    discard();
+    if (m_state != State::Failed)
+        m_state = State::Done;
+    m_destination.clear();
+}
+
+} // namespace print

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "print/printdevice.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
+namespace print {
+
+// Where a QtPrintDevice sends its document.
+struct QtPrintTarget
+{
+    QString queue;   // a system print queue; empty for a PDF file
+    QString pdfPath; // the PDF file when there is no queue; empty: asked for when printing starts
+    QString title;   // the document's name, as the queue lists the job
+    bool operator==(const QtPrintTarget &) const = default;
+};
+
+// The printer as Qt draws on it: a QPainter on a QPrinter at high resolution. Twips become
+// device pixels through the printer's resolution; a character column is the current font's
+// average character width, so in "Courier" 12 point a column is 144 twips (10 per inch). Lines
+// advance by the line spacing of the tallest font printed on them; a line that would pass the
+// foot of the page goes to a new page, as a printer's own form feed would.
+//
+// The document is drawn into a file beside its destination and goes out only when it is
+// complete: endDoc() renames it to the PDF file, or hands it to the queue with the print
+// system's `lp` (so a failed hand-over is seen and reported). abort(), or a failure, removes
+// it, so nothing half-printed is ever left as if complete.
+class QtPrintDevice final : public PrintDevice
+{
+public:
+    // Asked for the PDF file when the document starts and none was given. An empty answer
+    // calls the document off: ok() turns false with an empty errorText().
+    using FileQuestion = std::function<QString()>;
+
+    explicit QtPrintDevice(QtPrintTarget target, FileQuestion askFile = {});
+    ~QtPrintDevice() override;
+    QtPrintDevice(const QtPrintDevice &) = delete;
+    QtPrintDevice &operator=(const QtPrintDevice &) = delete;
+
+    void setFontName(const QString &face) override;
+    void setFontSize(double points) override;
+    void setFontBold(bool bold) override;
+    [[nodiscard]] QString fontName() const override { return m_font.family(); }
+    [[nodiscard]] double fontSize() const override { return m_font.pointSizeF(); }
+    [[nodiscard]] bool fontBold() const override { return m_font.bold(); }
+
+    void print(const QString &text, bool endLine) override;
+    void endLine() override;
+    void tab(int column) override;
+    void setCurrentX(double twips) override;
+    [[nodiscard]] double currentX() const override { return m_x; }
+    [[nodiscard]] double pageWidth() const override;
+    [[nodiscard]] double textWidth(const QString &text) const override;
+    void setTextColor(QRgb rgb) override;
+    void setOrientation(Orientation orientation) override;
+    void newPage() override;
+    void endDoc() override;
+    void abort() override;
+    [[nodiscard]] bool ok() const override { return m_state != State::Failed; }
+    [[nodiscard]] QString errorText() const override { return m_error; }
+
+    // Pages drawn so far, automatic page breaks included.
+    [[nodiscard]] int pageCount() const { return m_pages; }
+    // The PDF file written, once the document has gone out.
+    [[nodiscard]] QString outputPath() const { return m_state == State::Done ? m_destination : QString(); }
+
+private:
+    enum class State { Idle, Active, Done, Failed };
+
+    bool begin();
+    void fail(const QString &error);
+    void discard();
+    void applyFont();
+    void makeRoom(double lineSpacing);
+    [[nodiscard]] double pixelsPerTwip() const;
+    [[nodiscard]] double pageHeightPixels() const;
+    [[nodiscard]] QString finish();
+    // "The printer "name"" or "The PDF file "path"", to begin a message.
+    [[nodiscard]] QString subject() const;
+
+    QtPrintTarget m_target;
+    FileQuestion m_askFile;
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;
+    QFont m_font;
+    QRgb m_color = 0xff000000;
+    State m_state = State::Idle;
+    QString m_error;
+    QString m_destination; // the PDF file, for a PDF target
+    QString m_partPath;    // the file the document is drawn into
+
+    double m_x = 0;           // twips from the left of the printable area
+    double m_y = 0;           // device pixels from the top of the printable area to this line
+    double m_lineSpacing = 0; // of the tallest font printed on this line, 0 while it is empty
+    int m_pages = 0;
+};
+
+} // namespace print
