@@ -69,8 +69,9 @@ GridWalk WalkGrid(const ChartDay &day)
             continue;
         }
         walk.items[walk.count++] = {p, text};
-        const int last = p + int(text.size()) - 1;
-        weight += (last == CentreColumn) ? 2 : 1;
+        // Letters standing on the centre line weigh one more; the line itself weighs one.
+        const bool lettersOnCentre = text != u"|" && p + int(text.size()) - 1 == CentreColumn;
+        weight += lettersOnCentre ? 2 : 1;
         if (weight >= 4) {
             walk.endedEarly = true;
             break;
