@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The user's preferences and the cover-sheet heading, as six small files in the data folder:
+// read once at start-up into the main window's controls, written once at shut-down from them.
+// Between the two only the controls hold the values; Preferences carries them across.
+namespace settings {
+
+enum class PrinterType { None, Matrix, Laser };         // Option1 / Option2
+enum class Spacing { None, Single, Double, WithLines }; // Option3 / Option4 / Option5
+
+struct Preferences
+{
+    QString leadIn;                 // Combo1
+    std::array<QString, 4> heading; // Text13 to Text16
+    QString font;                   // Combo2
+    QString linesPerPage;           // Text17
+    PrinterType printer = PrinterType::None;
+    Spacing spacing = Spacing::None;
+    bool holidays = false;     // Check1 "Holiday Messages"
+    bool dateEachPage = false; // Check2 "Current Date  Each Page"
+    bool color = false;        // Check3 "Print In Color"
+    bool forecast = false;     // Check4 "Daily Forecast"
+
+    bool operator==(const Preferences &) const = default;
+};
+
+// The controls as the window is built: empty texts, nothing checked, no option selected.
+[[nodiscard]] Preferences DesignPreferences();
+
+// The lead-in shown when cover.dat is empty.
+[[nodiscard]] QString DefaultLeadIn();
+
+// The heading lines shown when cover.dat is empty: a placeholder preparer.
+[[nodiscard]] std::array<QString, 4> DefaultHeadingLines();
+
+// The Default Settings command: the printing and chart preferences back to their defaults.
+// The lead-in and heading lines are left as they are.
+[[nodiscard]] Preferences ApplyDefaultSettings(Preferences preferences);
+
+// "bioname.dat", created together with the settings files.
+[[nodiscard]] QString NameDatabaseFileName();
+
+// The six settings files in the order they are read and written.
+[[nodiscard]] QStringList SettingsFileNames();
+
+// Creates each of bioname.dat and the six settings files that is missing, empty; existing files
+// are left untouched. Returns an empty string on success, otherwise a sentence about the first
+// file that could not be created (or that no folder was given).
+[[nodiscard]] QString EnsureSettingsFiles(const QString &folder);
+
+// Reads the six files over `start` (the controls' state before loading). An empty or missing
+// file gives that file's defaults; otherwise each field present sets its control and a control
+// whose field is missing keeps its state from `start`. A file that exists but cannot be read is
+// taken as empty, and the first such failure is put into *error as a sentence (else it is
+// emptied). An empty folder name reads as a folder of missing files.
+[[nodiscard]] Preferences LoadSettings(const QString &folder, const Preferences &start,
+                                       QString *error = nullptr);
+
+// Writes the six files, in order, each replaced whole. A file that cannot be written keeps its
+// old content and the others are still written. Returns an empty string on success, otherwise
+// a sentence about the first file that failed (or that no folder was given).
+[[nodiscard]] QString SaveSettings(const QString &folder, const Preferences &preferences);
+
+} // namespace settings
