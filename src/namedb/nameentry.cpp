@@ -1,0 +1,61 @@
+#include "namedb/nameentry.h"
+
+#include "calendar/datecheck.h"
+
+#include <algorithm>
+
+namespace namedb {
+
+std::optional<Message> CheckNewEntry(QStringView name, QStringView birth)
+{
+    if (name.isEmpty() && birth.isEmpty())
+        return Message{QStringLiteral("NAME & DATE INPUT ERROR"),
+                       QStringLiteral("No name or date has been entered")};
+    if (name.isEmpty())
+        return Message{QStringLiteral("NAME INPUT ERROR"), QStringLiteral("No name has been entered")};
+    if (birth.isEmpty())
+        return Message{QStringLiteral("DATE INPUT ERROR"), QStringLiteral("No date has been entered")};
+    if (calendar::FieldOutside(birth, 0, 2, u"01", u"12"))
+        return Message{QStringLiteral("MONTH DATE INPUT ERROR"),
+                       QStringLiteral("Input error in Month! The Month must be a number from 01 to 12")};
+    if (calendar::FieldOutside(birth, 2, 2, u"01", u"31"))
+        return Message{QStringLiteral("DAY DATE INPUT ERROR"),
+                       QStringLiteral("Input error in Day! The Day must be a number from 01 to 31")};
+    if (calendar::FieldOutside(birth, 4, 4, u"1500", u"2099"))
+        return Message{QStringLiteral("YEAR DATE INPUT ERROR"),
+                       QStringLiteral("Input error in Year! The Year must be a number from 1500 to 2099")};
+    if (name.contains(QLatin1Char('"')))
+        return Message{QStringLiteral("NAME INPUT ERROR"),
+                       QStringLiteral("A name cannot contain the double quote character (\"). Please remove "
+                                      "it or use a single quote instead.")};
+    return std::nullopt;
+}
+
+QString ComposeEntry(QStringView name, QStringView birth)
+{
+    QString entry;
+    entry.reserve(name.size() + 11);
+    entry.append(name).append(QLatin1Char(' ')).append(birth.mid(0, 2)).append(QLatin1Char('-'));
+    entry.append(birth.mid(2, 2)).append(QLatin1Char('-')).append(birth.right(4));
+    return entry;
+}
+
+EntryParts SplitEntry(QStringView entry)
+{
+    return {entry.left(std::max<qsizetype>(0, entry.size() - 11)).toString(), entry.right(10).toString()};
+}
+
+bool EntryLess(QStringView a, QStringView b)
+{
+    const int folded = a.compare(b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a.compare(b, Qt::CaseSensitive) < 0;
+}
+
+QStringList SortedEntries(QStringList entries)
+{
+    std::sort(entries.begin(), entries.end(),
+              [](const QString &a, const QString &b) { return EntryLess(a, b); });
+    return entries;
+}
+
+} // namespace namedb

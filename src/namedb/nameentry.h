@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+// One entry of the name database is a single text: the name as typed, a space and the
+// birthdate as MM-DD-YYYY. These functions check what is typed for a new entry, build the
+// entry text, split it again for use, and order the entries as the list shows them.
+namespace namedb {
+
+// The list box that holds the entries counts its items with 16-bit indices.
+inline constexpr qsizetype MaxEntries = 32767;
+
+// A message for the user: the title of the box and its sentence.
+struct Message
+{
+    QString title;
+    QString text;
+    bool operator==(const Message &) const = default;
+};
+
+struct EntryParts
+{
+    QString name;
+    QString birthdate;
+    bool operator==(const EntryParts &) const = default;
+};
+
+// The checks of "Add This Entry" on the typed name and the eight-digit birthdate MMDDYYYY,
+// in order; returns the first failure. The birthdate's fields are compared as text and its
+// length is not tested. A double quote cannot be stored in the file's quoted fields, so a
+// name holding one is refused last.
+[[nodiscard]] std::optional<Message> CheckNewEntry(QStringView name, QStringView birth);
+
+// The name, a space, characters 1-2 and 3-4 of the birthdate and its last four characters,
+// joined by hyphens.
+[[nodiscard]] QString ComposeEntry(QStringView name, QStringView birth);
+
+// The name is all but the last 11 characters (the space and the date), the birthdate the
+// last 10. A text shorter than that gives what there is.
+[[nodiscard]] EntryParts SplitEntry(QStringView entry);
+
+// Ascending order of the whole entry text with letter case ignored (Unicode case folding, the
+// same on every locale); entries that differ only in case are ordered by their exact text.
+[[nodiscard]] bool EntryLess(QStringView a, QStringView b);
+
+[[nodiscard]] QStringList SortedEntries(QStringList entries);
+
+} // namespace namedb
