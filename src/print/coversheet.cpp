@@ -1,0 +1,229 @@
+#include "print/coversheet.h"
+
+#include "print/printlayout.h"
+
+#include <cmath>
+
+namespace print {
+
+namespace {
+
+constexpr int CentreColumnOfLine = 40;
+constexpr int TextColumn = 13;
+constexpr double LegendIndent = 800; // twips from the left margin in the page layout
+
+const char *const CharacterExplanation[] = {
+    "The median line (0) is your CRITICAL POINT and is",
+    "when most accidents occur.  The high periods (+) are",
+    "when you have the most energy, and the low periods (-)",
+    "are regarded as recuperative periods.",
+};
+
+const char *const PageExplanation[] = {
+    "The median line (0) is your CRITICAL POINT and is",
+    "the time when you may be most accident prone.  The",
+    "high periods (+) are when you are likely to have the",
+    "most energy, and the low periods (-) should be regarded",
+    "as recuperative, or recharge periods.",
+};
+
+struct LegendRow
+{
+    const char *symbol;
+    const char *description;
+};
+
+const LegendRow CycleLegend[] = {
+    {"| = Median Line", "(0 Line)"},
+    {"P = Physical Cycle", "(23 Days)"},
+    {"E = Emotional Cycle", "(28 Days)"},
+    {"I = Intellectual Cycle", "(33 Days)"},
+};
+
+const LegendRow MarkerLegend[] = {
+    {"E* Ascending or Descending", "'E' Cycle"},
+    {"P+ Ascending", "'P' Cycle"},
+    {"I+ Ascending", "'I' Cycle"},
+    {"P- Descending", "'P' Cycle"},
+    {"I- Descending", "'I' Cycle"},
+    {"HIGH", "Triple High"},
+    {"LOW", "Triple Low"},
+};
+// The last two marker rows have their description two columns further left.
+constexpr int ShortDescriptionRows = 2;
+
+const char *const Disclaimer[] = {
+    "The preparer of this chart is not responsible for the",
+    "manner in which it is interpreted by the user.  Please",
+    "study and use this chart wisely, keeping in mind that",
+    "you may be able to prevent accidents, avoid arguments,",
+    "and have a better understanding of your moods, simply",
+    "by being 'aware' of the position of your biorhythm cycles.",
+};
+
+calendar::DateMessage Message(const char *title, const char *text)
+{
+    return {QString::fromLatin1(title), QString::fromLatin1(text)};
+}
+
+class CoverSheetPrinter
+{
+public:
+    CoverSheetPrinter(PrintDevice &device, Layout layout)
+        : m_device(device)
+        , m_layout(layout)
+    {}
+
+    // Prints a centred line; `closing` is printed after the pieces and left out of the centring.
+    // Returns the position the line started at, in twips.
+    double centred(const QStringList &pieces, const QString &closing = {});
+    void setSize(double points);
+    void indentedLines(const char *const *lines, qsizetype count, double leftMargin);
+    void legend(const LegendRow *rows, qsizetype count, double leftMargin, qsizetype shortRows);
+
+private:
+    PrintDevice &m_device;
+    Layout m_layout;
+};
+
+double CoverSheetPrinter::centred(const QStringList &pieces, const QString &closing)
+{
+    if (m_layout == Layout::Character) {
+        m_device.tab(CentredColumn(pieces));
+    } else {
+        double halves = 0;
+        for (const QString &piece : pieces)
+            halves += m_device.textWidth(piece) / 2;
+        m_device.setCurrentX(std::max(0.0, m_device.pageWidth() / 2 - halves));
+    }
+    const double start = m_device.currentX();
+    m_device.printLine(pieces.join(QString()) + closing);
+    return start;
+}
+
+void CoverSheetPrinter::setSize(double points)
+{
+    if (m_layout == Layout::Page)
+        m_device.setFontSize(points);
+}
+
+void CoverSheetPrinter::indentedLines(const char *const *lines, qsizetype count, double leftMargin)
+{
+    for (qsizetype n = 0; n < count; ++n) {
+        if (m_layout == Layout::Character)
+            m_device.tab(TextColumn);
+        else
+            m_device.setCurrentX(leftMargin);
+        m_device.printLine(QString::fromLatin1(lines[n]));
+    }
+}
+
+void CoverSheetPrinter::legend(const LegendRow *rows, qsizetype count, double leftMargin, qsizetype shortRows)
+{
+    const bool character = m_layout == Layout::Character;
+    for (qsizetype n = 0; n < count; ++n) {
+        const bool shortRow = n >= count - shortRows;
+        if (character)
+            m_device.tab(20);
+        else
+            m_device.setCurrentX(leftMargin + LegendIndent);
+        m_device.printItem(QString::fromLatin1(rows[n].symbol));
+        m_device.tab((character ? 51 : 65) - (shortRow ? 2 : 0));
+        m_device.printLine(QString::fromLatin1(rows[n].description));
+    }
+}
+
+} // namespace
+
+std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFields &fields)
+{
+    const QString &birth = fields.birth;
+    if (fields.name.isEmpty())
+        return Message("NO NAME ENTERED!", "There is no Name selected to use on Cover Sheet!");
+    if (birth.isEmpty())
+        return Message("NO BIRTHDATE ENTERED!", "There is no Birthdate selected to use on Cover Sheet!");
+    if (!calendar::HasDateHyphens(birth))
+        return Message("DATE ERROR!",
+                       "Input error in Birthdate! The Date must include the dash (-) after the "
+                       "month, and after the day! Format must be MM-DD-YYYY.");
+    if (calendar::FieldOutside(birth, 0, 2, u"01", u"12"))
+        return Message("DATE ERROR!", "Input error in Birthdate! The Month must be a number from 01 to 12");
+    if (calendar::FieldOutside(birth, 3, 2, u"01", u"31"))
+        return Message("DATE ERROR!", "Input error in Birthdate! The Day must be a number from 01 to 31");
+    if (calendar::FieldOutside(birth, 6, 4, u"1500", u"2099"))
+        return Message("DATE ERROR!",
+                       "Input error in Birthdate! The Year must be a number from 1500 to 2099");
+    if (fields.start.size() < 10)
+        return Message("NO CHART STARTING DATE INDICATED!",
+                       "There is no correct date to indicate chart starting date!");
+    if (fields.length.isEmpty())
+        return Message("NO LENGTH OF CHART INDICATED!",
+                       "There is no number to indicate length of chart desired!");
+    return std::nullopt;
+}
+
+int CentredColumn(const QStringList &pieces)
+{
+    double halves = 0;
+    for (const QString &piece : pieces)
+        halves += double(piece.size()) / 2;
+    // The default rounding mode sends a half to the even neighbour.
+    return std::max(1, int(std::nearbyint(CentreColumnOfLine - halves)));
+}
+
+PrintOutcome PrintCoverSheet(const chart::ChartFields &fields, PrintDevice &device, Alerts &alerts)
+{
+    if (const auto failure = CheckCoverSheetFields(fields)) {
+        alerts.critical(failure->title, failure->text);
+        return PrintOutcome::Refused;
+    }
+    const Layout layout = fields.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
+    CoverSheetPrinter sheet(device, layout);
+    const QString dot = QStringLiteral(".");
+
+    for (int n = 0; n < 3; ++n)
+        device.endLine();
+    sheet.setSize(18);
+    sheet.centred({fields.name});
+    device.endLine();
+    sheet.setSize(12);
+    if (!fields.leadIn.isEmpty()) {
+        sheet.centred({fields.leadIn});
+        device.endLine();
+    }
+    for (const QString &line : fields.heading) {
+        if (!line.isEmpty())
+            sheet.centred({line});
+    }
+    device.endLine();
+    const double left = sheet.centred({QStringLiteral("Your birthdate is "), fields.birth,
+                                       QStringLiteral(" and occurred on a "), fields.weekdayBorn},
+                                      dot);
+    sheet.centred({QStringLiteral("Your astrological sign is "), fields.sign}, dot);
+    sheet.centred({QStringLiteral("You are "), fields.ageYears, QStringLiteral(" years old, which is "),
+                   fields.ageDays, QStringLiteral(" in days.")});
+    device.endLine();
+    sheet.centred({QStringLiteral("Your chart will be for "), fields.length, QStringLiteral(" days.")});
+    sheet.centred({QStringLiteral("It starts at "), fields.start});
+    sheet.centred({QStringLiteral("and will end at "), fields.end});
+    device.endLine();
+    if (layout == Layout::Character)
+        sheet.indentedLines(CharacterExplanation, std::size(CharacterExplanation), left);
+    else
+        sheet.indentedLines(PageExplanation, std::size(PageExplanation), left);
+    device.endLine();
+    sheet.legend(CycleLegend, std::size(CycleLegend), left, 0);
+    device.endLine();
+    sheet.legend(MarkerLegend, std::size(MarkerLegend), left, ShortDescriptionRows);
+    device.endLine();
+    sheet.indentedLines(Disclaimer, std::size(Disclaimer), left);
+
+    if (!device.ok()) {
+        device.abort();
+        return PrintOutcome::Failed;
+    }
+    device.endDoc();
+    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+} // namespace print

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "calendar/datecheck.h"
+#include "chart/chartfields.h"
+#include "platform/alerts.h"
+#include "print/printdevice.h"
+#include "print/printoutcome.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace print {
+
+// The checks of the cover sheet, with its own messages ("... on Cover Sheet!"); the start date
+// is tested only for its length, since the sheet prints it and computes nothing from it.
+[[nodiscard]] std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFields &fields);
+
+// The character column at which a centred line of these pieces starts on an 80-column line:
+// 40 less half of each piece's length, fractions kept and the result rounded half to even,
+// column 1 when that is below 1.
+[[nodiscard]] int CentredColumn(const QStringList &pieces);
+
+// Prints the cover sheet as one document of one page: the name, the heading, the person's
+// facts, the span of the chart, the explanation, the legend of the chart's symbols and the
+// disclaimer. The dot-matrix printer gets the character layout in the font the caller set;
+// every other printer the page layout, with the name at 18 points and the rest at 12. Every
+// value is printed as the field holds it. A centred line wider than the page starts at its
+// left edge.
+//
+// A failed check shows its message and touches nothing; a printer failure abandons the
+// document (the caller reports it from the device).
+[[nodiscard]] PrintOutcome PrintCoverSheet(const chart::ChartFields &fields, PrintDevice &device,
+                                           Alerts &alerts);
+
+} // namespace print

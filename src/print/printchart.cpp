@@ -1,0 +1,339 @@
+#include "print/printchart.h"
+
+#include "calendar/calendartables.h"
+#include "calendar/numbertext.h"
+#include "chart/chartchecks.h"
+#include "chart/chartline.h"
+#include "chart/chartplan.h"
+#include "chart/daymarkers.h"
+#include "chart/forecast.h"
+#include "chart/specialdays.h"
+#include "print/printitems.h"
+#include "print/printlayout.h"
+
+#include <algorithm>
+
+namespace print {
+
+namespace {
+
+constexpr int DashCount = 80;
+
+// Where a marker stands in each layout's order, and its colour.
+struct MarkerStyle
+{
+    int characterRank;
+    int pageRank;
+    PrintColor color;
+};
+
+MarkerStyle StyleOf(chart::DayMarker marker)
+{
+    switch (marker) {
+    case chart::DayMarker::EmotionalCrossing:
+        return {0, 0, PrintColor::Blue};
+    case chart::DayMarker::PhysicalUp:
+        return {1, 1, PrintColor::Red};
+    case chart::DayMarker::IntellectualUp:
+        return {2, 3, PrintColor::Green};
+    case chart::DayMarker::PhysicalDown:
+        return {3, 2, PrintColor::Red};
+    case chart::DayMarker::IntellectualDown:
+        return {4, 4, PrintColor::Green};
+    case chart::DayMarker::TripleHigh:
+        return {5, 5, PrintColor::Magenta};
+    case chart::DayMarker::TripleLow:
+        return {6, 6, PrintColor::Magenta};
+    }
+    return {0, 0, PrintColor::Black};
+}
+
+struct SpecialStyle
+{
+    int units; // page layout position; the character layout uses the line's own column
+    PrintColor color;
+};
+
+SpecialStyle StyleOf(chart::SpecialDay kind)
+{
+    switch (kind) {
+    case chart::SpecialDay::NewYear:
+        return {41, PrintColor::Magenta};
+    case chart::SpecialDay::Christmas:
+        return {41, PrintColor::Green};
+    case chart::SpecialDay::FridayThe13th:
+        return {34, PrintColor::Cyan};
+    case chart::SpecialDay::Birthday:
+        return {41, PrintColor::Red};
+    }
+    return {41, PrintColor::Black};
+}
+
+// One chart document being printed: the page and line counts live here.
+class ChartPrinter
+{
+public:
+    ChartPrinter(const chart::ChartFields &fields, const QString &today, PrintDevice &device, Layout layout)
+        : m_fields(fields)
+        , m_today(today)
+        , m_device(device)
+        , m_placer(device, layout)
+        , m_colors(fields.color)
+        , m_linesPerPage(calendar::LeadingNumber(fields.linesPerPage))
+    {}
+
+    void header(Layout form);
+    void checkPageBreak();
+    void specialDayLines(const chart::ChartDay &day, const calendar::DateParts &birth);
+    void dayLine(const chart::ChartDay &day);
+    void finishDay(const chart::ChartDay &day);
+
+private:
+    void setColor(PrintColor color) { m_device.setTextColor(m_colors[color]); }
+    void dashedLine(Layout form);
+    void checkForecastPageBreak(bool lineOpen);
+    void grid(const chart::ChartDay &day);
+
+    const chart::ChartFields &m_fields;
+    const QString &m_today;
+    PrintDevice &m_device;
+    Placer m_placer;
+    PrintColors m_colors;
+    double m_linesPerPage;
+    qint64 m_page = 0;
+    double m_lineCount = 0;
+    chart::PreviousPosition m_previous;
+};
+
+void ChartPrinter::header(Layout form)
+{
+    Placer placer(m_device, form);
+    for (int n = 0; n < 3; ++n)
+        m_device.endLine();
+    m_lineCount = 3;
+    ++m_page;
+
+    placer.place(1);
+    m_device.printItem(QStringLiteral("PAGE #"));
+    m_device.printItem(NumberItem(m_page));
+    m_device.printItem(QStringLiteral("- "));
+    m_device.printItem(m_fields.name.toUpper());
+    m_device.printItem(QStringLiteral(" - "));
+    m_device.printItem(m_fields.birth);
+    if (m_fields.dateEachPage) {
+        placer.place(56);
+        m_device.printItem(QStringLiteral("DATE PREPARED: "));
+        m_device.printItem(m_today);
+    }
+    m_device.endLine();
+    m_device.endLine();
+
+    placer.place(6, 7);
+    m_device.printItem(QStringLiteral("DATE"));
+    placer.place(32);
+    m_device.printItem(QStringLiteral("(-)"));
+    placer.place(51);
+    m_device.printItem(QStringLiteral("(0)"));
+    placer.place(70);
+    m_device.printItem(QStringLiteral("(+)"));
+    m_device.endLine();
+    m_device.endLine();
+    m_lineCount = 8;
+}
+
+void ChartPrinter::checkPageBreak()
+{
+    if (m_lineCount >= m_linesPerPage) {
+        m_device.newPage();
+        header(m_placer.layout());
+    }
+}
+
+void ChartPrinter::specialDayLines(const chart::ChartDay &day, const calendar::DateParts &birth)
+{
+    for (const chart::SpecialDayLine &line : chart::SpecialDayLines(day, birth)) {
+        const SpecialStyle style = StyleOf(line.kind);
+        setColor(style.color);
+        m_placer.place(line.column, style.units);
+        m_device.printLine(line.text);
+        m_lineCount += 1;
+        setColor(PrintColor::Black);
+        checkPageBreak();
+    }
+}
+
+void ChartPrinter::dayLine(const chart::ChartDay &day)
+{
+    if (m_placer.layout() == Layout::Character) {
+        QString date;
+        chart::AppendDateColumn(date, day);
+        m_device.printItem(date);
+    } else {
+        m_placer.place(0, 1);
+        m_device.printItem(QLatin1String(calendar::WeekdayAbbrevs[day.weekday]));
+        m_placer.place(0, 6);
+        m_device.printItem(QLatin1String(calendar::MonthAbbrevs[day.month]));
+        m_placer.place(0, day.day < 10 ? 11 : 10);
+        m_device.printItem(NumberItem(day.day));
+        m_placer.place(0, 14);
+        m_device.printItem(NumberItem(day.year));
+        m_placer.place(0, 20);
+    }
+
+    const chart::DayMarkerList markers = chart::DayMarkers(day);
+    std::array<chart::DayMarker, 3> ordered = markers.items;
+    const bool page = m_placer.layout() == Layout::Page;
+    std::sort(ordered.begin(), ordered.begin() + markers.count,
+              [page](chart::DayMarker a, chart::DayMarker b) {
+                  return page ? StyleOf(a).pageRank < StyleOf(b).pageRank
+                              : StyleOf(a).characterRank < StyleOf(b).characterRank;
+              });
+    for (int n = 0; n < markers.count; ++n) {
+        setColor(StyleOf(ordered[n]).color);
+        m_device.printItem(chart::MarkerText(ordered[n]).toString());
+        setColor(PrintColor::Black);
+    }
+
+    grid(day);
+    m_device.endLine();
+    m_lineCount += 1;
+}
+
+// The printed grid counts the centre line "|" once; letters whose last one stands on the
+// centre line count twice.
+void ChartPrinter::grid(const chart::ChartDay &day)
+{
+    struct Letter
+    {
+        int position;
+        QChar symbol;
+        PrintColor color;
+    };
+    const std::array<Letter, 3> letters = {{{day.e, QLatin1Char('E'), PrintColor::Blue},
+                                            {day.p, QLatin1Char('P'), PrintColor::Red},
+                                            {day.i, QLatin1Char('I'), PrintColor::Green}}};
+    int items = 0;
+    for (int c = chart::FirstGridPosition; c <= chart::LastGridPosition; ++c) {
+        m_placer.place(chart::ColumnOf(c));
+        int printedLetters = 0;
+        for (const Letter &letter : letters) {
+            if (letter.position == c) {
+                setColor(letter.color);
+                m_device.printItem(QString(letter.symbol));
+                ++printedLetters;
+            }
+        }
+        bool printed = printedLetters > 0;
+        if (printed) {
+            c += printedLetters - 1;
+            if (c == chart::CentreColumn)
+                ++items;
+        } else if (c == chart::CentreColumn) {
+            m_device.printItem(QStringLiteral("|"));
+            printed = true;
+        }
+        if (printed)
+            ++items;
+        setColor(PrintColor::Black);
+        if (items >= 4)
+            break;
+    }
+}
+
+void ChartPrinter::dashedLine(Layout form)
+{
+    if (form == Layout::Character) {
+        m_device.printLine(QString(DashCount, QLatin1Char('-')));
+        return;
+    }
+    Placer placer(m_device, Layout::Page);
+    for (int i = 1; i <= DashCount; ++i) {
+        placer.place(0, i);
+        m_device.printItem(QStringLiteral("-"));
+    }
+    m_device.endLine();
+}
+
+void ChartPrinter::checkForecastPageBreak(bool lineOpen)
+{
+    if (m_lineCount < m_linesPerPage)
+        return;
+    if (m_fields.spacing == chart::Spacing::WithLines) {
+        if (lineOpen)
+            m_device.endLine();
+        if (m_fields.printer == chart::PrinterType::Laser)
+            dashedLine(Layout::Page);
+        else if (m_fields.printer == chart::PrinterType::Matrix)
+            dashedLine(Layout::Character);
+    }
+    m_device.newPage();
+    header(m_fields.printer == chart::PrinterType::Laser ? Layout::Page : Layout::Character);
+}
+
+void ChartPrinter::finishDay(const chart::ChartDay &day)
+{
+    if (m_fields.forecast) {
+        const chart::ForecastLines lines = chart::ForecastBlock(day, m_previous);
+        for (int n = 0; n < lines.count; ++n) {
+            const bool last = n == lines.count - 1;
+            m_device.endLine();
+            m_device.print(lines.items[n].toString(), last);
+            m_lineCount += 1;
+            checkForecastPageBreak(!last);
+        }
+    }
+    if (m_fields.spacing == chart::Spacing::Double) {
+        m_device.printLine(QStringLiteral(" "));
+        checkPageBreak();
+        m_lineCount += 1;
+    }
+    if (m_fields.spacing == chart::Spacing::WithLines) {
+        dashedLine(m_placer.layout());
+        m_lineCount += 1;
+        checkPageBreak();
+    }
+    checkPageBreak();
+}
+
+} // namespace
+
+PrintOutcome PrintChart(const chart::ChartFields &fields, const QString &today, PrintDevice &device,
+                        Alerts &alerts, const PrintProgress &progress)
+{
+    if (const auto failure = chart::CheckChartFields(fields)) {
+        alerts.critical(failure->title, failure->text);
+        return PrintOutcome::Refused;
+    }
+    const Layout layout = fields.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
+    const auto plan =
+        chart::PlanChart(fields, layout == Layout::Page ? chart::Correction::Apply : chart::Correction::Skip);
+    if (!plan)
+        return PrintOutcome::Refused;
+
+    ChartPrinter printer(fields, today, device, layout);
+    printer.header(layout);
+    chart::ChartDay day = plan->start;
+    for (qint64 n = 0; n < plan->length; ++n) {
+        day = chart::WithPositions(chart::AdvanceChartDay(day));
+        if (plan->holidays)
+            printer.specialDayLines(day, plan->birth);
+        printer.dayLine(day);
+        printer.finishDay(day);
+        if (!device.ok()) {
+            device.abort();
+            return PrintOutcome::Failed;
+        }
+        if (progress && !progress(n + 1, plan->length)) {
+            device.abort();
+            return PrintOutcome::Cancelled;
+        }
+    }
+    if (!device.ok()) {
+        device.abort();
+        return PrintOutcome::Failed;
+    }
+    device.endDoc();
+    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+} // namespace print

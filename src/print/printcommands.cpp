@@ -1,0 +1,85 @@
+#include "print/printcommands.h"
+
+#include "chart/chartchecks.h"
+#include "print/coversheet.h"
+#include "print/printchart.h"
+
+namespace print {
+
+namespace {
+
+QList<PrintDocument> DocumentsOf(PrintCommand command)
+{
+    switch (command) {
+    case PrintCommand::CoverSheet:
+        return {PrintDocument::CoverSheet};
+    case PrintCommand::Chart:
+        return {PrintDocument::Chart};
+    case PrintCommand::CoverSheetAndChart:
+        return {PrintDocument::CoverSheet, PrintDocument::Chart};
+    }
+    return {};
+}
+
+} // namespace
+
+bool SetUpPrinterFont(PrintDevice &device, const chart::ChartFields &fields)
+{
+    if (fields.printer == chart::PrinterType::Matrix) {
+        device.setFontName(QStringLiteral("Courier"));
+        device.setFontSize(12);
+        device.setFontBold(false);
+    }
+    if (fields.printer == chart::PrinterType::Laser) {
+        device.setFontName(fields.font);
+        if (!device.ok())
+            return false;
+        device.setFontSize(12);
+        device.setFontBold(false);
+        return true;
+    }
+    return device.ok();
+}
+
+QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFields &fields,
+                                    const QString &today, PrintTargetProvider &targets, Alerts &alerts)
+{
+    if (command == PrintCommand::CoverSheetAndChart) {
+        if (const auto failure = chart::CheckChartFields(fields, chart::LinesPerPageCheck::Skip)) {
+            alerts.critical(failure->title, failure->text);
+            return {};
+        }
+    }
+    // With the page printer, errors after the face is set do not stop the command.
+    const bool carryOn = fields.printer == chart::PrinterType::Laser;
+    QList<PrintOutcome> outcomes;
+    for (const PrintDocument document : DocumentsOf(command)) {
+        PrintDevice &device = targets.open(document);
+        const bool fontSet = SetUpPrinterFont(device, fields);
+        PrintOutcome outcome = PrintOutcome::Failed;
+        if (fontSet) {
+            outcome = document == PrintDocument::CoverSheet
+                          ? PrintCoverSheet(fields, device, alerts)
+                          : PrintChart(fields, today, device, alerts, targets.progress(document));
+        }
+        // The routines abandon a document they could not finish; this one never began, or was
+        // refused by a printer that had already failed.
+        if (!device.ok() && (!fontSet || outcome == PrintOutcome::Refused)) {
+            device.abort();
+            outcome = PrintOutcome::Failed;
+        }
+        if (outcome == PrintOutcome::Failed && device.errorText().isEmpty())
+            outcome = PrintOutcome::Cancelled;
+        if (outcome == PrintOutcome::Failed)
+            alerts.critical(PrinterErrorTitle, device.errorText());
+        const bool stop =
+            outcome == PrintOutcome::Cancelled || (outcome == PrintOutcome::Failed && !(fontSet && carryOn));
+        outcomes.append(outcome);
+        targets.close(document, outcome);
+        if (stop)
+            break;
+    }
+    return outcomes;
+}
+
+} // namespace print

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "chart/chartfields.h"
+#include "platform/alerts.h"
+#include "print/printdevice.h"
+#include "print/printoutcome.h"
+
+#include <QList>
+#include <QString>
+
+// The three print commands of the File menu and the toolbar, as the main window runs them:
+//   mnuFilePrintCoverSheet_Click / Command10_Click  -> RunPrintCommand(PrintCommand::CoverSheet, ...)
+//   mnuFilePrintChart_Click / Command11_Click       -> RunPrintCommand(PrintCommand::Chart, ...)
+//   mnuFilePrintCoverSheetandChart_Click / Command12_Click
+//                                                   -> RunPrintCommand(PrintCommand::CoverSheetAndChart, ...)
+namespace print {
+
+enum class PrintCommand { CoverSheet, Chart, CoverSheetAndChart };
+enum class PrintDocument { CoverSheet, Chart };
+
+// Hands out the printer for each document of a command. Every document is a print job of its
+// own: the combined command asks for two.
+class PrintTargetProvider
+{
+public:
+    virtual ~PrintTargetProvider() = default;
+    // The printer for the next document, not started yet; it stays valid until close().
+    [[nodiscard]] virtual PrintDevice &open(PrintDocument document) = 0;
+    // Told how far the open document has come; returns false to call it off.
+    [[nodiscard]] virtual PrintProgress progress(PrintDocument) { return {}; }
+    // The document has ended, whatever the outcome; its printer may go.
+    virtual void close(PrintDocument, PrintOutcome) {}
+};
+
+inline const QString PrinterErrorTitle = QStringLiteral("PRINTER ERROR!");
+
+// The printer font that every print command sets before it prints: "Courier" for the
+// dot-matrix printer, the face in the font box for any other, 12 points, not bold. Returns
+// false when the printer failed before the face was set; with the page printer, a failure after
+// that point is left for the print routine to meet, so that the command carries on.
+bool SetUpPrinterFont(PrintDevice &device, const chart::ChartFields &fields);
+
+// Runs one print command: for the combined command its own eight checks first, then for each
+// document the printer font set-up and the print routine. A printer failure shows one
+// critical message with what failed and abandons that document; with the page printer the
+// command then carries on with its next document, otherwise it ends. A document called off by
+// the user ends the command. Returns the outcome of each document that was begun.
+QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFields &fields,
+                                    const QString &today, PrintTargetProvider &targets, Alerts &alerts);
+
+} // namespace print
