@@ -1,0 +1,105 @@
+#include "cli/chartargs.h"
+
+#include "calendar/calendar.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+namespace cli {
+
+QString UsageText()
+{
+    return QStringLiteral(
+        "Usage: tidemark-chart --name TEXT --birth MM-DD-YYYY --days N [--start MM-DD-YYYY]\n"
+        "                      [--forecast] [--no-holidays] [--spacing single|double|lines]\n"
+        "                      [--today MM-DD-YYYY]\n");
+}
+
+QString HelpText()
+{
+    return UsageText() +
+           QStringLiteral(
+               "\n"
+               "Writes the biorhythm chart of the Display Chart to Screen command to standard output.\n"
+               "\n"
+               "  --name TEXT          the person's name\n"
+               "  --birth MM-DD-YYYY   the birthdate\n"
+               "  --days N             the length of the chart in days\n"
+               "  --start MM-DD-YYYY   the first day of the chart (default: today)\n"
+               "  --forecast           a daily forecast after each day\n"
+               "  --no-holidays        no holiday, Friday the 13th and birthday lines\n"
+               "  --spacing S          after each day: single (nothing), double (an empty line)\n"
+               "                       or lines (a line of hyphens, the default)\n"
+               "  --today MM-DD-YYYY   the date to take as today\n"
+               "  --help               this text\n");
+}
+
+ParsedArguments ParseChartArguments(const QStringList &arguments)
+{
+    const QCommandLineOption name(QStringLiteral("name"), {}, QStringLiteral("TEXT"));
+    const QCommandLineOption birth(QStringLiteral("birth"), {}, QStringLiteral("MM-DD-YYYY"));
+    const QCommandLineOption days(QStringLiteral("days"), {}, QStringLiteral("N"));
+    const QCommandLineOption start(QStringLiteral("start"), {}, QStringLiteral("MM-DD-YYYY"));
+    const QCommandLineOption today(QStringLiteral("today"), {}, QStringLiteral("MM-DD-YYYY"));
+    const QCommandLineOption spacing(QStringLiteral("spacing"), {}, QStringLiteral("S"));
+    const QCommandLineOption forecast(QStringLiteral("forecast"));
+    const QCommandLineOption noHolidays(QStringLiteral("no-holidays"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+
+    QCommandLineParser parser;
+    parser.addOptions({name, birth, days, start, today, spacing, forecast, noHolidays, help});
+
+    ParsedArguments parsed;
+    if (!parser.parse(arguments)) {
+        parsed.error = parser.errorText();
+        return parsed;
+    }
+    if (parser.isSet(help)) {
+        parsed.outcome = ParsedArguments::Outcome::Help;
+        return parsed;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        parsed.error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+        return parsed;
+    }
+    for (const QCommandLineOption *required : {&name, &birth, &days}) {
+        if (!parser.isSet(*required)) {
+            parsed.error = QStringLiteral("Missing option '--%1'.").arg(required->names().first());
+            return parsed;
+        }
+    }
+
+    ChartArguments &a = parsed.arguments;
+    a.name = parser.value(name);
+    a.birth = parser.value(birth);
+    a.days = parser.value(days);
+    if (parser.isSet(start))
+        a.start = parser.value(start);
+    a.forecast = parser.isSet(forecast);
+    a.holidays = !parser.isSet(noHolidays);
+    if (parser.isSet(spacing)) {
+        const QString s = parser.value(spacing);
+        if (s == QLatin1String("single"))
+            a.spacing = chart::Spacing::Single;
+        else if (s == QLatin1String("double"))
+            a.spacing = chart::Spacing::Double;
+        else if (s == QLatin1String("lines"))
+            a.spacing = chart::Spacing::WithLines;
+        else {
+            parsed.error = QStringLiteral("Unknown spacing '%1': single, double or lines.").arg(s);
+            return parsed;
+        }
+    }
+    if (parser.isSet(today)) {
+        // The clock always gives a real date; so must what stands in for it.
+        a.today = parser.value(today);
+        if (!calendar::ParseDateText(a.today)) {
+            parsed.error = QStringLiteral("'--today %1' is not a date MM-DD-YYYY.").arg(a.today);
+            return parsed;
+        }
+    }
+    parsed.outcome = ParsedArguments::Outcome::Run;
+    return parsed;
+}
+
+} // namespace cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "chart/chartfields.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The command line of tidemark-chart. Each option stands for a box or a preference of the main
+// window; a new option is one more field here, one more QCommandLineOption in chartargs.cpp and
+// one more line of the usage text.
+namespace cli {
+
+struct ChartArguments
+{
+    QString name;                 // --name, Text3
+    QString birth;                // --birth, Text4
+    QString days;                 // --days, Text11 (read like the box: "abc" is 0 days)
+    std::optional<QString> start; // --start, Text10; today when not given
+    QString today;                // --today, in place of the system clock; empty when not given
+    bool forecast = false;        // --forecast, Check4
+    bool holidays = true;         // off with --no-holidays, Check1
+    chart::Spacing spacing = chart::Spacing::WithLines; // --spacing single|double|lines
+    bool operator==(const ChartArguments &) const = default;
+};
+
+struct ParsedArguments
+{
+    enum class Outcome { Run, Help, UsageError };
+    Outcome outcome = Outcome::UsageError;
+    ChartArguments arguments;
+    QString error; // for a usage error: what was wrong
+};
+
+// arguments[0] is the program's name, as QCoreApplication::arguments() gives it.
+[[nodiscard]] ParsedArguments ParseChartArguments(const QStringList &arguments);
+
+// The usage line(s), ending with a line end.
+[[nodiscard]] QString UsageText();
+
+// --help: the usage and a line on each option.
+[[nodiscard]] QString HelpText();
+
+} // namespace cli
