@@ -199,44 +199,19 @@ void ChartPrinter::dayLine(const chart::ChartDay &day)
     m_lineCount += 1;
 }
 
-// The printed grid counts the centre line "|" once; letters whose last one stands on the
-// centre line count twice.
+// The grid walk is the screen chart's; here each letter takes its own colour.
 void ChartPrinter::grid(const chart::ChartDay &day)
 {
-    struct Letter
-    {
-        int position;
-        QChar symbol;
-        PrintColor color;
-    };
-    const std::array<Letter, 3> letters = {{{day.e, QLatin1Char('E'), PrintColor::Blue},
-                                            {day.p, QLatin1Char('P'), PrintColor::Red},
-                                            {day.i, QLatin1Char('I'), PrintColor::Green}}};
-    int items = 0;
-    for (int c = chart::FirstGridPosition; c <= chart::LastGridPosition; ++c) {
-        m_placer.place(chart::ColumnOf(c));
-        int printedLetters = 0;
-        for (const Letter &letter : letters) {
-            if (letter.position == c) {
-                setColor(letter.color);
-                m_device.printItem(QString(letter.symbol));
-                ++printedLetters;
-            }
+    for (const chart::GridItem &item : chart::WalkGrid(day)) {
+        m_placer.place(chart::ColumnOf(item.position));
+        for (const QChar symbol : item.text) {
+            setColor(symbol == QLatin1Char('E')   ? PrintColor::Blue
+                     : symbol == QLatin1Char('P') ? PrintColor::Red
+                     : symbol == QLatin1Char('I') ? PrintColor::Green
+                                                  : PrintColor::Black);
+            m_device.printItem(QString(symbol));
         }
-        bool printed = printedLetters > 0;
-        if (printed) {
-            c += printedLetters - 1;
-            if (c == chart::CentreColumn)
-                ++items;
-        } else if (c == chart::CentreColumn) {
-            m_device.printItem(QStringLiteral("|"));
-            printed = true;
-        }
-        if (printed)
-            ++items;
         setColor(PrintColor::Black);
-        if (items >= 4)
-            break;
     }
 }
 

@@ -16,7 +16,8 @@
 namespace print {
 
 enum class PrintCommand { CoverSheet, Chart, CoverSheetAndChart };
-enum class PrintDocument { CoverSheet, Chart };
+// WhatIs is the "What Is A Biorhythm?" sheet of the Help menu, which prints through the same targets.
+enum class PrintDocument { CoverSheet, Chart, WhatIs };
 
 // Hands out the printer for each document of a command. Every document is a print job of its
 // own: the combined command asks for two.

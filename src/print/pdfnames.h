@@ -1,0 +1,23 @@
+#pragma once
+
+#include "print/printcommands.h"
+
+#include <QString>
+
+// The PDF files a print command writes when the machine has no print queue.
+namespace print {
+
+// The file name the save dialog suggests, built from the person's name and what is printed:
+// "Your Name - cover sheet.pdf", "Your Name - chart.pdf", and for the combined command, which
+// writes two files, "Your Name.pdf". Characters no file name may hold become "_".
+[[nodiscard]] QString SuggestedPdfName(PrintCommand command, const QString &personName);
+
+// The caption of the save dialog.
+[[nodiscard]] QString PdfQuestionCaption(PrintCommand command);
+
+// The file a document goes to once the user has chosen `chosen`: that file itself for a single
+// document; for the combined command the chosen name with " - cover sheet.pdf" and
+// " - chart.pdf" in place of its ".pdf". A chosen name without ".pdf" gets it.
+[[nodiscard]] QString PdfPathFor(PrintCommand command, PrintDocument document, const QString &chosen);
+
+} // namespace print
