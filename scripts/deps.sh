@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tidemark needs to build, run and test, when any is missing.
+# Quick when everything is there: it only asks dpkg.
+set -euo pipefail
+
+packages=(
+  cmake g++ make
+  qt6-base-dev libqt6svg6      # Qt 6 Widgets/PrintSupport/Test; the SVG plugin draws the toolbar icons
+  fonts-liberation             # metric twins of Arial, Times and Courier New
+)
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(
+    cups printer-driver-cups-pdf # a real print queue whose jobs land as PDF files
+    poppler-utils                # pdfinfo/pdftotext to read the printed PDFs back
+  )
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,189 @@
+// frmMain's start-up and shut-down, the preferences it loads and saves, and its placement.
+
+#include "mainwindow/frmmain.h"
+
+#include "info/helppanel.h"
+#include "info/whatispanel.h"
+#include "namedb/databasepanel.h"
+#include "platform/alerts.h"
+#include "platform/clock.h"
+#include "platform/datafolder.h"
+#include "settings/windowplacement.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+
+const QStringList LeadInLines = {
+    QStringLiteral("This Chart Has Been Prepared Especially For You By:"),
+    QStringLiteral("This Chart Has Been Prepared For You By:"),
+    QStringLiteral("This Chart Has Been Prepared By:"),
+    QStringLiteral("This Chart Was Prepared By:"),
+    QStringLiteral("This Chart Has Been Created By:"),
+    QStringLiteral("This Chart Created By:"),
+    QStringLiteral("This Biorhythm Chart Was Prepared By:"),
+};
+
+const QStringList FontNames = {QStringLiteral("Arial"), QStringLiteral("Courier"), QStringLiteral("Times")};
+
+// Checks one option of a group, or none: an exclusive group refuses to uncheck its last option.
+void selectOption(QButtonGroup *group, QAbstractButton *option)
+{
+    group->setExclusive(false);
+    for (QAbstractButton *button : group->buttons())
+        button->setChecked(button == option);
+    group->setExclusive(true);
+}
+
+double screenDpi()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+} // namespace
+
+std::unique_ptr<QSettings> frmMain::placementStore() const
+{
+    if (m_env.placementFile.isEmpty())
+        return std::make_unique<QSettings>(QStringLiteral("Tidemark"), QStringLiteral("Tidemark"));
+    return std::make_unique<QSettings>(m_env.placementFile, QSettings::IniFormat);
+}
+
+settings::Preferences frmMain::preferences() const
+{
+    const chart::ChartFields f = chartFields();
+    settings::Preferences p;
+    p.leadIn = f.leadIn;
+    p.heading = f.heading;
+    p.font = f.font;
+    p.linesPerPage = f.linesPerPage;
+    p.printer = f.printer;
+    p.spacing = f.spacing;
+    p.holidays = f.holidays;
+    p.dateEachPage = f.dateEachPage;
+    p.color = f.color;
+    p.forecast = f.forecast;
+    return p;
+}
+
+void frmMain::writePreferences(const settings::Preferences &p)
+{
+    Combo1->setEditText(p.leadIn);
+    Text13->setText(p.heading[0]);
+    Text14->setText(p.heading[1]);
+    Text15->setText(p.heading[2]);
+    Text16->setText(p.heading[3]);
+    Combo2->setEditText(p.font);
+    Text17->setText(p.linesPerPage);
+    using settings::PrinterType;
+    using settings::Spacing;
+    selectOption(m_printerGroup, p.printer == PrinterType::Matrix  ? Option1
+                                 : p.printer == PrinterType::Laser ? Option2
+                                                                   : nullptr);
+    selectOption(m_spacingGroup, p.spacing == Spacing::Single      ? Option3
+                                 : p.spacing == Spacing::Double    ? Option4
+                                 : p.spacing == Spacing::WithLines ? Option5
+                                                                   : nullptr);
+    Check1->setChecked(p.holidays);
+    Check2->setChecked(p.dateEachPage);
+    Check3->setChecked(p.color);
+    Check4->setChecked(p.forecast);
+}
+
+void frmMain::Form_Load()
+{
+    FrameSplash->show();
+    FrameHelp->hide();
+    setMainCommandsEnabled(false);
+    Command24->hide();
+
+    {
+        const auto store = placementStore();
+        const QRect wanted = settings::PlacementToPixels(settings::LoadWindowPlacement(*store), screenDpi());
+        QList<QRect> screens;
+        for (const QScreen *screen : QGuiApplication::screens())
+            screens << screen->availableGeometry();
+        const QScreen *primary = QGuiApplication::primaryScreen();
+        const QRect placed =
+            primary ? settings::PlaceOnScreen(wanted, screens, primary->availableGeometry()) : wanted;
+        move(placed.topLeft());
+        resize(placed.size());
+    }
+
+    FrameDatabase->hide();
+    FrameWhatIs->hide();
+    Text18->hide();
+    mnuFileOpenDatabase->setEnabled(true);
+
+    Text10->setText(m_env.clock.today());
+
+    const QString folderError = PrepareDataFolder(m_env.dataFolder);
+    m_filesUsable = folderError.isEmpty();
+    QString fileError = folderError;
+    if (m_filesUsable)
+        fileError = settings::EnsureSettingsFiles(m_env.dataFolder);
+
+    Combo1->addItems(LeadInLines);
+    Combo2->addItems(FontNames);
+
+    const settings::Preferences design = settings::DesignPreferences();
+    QString readError;
+    // Even a folder that cannot be written may hold files to read; missing files give defaults.
+    writePreferences(settings::LoadSettings(m_env.dataFolder, design, &readError));
+    if (fileError.isEmpty())
+        fileError = readError;
+    if (!fileError.isEmpty())
+        showCritical(QStringLiteral("SETTINGS FILE ERROR!"),
+                     fileError + QStringLiteral(" Tidemark goes on with its default settings."));
+}
+
+void frmMain::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+
+    if (m_filesUsable) {
+        const QString error = settings::SaveSettings(m_env.dataFolder, preferences());
+        if (!error.isEmpty())
+            showCritical(QStringLiteral("SETTINGS FILE ERROR!"), error);
+    }
+
+    // Any other window of the program still open goes first, the most recent one first.
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    }
+
+    if (!isMinimized()) {
+        const auto store = placementStore();
+        const QRect rect(frameGeometry().topLeft(), size());
+        settings::SaveWindowPlacement(*store, settings::PlacementFromPixels(rect, screenDpi()));
+        store->sync();
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::menuEditDefaultSettings_Click()
+{
+    writePreferences(settings::ApplyDefaultSettings(preferences()));
+}
