@@ -52,7 +52,9 @@ inline constexpr int SeparatorLength = 74;
 // before building anything. Never below the size ComposeScreenChart produces.
 [[nodiscard]] qint64 EstimateScreenChartChars(const ChartPlan &plan);
 
-// Writes the chart to the sink. Returns true when every line was written, false when the sink
+// Writes the chart to the sink. After each day: the forecast block and a line of hyphens when
+// the forecast is on; otherwise an empty line (Double), a line of hyphens (WithLines) or nothing.
+// Returns true when every line was written, false when the sink
 // or the progress callback stopped it.
 bool ComposeScreenChart(const ChartPlan &plan, LineSink &sink, const ChartProgress &progress = {});
 
