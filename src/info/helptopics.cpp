@@ -1,0 +1,310 @@
+#include "info/helptopics.h"
+
+#include <array>
+
+namespace info {
+
+namespace {
+
+// Texts that more than one entry of the table shows.
+constexpr const char *ShortcutIcons =
+    "In the upper left corner of the main program screen are shortcut icons.\n"
+    "  * OPEN FOLDER - opens the database screen.\n"
+    "  * PRINTER WITH PAPER (paper shows centered text) - prints a cover sheet.\n"
+    "  * PRINTER WITH PAPER (paper shows sine wave pattern) - prints a chart.\n"
+    "  * PRINTER WITH 2-SHEETS OF PAPER - prints a cover sheet and a chart.\n"
+    "  * COMPUTER SCREEN FILLED - prints chart to screen.\n"
+    "  * COMPUTER SCREEN EMPTY - clears the PRINT TO SCREEN window.\n"
+    "  * FOUR BLANK TEXT BOXES - clears all the text boxes on the left side of the screen.";
+
+constexpr const char *DesktopIcon =
+    "The program does not automatically install an icon on your desktop.  Tidemark is started with "
+    "the command given in its README (./scripts/open.sh in the program's folder), which builds it "
+    "when needed and opens it.  If you want an icon, add a launcher for that command with your "
+    "desktop's own menu or launcher editor.";
+
+constexpr const char *PrintWhatIs =
+    "To print 'WHAT IS A BIORHYTHM' to printer, from the pull-down menu select 'HELP,' and then "
+    "select 'PRINT WHAT IS A BIORHYTHM.'  You may also click the 'PRINT' button at the top of the "
+    "'WHAT IS A BIORHYTHM' window.\n\n"
+    "This sheet will print in the type font that you have selected in PRINTER SETTINGS.  With "
+    "'DOT-MATRIX PRINTER' selected, or with Courier chosen, it prints in Courier in even columns.  "
+    "When the Cover Sheet Heading Line 1 is filled in, the heading lines print at its bottom.";
+
+constexpr std::array<HelpTopic, 48> Topics{{
+    {"COVER SHEET", "The cover sheet contains information about the user and the chart, including:\n"
+                    "  * user's name\n"
+                    "  * a lead-in line that is optional and editable (see topic for more info)\n"
+                    "  * four more editable lines (use for name/address, etc.  See topic for more info.)\n"
+                    "  * user's birthdate\n"
+                    "  * day of week born\n"
+                    "  * astrological sign\n"
+                    "  * age in years\n"
+                    "  * age in days\n"
+                    "  * length of chart\n"
+                    "  * chart starting date\n"
+                    "  * chart ending date\n"
+                    "  * an explanation of the symbols used on the chart\n"
+                    "  * a disclaimer"},
+    {"   -Lead-in message",
+     "The lead-in message at the top of the cover sheet is optional.  When there is one, it is "
+     "printed centered under the user's name.\n\n"
+     "To choose one, click the arrow of the 'LEAD-IN' box in the 'COVER SHEET HEADING' area and "
+     "pick one of the seven lines offered, or click inside the box and type a line of your own.  "
+     "To leave it off, click the '<< CLEAR' button beside it.\n\n"
+     "The lead-in is saved when you exit the program and is there again the next time you start it."},
+    {"   -Name & address message",
+     "The name & address message at the top of the cover sheet is optional.  It is made of the "
+     "four lines 'LINE 1' to 'LINE 4' of the 'COVER SHEET HEADING' area.\n\n"
+     "Type in them whatever should follow the lead-in, for example your name, street, town and "
+     "e-mail address.  Each line that is not empty is printed centered; an empty line is left out.  "
+     "The '<< CLEAR' button beside a line empties it.\n\n"
+     "The lines are saved when you exit the program.  When 'LINE 1' is filled in, they also print "
+     "at the bottom of the 'WHAT IS A BIORHYTHM' sheet."},
+    {"DATABASE",
+     "The database is used to store frequently used names and birthdates.  It is kept in the file "
+     "bioname.dat in Tidemark's data folder (normally under .local/share in your home folder), and "
+     "it lists "
+     "the names in alphabetical order.  Picking a name from it fills in the 'NAME' and 'BIRTHDATE' "
+     "boxes for you; see the topics that follow."},
+    {"   -Adding a name to the database",
+     "With your mouse, select 'FILE' from the top pull-down menu.\n\n"
+     "From the 'FILE' menu select 'OPEN DATABASE.'  The name database window opens in the middle of "
+     "the screen.\n\n"
+     "Type the name in the 'NAME' box, for example Firstname Lastname.  A name may hold any letters "
+     "but not a double quote (\").\n\n"
+     "Type the birthdate in the 'BIRTHDATE' box as eight digits, MMDDYYYY, without dashes: March 9, "
+     "1975 would be 03091975.\n\n"
+     "Click the 'ADD THIS ENTRY' button.  The name is saved at once and shows in the list in "
+     "alphabetical order.  Add as many names as you like, then click 'CLOSE DATABASE.'\n\n"
+     "(Optional: open the database from the keyboard by pressing and holding down the 'CTRL' key "
+     "and pressing the 'O' key, or use the 'SHORTCUT' key.)"},
+    {"   -Deleting a name from the database",
+     "With your mouse, select 'FILE' from the pull-down menu.\n\n"
+     "From the 'FILE' menu select 'OPEN DATABASE.'\n\n"
+     "Click the name you want to delete in the list, so that it shows in the 'SELECTED NAME' box, "
+     "then click the 'DELETE THIS NAME' button.  The name is removed at once; you are not asked to "
+     "confirm it.\n\n"
+     "(Only one name can be selected and deleted at a time.  Once a name is deleted, it can not be "
+     "retrieved or undeleted.)"},
+    {"   -Using a name from the database",
+     "With your mouse, select 'FILE' from the top pull-down menu.\n\n"
+     "From the 'FILE' menu select 'OPEN DATABASE,' then click the name you want in the list, so "
+     "that it shows in the 'SELECTED NAME' box.\n\n"
+     "Click the 'USE THIS NAME' button.  The database window closes, the name and birthdate go into "
+     "the 'NAME' and 'BIRTHDATE' boxes, the other facts are filled in, and the cursor waits in the "
+     "'LENGTH OF CHART IN DAYS' box."},
+    {"DISPLAY CHART TO SCREEN",
+     "Select 'FILE' from the top pull-down menu.  'Display Chart to Screen' allows you to display a "
+     "continuous chart and scroll it forward or backwards.\n\n"
+     "The chart is made from the name, birthdate, starting date and length of chart on the left "
+     "side of the screen and from your 'CHART PREFERENCES.'  While it shows, the menus and the "
+     "other icons are put aside; click 'CLOSE THIS WINDOW' at the top right, or the 'COMPUTER "
+     "SCREEN EMPTY' icon, to close it."},
+    {"CHART PREFERENCES", "See the category 'PRINTER SETTINGS.'"},
+    {"DEFAULT SETTINGS",
+     "With your mouse, select 'EDIT' from the top pull-down menu.  From the 'EDIT' menu select "
+     "'DEFAULT SETTINGS.'  All settings will return to 'factory' settings."},
+    {"E-MAIL HELP",
+     "In the event your answer does not appear in this help file, you may send an e-mail and we'll "
+     "try to get you an answer to your problem, or you may write to the address below.\n\n"
+     "Please be specific about your problem: say what you were doing, which menu item or button "
+     "you used, and what you saw (copy the words of any message).  Tell us the version shown in "
+     "'ABOUT TIDEMARK' on the 'HELP' menu and the system you run it on.\n\n"
+     "E-mail: support@example.com\n\n"
+     "Your Company\n"
+     "123 Any Street\n"
+     "Anytown, ST 00000"},
+    {"ICONS", ShortcutIcons},
+    {"   -Desktop icon", DesktopIcon},
+    {"INSTALLING AN UPDATE/UPGRADE",
+     "When you are ready to install a newer version of the program onto your computer, you need to "
+     "first un-install the program currently on your computer.  For Tidemark that means only "
+     "removing the folder that holds the old version; the system packages it uses can stay.  "
+     "Your names, settings and cover sheet heading lie in Tidemark's data folder in your home "
+     "folder and are kept, so the new version starts with them.  Then put the new version in its "
+     "place and run its install command, ./scripts/open.sh, as its README says."},
+    {"LENGTH OF CHART",
+     "The length of the printed chart can be any amount of days.  Type the number of days in the "
+     "'LENGTH OF CHART IN DAYS' box and the 'ENDING DATE OF CHART' box fills itself in.  A long "
+     "chart simply runs onto more pages."},
+    {"   -Setting days",
+     "The length of the printed chart is selected by the user.  First make sure that the 'CHART "
+     "STARTS' box holds the starting date as MM-DD-YYYY (today's date is put there when the "
+     "program starts, and the '<< RESET' button puts it back), then type the number of days in "
+     "the 'LENGTH OF CHART IN DAYS' box.\n\n"
+     "A new starting date empties the length and the ending date, so type the length again after "
+     "changing the starting date.  The length box stays empty until the starting date is complete."},
+    {"MANUAL ENTRY",
+     "On names that you will print charts for on a regular basis, you will probably want to enter "
+     "those in the database.  For a name you need only now and then, type the name and birthdate "
+     "straight into the 'NAME' and 'BIRTHDATE' boxes of the main program screen, as the topics "
+     "that follow describe."},
+    {"   -Birthdate",
+     "At the main program screen, click your mouse cursor inside the 'BIRTHDATE' text box (second "
+     "from the top).  Type the birthdate as MM-DD-YYYY, with the dashes: March 9, 1975 is typed "
+     "03-09-1975.  Years from 1500 to 2099 are accepted.\n\n"
+     "Once the name and birthdate are entered, the program will automatically fill in other needed "
+     "information."},
+    {"   -Name", "At the main program screen, click your mouse cursor within the 'NAME' text box.\n\n"
+                 "Type the name as you want it to appear on the chart and the cover sheet, for example "
+                 "Firstname Lastname.  The chart shows the name in capital letters at its top."},
+    {"PREFERENCES", "See the category 'PRINTER SETTINGS.'  "},
+    {"PRINTER SETTINGS",
+     "There are several choices you can make when setting up to print a chart.  They are in the "
+     "'PRINTER SETTINGS' and 'CHART PREFERENCES' areas of the main program screen, and each is "
+     "described in a topic below.  Your choices are saved when you exit the program, and 'DEFAULT "
+     "SETTINGS' on the 'EDIT' menu puts them back to the factory settings."},
+    {"   -Color",
+     "When the 'PRINT IN COLOR' check box is 'checked,' each of the three cycles will be printed in "
+     "a different color: the (P)hysical cycle in red, the (E)motional cycle in blue and the "
+     "(I)ntellectual cycle in green.  The triple high and low markers print in magenta.\n\n"
+     "Color is used only on the printed chart; the screen chart and the cover sheet are black.  A "
+     "printer without color prints the colors in black or in shades of gray.  To print in black "
+     "only, click the check box until it is blank.\n\n"
+     "(Default setting: Print in color = true.)"},
+    {"   -Date",
+     "When the 'CURRENT DATE EACH PAGE' check box is 'checked,' the date on which the chart is "
+     "printed appears at the top right of every page, after the words 'DATE PREPARED:'.  Click the "
+     "check box until it is blank to leave the date off.\n\n"
+     "(Default setting: Print date each page = true.)"},
+    {"   -Font style",
+     "There are three font types available for your chart and cover sheet.  Pick Arial, Courier or "
+     "Times from the 'FONT' list in the 'PRINTER SETTINGS' area, or type the name of another font "
+     "installed on your computer.\n\n"
+     "The font is used with a laser, inkjet or similar printer; with 'DOT-MATRIX PRINTER' selected, "
+     "everything prints in Courier.  Fonts are found by the system's font service (fontconfig): "
+     "when Arial, Courier or Times themselves are not installed, their look-alikes are used, such "
+     "as the Liberation fonts that the install command adds.\n\n"
+     "(Default setting: Arial type style for laser-style printers, Courier type style for "
+     "dot-matrix printers.)"},
+    {"   -Forecast",
+     "When the 'DAILY FORECAST' check box is 'checked,' a three-line forecast will be printed on the "
+     "chart for each day that the user's cycle appears.  It gives one sentence for each of the "
+     "emotional, physical and intellectual cycles, with one more line first on a triple high, a "
+     "triple low or an accident-prone day.  The forecast shows on the screen chart too.\n\n"
+     "If you do not want the forecast printed, click the 'DAILY FORECAST' checkbox until the box is "
+     "blank.\n\n"
+     "(Default setting: Daily Forecast = false.)"},
+    {"   -Holiday messages",
+     "When the 'HOLIDAY MESSAGES' check box is 'checked,' the user will be greeted by a one line "
+     "message during certain days of the chart: New Year's Day, Christmas Day, every Friday the "
+     "13th and the user's birthday, which also tells the age reached.  The messages show on the "
+     "screen chart and on the printed chart.\n\n"
+     "(Default setting: Include Holiday messages = true.)"},
+    {"   -Lines per page",
+     "User may indicate how many lines are desired for each page.  Type the number in the 'NUMBER "
+     "OF LINES PER PAGE' box of the 'PRINTER SETTINGS' area, without a leading zero.  The count "
+     "includes the heading at the top of each page, so with 50 lines and single spacing each page "
+     "holds up to 42 days.  If pages run over onto an extra sheet, lower the number (see TROUBLE "
+     "SHOOTING).\n\n"
+     "(Default setting: Number of lines per page = 50.)"},
+    {"   -Spacing",
+     "There are three different settings that affect the spacing of the printed chart.  To select "
+     "a setting, click the 'option button' desired.\n\n"
+     " * Single space -- use of this setting produces a single spaced chart.\n\n"
+     " * Double space -- this setting puts a blank line between each day's printout.  This option "
+     "makes the chart easier to read.\n\n"
+     " * Double space with lines -- this setting puts a dashed line between each day's printout, "
+     "which makes each day easy to follow across the page.\n\n"
+     "(Default setting: Double space with lines.)"},
+    {"   -Type of printer",
+     "For your printer setting, you will only need to select one of two options.  Choose "
+     "'DOT-MATRIX PRINTER' for a printer that prints in fixed columns, or 'LASER, INKJET, "
+     "BUBBLEJET OR SIMILAR' for any other printer, which covers nearly every printer in use today.  "
+     "The choice decides how the lines are placed on the page.\n\n"
+     "(Default setting: laser-type printer.)"},
+    {"PRINTING", "See the topics that follow this category for details on printing the different forms."},
+    {"   -Chart",
+     "When you are ready to print a chart, you may select the 'PRINT CHART' option from the 'FILE' "
+     "pull-down menu.  The chart is printed for the name, birthdate, starting date and length of "
+     "chart on the main program screen, with your printer settings and chart preferences.\n\n"
+     "You may optionally select the desired shortcut icon to print your chart.\n\n"
+     "The chart goes to your default printer.  When no printer is set up, the program asks for the "
+     "name of a PDF file and prints the chart into it."},
+    {"   -Color",
+     "When the 'PRINT IN COLOR' check box is 'checked,' each of the three cycles will be printed in "
+     "a different color on your chart: red for the (P)hysical cycle, blue for the (E)motional cycle "
+     "and green for the (I)ntellectual cycle, with the triple high and low markers and the New "
+     "Year line in magenta, the Christmas line in green, the Friday the 13th line in cyan and the "
+     "birthday line in red.  The check box is in the 'PRINTER SETTINGS' area; printing in color "
+     "takes longer, so clear it when you want a quick chart in black.\n\n"
+     "(Default setting: Print in color = true.)"},
+    {"   -Cover sheet",
+     "When you are ready to print a cover sheet, you may select the 'PRINT COVER SHEET' option from "
+     "the 'FILE' pull-down menu.  The name, birthdate, starting date and length of chart must be "
+     "filled in first.\n\n"
+     "You may optionally select the desired shortcut icon to print your cover sheet.\n\n"
+     "To print the cover sheet and the chart together, select 'PRINT COVER SHEET AND CHART' from "
+     "the 'FILE' menu; the cover sheet comes out first."},
+    {"   -What Is A Biorhythm", PrintWhatIs},
+    {"RESOLUTION",
+     "The program should work well in any screen resolution.  Resolution is changed through the "
+     "Windows Control Panel.\n\n"
+     "On this system the resolution is changed in your desktop's display settings (for example "
+     "Settings, Displays in GNOME, or System Settings, Display in KDE Plasma).  Tidemark's window "
+     "and its text sizes follow the window's size and the height of the screen."},
+    {"SCREEN RESOLUTION",
+     "The best screen resolution to use when running this program is 640 x 480.  That is the "
+     "screen the program was first laid out for; larger screens work as well, since the window "
+     "can be resized and everything in it scales with it.  The text sizes follow the screen's "
+     "height for screens 480, 600, 720, 768, 864, 960, 1024 and 1200 pixels high; other heights "
+     "keep the standard sizes."},
+    {"SHORTCUT ICONS", ShortcutIcons},
+    {"SHORTCUT KEYS", "Same as SHORTCUT ICONS."},
+    {"SYSTEM INFORMATION",
+     "If you would like to view information about your computer, we have added a neat little "
+     "utility in the program.  From the 'HELP' menu select 'ABOUT TIDEMARK' and click the 'SYSTEM "
+     "INFO...' button.  It starts the first system information program it finds installed "
+     "(such as HardInfo, KDE Info Center or GNOME System Monitor); when there is none, it says "
+     "that System Information is unavailable."},
+    {"TROUBLE SHOOTING",
+     "If you are experiencing problems with the program, scan the following topic questions to see "
+     "if your problem is listed."},
+    {"   -Chart prints slow",
+     "The color option slows down printing considerably.  If your chart prints slowly, click the "
+     "'PRINT IN COLOR' check box in the 'PRINTER SETTINGS' area until it is blank; the chart then "
+     "prints in black only."},
+    {"   -Chart won't print",
+     "The default printer is port LPT1.  That was so on the older computers this program was first "
+     "written for; here Tidemark prints to the system's default printer queue (CUPS).  Check that a "
+     "printer is installed and set as the default in your system's printer settings (or on the "
+     "CUPS page at http://localhost:631), that it is switched on and has paper.  When no printer is "
+     "set up, the program asks for the name of a PDF file instead, and when printing fails it says "
+     "so in a message."},
+    {"   -Page 2 doesn't print a full page",
+     "If page 2 only prints a partial page, and then printing continues on page 3, your problem is "
+     "that the printer option 'NUMBER OF LINES PER PAGE' is too high.  Lower the number in that box "
+     "of the 'PRINTER SETTINGS' area until each page of the chart fits on one sheet of paper."},
+    {"   -Print chart to screen doesn't line up",
+     "When printing to screen, if the center line does not line up straight, that indicates that "
+     "'COURIER' font is not installed properly on your computer.  The program asks the system's "
+     "font service (fontconfig) for Courier, or else for a font whose letters are all of one "
+     "width.  The fonts-liberation package, which the install command adds, provides such a font; "
+     "the command fc-match Courier shows which font your system uses.\n\n"
+     "Please note that you may have 'COURIER NEW' font installed, but this is not the same font "
+     "called for in the program."},
+    {"   -There is no desktop icon", DesktopIcon},
+    {"WHAT IS A BIORHYTHM?",
+     "Many times you will want to print a chart for a friend or family member who doesn't know what "
+     "a biorhythm is.  The 'WHAT IS A BIORHYTHM' sheet explains the three cycles, the critical days "
+     "and the triple high and low days in plain words; read it on the screen or print it to hand "
+     "over with the chart.\n\n"
+     "Any information that you have entered in the Cover Sheet Heading lines 1 through 4 will print "
+     "at the bottom of this 'WHAT IS...' form.  When Line 1 is empty, none of the four lines is "
+     "printed."},
+    {"   -Display to screen",
+     "To view 'WHAT IS A BIORHYTHM,' from the top pull-down menu select 'HELP,' then select 'WHAT IS "
+     "A BIORHYTHM.'  The text opens in a window in the middle of the screen: scroll it with the bar "
+     "on its right, print it with its 'PRINT' button and close it with its 'CLOSE' button."},
+    {"   -Printing the definition", PrintWhatIs},
+}};
+
+} // namespace
+
+std::span<const HelpTopic> HelpTopics()
+{
+    return Topics;
+}
+
+} // namespace info

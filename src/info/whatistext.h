@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The "What Is A Biorhythm?" explanation, fixed in the program in two forms: one string for the
+// panel (the text box wraps it) and printed lines whose breaks are fixed here, one set for each
+// print layout. Nothing is wrapped at run time.
+namespace info {
+
+// Character layout: columns of a fixed-pitch font, for a dot-matrix printer or the font
+// "Courier". Page layout: positions measured on the page, in the chosen proportional font.
+enum class WhatIsLayout { Character, Page };
+
+struct WhatIsSheetText
+{
+    // Introduction, physical, emotional, intellectual and magnitudes, each followed by an
+    // empty line when printed.
+    QList<QStringList> body;
+    // The triple high and low days: one block in the character layout (the two paragraphs run
+    // together), the high block then the low block in the page layout.
+    QList<QStringList> triple;
+    // The closing statement that only the printed sheet carries.
+    QStringList closing;
+    bool operator==(const WhatIsSheetText &) const = default;
+};
+
+[[nodiscard]] QString WhatIsHeading1();
+[[nodiscard]] QString WhatIsHeading2();
+
+// The text for the panel's box: nine items, each opening with five spaces, an empty line
+// between items and no line end after the last.
+[[nodiscard]] QString WhatIsScreenText();
+
+// The printed lines of one layout, without the character layout's three-space indent.
+[[nodiscard]] const WhatIsSheetText &WhatIsSheet(WhatIsLayout layout);
+
+} // namespace info
