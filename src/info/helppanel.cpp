@@ -56,6 +56,7 @@ HelpPanel::HelpPanel(QWidget *parent)
     TextHelp->setObjectName(QStringLiteral("TextHelp"));
     TextHelp->setReadOnly(true);
     TextHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TextHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // A click and the arrow keys both select; either way the chosen topic's text shows.
     connect(List2, &QListWidget::itemSelectionChanged, this, &HelpPanel::List2_Click);

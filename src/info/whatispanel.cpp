@@ -31,6 +31,7 @@ WhatIsPanel::WhatIsPanel(QWidget *parent)
     Text22->setObjectName(QStringLiteral("Text22"));
     Text22->setReadOnly(true);
     Text22->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text22->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text22->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     connect(CmdPrtWhat, &QPushButton::clicked, this, &WhatIsPanel::CmdPrtWhat_Click);

@@ -146,6 +146,20 @@ constexpr Expected Table[] = {
      2},
 };
 
+// A help panel over a host window, placed and opened as the main window does it.
+struct Shown
+{
+    QWidget host;
+    HelpPanel *panel = new HelpPanel(&host);
+    Shown()
+    {
+        host.resize(900, 700);
+        host.show();
+        panel->placeIn(host.size(), 12);
+        panel->open();
+    }
+};
+
 QString TextOf(int entry)
 {
     return QString::fromLatin1(info::HelpTopics()[entry - 1].text);
@@ -326,13 +340,8 @@ void TestHelp::panelControls()
 
 void TestHelp::openShowsListAndEmptyText()
 {
-    QWidget host;
-    host.resize(900, 700);
-    auto *panel = new HelpPanel(&host);
-    host.show();
-    QVERIFY(!panel->isVisible());
-    panel->placeIn(host.size(), 12);
-    panel->open();
+    Shown shown;
+    HelpPanel *panel = shown.panel;
     QVERIFY(panel->isVisible());
     QCOMPARE(panel->List2->count(), 48);
     QCOMPARE(panel->List2->item(0)->text(), QStringLiteral("COVER SHEET"));
@@ -364,12 +373,8 @@ void TestHelp::selectingShowsOwnText()
 {
     QFETCH(int, entry);
     QFETCH(QString, firstWords);
-    QWidget host;
-    host.resize(900, 700);
-    auto *panel = new HelpPanel(&host);
-    host.show();
-    panel->placeIn(host.size(), 12);
-    panel->open();
+    Shown shown;
+    HelpPanel *panel = shown.panel;
     QListWidgetItem *item = panel->List2->item(entry - 1);
     panel->List2->scrollToItem(item);
     QTest::mouseClick(panel->List2->viewport(), Qt::LeftButton, {},
@@ -380,12 +385,8 @@ void TestHelp::selectingShowsOwnText()
 
 void TestHelp::keyboardSelects()
 {
-    QWidget host;
-    host.resize(900, 700);
-    auto *panel = new HelpPanel(&host);
-    host.show();
-    panel->placeIn(host.size(), 12);
-    panel->open();
+    Shown shown;
+    HelpPanel *panel = shown.panel;
     panel->List2->setCurrentRow(20);
     QTest::keyClick(panel->List2, Qt::Key_Down);
     QCOMPARE(panel->List2->currentRow(), 21);
@@ -394,12 +395,8 @@ void TestHelp::keyboardSelects()
 
 void TestHelp::reopenStartsAfresh()
 {
-    QWidget host;
-    host.resize(900, 700);
-    auto *panel = new HelpPanel(&host);
-    host.show();
-    panel->placeIn(host.size(), 12);
-    panel->open();
+    Shown shown;
+    HelpPanel *panel = shown.panel;
     panel->List2->setCurrentRow(31);
     QCOMPARE(panel->TextHelp->toPlainText(), TextOf(32));
     QTest::mouseClick(panel->Command16, Qt::LeftButton);
@@ -414,14 +411,11 @@ void TestHelp::reopenStartsAfresh()
 
 void TestHelp::closeButtonHidesAndSignals()
 {
-    QWidget host;
-    auto *panel = new HelpPanel(&host);
-    host.show();
-    panel->open();
-    QSignalSpy closed(panel, &HelpPanel::closed);
-    QTest::mouseClick(panel->Command16, Qt::LeftButton);
+    Shown shown;
+    QSignalSpy closed(shown.panel, &HelpPanel::closed);
+    QTest::mouseClick(shown.panel->Command16, Qt::LeftButton);
     QCOMPARE(closed.size(), 1);
-    QVERIFY(!panel->isVisible());
+    QVERIFY(!shown.panel->isVisible());
 }
 
 void TestHelp::geometry()
