@@ -75,7 +75,7 @@ public:
     {}
 
     // Prints a centred line; `closing` is printed after the pieces and left out of the centring.
-    // Returns the position the line started at, in twips.
+    // Returns the position the line started at in the page layout, in twips.
     double centred(const QStringList &pieces, const QString &closing = {});
     void setSize(double points);
     void indentedLines(const char *const *lines, qsizetype count, double leftMargin);
@@ -88,15 +88,16 @@ private:
 
 double CoverSheetPrinter::centred(const QStringList &pieces, const QString &closing)
 {
+    double start = 0;
     if (m_layout == Layout::Character) {
         m_device.tab(CentredColumn(pieces));
     } else {
         double halves = 0;
         for (const QString &piece : pieces)
             halves += m_device.textWidth(piece) / 2;
-        m_device.setCurrentX(std::max(0.0, m_device.pageWidth() / 2 - halves));
+        start = std::max(0.0, m_device.pageWidth() / 2 - halves);
+        m_device.setCurrentX(start);
     }
-    const double start = m_device.currentX();
     m_device.printLine(pieces.join(QString()) + closing);
     return start;
 }
