@@ -28,9 +28,10 @@ void RecordingPrintDevice::failAt(int operation, const QString &error)
 
 bool RecordingPrintDevice::record(const QString &operation)
 {
-    if (!m_error.isEmpty())
+    if (m_failed)
         return false;
     if (m_log.size() == m_failAt) {
+        m_failed = true;
         m_error = m_failure;
         m_log.append(QStringLiteral("FAILED ") + operation);
         return false;

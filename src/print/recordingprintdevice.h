@@ -12,7 +12,8 @@ namespace print {
 //   font Courier | size 12 | bold 0 | print "PAGE #"; | print "DATE" | endline | tab 56
 //   x 1440 | color 800000 | orientation 1 | newpage | enddoc | abort
 // A printer failure can be staged: the operation with the given index (0 for the first one
-// logged) fails instead of running, and everything after it is ignored.
+// logged) fails instead of running, and everything after it is ignored. A failure with no
+// error text stands for a document the user called off.
 class RecordingPrintDevice final : public PrintDevice
 {
 public:
@@ -39,7 +40,7 @@ public:
     void newPage() override;
     void endDoc() override;
     void abort() override;
-    [[nodiscard]] bool ok() const override { return m_error.isEmpty(); }
+    [[nodiscard]] bool ok() const override { return !m_failed; }
     [[nodiscard]] QString errorText() const override { return m_error; }
 
     [[nodiscard]] const QStringList &log() const { return m_log; }
@@ -54,6 +55,7 @@ private:
     QStringList m_log;
     int m_failAt = -1;
     QString m_failure;
+    bool m_failed = false;
     QString m_error;
 };
 
