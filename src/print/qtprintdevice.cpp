@@ -15,6 +15,7 @@ namespace print {
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
+constexpr double PointsPerInch = 72.0;
 // A dot-matrix line is 80 columns of 10 per inch, 8 inches: narrow side margins keep that line
 // on a Letter or A4 sheet.
 const QMarginsF PageMargins(18, 36, 18, 36); // points
@@ -64,6 +65,11 @@ QtPrintDevice::~QtPrintDevice()
 double QtPrintDevice::pixelsPerTwip() const
 {
     return m_printer->resolution() / TwipsPerInch;
+}
+
+double QtPrintDevice::linePitch() const
+{
+    return m_font.pointSizeF() * m_printer->resolution() / PointsPerInch;
 }
 
 double QtPrintDevice::pageHeightPixels() const
@@ -211,10 +217,10 @@ void QtPrintDevice::print(const QString &text, bool endLine)
     if (!text.isEmpty()) {
         const QFontMetricsF metrics(m_font, m_printer.get());
         if (m_lineSpacing == 0)
-            makeRoom(metrics.lineSpacing());
+            makeRoom(linePitch());
         if (m_state != State::Active)
             return;
-        m_lineSpacing = std::max(m_lineSpacing, metrics.lineSpacing());
+        m_lineSpacing = std::max(m_lineSpacing, linePitch());
         m_painter.drawText(QPointF(m_x * pixelsPerTwip(), m_y + metrics.ascent()), text);
         m_x += metrics.horizontalAdvance(text) / pixelsPerTwip();
     }
@@ -227,7 +233,7 @@ void QtPrintDevice::endLine()
     if (!begin())
         return;
     if (m_lineSpacing == 0) {
-        m_lineSpacing = QFontMetricsF(m_font, m_printer.get()).lineSpacing();
+        m_lineSpacing = linePitch();
         makeRoom(m_lineSpacing);
         if (m_state != State::Active)
             return;

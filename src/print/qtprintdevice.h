@@ -25,8 +25,11 @@ struct QtPrintTarget
 // The printer as Qt draws on it: a QPainter on a QPrinter at high resolution. Twips become
 // device pixels through the printer's resolution; a character column is the current font's
 // average character width, so in "Courier" 12 point a column is 144 twips (10 per inch). Lines
-// advance by the line spacing of the tallest font printed on them; a line that would pass the
-// foot of the page goes to a new page, as a printer's own form feed would.
+// advance by the point size of the largest font printed on them, six lines to the inch at 12
+// points as in a printer's own text mode: the faces that fontconfig puts in for "Courier" or
+// "Times" differ in their line spacing by a fifth, and the lines a chart counts must fit the
+// sheet alike on every machine. A line that would still pass the foot of the page goes to a new
+// page, as a printer's own form feed would.
 //
 // The document is drawn into a file beside its destination and goes out only when it is
 // complete: endDoc() renames it to the PDF file, or hands it to the queue with the print
@@ -81,6 +84,8 @@ private:
     void makeRoom(double lineSpacing);
     [[nodiscard]] double pixelsPerTwip() const;
     [[nodiscard]] double pageHeightPixels() const;
+    // The advance of a line in the current font, in device pixels.
+    [[nodiscard]] double linePitch() const;
     [[nodiscard]] QString finish();
     // "The printer "name"" or "The PDF file "path"", to begin a message.
     [[nodiscard]] QString subject() const;
@@ -98,7 +103,7 @@ private:
 
     double m_x = 0;           // twips from the left of the printable area
     double m_y = 0;           // device pixels from the top of the printable area to this line
-    double m_lineSpacing = 0; // of the tallest font printed on this line, 0 while it is empty
+    double m_lineSpacing = 0; // of the largest font printed on this line, 0 while it is empty
     int m_pages = 0;
 };
 
