@@ -189,7 +189,7 @@ void QtPrintDevice::fail(const QString &error)
 
 void QtPrintDevice::discard()
 {
-    if (m_state == State::Active) {
+    if (m_state == State::Active && m_painter.isActive()) {
         m_printer->abort();
         m_painter.end();
     }
