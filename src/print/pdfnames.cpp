@@ -20,8 +20,15 @@ QString SafeFileStem(const QString &name)
 
 QString DocumentPart(PrintDocument document)
 {
-    return document == PrintDocument::CoverSheet ? QStringLiteral(" - cover sheet")
-                                                 : QStringLiteral(" - chart");
+    switch (document) {
+    case PrintDocument::CoverSheet:
+        return QStringLiteral(" - cover sheet");
+    case PrintDocument::Chart:
+        return QStringLiteral(" - chart");
+    case PrintDocument::WhatIs:
+        break;
+    }
+    return QStringLiteral(" - what is a biorhythm");
 }
 
 } // namespace
@@ -34,6 +41,8 @@ QString SuggestedPdfName(PrintCommand command, const QString &personName)
         return stem + DocumentPart(PrintDocument::CoverSheet) + PdfSuffix;
     case PrintCommand::Chart:
         return stem + DocumentPart(PrintDocument::Chart) + PdfSuffix;
+    case PrintCommand::WhatIs:
+        return QStringLiteral("What Is A Biorhythm") + PdfSuffix;
     case PrintCommand::CoverSheetAndChart:
         break;
     }
@@ -47,6 +56,9 @@ QString PdfQuestionCaption(PrintCommand command)
         return QCoreApplication::translate("print", "No printer is installed: save the Cover Sheet as PDF");
     case PrintCommand::Chart:
         return QCoreApplication::translate("print", "No printer is installed: save the Chart as PDF");
+    case PrintCommand::WhatIs:
+        return QCoreApplication::translate("print",
+                                           "No printer is installed: save \"What Is A Biorhythm?\" as PDF");
     case PrintCommand::CoverSheetAndChart:
         break;
     }

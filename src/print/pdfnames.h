@@ -9,7 +9,8 @@ namespace print {
 
 // The file name the save dialog suggests, built from the person's name and what is printed:
 // "Your Name - cover sheet.pdf", "Your Name - chart.pdf", and for the combined command, which
-// writes two files, "Your Name.pdf". Characters no file name may hold become "_".
+// writes two files, "Your Name.pdf". Characters no file name may hold become "_". The "What Is
+// A Biorhythm?" sheet, which names nobody, is "What Is A Biorhythm.pdf".
 [[nodiscard]] QString SuggestedPdfName(PrintCommand command, const QString &personName);
 
 // The caption of the save dialog.

@@ -17,6 +17,8 @@ QList<PrintDocument> DocumentsOf(PrintCommand command)
         return {PrintDocument::Chart};
     case PrintCommand::CoverSheetAndChart:
         return {PrintDocument::CoverSheet, PrintDocument::Chart};
+    case PrintCommand::WhatIs:
+        break;
     }
     return {};
 }

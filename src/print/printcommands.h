@@ -15,8 +15,10 @@
 //                                                   -> RunPrintCommand(PrintCommand::CoverSheetAndChart, ...)
 namespace print {
 
-enum class PrintCommand { CoverSheet, Chart, CoverSheetAndChart };
-// WhatIs is the "What Is A Biorhythm?" sheet of the Help menu, which prints through the same targets.
+// WhatIs is the "What Is A Biorhythm?" sheet of the Help menu: it prints on a device from the
+// same targets (so it goes to the queue or to a PDF file like the others), but the sheet itself
+// is printed by info::CmdPrtWhat_Click, not by RunPrintCommand.
+enum class PrintCommand { CoverSheet, Chart, CoverSheetAndChart, WhatIs };
 enum class PrintDocument { CoverSheet, Chart, WhatIs };
 
 // Hands out the printer for each document of a command. Every document is a print job of its
@@ -45,7 +47,8 @@ bool SetUpPrinterFont(PrintDevice &device, const chart::ChartFields &fields);
 // document the printer font set-up and the print routine. A printer failure shows one
 // critical message with what failed and abandons that document; with the page printer the
 // command then carries on with its next document, otherwise it ends. A document called off by
-// the user ends the command. Returns the outcome of each document that was begun.
+// the user ends the command. Returns the outcome of each document that was begun (none for
+// PrintCommand::WhatIs, which this does not print).
 QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFields &fields,
                                     const QString &today, PrintTargetProvider &targets, Alerts &alerts);
 

@@ -49,9 +49,13 @@ QString SystemPrintTargets::pdfPath(PrintDocument document)
 
 PrintDevice &SystemPrintTargets::open(PrintDocument document)
 {
-    const QString what =
-        document == PrintDocument::CoverSheet ? QStringLiteral("cover sheet") : QStringLiteral("chart");
-    QtPrintTarget target{m_queue, {}, QStringLiteral("Tidemark %1 - %2").arg(what, m_personName)};
+    QString title = QStringLiteral("Tidemark What Is A Biorhythm");
+    if (document != PrintDocument::WhatIs) {
+        const QString what =
+            document == PrintDocument::CoverSheet ? QStringLiteral("cover sheet") : QStringLiteral("chart");
+        title = QStringLiteral("Tidemark %1 - %2").arg(what, m_personName);
+    }
+    QtPrintTarget target{m_queue, {}, title};
     m_device = std::make_unique<QtPrintDevice>(target, [this, document] { return pdfPath(document); });
     return *m_device;
 }

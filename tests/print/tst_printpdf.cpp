@@ -83,6 +83,7 @@ private Q_SLOTS:
     void declinedWritesNothing();
     void refusedAsksNothing();
     void pdfTextStandsInColumns();
+    void whatIsSheetGoesToItsOwnFile();
 };
 
 void TestPrintPdf::suggestedNames_data()
@@ -101,6 +102,8 @@ void TestPrintPdf::suggestedNames_data()
                                                    << "A_B_ C_ - chart.pdf";
     QTest::newRow("no name") << int(PrintCommand::Chart) << ""
                              << "Biorhythm - chart.pdf";
+    QTest::newRow("the What Is sheet names nobody") << int(PrintCommand::WhatIs) << "Your Name"
+                                                    << "What Is A Biorhythm.pdf";
 }
 
 void TestPrintPdf::suggestedNames()
@@ -272,6 +275,30 @@ void TestPrintPdf::pdfTextStandsInColumns()
     QCOMPARE(fixed.size(), expected.size());
     for (qsizetype n = 0; n < fixed.size(); ++n)
         QCOMPARE(fixed[n].trimmed(), expected[n].trimmed());
+}
+
+void TestPrintPdf::whatIsSheetGoesToItsOwnFile()
+{
+    QTemporaryDir folder;
+    FileAnswer answer(folder.filePath(QStringLiteral("sheet")));
+    print::SystemPrintTargets targets(PrintCommand::WhatIs, QStringLiteral("Your Name"), QString(),
+                                      answer.question());
+    RecordingAlerts alerts;
+    // The command runner leaves the sheet to its own routine.
+    QCOMPARE(print::RunPrintCommand(PrintCommand::WhatIs, WorkedFields(), Today, targets, alerts),
+             QList<PrintOutcome>{});
+    QVERIFY(answer.asked().isEmpty());
+
+    print::PrintDevice &device = targets.open(PrintDocument::WhatIs);
+    QVERIFY(!targets.progress(PrintDocument::WhatIs));
+    device.printLine(QStringLiteral("**** WHAT IS A BIORHYTHM? ****"));
+    device.endDoc();
+    QVERIFY(device.ok());
+    targets.close(PrintDocument::WhatIs, PrintOutcome::Printed);
+    QCOMPARE(answer.asked().size(), 1);
+    QVERIFY(answer.asked().first().suggested.endsWith(QLatin1String("/What Is A Biorhythm.pdf")));
+    QCOMPARE(targets.writtenFiles(), QStringList{folder.filePath(QStringLiteral("sheet.pdf"))});
+    QCOMPARE(PdfPageCount(folder.filePath(QStringLiteral("sheet.pdf"))), 1);
 }
 
 QTEST_MAIN(TestPrintPdf)
