@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPrinter>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 namespace print {
 
@@ -35,6 +35,24 @@ bool IsCompletePdf(const QString &path)
         return false;
     file.seek(std::max<qint64>(0, file.size() - 1024));
     return file.readAll().contains("%%EOF");
+}
+
+// A new empty file in `folder` for a document to be drawn into, created with the permissions
+// any new file gets there (so the finished PDF has them too). A name without ".pdf" keeps a
+// queue's own print engine, with its page size and margins.
+QString CreatePartFile(const QString &folder, QString *error)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString name = QStringLiteral(".tidemark-%1.part")
+                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        QFile file(QDir(folder).filePath(name));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file.fileName();
+        *error = file.errorString();
+        if (!file.exists())
+            break;
+    }
+    return {};
 }
 
 } // namespace
@@ -157,15 +175,12 @@ bool QtPrintDevice::begin()
         return false;
     }
 
-    // A name without ".pdf" keeps the queue's own print engine, with its page size and margins.
-    QTemporaryFile part(QDir(folder).filePath(QStringLiteral(".tidemark-XXXXXX.part")));
-    part.setAutoRemove(false);
-    if (!part.open()) {
-        fail(Tr("%1 could not start: %2").arg(subject(), part.errorString()));
+    QString error;
+    m_partPath = CreatePartFile(folder, &error);
+    if (m_partPath.isEmpty()) {
+        fail(Tr("%1 could not start: %2").arg(subject(), error));
         return false;
     }
-    m_partPath = part.fileName();
-    part.close();
     m_printer->setOutputFileName(m_partPath);
 
     if (!m_painter.begin(m_printer.get()) || !m_painter.isActive()) {

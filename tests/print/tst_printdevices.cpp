@@ -203,6 +203,10 @@ void TestPrintDevices::qtDevicePages()
     QCOMPARE(device.pageCount(), pages);
     QCOMPARE(PdfPageCount(path), pages);
     QCOMPARE(FilesIn(folder.path()), QStringList{QStringLiteral("pages.pdf")});
+    // The PDF is as open to others as any new file in that folder.
+    QFile fresh(folder.filePath(QStringLiteral("fresh")));
+    QVERIFY(fresh.open(QIODevice::WriteOnly));
+    QCOMPARE(QFileInfo(path).permissions(), QFileInfo(fresh.fileName()).permissions());
 }
 
 void TestPrintDevices::qtDeviceAbortLeavesNothing()
