@@ -39,8 +39,9 @@ inline const QString PrinterErrorTitle = QStringLiteral("PRINTER ERROR!");
 
 // The printer font that every print command sets before it prints: "Courier" for the
 // dot-matrix printer, the face in the font box for any other, 12 points, not bold. Returns
-// false when the printer failed before the face was set; with the page printer, a failure after
-// that point is left for the print routine to meet, so that the command carries on.
+// whether the command may go on to print: false once the printer has failed, except that with
+// the page printer a failure after the face was set is left for the print routine to meet, so
+// that the command carries on.
 bool SetUpPrinterFont(PrintDevice &device, const chart::ChartFields &fields);
 
 // Runs one print command: for the combined command its own eight checks first, then for each
