@@ -16,6 +16,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class Alerts;
@@ -55,8 +56,10 @@ struct MainWindowEnv
     QString placementFile;
     // What the About window's System Info button asks.
     info::SystemRegistry &registry;
-    // Where each printed document goes: the system queue, a PDF file, or a recorder in tests.
-    print::PrintTargetProvider &printTargets;
+    // Where the documents of one print command go: the system queue, PDF files, or a recorder in
+    // tests. Asked once per command, with the person's name for the names of PDF files.
+    std::function<std::unique_ptr<print::PrintTargetProvider>(print::PrintCommand, const QString &personName)>
+        printTargets;
 };
 
 class frmMain : public QMainWindow

@@ -9,7 +9,9 @@
 
 void frmMain::runPrintCommand(print::PrintCommand command)
 {
-    print::RunPrintCommand(command, chartFields(), m_env.clock.today(), m_env.printTargets, m_env.alerts);
+    const chart::ChartFields fields = chartFields();
+    const auto targets = m_env.printTargets(command, fields.name);
+    print::RunPrintCommand(command, fields, m_env.clock.today(), *targets, m_env.alerts);
 }
 
 void frmMain::mnuFilePrintCoverSheet_Click()
@@ -29,11 +31,14 @@ void frmMain::mnuFilePrintCoverSheetandChart_Click()
 
 void frmMain::mnuHelpPrintWhatIsABiorhythm_Click()
 {
-    print::PrintDevice &device = m_env.printTargets.open(print::PrintDocument::WhatIs);
-    info::CmdPrtWhat_Click(device, chartFields());
+    const chart::ChartFields fields = chartFields();
+    const auto targets = m_env.printTargets(print::PrintCommand::WhatIs, fields.name);
+    print::PrintDevice &device = targets->open(print::PrintDocument::WhatIs);
+    info::CmdPrtWhat_Click(device, fields);
     const bool ok = device.ok();
-    if (!ok)
+    // A document the user called off (a declined file dialog) has no error to tell.
+    if (!ok && !device.errorText().isEmpty())
         showCritical(print::PrinterErrorTitle, device.errorText());
-    m_env.printTargets.close(print::PrintDocument::WhatIs,
-                             ok ? print::PrintOutcome::Printed : print::PrintOutcome::Failed);
+    targets->close(print::PrintDocument::WhatIs,
+                   ok ? print::PrintOutcome::Printed : print::PrintOutcome::Failed);
 }

@@ -7,9 +7,7 @@
 MainWindowFixture::MainWindowFixture(const QString &today)
     : clock(today)
 {
-    window = std::make_unique<frmMain>(MainWindowEnv{alerts, clock, dir.filePath(QStringLiteral("data")),
-                                                     dir.filePath(QStringLiteral("placement.ini")), registry,
-                                                     printTargets});
+    window = std::make_unique<frmMain>(env());
 }
 
 MainWindowFixture::~MainWindowFixture()
@@ -21,9 +19,19 @@ MainWindowFixture::~MainWindowFixture()
 void MainWindowFixture::restart()
 {
     window->close();
-    window = std::make_unique<frmMain>(MainWindowEnv{alerts, clock, dir.filePath(QStringLiteral("data")),
-                                                     dir.filePath(QStringLiteral("placement.ini")), registry,
-                                                     printTargets});
+    window = std::make_unique<frmMain>(env());
+}
+
+MainWindowEnv MainWindowFixture::env()
+{
+    return {alerts,
+            clock,
+            dir.filePath(QStringLiteral("data")),
+            dir.filePath(QStringLiteral("placement.ini")),
+            registry,
+            [this](print::PrintCommand command, const QString &) {
+                return std::make_unique<RecordingTargets>(command, printed);
+            }};
 }
 
 void MainWindowFixture::showAndDismiss()

@@ -21,6 +21,7 @@ struct MainWindowFixture
     void restart();
     // Shows the window and dismisses the start-up notice, as a first click would.
     void showAndDismiss();
+    [[nodiscard]] MainWindowEnv env();
 
     [[nodiscard]] QString dataFile(const QString &name) const;
     // The file's lines with their quotes, as bytes.
@@ -30,6 +31,7 @@ struct MainWindowFixture
     RecordingAlerts alerts;
     FixedClock clock;
     info::PathSystemRegistry registry{QStringList()};
-    RecordingTargets printTargets;
+    // Every document the window printed, in order.
+    QList<PrintedDocument> printed;
     std::unique_ptr<frmMain> window;
 };

@@ -8,39 +8,32 @@
 #include <memory>
 
 // Print targets for the window's tests: each document is printed on a text-only device and
-// kept with its outcome, so a test reads exactly what would have come out of the printer.
+// kept, with its command and outcome, in a log the test reads: exactly what would have come
+// out of the printer.
+struct PrintedDocument
+{
+    print::PrintCommand command;
+    print::PrintDocument kind;
+    std::shared_ptr<print::TextPrintDevice> device;
+    print::PrintOutcome outcome = print::PrintOutcome::Refused;
+};
+
 class RecordingTargets final : public print::PrintTargetProvider
 {
 public:
-    struct Document
-    {
-        print::PrintDocument kind;
-        std::shared_ptr<print::TextPrintDevice> device;
-        print::PrintOutcome outcome = print::PrintOutcome::Refused;
-    };
+    RecordingTargets(print::PrintCommand command, QList<PrintedDocument> &log)
+        : m_command(command)
+        , m_log(log)
+    {}
 
     print::PrintDevice &open(print::PrintDocument document) override
     {
-        m_documents.append({document, std::make_shared<print::TextPrintDevice>()});
-        return *m_documents.last().device;
+        m_log.append({m_command, document, std::make_shared<print::TextPrintDevice>()});
+        return *m_log.last().device;
     }
-    void close(print::PrintDocument, print::PrintOutcome outcome) override
-    {
-        m_documents.last().outcome = outcome;
-    }
-
-    // The documents that were printed whole.
-    [[nodiscard]] QList<Document> printed() const
-    {
-        QList<Document> out;
-        for (const Document &d : m_documents) {
-            if (d.outcome == print::PrintOutcome::Printed)
-                out << d;
-        }
-        return out;
-    }
-    [[nodiscard]] const QList<Document> &documents() const { return m_documents; }
+    void close(print::PrintDocument, print::PrintOutcome outcome) override { m_log.last().outcome = outcome; }
 
 private:
-    QList<Document> m_documents;
+    print::PrintCommand m_command;
+    QList<PrintedDocument> &m_log;
 };

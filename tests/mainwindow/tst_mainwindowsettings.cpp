@@ -136,11 +136,14 @@ void TestMainWindowSettings::unwritableDataFolderRunsOnDefaults()
     blocker.close();
     RecordingAlerts alerts;
     FixedClock clock(QStringLiteral("05-20-2025"));
-    RecordingTargets targets;
+    QList<PrintedDocument> printed;
     info::PathSystemRegistry registry{QStringList()};
     {
         frmMain w({alerts, clock, dir.filePath(QStringLiteral("blocked/data")),
-                   dir.filePath(QStringLiteral("placement.ini")), registry, targets});
+                   dir.filePath(QStringLiteral("placement.ini")), registry,
+                   [&printed](print::PrintCommand command, const QString &) {
+                       return std::make_unique<RecordingTargets>(command, printed);
+                   }});
         QCOMPARE(alerts.onlyTitle(), QStringLiteral("SETTINGS FILE ERROR!"));
         QCOMPARE(w.Text17->text(), QStringLiteral("50"));
         QVERIFY(w.Option5->isChecked());
