@@ -10,7 +10,7 @@ packages=(
 )
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(
-    cups printer-driver-cups-pdf # a real print queue whose jobs land as PDF files
+    cups cups-client printer-driver-cups-pdf # a real print queue (and lp) whose jobs land as PDF files
     poppler-utils                # pdfinfo/pdftotext to read the printed PDFs back
   )
 fi
