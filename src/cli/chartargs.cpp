@@ -12,7 +12,11 @@ QString UsageText()
     return QStringLiteral(
         "Usage: tidemark-chart --name TEXT --birth MM-DD-YYYY --days N [--start MM-DD-YYYY]\n"
         "                      [--forecast] [--no-holidays] [--spacing single|double|lines]\n"
-        "                      [--today MM-DD-YYYY]\n");
+        "                      [--today MM-DD-YYYY]\n"
+        "                      [--print-text | --pdf FILE] [--what chart|cover|both]\n"
+        "                      [--printer laser|matrix] [--font NAME] [--no-color]\n"
+        "                      [--lines-per-page N] [--no-date-each-page] [--lead-in TEXT]\n"
+        "                      [--heading TEXT]...\n");
 }
 
 QString HelpText()
@@ -31,6 +35,18 @@ QString HelpText()
                "  --spacing S          after each day: single (nothing), double (an empty line)\n"
                "                       or lines (a line of hyphens, the default)\n"
                "  --today MM-DD-YYYY   the date to take as today\n"
+               "\n"
+               "Printing, with the window's Default Settings unless an option says otherwise:\n"
+               "  --print-text         the dot-matrix pages as plain text, pages split by a form feed\n"
+               "  --pdf FILE           the pages as a PDF file\n"
+               "  --what W             chart (the default), cover (the cover sheet) or both\n"
+               "  --printer P          laser (the default) or matrix; --print-text is always matrix\n"
+               "  --font NAME          the font of a laser printer (default: Arial)\n"
+               "  --no-color           print in black only\n"
+               "  --lines-per-page N   lines on a chart page (default: 50)\n"
+               "  --no-date-each-page  no date of printing in each page title\n"
+               "  --lead-in TEXT       the cover sheet's lead-in line\n"
+               "  --heading TEXT       a cover sheet heading line; up to four times\n"
                "  --help               this text\n");
 }
 
@@ -48,6 +64,7 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
 
     QCommandLineParser parser;
     parser.addOptions({name, birth, days, start, today, spacing, forecast, noHolidays, help});
+    parser.addOptions(print::CliPrintOptionList());
 
     ParsedArguments parsed;
     if (!parser.parse(arguments)) {
@@ -98,6 +115,12 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
             return parsed;
         }
     }
+    const print::CliPrintRequest printing = print::ReadCliPrintOptions(parser);
+    if (!printing.error.isEmpty()) {
+        parsed.error = printing.error;
+        return parsed;
+    }
+    a.print = printing.options;
     parsed.outcome = ParsedArguments::Outcome::Run;
     return parsed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/chartfields.h"
+#include "print/cliprint.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,8 @@ struct ChartArguments
     bool forecast = false;        // --forecast, Check4
     bool holidays = true;         // off with --no-holidays, Check1
     chart::Spacing spacing = chart::Spacing::WithLines; // --spacing single|double|lines
+    // --print-text or --pdf with their options: print instead of writing the screen chart.
+    std::optional<print::CliPrintOptions> print;
     bool operator==(const ChartArguments &) const = default;
 };
 

@@ -3,6 +3,9 @@
 #include "calendar/profile.h"
 #include "chart/chartplan.h"
 #include "cli/streamsink.h"
+#include "print/cliprint.h"
+
+#include <QTextStream>
 
 namespace cli {
 
@@ -63,6 +66,11 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
         return ExitBadInput;
     }
     const auto &fields = std::get<chart::ChartFields>(filled);
+    if (args.print) {
+        QTextStream outStream(out);
+        QTextStream errStream(err);
+        return print::PrintFromCli(*args.print, fields, today, outStream, errStream);
+    }
     if (const auto message = chart::CheckChartFields(fields)) {
         writeMessage(err, *message);
         return ExitBadInput;

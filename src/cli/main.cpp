@@ -1,14 +1,25 @@
 #include "cli/chartargs.h"
 #include "cli/chartcommand.h"
 
-#include <QCoreApplication>
 #include <QDate>
+#include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Only a PDF needs the GUI side of Qt (its fonts and painter); it needs no screen, so without
+    // a display the offscreen platform serves. Everything else runs on the core alone.
+    const bool pdf =
+        std::any_of(argv + 1, argv + argc, [](const char *a) { return std::strcmp(a, "--pdf") == 0; });
+    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        pdf ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     const cli::ParsedArguments parsed = cli::ParseChartArguments(QCoreApplication::arguments());
     switch (parsed.outcome) {
     case cli::ParsedArguments::Outcome::Help:

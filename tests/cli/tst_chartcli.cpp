@@ -45,6 +45,9 @@ private Q_SLOTS:
     void usageErrors();
     void help();
     void longChartStreams();
+    void printsTextPages_data();
+    void printsTextPages();
+    void printRefusesBadInput();
 };
 
 void TestChartCli::sameTextAsTheWindow_data()
@@ -192,6 +195,40 @@ void TestChartCli::longChartStreams()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.count('\n'), 5 + 200000);
     QVERIFY(run.out.endsWith("\n"));
+}
+
+void TestChartCli::printsTextPages_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("formFeeds");
+    QTest::addColumn<QByteArray>("firstText");
+    // A 60-day chart at 50 lines a page takes three pages; the cover sheet is one.
+    QTest::newRow("chart") << "chart" << 2 << QByteArray("PAGE # 1 - PAT EXAMPLE - 05-20-1990");
+    QTest::newRow("cover") << "cover" << 0 << QByteArray("Pat Example");
+    QTest::newRow("both") << "both" << 3 << QByteArray("Pat Example");
+}
+
+void TestChartCli::printsTextPages()
+{
+    QFETCH(QString, what);
+    QFETCH(int, formFeeds);
+    QFETCH(QByteArray, firstText);
+    const Run run = runChart({"--name", "Pat Example", "--birth", "05-20-1990", "--start", "05-20-2025",
+                              "--days", "60", "--today", "05-20-2025", "--print-text", "--what", what});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(int(run.out.count('\f')), formFeeds);
+    QCOMPARE(run.out.trimmed().left(firstText.size()), firstText);
+}
+
+void TestChartCli::printRefusesBadInput()
+{
+    const Run run = runChart({"--name", "Pat", "--birth", "05-20-1990", "--start", "05-20-2025", "--days",
+                              "5", "--print-text", "--lines-per-page", "0"});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(QString::fromUtf8(run.err),
+             QStringLiteral("LINES PER PAGE INCORRECT!: Lines Per Page is zero or a minus number!\n"));
 }
 
 QTEST_GUILESS_MAIN(TestChartCli)
