@@ -183,11 +183,14 @@ void ChartPrinter::dayLine(const chart::ChartDay &day)
     const chart::DayMarkerList markers = chart::DayMarkers(day);
     std::array<chart::DayMarker, 3> ordered = markers.items;
     const bool page = m_placer.layout() == Layout::Page;
-    std::sort(ordered.begin(), ordered.begin() + markers.count,
-              [page](chart::DayMarker a, chart::DayMarker b) {
-                  return page ? StyleOf(a).pageRank < StyleOf(b).pageRank
-                              : StyleOf(a).characterRank < StyleOf(b).characterRank;
-              });
+    const auto rank = [page](chart::DayMarker m) {
+        return page ? StyleOf(m).pageRank : StyleOf(m).characterRank;
+    };
+    // Three markers at most: an insertion sort in place.
+    for (int i = 1; i < markers.count; ++i) {
+        for (int j = i; j > 0 && rank(ordered[j]) < rank(ordered[j - 1]); --j)
+            std::swap(ordered[j], ordered[j - 1]);
+    }
     for (int n = 0; n < markers.count; ++n) {
         setColor(StyleOf(ordered[n]).color);
         m_device.printItem(chart::MarkerText(ordered[n]).toString());
