@@ -6,11 +6,11 @@
 #include "platform/clock.h"
 #include "print/printcommands.h"
 
+#include "mainwindow/charttextview.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 
 #include <algorithm>

@@ -5,6 +5,7 @@
 #include "chart/chartchecks.h"
 #include "chart/chartplan.h"
 #include "chart/screenchart.h"
+#include "mainwindow/charttextview.h"
 #include "platform/alerts.h"
 
 #include <QAction>
@@ -15,19 +16,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextDocument>
 #include <QTextStream>
 #include <QToolButton>
 
 namespace {
 
-// The most text the display box is given. Beyond this the text, the box's document and its
-// layout together would take gigabytes and the window would freeze for minutes.
-constexpr qint64 MaxDisplayChars = 120'000'000;
+// The most text the display box is given, some 400 MB held twice over while it is built: a
+// million days without a forecast, or half a million with one. Beyond this the machine would
+// start to swap long before the user could read a line of it.
+constexpr qint64 MaxDisplayChars = 200'000'000;
 
 // The width of a chart line in characters, which the box shows whole.
 constexpr int DisplayColumns = 77;
@@ -72,7 +72,7 @@ void frmMain::placeChartDisplay()
 {
     const QSize inner = centralWidget()->size();
     const QFontMetrics metrics(chartFont());
-    const int frame = 2 * Text18->frameWidth() + 2 * int(Text18->document()->documentMargin());
+    const int frame = 2 * (Text18->frameWidth() + ChartTextView::TextMargin);
     const int width = metrics.horizontalAdvance(QString(DisplayColumns, QLatin1Char('-'))) + frame +
                       Text18->verticalScrollBar()->sizeHint().width();
     const int height = int(inner.height() * 0.8);

@@ -30,11 +30,11 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSettings;
 class QToolButton;
+class ChartTextView;
 class DatabasePanel;
 class WhatIsPanel;
 class HelpPanel;
@@ -134,7 +134,7 @@ public:
     DatabasePanel *FrameDatabase = nullptr;
     WhatIsPanel *FrameWhatIs = nullptr;
     HelpPanel *FrameHelp = nullptr;
-    QPlainTextEdit *Text18 = nullptr;
+    ChartTextView *Text18 = nullptr;
     QPushButton *Command24 = nullptr;
 
     // Menus.

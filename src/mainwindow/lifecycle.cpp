@@ -4,6 +4,7 @@
 
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
+#include "mainwindow/charttextview.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"

@@ -5,6 +5,7 @@
 #include "info/frmabout.h"
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
+#include "mainwindow/charttextview.h"
 #include "namedb/databasepanel.h"
 
 #include <QAction>
@@ -92,13 +93,8 @@ void frmMain::buildPanels()
         setMainCommandsEnabled(true);
     });
 
-    Text18 = new QPlainTextEdit(host);
+    Text18 = new ChartTextView(host);
     Text18->setObjectName(QStringLiteral("Text18"));
-    Text18->setReadOnly(true);
-    Text18->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text18->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text18->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text18->setUndoRedoEnabled(false);
     Command24 = new QPushButton(QStringLiteral("Close This Window"), host);
     Command24->setObjectName(QStringLiteral("Command24"));
 }

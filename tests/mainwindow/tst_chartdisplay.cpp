@@ -6,6 +6,7 @@
 #include "chart/chartplan.h"
 #include "chart/screenchart.h"
 
+#include "mainwindow/charttextview.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -13,10 +14,10 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void specialDays();
     void commandStatesWhileShownAndAfterClose();
     void textCanBeSelectedAndCopied();
+    void mouseSelectsCharacters();
     void tooLargeAChartIsRefusedAtOnce();
     void temporaryFileIsGoneAfterwards();
     void commandLineToolPrintsWhatTheBoxHolds_data();
@@ -327,6 +329,32 @@ void TestChartDisplay::textCanBeSelectedAndCopied()
     QCOMPARE(QApplication::clipboard()->text(), w.Text18->toPlainText());
     QTest::keyClicks(w.Text18, QStringLiteral("xyz"));
     QVERIFY(!w.Text18->toPlainText().contains(QStringLiteral("xyz")));
+}
+
+void TestChartDisplay::mouseSelectsCharacters()
+{
+    MainWindowFixture f;
+    f.showAndDismiss();
+    frmMain &w = *f.window;
+    enterChart(w, QStringLiteral("05-20-1990"), QStringLiteral("05-20-2025"), QStringLiteral("3"));
+    w.DisplayChartToScreen();
+    QCOMPARE(w.Text18->lineCount(), shownLines(w).size() + 1);
+    // Drag across "PAT" on the second line: three fixed-pitch columns.
+    const QFontMetrics metrics(w.Text18->font());
+    const int x0 = ChartTextView::TextMargin;
+    const int y = metrics.lineSpacing() + metrics.lineSpacing() / 2;
+    QWidget *viewport = w.Text18->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(x0 + 1, y));
+    QMouseEvent move(QEvent::MouseMove, QPointF(x0 + 3 * metrics.horizontalAdvance(QLatin1Char('M')) + 1, y),
+                     viewport->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    QCOMPARE(w.Text18->selectedText(), QStringLiteral("PAT"));
+    // PageDown scrolls a page on.
+    QTest::keyClick(w.Text18, Qt::Key_PageDown);
+    QCOMPARE(w.Text18->verticalScrollBar()->value(), w.Text18->verticalScrollBar()->maximum() > 0
+                                                         ? std::min(w.Text18->verticalScrollBar()->pageStep(),
+                                                                    w.Text18->verticalScrollBar()->maximum())
+                                                         : 0);
 }
 
 void TestChartDisplay::tooLargeAChartIsRefusedAtOnce()

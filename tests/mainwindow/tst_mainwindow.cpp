@@ -8,6 +8,7 @@
 #include "info/whatispanel.h"
 #include "namedb/databasepanel.h"
 
+#include "mainwindow/charttextview.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
