@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,6 +69,7 @@ private Q_SLOTS:
     void panelStates();
     void helpPanelDisablesEverything();
     void rightClickPopsUpTheFileMenu();
+    void nameFromTheDatabaseFillsThePerson();
 };
 
 void TestMainWindow::startupInAnEmptyFolder()
@@ -427,6 +429,33 @@ void TestMainWindow::rightClickPopsUpTheFileMenu()
     QTest::mouseClick(f.window->centralWidget(), Qt::RightButton, {}, QPoint(1, 1));
     QTRY_VERIFY(f.window->mnuFile->isVisible());
     f.window->mnuFile->close();
+}
+
+void TestMainWindow::nameFromTheDatabaseFillsThePerson()
+{
+    MainWindowFixture f;
+    f.showAndDismiss();
+    frmMain &w = *f.window;
+    QTest::mouseClick(w.Command9, Qt::LeftButton);
+    DatabasePanel &db = *w.FrameDatabase;
+    QCOMPARE(QApplication::focusWidget(), db.Text1);
+    QTest::keyClicks(db.Text1, QStringLiteral("Pat Example"));
+    QTest::keyClicks(db.Text2, QStringLiteral("05201990"));
+    QTest::mouseClick(db.Command1, Qt::LeftButton);
+    QCOMPARE(db.List1->count(), 1);
+    db.List1->setCurrentRow(0);
+    QTest::mouseClick(db.cmdUseName, Qt::LeftButton);
+
+    QVERIFY(db.isHidden());
+    QVERIFY(w.mnuFileOpenDatabase->isEnabled());
+    QCOMPARE(w.Text3->text(), QStringLiteral("Pat Example"));
+    QCOMPARE(w.Text4->text(), QStringLiteral("05-20-1990"));
+    QCOMPARE(w.Text6->text(), QStringLiteral("Taurus"));
+    QCOMPARE(w.Text7->text(), QStringLiteral("Sunday"));
+    QCOMPARE(w.Text9->text(), QStringLiteral("35"));
+    QCOMPARE(w.Text8->text(), QStringLiteral("12784"));
+    QCOMPARE(QApplication::focusWidget(), w.Text11);
+    QVERIFY(f.alerts.messages().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
