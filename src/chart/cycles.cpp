@@ -13,10 +13,10 @@ constexpr float TwoPi = 6.28318f;
 
 int PositionOf(double dayCount, Cycle cycle)
 {
-    const CycleSpec &spec = SpecOf(cycle);
-    const double q = dayCount / spec.period;
+    const CycleShape &shape = ShapeOf(cycle);
+    const double q = dayCount / shape.period;
     const double f = q - std::floor(q);
-    const double v = std::sin(static_cast<double>(TwoPi) * f) * spec.amplitude;
+    const double v = std::sin(static_cast<double>(TwoPi) * f) * shape.amplitude;
     int position = static_cast<int>(std::floor(v)) + CentreColumn;
     // The negative side is drawn one column nearer the centre line.
     if (position < CentreColumn - 1)

@@ -11,16 +11,16 @@ namespace chart {
 
 enum class Cycle { Physical, Emotional, Intellectual };
 
-struct CycleSpec
+struct CycleShape
 {
     char symbol;
     int period;       // days
     double amplitude; // grid columns
 };
 
-inline constexpr std::array<CycleSpec, 3> Cycles = {{{'P', 23, 18.5}, {'E', 28, 20.5}, {'I', 33, 21.5}}};
+inline constexpr std::array<CycleShape, 3> Cycles = {{{'P', 23, 18.5}, {'E', 28, 20.5}, {'I', 33, 21.5}}};
 
-[[nodiscard]] constexpr const CycleSpec &SpecOf(Cycle cycle)
+[[nodiscard]] constexpr const CycleShape &ShapeOf(Cycle cycle)
 {
     return Cycles[static_cast<int>(cycle)];
 }

@@ -85,7 +85,7 @@ void TestChartEngine::positionByCycleDay()
     QFETCH(Cycle, cycle);
     QFETCH(int, cycleDay);
     QFETCH(int, position);
-    const int period = chart::SpecOf(cycle).period;
+    const int period = chart::ShapeOf(cycle).period;
     // The same cycle day in a later cycle, and before the birth.
     QCOMPARE(chart::PositionOf(cycleDay, cycle), position);
     QCOMPARE(chart::PositionOf(cycleDay + 500.0 * period, cycle), position);
@@ -102,7 +102,7 @@ void TestChartEngine::positionsStayOnTheGrid()
     for (int c = 0; c < 3; ++c) {
         const auto cycle = Cycle(c);
         QSet<int> seen;
-        for (int k = 0; k < chart::SpecOf(cycle).period; ++k)
+        for (int k = 0; k < chart::ShapeOf(cycle).period; ++k)
             seen.insert(chart::PositionOf(k, cycle));
         QList<int> sorted = seen.values();
         std::sort(sorted.begin(), sorted.end());

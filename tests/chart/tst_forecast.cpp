@@ -81,7 +81,7 @@ void TestForecast::everyPositionHasARow()
             QVERIFY(!row.otherwise.isEmpty());
         }
         QSet<int> reachable;
-        for (int k = 0; k < chart::SpecOf(cycle).period; ++k)
+        for (int k = 0; k < chart::ShapeOf(cycle).period; ++k)
             reachable.insert(chart::PositionOf(k, cycle));
         QCOMPARE(keys, reachable);
     }
