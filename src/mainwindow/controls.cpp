@@ -43,6 +43,8 @@ QPushButton *clearButton(const char *name, const QString &tip, QWidget *parent)
     auto *button = new QPushButton(QStringLiteral("<< Clear"), parent);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(tip);
+    // Enter presses a focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -86,6 +88,7 @@ void frmMain::buildControls()
     Command8 = new QPushButton(QStringLiteral("<< Reset"), central);
     Command8->setObjectName(QStringLiteral("Command8"));
     Command8->setToolTip(QStringLiteral("Reset to current date!"));
+    Command8->setAutoDefault(true);
 
     Label10 = addRow("Label10", QStringLiteral("Name:"), Text3);
     addRow("Label11", QStringLiteral("Birthdate (MM-DD-YYYY):"), Text4);

@@ -97,6 +97,7 @@ void frmMain::buildPanels()
     Text18->setObjectName(QStringLiteral("Text18"));
     Command24 = new QPushButton(QStringLiteral("Close This Window"), host);
     Command24->setObjectName(QStringLiteral("Command24"));
+    Command24->setAutoDefault(true);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)

@@ -10,6 +10,8 @@
 #include <QPrinter>
 #include <QRandomGenerator>
 
+#include <filesystem>
+
 namespace print {
 
 namespace {
@@ -320,9 +322,12 @@ QString QtPrintDevice::finish()
         m_partPath.clear();
         return error;
     }
-    if (QFile::exists(m_destination) && !QFile::remove(m_destination))
-        return Tr("%1 could not replace the file that was there.").arg(subject());
-    if (!QFile::rename(m_partPath, m_destination))
+    // One rename that replaces any file of that name: the old file stays whole until the new
+    // one takes its place.
+    std::error_code renamed;
+    std::filesystem::rename(QFile::encodeName(m_partPath).toStdString(),
+                            QFile::encodeName(m_destination).toStdString(), renamed);
+    if (renamed)
         return Tr("%1 could not be written.").arg(subject());
     m_partPath.clear();
     return {};

@@ -371,6 +371,11 @@ void TestMainWindow::clearButtons()
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(box->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), box);
+        // Enter on the focused button does the same.
+        box->setText(QStringLiteral("y"));
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QVERIFY(box->text().isEmpty());
     }
 }
 
