@@ -35,13 +35,9 @@ chart::ChartPlan planOf(qint64 days, bool forecast)
     boxes = calendar::BirthdateChanged(boxes).boxes;
     boxes.start = QStringLiteral("01-01-1900");
     boxes = calendar::StartDateChanged(boxes).boxes;
-    chart::ChartFields fields;
+    boxes.length = QString::number(days);
+    chart::ChartFields fields = chart::WithPersonBoxes({}, boxes);
     fields.name = QStringLiteral("Your Name");
-    fields.birth = boxes.birth;
-    fields.weekdayBorn = boxes.weekday;
-    fields.ageDays = boxes.ageDays;
-    fields.start = boxes.start;
-    fields.length = QString::number(days);
     fields.holidays = true;
     fields.forecast = forecast;
     fields.spacing = chart::Spacing::WithLines;

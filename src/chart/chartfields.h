@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/profile.h"
 #include "settings/preferences.h"
 
 #include <QString>
@@ -40,5 +41,19 @@ struct ChartFields
 
     bool operator==(const ChartFields &) const = default;
 };
+
+// The fields with the person and chart period taken from the boxes that hold them.
+[[nodiscard]] inline ChartFields WithPersonBoxes(ChartFields fields, const calendar::PersonBoxes &boxes)
+{
+    fields.birth = boxes.birth;
+    fields.sign = boxes.sign;
+    fields.weekdayBorn = boxes.weekday;
+    fields.ageDays = boxes.ageDays;
+    fields.ageYears = boxes.ageYears;
+    fields.start = boxes.start;
+    fields.length = boxes.length;
+    fields.end = boxes.end;
+    return fields;
+}
 
 } // namespace chart

@@ -43,19 +43,11 @@ std::variant<chart::ChartFields, chart::ChartMessage> FieldsFromArguments(const 
 
     chart::ChartFields fields;
     fields.name = args.name;
-    fields.birth = boxes.birth;
-    fields.sign = boxes.sign;
-    fields.weekdayBorn = boxes.weekday;
-    fields.ageDays = boxes.ageDays;
-    fields.ageYears = boxes.ageYears;
-    fields.start = boxes.start;
-    fields.length = boxes.length;
-    fields.end = boxes.end;
     fields.linesPerPage = LinesPerPage;
     fields.holidays = args.holidays;
     fields.forecast = args.forecast;
     fields.spacing = args.spacing;
-    return fields;
+    return chart::WithPersonBoxes(fields, boxes);
 }
 
 int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE *out, std::FILE *err)

@@ -191,16 +191,8 @@ void frmMain::mouseReleaseEvent(QMouseEvent *event)
 
 chart::ChartFields frmMain::chartFields() const
 {
-    chart::ChartFields f;
+    chart::ChartFields f = chart::WithPersonBoxes({}, personBoxes());
     f.name = Text3->text();
-    f.birth = Text4->text();
-    f.sign = Text6->text();
-    f.weekdayBorn = Text7->text();
-    f.ageDays = Text8->text();
-    f.ageYears = Text9->text();
-    f.start = Text10->text();
-    f.length = Text11->text();
-    f.end = Text12->text();
     f.linesPerPage = Text17->text();
     f.leadIn = Combo1->currentText();
     f.heading = {Text13->text(), Text14->text(), Text15->text(), Text16->text()};

@@ -18,17 +18,9 @@ inline chart::ChartFields TypedFields(const QString &birth, const QString &start
     boxes = calendar::LengthChanged(boxes);
     chart::ChartFields fields;
     fields.name = QStringLiteral("Your Name");
-    fields.birth = boxes.birth;
-    fields.sign = boxes.sign;
-    fields.weekdayBorn = boxes.weekday;
-    fields.ageDays = boxes.ageDays;
-    fields.ageYears = boxes.ageYears;
-    fields.start = boxes.start;
-    fields.length = boxes.length;
-    fields.end = boxes.end;
     fields.linesPerPage = QStringLiteral("50");
     fields.spacing = chart::Spacing::Single;
-    return fields;
+    return chart::WithPersonBoxes(fields, boxes);
 }
 
 inline chart::ChartPlan PlanOf(const chart::ChartFields &fields)
