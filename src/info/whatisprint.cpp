@@ -1,6 +1,6 @@
 #include "info/whatisprint.h"
 
-#include "print/printdevice.h"
+#include "print/printoutcome.h"
 
 #include <algorithm>
 
@@ -91,10 +91,7 @@ void PrintWhatIs(print::PrintDevice &device, WhatIsLayout layout, const QString 
     PrintBlocks(device, {sheet.closing}, layout, bodyLeft);
     PrintHeadingLines(device, layout, heading);
 
-    if (device.ok())
-        device.endDoc();
-    else
-        device.abort();
+    print::EndDocument(device);
 }
 
 void CmdPrtWhat_Click(print::PrintDevice &device, const chart::ChartFields &fields)

@@ -219,12 +219,7 @@ PrintOutcome PrintCoverSheet(const chart::ChartFields &fields, PrintDevice &devi
     device.endLine();
     sheet.indentedLines(Disclaimer, std::size(Disclaimer), left);
 
-    if (!device.ok()) {
-        device.abort();
-        return PrintOutcome::Failed;
-    }
-    device.endDoc();
-    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return EndDocument(device);
 }
 
 } // namespace print

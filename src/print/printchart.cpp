@@ -306,12 +306,7 @@ PrintOutcome PrintChart(const chart::ChartFields &fields, const QString &today, 
             return PrintOutcome::Cancelled;
         }
     }
-    if (!device.ok()) {
-        device.abort();
-        return PrintOutcome::Failed;
-    }
-    device.endDoc();
-    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return EndDocument(device);
 }
 
 } // namespace print

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/printdevice.h"
+
 #include <QtGlobal>
 
 #include <functional>
@@ -17,5 +19,16 @@ enum class PrintOutcome {
 // Called as a document progresses, with the days printed so far and the days to print;
 // returns false to call the document off.
 using PrintProgress = std::function<bool(qint64 done, qint64 total)>;
+
+// Ends a printed document: sends it when the printer has kept up, abandons it otherwise.
+inline PrintOutcome EndDocument(PrintDevice &device)
+{
+    if (!device.ok()) {
+        device.abort();
+        return PrintOutcome::Failed;
+    }
+    device.endDoc();
+    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
 
 } // namespace print
