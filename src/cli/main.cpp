@@ -1,7 +1,7 @@
 #include "cli/chartargs.h"
 #include "cli/chartcommand.h"
+#include "platform/systemclock.h"
 
-#include <QDate>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -32,8 +32,6 @@ int main(int argc, char *argv[])
     case cli::ParsedArguments::Outcome::Run:
         break;
     }
-    const QString today = parsed.arguments.today.isEmpty()
-                              ? QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy"))
-                              : parsed.arguments.today;
+    const QString today = parsed.arguments.today.isEmpty() ? SystemClock().today() : parsed.arguments.today;
     return cli::RunChartCommand(parsed.arguments, today, stdout, stderr);
 }

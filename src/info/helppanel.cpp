@@ -2,22 +2,12 @@
 
 #include "info/helptopics.h"
 #include "info/panelgeometry.h"
+#include "platform/widgetfont.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QToolButton>
-
-namespace {
-
-void SetPointSize(QWidget *widget, qreal points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
-
-} // namespace
 
 HelpPanel::HelpPanel(QWidget *parent)
     : QFrame(parent)

@@ -2,20 +2,10 @@
 
 #include "info/panelgeometry.h"
 #include "info/whatistext.h"
+#include "platform/widgetfont.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-void SetPointSize(QWidget *widget, qreal points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
-
-} // namespace
 
 WhatIsPanel::WhatIsPanel(QWidget *parent)
     : QFrame(parent)

@@ -3,6 +3,7 @@
 #include "namedb/nameentry.h"
 #include "namedb/namefile.h"
 #include "platform/alerts.h"
+#include "platform/widgetfont.h"
 
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -140,11 +141,8 @@ void DatabasePanel::buildLayout()
 void DatabasePanel::placeIn(const QSize &hostSize, qreal textPointSize)
 {
     for (QWidget *widget : std::initializer_list<QWidget *>{Label6, Label1, Text1, Label2, Text2, Label3,
-                                                            Label4, List1, Label7}) {
-        QFont font = widget->font();
-        font.setPointSizeF(textPointSize);
-        widget->setFont(font);
-    }
+                                                            Label4, List1, Label7})
+        SetPointSize(widget, textPointSize);
     const int width = static_cast<int>(std::lround(hostSize.width() * 0.6));
     const int fullHeight = static_cast<int>(std::lround(hostSize.height() * 0.8));
     // The rows span 0.92 of the panel's width, centred.
