@@ -4,10 +4,29 @@
 
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
+
+// A closed standard output or error would be handed to the next file the program opens, and
+// the chart written into that file. Holding its place with a descriptor open for reading only
+// makes every write to it fail plainly ("Bad file descriptor").
+void holdClosedStandardStreams()
+{
+    for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int held = open("/dev/null", O_RDONLY);
+        if (held >= 0 && held != stream) {
+            dup2(held, stream);
+            close(held);
+        }
+    }
+}
 
 bool writesPdf(const cli::ParsedArguments &parsed)
 {
@@ -19,6 +38,7 @@ bool writesPdf(const cli::ParsedArguments &parsed)
 
 int main(int argc, char *argv[])
 {
+    holdClosedStandardStreams();
     // The options are read before any application object exists, since they decide its kind.
     QStringList arguments;
     for (int n = 0; n < argc; ++n)
@@ -35,8 +55,7 @@ int main(int argc, char *argv[])
         pdf ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     switch (parsed.outcome) {
     case cli::ParsedArguments::Outcome::Help:
-        std::fputs(cli::HelpText().toUtf8().constData(), stdout);
-        return cli::ExitOk;
+        return cli::WriteOutput(cli::HelpText(), stdout, stderr);
     case cli::ParsedArguments::Outcome::UsageError:
         std::fprintf(stderr, "tidemark-chart: %s\n%s", parsed.error.toUtf8().constData(),
                      cli::UsageText().toUtf8().constData());

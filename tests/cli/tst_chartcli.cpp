@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 Q_DECLARE_METATYPE(chart::Spacing)
 
 namespace {
@@ -73,6 +76,8 @@ private Q_SLOTS:
     void printRefusesBadInput();
     void optionsWithEquals_data();
     void optionsWithEquals();
+    void failedOutput_data();
+    void failedOutput();
 };
 
 void TestChartCli::sameTextAsTheWindow_data()
@@ -291,6 +296,40 @@ void TestChartCli::optionsWithEquals()
         QVERIFY2(PdfPageCount(folder.filePath(pdf)) > 0, qPrintable(pdf));
         QCOMPARE(PdfPageCount(folder.filePath(pdf)), PdfPageCount(QDir(spacedFolder.path()).filePath(pdf)));
     }
+}
+
+void TestChartCli::failedOutput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("closed"); // standard output closed, else on a full disk
+    QTest::addColumn<int>("error");
+    const QStringList person = {"--name", "Pat", "--birth", "05-20-1990",
+                                "--days", "60",  "--today", "05-20-2025"};
+    QTest::newRow("printed text, disk full") << person + QStringList{"--print-text"} << false << ENOSPC;
+    QTest::newRow("printed text, output closed") << person + QStringList{"--print-text"} << true << EBADF;
+    QTest::newRow("help, disk full") << QStringList{"--help"} << false << ENOSPC;
+    QTest::newRow("screen chart, disk full") << person << false << ENOSPC;
+    QTest::newRow("screen chart, output closed") << person << true << EBADF;
+}
+
+void TestChartCli::failedOutput()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, closed);
+    QFETCH(int, error);
+    QProcess process;
+    const QString program = QStringLiteral(TIDEMARK_CHART_EXE);
+    Run run;
+    if (closed) {
+        run = finish(process, QStringLiteral("sh"),
+                     QStringList{"-c", "exec \"$0\" \"$@\" >&-", program} + args);
+    } else {
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        run = finish(process, program, args);
+    }
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("tidemark-chart: cannot write the output: ") +
+                                             QString::fromLocal8Bit(std::strerror(error)) + '\n');
 }
 
 QTEST_GUILESS_MAIN(TestChartCli)
