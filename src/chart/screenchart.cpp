@@ -48,6 +48,13 @@ qint64 saturatingMulAdd(qint64 count, qint64 each, qint64 plus)
     return count * each + plus;
 }
 
+// The heading's name line as written: upper-casing can lengthen the name ("ß" becomes "SS",
+// "ﬁ" becomes "FI"), so the estimate measures this line rather than the name as typed.
+QString nameLine(const ChartPlan &plan)
+{
+    return plan.name.toUpper() + QStringLiteral(" - ") + plan.birthText;
+}
+
 } // namespace
 
 bool StringLineSink::line(QStringView text)
@@ -59,8 +66,9 @@ bool StringLineSink::line(QStringView text)
 
 qint64 EstimateScreenChartChars(const ChartPlan &plan)
 {
-    const qint64 heading =
-        plan.name.size() + 3 + plan.birthText.size() + ColumnHeadings.size() + HeadingLines;
+    const qint64 heading = nameLine(plan).size() + ColumnHeadings.size() + HeadingLines;
+    // A plan made by hand may hold a length below zero; the chart then has no days.
+    const qint64 length = std::max<qint64>(plan.length, 0);
     qint64 perDay = MaxDayLine + 1;
     if (plan.forecast)
         perDay += maxForecastChars();
@@ -70,18 +78,17 @@ qint64 EstimateScreenChartChars(const ChartPlan &plan)
         perDay += SeparatorLength + 1;
     qint64 special = 0;
     if (plan.holidays) {
-        const qint64 years = plan.length / 365 + 2;
+        const qint64 years = length / 365 + 2;
         special = saturatingMulAdd(years, MaxSpecialLinesPerYear * (MaxSpecialLine + 1), 0);
     }
-    const qint64 days = saturatingMulAdd(plan.length, perDay, heading);
+    const qint64 days = saturatingMulAdd(length, perDay, heading);
     return days > std::numeric_limits<qint64>::max() - special ? std::numeric_limits<qint64>::max()
                                                                : days + special;
 }
 
 bool ComposeScreenChart(const ChartPlan &plan, LineSink &sink, const ChartProgress &progress)
 {
-    const QString nameLine = plan.name.toUpper() + QStringLiteral(" - ") + plan.birthText;
-    if (!sink.line({}) || !sink.line(nameLine) || !sink.line({}) || !sink.line(ColumnHeadings) ||
+    if (!sink.line({}) || !sink.line(nameLine(plan)) || !sink.line({}) || !sink.line(ColumnHeadings) ||
         !sink.line({}))
         return false;
 

@@ -5,6 +5,7 @@
 #include "cli/streamsink.h"
 #include "print/cliprint.h"
 
+#include <QIODevice>
 #include <QTextStream>
 
 namespace cli {
@@ -20,6 +21,27 @@ void writeMessage(std::FILE *err, const chart::ChartMessage &message)
     const QByteArray text =
         (message.title + QStringLiteral(": ") + message.text + QLatin1Char('\n')).toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), err);
+}
+
+int writeFailed(std::FILE *err, const QString &reason)
+{
+    const QByteArray text =
+        (QStringLiteral("tidemark-chart: cannot write the output: ") + reason + QLatin1Char('\n')).toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), err);
+    return ExitWriteFailed;
+}
+
+// The pages go through a text stream, which keeps the first failed write and whose file says why.
+int printToStream(const print::CliPrintOptions &options, const chart::ChartFields &fields,
+                  const QString &today, std::FILE *out, std::FILE *err)
+{
+    QTextStream outStream(out);
+    QTextStream errStream(err);
+    const int status = print::PrintFromCli(options, fields, today, outStream, errStream);
+    outStream.flush();
+    if (outStream.status() != QTextStream::Ok)
+        return writeFailed(err, outStream.device()->errorString());
+    return status;
 }
 
 } // namespace
@@ -58,11 +80,8 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
         return ExitBadInput;
     }
     const auto &fields = std::get<chart::ChartFields>(filled);
-    if (args.print) {
-        QTextStream outStream(out);
-        QTextStream errStream(err);
-        return print::PrintFromCli(*args.print, fields, today, outStream, errStream);
-    }
+    if (args.print)
+        return printToStream(*args.print, fields, today, out, err);
     if (const auto message = chart::CheckChartFields(fields)) {
         writeMessage(err, *message);
         return ExitBadInput;
@@ -73,8 +92,17 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
         return ExitBadInput;
     }
     StreamLineSink sink(out);
-    const bool written = chart::ComposeScreenChart(*plan, sink);
-    return written && sink.flush() ? ExitOk : ExitWriteFailed;
+    if (!chart::ComposeScreenChart(*plan, sink) || !sink.flush())
+        return writeFailed(err, sink.error());
+    return ExitOk;
+}
+
+int WriteOutput(QStringView text, std::FILE *out, std::FILE *err)
+{
+    StreamLineSink sink(out);
+    if (!sink.write(text) || !sink.flush())
+        return writeFailed(err, sink.error());
+    return ExitOk;
 }
 
 } // namespace cli

@@ -22,7 +22,13 @@ inline constexpr int ExitBadInput = 2;
 [[nodiscard]] std::variant<chart::ChartFields, chart::ChartMessage>
 FieldsFromArguments(const ChartArguments &args, const QString &today);
 
-// Writes the chart to out, or "TITLE: message" to err. Returns the exit status.
+// Writes the chart to out, or "TITLE: message" to err. Returns the exit status. Output that
+// cannot be written is reported on err, as for WriteOutput.
 int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE *out, std::FILE *err);
+
+// Writes text to out and flushes it. When the stream refuses it, says so on err with the
+// system's reason ("tidemark-chart: cannot write the output: No space left on device") and
+// returns ExitWriteFailed; otherwise ExitOk.
+int WriteOutput(QStringView text, std::FILE *out, std::FILE *err);
 
 } // namespace cli

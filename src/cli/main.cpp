@@ -4,27 +4,58 @@
 
 #include <QGuiApplication>
 
-#include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
+
+namespace {
+
+// A closed standard output or error would be handed to the next file the program opens, and
+// the chart written into that file. Holding its place with a descriptor open for reading only
+// makes every write to it fail plainly ("Bad file descriptor").
+void holdClosedStandardStreams()
+{
+    for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int held = open("/dev/null", O_RDONLY);
+        if (held >= 0 && held != stream) {
+            dup2(held, stream);
+            close(held);
+        }
+    }
+}
+
+bool writesPdf(const cli::ParsedArguments &parsed)
+{
+    return parsed.outcome == cli::ParsedArguments::Outcome::Run && parsed.arguments.print &&
+           parsed.arguments.print->output == print::CliPrintOptions::Output::Pdf;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    holdClosedStandardStreams();
+    // The options are read before any application object exists, since they decide its kind.
+    QStringList arguments;
+    for (int n = 0; n < argc; ++n)
+        arguments.append(QString::fromLocal8Bit(argv[n]));
+    const cli::ParsedArguments parsed = cli::ParseChartArguments(arguments);
+
     // Only a PDF needs the GUI side of Qt (its fonts and painter); it needs no screen, so without
     // a display the offscreen platform serves. Everything else runs on the core alone.
-    const bool pdf =
-        std::any_of(argv + 1, argv + argc, [](const char *a) { return std::strcmp(a, "--pdf") == 0; });
+    const bool pdf = writesPdf(parsed);
     if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
         pdf ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
-    const cli::ParsedArguments parsed = cli::ParseChartArguments(QCoreApplication::arguments());
     switch (parsed.outcome) {
     case cli::ParsedArguments::Outcome::Help:
-        std::fputs(cli::HelpText().toUtf8().constData(), stdout);
-        return cli::ExitOk;
+        return cli::WriteOutput(cli::HelpText(), stdout, stderr);
     case cli::ParsedArguments::Outcome::UsageError:
         std::fprintf(stderr, "tidemark-chart: %s\n%s", parsed.error.toUtf8().constData(),
                      cli::UsageText().toUtf8().constData());

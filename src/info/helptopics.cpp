@@ -18,10 +18,11 @@ constexpr const char *ShortcutIcons =
     "  * FOUR BLANK TEXT BOXES - clears all the text boxes on the left side of the screen.";
 
 constexpr const char *DesktopIcon =
-    "The program does not automatically install an icon on your desktop.  Tidemark is started with "
-    "the command given in its README (./scripts/open.sh in the program's folder), which builds it "
-    "when needed and opens it.  If you want an icon, add a launcher for that command with your "
-    "desktop's own menu or launcher editor.";
+    "The program does not automatically install an icon on your desktop.  Until Tidemark comes as an "
+    "installed package, it runs from the folder it was built in: the program is the file "
+    "build/src/app/tidemark inside its source folder (INSTALLING AN UPDATE/UPGRADE tells how to build "
+    "it).  If you want an icon, add a launcher for that file with your desktop's own menu or "
+    "launcher editor.";
 
 constexpr const char *PrintWhatIs =
     "To print 'WHAT IS A BIORHYTHM' to printer, from the pull-down menu select 'HELP,' and then "
@@ -63,10 +64,9 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "at the bottom of the 'WHAT IS A BIORHYTHM' sheet."},
     {"DATABASE",
      "The database is used to store frequently used names and birthdates.  It is kept in the file "
-     "bioname.dat in Tidemark's data folder (normally under .local/share in your home folder), and "
-     "it lists "
-     "the names in alphabetical order.  Picking a name from it fills in the 'NAME' and 'BIRTHDATE' "
-     "boxes for you; see the topics that follow."},
+     "bioname.dat in Tidemark's data folder, .local/share/Tidemark/Tidemark in your home folder, and "
+     "it lists the names in alphabetical order.  Picking a name from it fills in the 'NAME' and "
+     "'BIRTHDATE' boxes for you; see the topics that follow."},
     {"   -Adding a name to the database",
      "With your mouse, select 'FILE' from the top pull-down menu.\n\n"
      "From the 'FILE' menu select 'OPEN DATABASE.'  The name database window opens in the middle of "
@@ -120,10 +120,16 @@ constexpr std::array<HelpTopic, 48> Topics{{
     {"INSTALLING AN UPDATE/UPGRADE",
      "When you are ready to install a newer version of the program onto your computer, you need to "
      "first un-install the program currently on your computer.  For Tidemark that means only "
-     "removing the folder that holds the old version; the system packages it uses can stay.  "
-     "Your names, settings and cover sheet heading lie in Tidemark's data folder in your home "
-     "folder and are kept, so the new version starts with them.  Then put the new version in its "
-     "place and run its install command, ./scripts/open.sh, as its README says."},
+     "removing the source folder that holds the old version; the system packages it uses can stay.  "
+     "Your names, settings and cover sheet heading lie in Tidemark's data folder, "
+     ".local/share/Tidemark/Tidemark in your home folder, and are kept, so the new version starts "
+     "with them.  Then put the new version's source folder in its place, open a terminal in it, and "
+     "build and start the program with the commands below.  Building needs the packages cmake, g++, "
+     "make, qt6-base-dev, libqt6svg6 and fonts-liberation, which your system's package manager "
+     "installs.\n"
+     "  * cmake -S . -B build -DCMAKE_BUILD_TYPE=Release\n"
+     "  * cmake --build build --target tidemark\n"
+     "  * build/src/app/tidemark"},
     {"LENGTH OF CHART",
      "The length of the printed chart can be any amount of days.  Type the number of days in the "
      "'LENGTH OF CHART IN DAYS' box and the 'ENDING DATE OF CHART' box fills itself in.  A long "
@@ -175,7 +181,7 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "The font is used with a laser, inkjet or similar printer; with 'DOT-MATRIX PRINTER' selected, "
      "everything prints in Courier.  Fonts are found by the system's font service (fontconfig): "
      "when Arial, Courier or Times themselves are not installed, their look-alikes are used, such "
-     "as the Liberation fonts that the install command adds.\n\n"
+     "as the Liberation fonts of the fonts-liberation package.\n\n"
      "(Default setting: Arial type style for laser-style printers, Courier type style for "
      "dot-matrix printers.)"},
     {"   -Forecast",
@@ -239,17 +245,16 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "the 'FILE' menu; the cover sheet comes out first."},
     {"   -What Is A Biorhythm", PrintWhatIs},
     {"RESOLUTION",
-     "The program should work well in any screen resolution.  Resolution is changed through the "
-     "Windows Control Panel.\n\n"
-     "On this system the resolution is changed in your desktop's display settings (for example "
-     "Settings, Displays in GNOME, or System Settings, Display in KDE Plasma).  Tidemark's window "
-     "and its text sizes follow the window's size and the height of the screen."},
+     "The program should work well in any screen resolution on which its whole window fits (see "
+     "SCREEN RESOLUTION).  Resolution is changed in your desktop's display settings, for example "
+     "Settings, Displays in GNOME, or System Settings, Display in KDE Plasma.\n\n"
+     "Tidemark's window can be resized, and the panels it opens over itself take their size from "
+     "it.  The text keeps the size set in your desktop's font settings; it does not grow or shrink "
+     "with the resolution or with the window."},
     {"SCREEN RESOLUTION",
-     "The best screen resolution to use when running this program is 640 x 480.  That is the "
-     "screen the program was first laid out for; larger screens work as well, since the window "
-     "can be resized and everything in it scales with it.  The text sizes follow the screen's "
-     "height for screens 480, 600, 720, 768, 864, 960, 1024 and 1200 pixels high; other heights "
-     "keep the standard sizes."},
+     "The best screen resolution to use when running this program is 1024 x 768 or more.  With "
+     "the usual desktop font size the window needs about 720 x 540 pixels, more with larger fonts; "
+     "on a larger screen it can be resized to any size above that."},
     {"SHORTCUT ICONS", ShortcutIcons},
     {"SHORTCUT KEYS", "Same as SHORTCUT ICONS."},
     {"SYSTEM INFORMATION",
@@ -266,12 +271,11 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "'PRINT IN COLOR' check box in the 'PRINTER SETTINGS' area until it is blank; the chart then "
      "prints in black only."},
     {"   -Chart won't print",
-     "The default printer is port LPT1.  That was so on the older computers this program was first "
-     "written for; here Tidemark prints to the system's default printer queue (CUPS).  Check that a "
-     "printer is installed and set as the default in your system's printer settings (or on the "
-     "CUPS page at http://localhost:631), that it is switched on and has paper.  When no printer is "
-     "set up, the program asks for the name of a PDF file instead, and when printing fails it says "
-     "so in a message."},
+     "The chart goes to the system's default printer queue (CUPS), or to the first printer "
+     "installed when none is set as the default.  Check that a printer is installed and set as "
+     "the default in your system's printer settings (or on the CUPS page at http://localhost:631), "
+     "that it is switched on and has paper.  When no printer is set up, the program asks for the "
+     "name of a PDF file instead, and when printing fails it says so in a message."},
     {"   -Page 2 doesn't print a full page",
      "If page 2 only prints a partial page, and then printing continues on page 3, your problem is "
      "that the printer option 'NUMBER OF LINES PER PAGE' is too high.  Lower the number in that box "
@@ -280,8 +284,8 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "When printing to screen, if the center line does not line up straight, that indicates that "
      "'COURIER' font is not installed properly on your computer.  The program asks the system's "
      "font service (fontconfig) for Courier, or else for a font whose letters are all of one "
-     "width.  The fonts-liberation package, which the install command adds, provides such a font; "
-     "the command fc-match Courier shows which font your system uses.\n\n"
+     "width.  The fonts-liberation package, which your system's package manager installs, provides "
+     "such a font; the command fc-match Courier shows which font your system uses.\n\n"
      "Please note that you may have 'COURIER NEW' font installed, but this is not the same font "
      "called for in the program."},
     {"   -There is no desktop icon", DesktopIcon},

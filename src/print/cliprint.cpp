@@ -6,6 +6,7 @@
 #include "settings/preferences.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <memory>
@@ -169,7 +170,8 @@ CliPrintRequest ReadCliPrintOptions(const QCommandLineParser &parser)
         for (const QString &line : settings::DefaultHeadingLines())
             options.heading.append(line);
     }
-    if (options.output == CliPrintOptions::Output::Pdf && options.pdfPath.isEmpty() &&
+    // A path ending in a folder would give a file named only ".pdf" (or " - chart.pdf") there.
+    if (options.output == CliPrintOptions::Output::Pdf && QFileInfo(options.pdfPath).fileName().isEmpty() &&
         request.error.isEmpty())
         request.error = QStringLiteral("--pdf needs a file name.");
 

@@ -70,6 +70,8 @@ private Q_SLOTS:
     void goldenChart();
     void estimateBoundsTheText_data();
     void estimateBoundsTheText();
+    void estimateBoundsOddPlans_data();
+    void estimateBoundsOddPlans();
     void sinkStops();
     void progressAndCancel();
 };
@@ -502,6 +504,32 @@ void TestScreenChart::estimateBoundsTheText()
     chart::ChartPlan huge = plan;
     huge.length = chart::MaxChartLength;
     QVERIFY(chart::EstimateScreenChartChars(huge) > qint64(1) << 40);
+}
+
+void TestScreenChart::estimateBoundsOddPlans_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qint64>("length");
+    // Names whose capitals are longer than they are, long enough to outgrow the days' margin.
+    QTest::newRow("sharp s, SS in capitals") << QStringLiteral("Weiß ").repeated(5000) << qint64(30);
+    QTest::newRow("ligature fi, FI in capitals") << QString(5000, QChar(0xFB01)) << qint64(30);
+    QTest::newRow("Greek iota, three characters in capitals") << QString(5000, QChar(0x0390)) << qint64(30);
+    // A plan built by hand rather than from the fields.
+    QTest::newRow("length below zero") << QStringLiteral("Your Name") << qint64(-1000);
+}
+
+void TestScreenChart::estimateBoundsOddPlans()
+{
+    QFETCH(QString, name);
+    QFETCH(qint64, length);
+    ChartFields fields = TypedFields("12-25-1990", "01-01-2025", "1");
+    fields.holidays = true;
+    chart::ChartPlan plan = PlanOf(fields);
+    plan.name = name;
+    plan.length = length;
+    const qint64 estimate = chart::EstimateScreenChartChars(plan);
+    const qint64 actual = chart::ScreenChartText(plan).size();
+    QVERIFY2(estimate >= actual, qPrintable(QStringLiteral("%1 < %2").arg(estimate).arg(actual)));
 }
 
 void TestScreenChart::sinkStops()

@@ -1,9 +1,15 @@
 #include "chart/chartchecks.h"
 #include "chart/chartfixture.h"
 #include "chart/screenchart.h"
+#include "print/pdfpages.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
 
 Q_DECLARE_METATYPE(chart::Spacing)
 
@@ -16,10 +22,9 @@ struct Run
     QByteArray err;
 };
 
-Run runChart(const QStringList &args)
+Run finish(QProcess &process, const QString &program, const QStringList &args)
 {
-    QProcess process;
-    process.start(QStringLiteral(TIDEMARK_CHART_EXE), args);
+    process.start(program, args);
     Run run;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -27,6 +32,27 @@ Run runChart(const QStringList &args)
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+Run runChart(const QStringList &args, const QString &folder = {})
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    return finish(process, QStringLiteral(TIDEMARK_CHART_EXE), args);
+}
+
+// "--opt=value" as the two words "--opt" "value".
+QStringList spaced(const QStringList &args)
+{
+    QStringList words;
+    for (const QString &arg : args) {
+        const qsizetype equals = arg.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            words << arg;
+        else
+            words << arg.left(equals) << arg.mid(equals + 1);
+    }
+    return words;
 }
 
 } // namespace
@@ -48,6 +74,10 @@ private Q_SLOTS:
     void printsTextPages_data();
     void printsTextPages();
     void printRefusesBadInput();
+    void optionsWithEquals_data();
+    void optionsWithEquals();
+    void failedOutput_data();
+    void failedOutput();
 };
 
 void TestChartCli::sameTextAsTheWindow_data()
@@ -229,6 +259,77 @@ void TestChartCli::printRefusesBadInput()
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(QString::fromUtf8(run.err),
              QStringLiteral("LINES PER PAGE INCORRECT!: Lines Per Page is zero or a minus number!\n"));
+}
+
+void TestChartCli::optionsWithEquals_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("pdfs");
+    const QStringList person = {"--name=Pat Example", "--birth=05-20-1990", "--days=60", "--start=05-20-2025",
+                                "--today=05-20-2025"};
+    QTest::newRow("pdf of the chart") << person + QStringList{"--pdf=chart.pdf"} << QStringList{"chart.pdf"};
+    QTest::newRow("pdf of both, every print option")
+        << person + QStringList{"--pdf=Pat.pdf",      "--what=both",         "--printer=matrix",
+                                "--font=Courier",     "--lines-per-page=20", "--lead-in=Prepared by:",
+                                "--heading=Your Name"}
+        << QStringList{"Pat - cover sheet.pdf", "Pat - chart.pdf"};
+    QTest::newRow("text pages") << person + QStringList{"--print-text", "--what=cover", "--heading=Your Name"}
+                                << QStringList{};
+    QTest::newRow("screen chart") << person + QStringList{"--spacing=double"} << QStringList{};
+}
+
+void TestChartCli::optionsWithEquals()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, pdfs);
+    QTemporaryDir joinedFolder;
+    QTemporaryDir spacedFolder;
+    const Run joined = runChart(args, joinedFolder.path());
+    const Run apart = runChart(spaced(args), spacedFolder.path());
+    QCOMPARE(joined.exitCode, 0);
+    QCOMPARE(joined.out, apart.out);
+    QCOMPARE(joined.out.isEmpty(), !pdfs.isEmpty());
+    // The PDFs, as the spaced options make them, and no part file left beside them.
+    const QDir folder(joinedFolder.path());
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden).size(), pdfs.size());
+    for (const QString &pdf : pdfs) {
+        QVERIFY2(PdfPageCount(folder.filePath(pdf)) > 0, qPrintable(pdf));
+        QCOMPARE(PdfPageCount(folder.filePath(pdf)), PdfPageCount(QDir(spacedFolder.path()).filePath(pdf)));
+    }
+}
+
+void TestChartCli::failedOutput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("closed"); // standard output closed, else on a full disk
+    QTest::addColumn<int>("error");
+    const QStringList person = {"--name", "Pat", "--birth", "05-20-1990",
+                                "--days", "60",  "--today", "05-20-2025"};
+    QTest::newRow("printed text, disk full") << person + QStringList{"--print-text"} << false << ENOSPC;
+    QTest::newRow("printed text, output closed") << person + QStringList{"--print-text"} << true << EBADF;
+    QTest::newRow("help, disk full") << QStringList{"--help"} << false << ENOSPC;
+    QTest::newRow("screen chart, disk full") << person << false << ENOSPC;
+    QTest::newRow("screen chart, output closed") << person << true << EBADF;
+}
+
+void TestChartCli::failedOutput()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, closed);
+    QFETCH(int, error);
+    QProcess process;
+    const QString program = QStringLiteral(TIDEMARK_CHART_EXE);
+    Run run;
+    if (closed) {
+        run = finish(process, QStringLiteral("sh"),
+                     QStringList{"-c", "exec \"$0\" \"$@\" >&-", program} + args);
+    } else {
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        run = finish(process, program, args);
+    }
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("tidemark-chart: cannot write the output: ") +
+                                             QString::fromLocal8Bit(std::strerror(error)) + '\n');
 }
 
 QTEST_GUILESS_MAIN(TestChartCli)

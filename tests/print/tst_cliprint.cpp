@@ -138,6 +138,9 @@ void TestCliPrint::refusesOptions_data()
         << QStringList{"--print-text", "--what", "all"} << "--what takes chart, cover or both, not \"all\".";
     QTest::newRow("an unknown printer") << QStringList{"--print-text", "--printer", "inkjet"}
                                         << "--printer takes laser or matrix, not \"inkjet\".";
+    QTest::newRow("pdf without a name") << QStringList{"--pdf="} << "--pdf needs a file name.";
+    QTest::newRow("pdf into a folder, no file name")
+        << QStringList{"--pdf", "charts/"} << "--pdf needs a file name.";
     QTest::newRow("text and pdf at once") << QStringList{"--print-text", "--pdf", "x.pdf"}
                                           << "--print-text and --pdf cannot be given together.";
     QTest::newRow("five heading lines")
