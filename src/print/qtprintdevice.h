@@ -3,6 +3,7 @@
 #include "print/printdevice.h"
 
 #include <QFont>
+#include <QPageSize>
 #include <QPainter>
 #include <QString>
 
@@ -19,12 +20,17 @@ struct QtPrintTarget
     QString queue;   // a system print queue; empty for a PDF file
     QString pdfPath; // the PDF file when there is no queue; empty: asked for when printing starts
     QString title;   // the document's name, as the queue lists the job
+    QPageSize pageSize = QPageSize(); // the paper; invalid: the printer's default
     bool operator==(const QtPrintTarget &) const = default;
 };
 
 // The printer as Qt draws on it: a QPainter on a QPrinter at high resolution. Twips become
-// device pixels through the printer's resolution; a character column is the current font's
-// average character width, so in "Courier" 12 point a column is 144 twips (10 per inch). Lines
+// device pixels through the printer's resolution. The printable line keeps every character at
+// least 12 points clear of the paper's edges and of the border the printer cannot print on,
+// with room to spare on the right for an item the page layout starts at the line's very end.
+// A character column is the current font's average character width: "Courier" 12 point is 10
+// to the inch (144 twips) where the line holds 80 such columns, and is narrowed just enough to
+// fit 80 where it does not (on A4, and on Letter with the margins above). Lines
 // advance by the point size of the largest font printed on them, six lines to the inch at 12
 // points as in a printer's own text mode: the faces that fontconfig puts in for "Courier" or
 // "Times" differ in their line spacing by a fifth, and the lines a chart counts must fit the
@@ -95,6 +101,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     QFont m_font;
+    double m_narrowing = 1; // the horizontal scale of the font's text, below 1 where applyFont says
     QRgb m_color = 0xff000000;
     State m_state = State::Idle;
     QString m_error;
