@@ -10,6 +10,7 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 
 #include <filesystem>
 
@@ -53,16 +54,30 @@ bool IsCompletePdf(const QString &path)
     return file.readAll().contains("%%EOF");
 }
 
-// A new empty file in `folder` for a document to be drawn into, created with the permissions
-// any new file gets there (so the finished PDF has them too). A name without ".pdf" keeps a
-// queue's own print engine, with its page size and margins.
-QString CreatePartFile(const QString &folder, QString *error)
+// Where a document for a queue is drawn until the queue has taken it: it holds a person's name
+// and birthdate, so it goes to the user's own runtime folder (emptied at logout), or to the
+// user's cache folder where there is none.
+QString SpoolFolder()
 {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(cache);
+    return cache;
+}
+
+// A new empty file in `folder` for a document to be drawn into: owner-only, or with the
+// permissions any new file gets there (so that a finished PDF has them too). A name without
+// ".pdf" keeps a queue's own print engine, with its page size and margins.
+QString CreatePartFile(const QString &folder, bool ownerOnly, QString *error)
+{
+    constexpr QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly;
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name = QStringLiteral(".tidemark-%1.part")
                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         QFile file(QDir(folder).filePath(name));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (ownerOnly ? file.open(mode, QFile::ReadOwner | QFile::WriteOwner) : file.open(mode))
             return file.fileName();
         *error = file.errorString();
         if (!file.exists())
@@ -195,7 +210,7 @@ bool QtPrintDevice::begin()
     if (m_state != State::Idle)
         return false;
 
-    QString folder = QDir::tempPath();
+    QString folder = SpoolFolder();
     if (m_target.queue.isEmpty()) {
         m_destination = m_target.pdfPath.isEmpty() && m_askFile ? m_askFile() : m_target.pdfPath;
         if (m_destination.isEmpty()) {
@@ -210,7 +225,7 @@ bool QtPrintDevice::begin()
     }
 
     QString error;
-    m_partPath = CreatePartFile(folder, &error);
+    m_partPath = CreatePartFile(folder, !m_target.queue.isEmpty(), &error);
     if (m_partPath.isEmpty()) {
         fail(Tr("%1 could not start: %2").arg(subject(), error));
         return false;

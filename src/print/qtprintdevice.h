@@ -37,10 +37,12 @@ struct QtPrintTarget
 // sheet alike on every machine. A line that would still pass the foot of the page goes to a new
 // page, as a printer's own form feed would.
 //
-// The document is drawn into a file beside its destination and goes out only when it is
-// complete: endDoc() renames it to the PDF file, or hands it to the queue with the print
-// system's `lp` (so a failed hand-over is seen and reported). abort(), or a failure, removes
-// it, so nothing half-printed is ever left as if complete.
+// The document is drawn into a file and goes out only when it is complete: a PDF file's
+// document is drawn beside it and endDoc() renames it into place; a queue's is drawn into an
+// owner-only file in the user's runtime folder and handed to the queue with the print system's
+// `lp` (so a failed hand-over is seen and reported), then removed. abort(), a failure or the
+// device's end removes it too, so nothing half-printed is ever left as if complete, and no
+// one else can read a person's name and birthdate from it.
 class QtPrintDevice final : public PrintDevice
 {
 public:

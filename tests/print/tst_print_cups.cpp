@@ -11,6 +11,7 @@
 // "0") it fails instead, so that CI never passes by skipping it.
 #include "pdfpages.h"
 #include "print/printchart.h"
+#include "print/qtprintdevice.h"
 #include "print/systemprinting.h"
 #include "print/textprintdevice.h"
 #include "printfixture.h"
@@ -26,6 +27,8 @@
 
 #include <pwd.h>
 #include <unistd.h>
+
+#include <memory>
 
 using print::PrintCommand;
 using print::PrintOutcome;
@@ -124,13 +127,17 @@ private Q_SLOTS:
     void initTestCase();
     void printsCoverSheetAndChartOnTheQueue();
     void reportsQueueThatRefusesJobs();
+    void abandonedDocumentLeavesNothing_data();
+    void abandonedDocumentLeavesNothing();
     void cleanupTestCase();
 
 private:
     [[nodiscard]] bool queueIdle() const;
     QStringList newPdfs() const;
+    void checkHandOvers(int documents);
 
     QTemporaryDir m_root{QStringLiteral("/tmp/tidemark-cups-XXXXXX")};
+    QTemporaryDir m_runtime; // the user's runtime folder, where documents for a queue are drawn
     QProcess m_cupsd;
     QString m_outFolder;
     QStringList m_before;
@@ -207,6 +214,18 @@ void TestPrintCups::initTestCase()
     RunTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue}, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
 
+    // Documents for a queue are drawn in the runtime folder; an lp in front of the real one
+    // notes the mode of each document it is handed.
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    QVERIFY(root.mkpath(QStringLiteral("bin")));
+    QVERIFY(
+        WriteFile(root.filePath("bin/lp"),
+                  QStringLiteral("#!/bin/sh\nfor document; do :; done\nstat -c '%a %n' \"$document\" >> %1\n"
+                                 "exec %2 \"$@\"\n")
+                      .arg(root.filePath("handovers"), Tool(QStringLiteral("lp")))));
+    QVERIFY(QFile::setPermissions(root.filePath("bin/lp"), QFile::ReadOwner | QFile::ExeOwner));
+    qputenv("PATH", QFile::encodeName(root.filePath("bin")) + ':' + qgetenv("PATH"));
+
     QCOMPARE(QPrinterInfo::defaultPrinterName(), Queue);
     QCOMPARE(print::DefaultQueue(), Queue);
 
@@ -220,6 +239,24 @@ bool TestPrintCups::queueIdle() const
     QString error;
     const QString pending = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue}, &error);
     return error.isEmpty() && pending.trimmed().isEmpty();
+}
+
+// Every document handed to the queue since the last check was owner-only, in the runtime
+// folder, and is gone, with nothing else left there.
+void TestPrintCups::checkHandOvers(int documents)
+{
+    QFile record(QDir(m_root.path()).filePath(QStringLiteral("handovers")));
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    const QStringList handovers =
+        QString::fromUtf8(record.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(record.remove());
+    QCOMPARE(handovers.size(), documents);
+    for (const QString &handover : handovers) {
+        QVERIFY2(handover.startsWith(QStringLiteral("600 %1/").arg(m_runtime.path())), qPrintable(handover));
+        QVERIFY(!QFile::exists(handover.mid(4)));
+    }
+    QCOMPARE(QDir(m_runtime.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 QStringList TestPrintCups::newPdfs() const
@@ -264,6 +301,7 @@ void TestPrintCups::printsCoverSheetAndChartOnTheQueue()
     const QString pid = QString::number(QCoreApplication::applicationPid());
     QVERIFY2(cover.first().contains(pid) && chart.first().contains(pid),
              qPrintable(jobs.join(QLatin1String(", "))));
+    checkHandOvers(2);
 }
 
 void TestPrintCups::reportsQueueThatRefusesJobs()
@@ -281,6 +319,32 @@ void TestPrintCups::reportsQueueThatRefusesJobs()
     QVERIFY2(alerts.messages().first().text.startsWith(
                  QStringLiteral("The printer \"%1\" refused the document").arg(Queue)),
              qPrintable(alerts.messages().first().text));
+    checkHandOvers(1);
+}
+
+void TestPrintCups::abandonedDocumentLeavesNothing_data()
+{
+    QTest::addColumn<bool>("destroyed");
+    QTest::newRow("abandoned") << false;
+    QTest::newRow("printer destroyed while printing") << true;
+}
+
+void TestPrintCups::abandonedDocumentLeavesNothing()
+{
+    QFETCH(bool, destroyed);
+    auto device = std::make_unique<print::QtPrintDevice>(print::QtPrintTarget{Queue, {}, m_name});
+    device->printLine(m_name);
+    const QStringList drawn = QDir(m_runtime.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(drawn.size(), 1);
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QCOMPARE(QFileInfo(QDir(m_runtime.path()).filePath(drawn.first())).permissions() & others,
+             QFile::Permissions());
+    if (destroyed)
+        device.reset();
+    else
+        device->abort();
+    QCOMPARE(QDir(m_runtime.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void TestPrintCups::cleanupTestCase()
