@@ -36,6 +36,7 @@ using print::PrintOutcome;
 namespace {
 
 const QString Queue = QStringLiteral("TidemarkPDF");
+const QString BorderQueue = QStringLiteral("TidemarkBorder");
 constexpr int JobMilliseconds = 120'000;
 
 QString Tool(const QString &name)
@@ -129,6 +130,7 @@ private Q_SLOTS:
     void reportsQueueThatRefusesJobs();
     void abandonedDocumentLeavesNothing_data();
     void abandonedDocumentLeavesNothing();
+    void keepsInsideThePrintableArea();
     void cleanupTestCase();
 
 private:
@@ -212,6 +214,29 @@ void TestPrintCups::initTestCase()
     }
     QVERIFY2(error.isEmpty(), qPrintable(error));
     RunTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue}, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    // A queue whose printer cannot print within half an inch of the edges, on every paper.
+    QFile ppd(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"));
+    QVERIFY(ppd.open(QIODevice::ReadOnly));
+    const QString full = QString::fromUtf8(ppd.readAll());
+    static const QRegularExpression area(
+        QStringLiteral("(\\*ImageableArea [^:]*: \")0 0 ([\\d.]+) ([\\d.]+)\""));
+    QString border;
+    qsizetype at = 0;
+    for (const QRegularExpressionMatch &match : area.globalMatch(full)) {
+        border += full.mid(at, match.capturedStart() - at) + match.captured(1) +
+                  QStringLiteral("36 36 %1 %2\"")
+                      .arg(match.captured(2).toDouble() - 36)
+                      .arg(match.captured(3).toDouble() - 36);
+        at = match.capturedEnd();
+    }
+    border += full.mid(at);
+    QVERIFY(WriteFile(root.filePath("border.ppd"), border));
+    RunTool(QStringLiteral("lpadmin"),
+            {QStringLiteral("-p"), BorderQueue, QStringLiteral("-E"), QStringLiteral("-v"),
+             QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), root.filePath("border.ppd")},
+            &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
 
     // Documents for a queue are drawn in the runtime folder; an lp in front of the real one
@@ -345,6 +370,18 @@ void TestPrintCups::abandonedDocumentLeavesNothing()
     else
         device->abort();
     QCOMPARE(QDir(m_runtime.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// Nothing is printed on the border the printer reports: the line keeps clear of it, with room
+// past its end for the page layout's last item.
+void TestPrintCups::keepsInsideThePrintableArea()
+{
+    for (const auto id : {QPageSize::Letter, QPageSize::A4}) {
+        const print::QtPrintDevice device({BorderQueue, {}, m_name, QPageSize(id)});
+        const double width = QPageSize(id).size(QPageSize::Point).width();
+        QVERIFY2(device.pageWidth() <= (width - 2 * (36 + 12)) * 20 + 1,
+                 qPrintable(QString::number(device.pageWidth())));
+    }
 }
 
 void TestPrintCups::cleanupTestCase()
