@@ -284,11 +284,15 @@ void TestPrintCups::checkHandOvers(int documents)
              QStringList());
 }
 
+// The PDFs of this run's jobs. cups-pdf names each file after its job's title, which names the
+// person, here after this process: a test run in another checkout at the same time writes to
+// the same folder.
 QStringList TestPrintCups::newPdfs() const
 {
+    const QString pid = QStringLiteral("_%1_").arg(QCoreApplication::applicationPid());
     QStringList found;
     for (const QString &file : PdfsIn(m_outFolder)) {
-        if (!m_before.contains(file))
+        if (!m_before.contains(file) && file.contains(pid))
             found.append(file);
     }
     return found;
@@ -322,10 +326,6 @@ void TestPrintCups::printsCoverSheetAndChartOnTheQueue()
     QVERIFY(pages.pages().size() > 1);
     QCOMPARE(PdfPageCount(QDir(m_outFolder).filePath(cover.first())), 1);
     QCOMPARE(PdfPageCount(QDir(m_outFolder).filePath(chart.first())), int(pages.pages().size()));
-    // cups-pdf names each file after its job's title, which names the person.
-    const QString pid = QString::number(QCoreApplication::applicationPid());
-    QVERIFY2(cover.first().contains(pid) && chart.first().contains(pid),
-             qPrintable(jobs.join(QLatin1String(", "))));
     checkHandOvers(2);
 }
 
