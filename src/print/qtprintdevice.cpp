@@ -210,7 +210,7 @@ bool QtPrintDevice::begin()
     if (m_state != State::Idle)
         return false;
 
-    QString folder = SpoolFolder();
+    QString folder;
     if (m_target.queue.isEmpty()) {
         m_destination = m_target.pdfPath.isEmpty() && m_askFile ? m_askFile() : m_target.pdfPath;
         if (m_destination.isEmpty()) {
@@ -222,6 +222,8 @@ bool QtPrintDevice::begin()
                m_printer->printerName() != m_target.queue) {
         fail(Tr("The printer \"%1\" is not available.").arg(m_target.queue));
         return false;
+    } else {
+        folder = SpoolFolder();
     }
 
     QString error;

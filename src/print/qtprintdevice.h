@@ -28,14 +28,14 @@ struct QtPrintTarget
 // device pixels through the printer's resolution. The printable line keeps every character at
 // least 12 points clear of the paper's edges and of the border the printer cannot print on,
 // with room to spare on the right for an item the page layout starts at the line's very end.
-// A character column is the current font's average character width: "Courier" 12 point is 10
-// to the inch (144 twips) where the line holds 80 such columns, and is narrowed just enough to
-// fit 80 where it does not (on A4, and on Letter with the margins above). Lines
-// advance by the point size of the largest font printed on them, six lines to the inch at 12
-// points as in a printer's own text mode: the faces that fontconfig puts in for "Courier" or
-// "Times" differ in their line spacing by a fifth, and the lines a chart counts must fit the
-// sheet alike on every machine. A line that would still pass the foot of the page goes to a new
-// page, as a printer's own form feed would.
+// A character column is the current font's average character width, and a fixed-pitch face
+// keeps 80 columns on the line: "Courier" 12 point is 10 to the inch (144 twips) on a line of 8
+// inches or more, and is narrowed just enough to fit 80 on a shorter one (portrait A4 and
+// Letter). Lines advance by the point size of the largest font printed on them, six lines to
+// the inch at 12 points as in a printer's own text mode: the faces that fontconfig puts in for
+// "Courier" or "Times" differ in their line spacing by a fifth, and the lines a chart counts
+// must fit the sheet alike on every machine. A line that would still pass the foot of the page
+// goes to a new page, as a printer's own form feed would.
 //
 // The document is drawn into a file and goes out only when it is complete: a PDF file's
 // document is drawn beside it and endDoc() renames it into place; a queue's is drawn into an
