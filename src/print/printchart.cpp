@@ -283,8 +283,9 @@ PrintOutcome PrintChart(const chart::ChartFields &fields, const QString &today, 
         return PrintOutcome::Refused;
     }
     const Layout layout = fields.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
-    const auto plan =
-        chart::PlanChart(fields, layout == Layout::Page ? chart::Correction::Apply : chart::Correction::Skip);
+    // Both layouts align the day count with the weekday of birth, as the screen chart does, so a
+    // day carries the same markers on the screen and on either printer.
+    const auto plan = chart::PlanChart(fields, chart::Correction::Apply);
     if (!plan)
         return PrintOutcome::Refused;
 

@@ -12,8 +12,8 @@ namespace print {
 // Prints the chart of the person in the fields as one document: a header on every page, then
 // per day its special-day lines, its day line (date, markers, the three cycle letters about
 // the centre line) and its forecast or spacing. The dot-matrix printer gets the character
-// layout and the uncorrected day count; every other printer the page layout and the count
-// aligned with the weekday of birth. The caller has set the printer font; this changes neither
+// layout, every other printer the page layout; both align the day count with the weekday of
+// birth, as the screen chart does. The caller has set the printer font; this changes neither
 // face nor size.
 //
 // A failed check on the fields shows its message and touches nothing. A printer failure or a

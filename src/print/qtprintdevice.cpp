@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 
 #include <filesystem>
 
@@ -18,9 +20,22 @@ namespace {
 
 constexpr double TwipsPerInch = 1440.0;
 constexpr double PointsPerInch = 72.0;
-// A dot-matrix line is 80 columns of 10 per inch, 8 inches: narrow side margins keep that line
-// on a Letter or A4 sheet.
-const QMarginsF PageMargins(18, 36, 18, 36); // points
+constexpr int ColumnsPerLine = 80;
+// Points every character keeps clear of the paper's edge and of the border the printer cannot
+// print on.
+constexpr double EdgeClearance = 12;
+// Room past the printing area for what may stand there: the page layout prints its last item
+// at the very end of the line, and a descender hangs below the last line.
+constexpr double Overhang = 12;
+constexpr double LeastTopAndBottom = 36;
+
+// The sheet's margins in points, from the printer's unprintable border (none for a PDF file).
+QMarginsF PaperMargins(const QMarginsF &unprintable)
+{
+    const auto side = [](double border) { return std::max(EdgeClearance, border) + Overhang; };
+    return {side(unprintable.left()), std::max(LeastTopAndBottom, side(unprintable.top())),
+            side(unprintable.right()), std::max(LeastTopAndBottom, side(unprintable.bottom()))};
+}
 
 QString Tr(const char *text)
 {
@@ -39,16 +54,30 @@ bool IsCompletePdf(const QString &path)
     return file.readAll().contains("%%EOF");
 }
 
-// A new empty file in `folder` for a document to be drawn into, created with the permissions
-// any new file gets there (so the finished PDF has them too). A name without ".pdf" keeps a
-// queue's own print engine, with its page size and margins.
-QString CreatePartFile(const QString &folder, QString *error)
+// Where a document for a queue is drawn until the queue has taken it: it holds a person's name
+// and birthdate, so it goes to the user's own runtime folder (emptied at logout), or to the
+// user's cache folder where there is none.
+QString SpoolFolder()
 {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(cache);
+    return cache;
+}
+
+// A new empty file in `folder` for a document to be drawn into: owner-only, or with the
+// permissions any new file gets there (so that a finished PDF has them too). A name without
+// ".pdf" keeps a queue's own print engine, with its page size and margins.
+QString CreatePartFile(const QString &folder, bool ownerOnly, QString *error)
+{
+    constexpr QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly;
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name = QStringLiteral(".tidemark-%1.part")
                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         QFile file(QDir(folder).filePath(name));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (ownerOnly ? file.open(mode, QFile::ReadOwner | QFile::WriteOwner) : file.open(mode))
             return file.fileName();
         *error = file.errorString();
         if (!file.exists())
@@ -70,10 +99,15 @@ QtPrintDevice::QtPrintDevice(QtPrintTarget target, FileQuestion askFile)
         m_printer->setOutputFormat(QPrinter::PdfFormat);
     else
         m_printer->setPrinterName(m_target.queue);
+    if (m_target.pageSize.isValid())
+        m_printer->setPageSize(m_target.pageSize);
     m_printer->setDocName(m_target.title);
     m_printer->setCreator(QStringLiteral("Tidemark"));
     m_printer->setColorMode(QPrinter::Color);
-    m_printer->setPageMargins(PageMargins, QPageLayout::Point);
+    QPageLayout layout = m_printer->pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    m_printer->setPageMargins(PaperMargins(layout.minimumMargins()), QPageLayout::Point);
+    applyFont();
 }
 
 QtPrintDevice::~QtPrintDevice()
@@ -104,7 +138,7 @@ double QtPrintDevice::pageWidth() const
 
 double QtPrintDevice::textWidth(const QString &text) const
 {
-    return QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(text) / pixelsPerTwip();
+    return QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
 }
 
 QString QtPrintDevice::subject() const
@@ -133,8 +167,20 @@ void QtPrintDevice::setFontBold(bool bold)
     applyFont();
 }
 
+// A fixed-pitch face sets 80 columns on the line: when 80 of its characters at 12 points are
+// wider than the line, its text is narrowed (the same for every size) until they fit, as a
+// printer's condensed pitch would. Any other face keeps its width.
 void QtPrintDevice::applyFont()
 {
+    m_narrowing = 1;
+    if (QFontInfo(m_font).fixedPitch()) {
+        QFont twelve = m_font;
+        twelve.setPointSizeF(12);
+        const double columns = ColumnsPerLine * QFontMetricsF(twelve, m_printer.get()).averageCharWidth();
+        const double line = m_printer->pageRect(QPrinter::DevicePixel).width();
+        if (columns > line)
+            m_narrowing = line / columns;
+    }
     if (m_state == State::Active)
         m_painter.setFont(m_font);
 }
@@ -154,6 +200,7 @@ void QtPrintDevice::setOrientation(Orientation orientation)
         orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (!m_printer->setPageOrientation(wanted))
         fail(Tr("%1 refused the page orientation.").arg(subject()));
+    applyFont(); // the line is as wide as the page now is
 }
 
 bool QtPrintDevice::begin()
@@ -163,7 +210,7 @@ bool QtPrintDevice::begin()
     if (m_state != State::Idle)
         return false;
 
-    QString folder = QDir::tempPath();
+    QString folder;
     if (m_target.queue.isEmpty()) {
         m_destination = m_target.pdfPath.isEmpty() && m_askFile ? m_askFile() : m_target.pdfPath;
         if (m_destination.isEmpty()) {
@@ -175,10 +222,12 @@ bool QtPrintDevice::begin()
                m_printer->printerName() != m_target.queue) {
         fail(Tr("The printer \"%1\" is not available.").arg(m_target.queue));
         return false;
+    } else {
+        folder = SpoolFolder();
     }
 
     QString error;
-    m_partPath = CreatePartFile(folder, &error);
+    m_partPath = CreatePartFile(folder, !m_target.queue.isEmpty(), &error);
     if (m_partPath.isEmpty()) {
         fail(Tr("%1 could not start: %2").arg(subject(), error));
         return false;
@@ -238,8 +287,11 @@ void QtPrintDevice::print(const QString &text, bool endLine)
         if (m_state != State::Active)
             return;
         m_lineSpacing = std::max(m_lineSpacing, linePitch());
-        m_painter.drawText(QPointF(m_x * pixelsPerTwip(), m_y + metrics.ascent()), text);
-        m_x += metrics.horizontalAdvance(text) / pixelsPerTwip();
+        m_painter.save();
+        m_painter.scale(m_narrowing, 1);
+        m_painter.drawText(QPointF(m_x * pixelsPerTwip() / m_narrowing, m_y + metrics.ascent()), text);
+        m_painter.restore();
+        m_x += metrics.horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
     }
     if (endLine)
         this->endLine();
@@ -266,8 +318,8 @@ void QtPrintDevice::tab(int column)
 {
     if (!begin())
         return;
-    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_printer.get()).averageCharWidth() /
-                     pixelsPerTwip();
+    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_printer.get()).averageCharWidth() *
+                     m_narrowing / pixelsPerTwip();
     if (m_x > x + 0.5)
         endLine();
     m_x = x;

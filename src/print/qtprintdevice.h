@@ -3,6 +3,7 @@
 #include "print/printdevice.h"
 
 #include <QFont>
+#include <QPageSize>
 #include <QPainter>
 #include <QString>
 
@@ -19,22 +20,29 @@ struct QtPrintTarget
     QString queue;   // a system print queue; empty for a PDF file
     QString pdfPath; // the PDF file when there is no queue; empty: asked for when printing starts
     QString title;   // the document's name, as the queue lists the job
+    QPageSize pageSize = QPageSize(); // the paper; invalid: the printer's default
     bool operator==(const QtPrintTarget &) const = default;
 };
 
 // The printer as Qt draws on it: a QPainter on a QPrinter at high resolution. Twips become
-// device pixels through the printer's resolution; a character column is the current font's
-// average character width, so in "Courier" 12 point a column is 144 twips (10 per inch). Lines
-// advance by the point size of the largest font printed on them, six lines to the inch at 12
-// points as in a printer's own text mode: the faces that fontconfig puts in for "Courier" or
-// "Times" differ in their line spacing by a fifth, and the lines a chart counts must fit the
-// sheet alike on every machine. A line that would still pass the foot of the page goes to a new
-// page, as a printer's own form feed would.
+// device pixels through the printer's resolution. The printable line keeps every character at
+// least 12 points clear of the paper's edges and of the border the printer cannot print on,
+// with room to spare on the right for an item the page layout starts at the line's very end.
+// A character column is the current font's average character width, and a fixed-pitch face
+// keeps 80 columns on the line: "Courier" 12 point is 10 to the inch (144 twips) on a line of 8
+// inches or more, and is narrowed just enough to fit 80 on a shorter one (portrait A4 and
+// Letter). Lines advance by the point size of the largest font printed on them, six lines to
+// the inch at 12 points as in a printer's own text mode: the faces that fontconfig puts in for
+// "Courier" or "Times" differ in their line spacing by a fifth, and the lines a chart counts
+// must fit the sheet alike on every machine. A line that would still pass the foot of the page
+// goes to a new page, as a printer's own form feed would.
 //
-// The document is drawn into a file beside its destination and goes out only when it is
-// complete: endDoc() renames it to the PDF file, or hands it to the queue with the print
-// system's `lp` (so a failed hand-over is seen and reported). abort(), or a failure, removes
-// it, so nothing half-printed is ever left as if complete.
+// The document is drawn into a file and goes out only when it is complete: a PDF file's
+// document is drawn beside it and endDoc() renames it into place; a queue's is drawn into an
+// owner-only file in the user's runtime folder and handed to the queue with the print system's
+// `lp` (so a failed hand-over is seen and reported), then removed. abort(), a failure or the
+// device's end removes it too, so nothing half-printed is ever left as if complete, and no
+// one else can read a person's name and birthdate from it.
 class QtPrintDevice final : public PrintDevice
 {
 public:
@@ -95,6 +103,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     QFont m_font;
+    double m_narrowing = 1; // the horizontal scale of the font's text, below 1 where applyFont says
     QRgb m_color = 0xff000000;
     State m_state = State::Idle;
     QString m_error;

@@ -1,4 +1,5 @@
 #include "chart/chartplan.h"
+#include "chart/screenchart.h"
 #include "print/printchart.h"
 #include "print/recordingprintdevice.h"
 #include "print/textprintdevice.h"
@@ -28,17 +29,6 @@ TextRun PrintOnText(const chart::ChartFields &fields)
     RecordingAlerts alerts;
     const PrintOutcome outcome = print::PrintChart(fields, Today, device, alerts);
     return {outcome, device.pages()};
-}
-
-// The horizontal position set just before the item `item` was printed.
-QString PositionBefore(const QStringList &log, const QString &item)
-{
-    const qsizetype at = log.indexOf(QStringLiteral("print \"%1\";").arg(item));
-    for (qsizetype n = at - 1; n >= 0; --n) {
-        if (log[n].startsWith(QLatin1String("x ")) || log[n].startsWith(QLatin1String("tab ")))
-            return log[n];
-    }
-    return {};
 }
 
 QString Dashes()
@@ -72,7 +62,8 @@ private Q_SLOTS:
     void forecastPageFoot();
     void spacingLines_data();
     void spacingLines();
-    void correctionOnlyInPageLayout();
+    void sameDaysAsScreen_data();
+    void sameDaysAsScreen();
     void overflowedStartDate();
     void wholeChartMatchesGolden();
     void cancelAbandonsDocument();
@@ -484,28 +475,65 @@ void TestPrintChart::spacingLines()
     QVERIFY(page.value(8 + afterDay.size()).startsWith(QLatin1String("WED  MAY 21  2025 ")));
 }
 
-void TestPrintChart::correctionOnlyInPageLayout()
+void TestPrintChart::sameDaysAsScreen_data()
 {
-    chart::ChartFields fields = WorkedFields(PrinterType::Laser);
-    fields.weekdayBorn = QStringLiteral("Wednesday");
-    fields.length = QStringLiteral("1");
-    const int correction = chart::PlanChart(fields, chart::Correction::Apply)->correction;
-    QVERIFY(correction != 0);
-    const int first = fields.ageDays.toInt();
+    QTest::addColumn<QString>("birth");
+    QTest::addColumn<QString>("start");
 
-    print::RecordingPrintDevice page;
-    print::RecordingPrintDevice character;
-    RecordingAlerts alerts;
-    QCOMPARE(print::PrintChart(fields, Today, page, alerts), PrintOutcome::Printed);
-    fields.printer = PrinterType::Matrix;
-    QCOMPARE(print::PrintChart(fields, Today, character, alerts), PrintOutcome::Printed);
+    QTest::newRow("day count one short of the weekday of birth") << "03-15-1963"
+                                                                 << "01-01-2025";
+    QTest::newRow("day count already on the weekday of birth") << "05-20-1990"
+                                                               << "05-20-2025";
+    QTest::newRow("leap-day birth, across a year end") << "02-29-1960"
+                                                       << "12-20-2024";
+    QTest::newRow("born in the 1800s, across a leap day") << "07-04-1876"
+                                                          << "02-10-2000";
+}
 
-    const int pageE = chart::PositionOf(first + correction, chart::Cycle::Emotional);
-    const int characterE = chart::PositionOf(first, chart::Cycle::Emotional);
-    QVERIFY(pageE != characterE);
-    QCOMPARE(PositionBefore(page.log(), QStringLiteral("E")), QStringLiteral("x %1").arg((pageE + 2) * 144));
-    QCOMPARE(PositionBefore(character.log(), QStringLiteral("E")),
-             QStringLiteral("tab %1").arg(characterE + 2));
+// The same person and days carry the same date, markers and letters on the screen and on
+// either printer; the page layout stands one column further right on the text grid.
+void TestPrintChart::sameDaysAsScreen()
+{
+    QFETCH(QString, birth);
+    QFETCH(QString, start);
+
+    chart::ChartFields fields = WorkedFields(PrinterType::Matrix);
+    fields.birth = birth;
+    fields.start = start;
+    const auto parts = calendar::ParseDateText(birth);
+    QVERIFY(parts);
+    fields.weekdayBorn = calendar::WeekdayOf(parts->month, parts->day, parts->year);
+    fields.ageDays = QString::number(calendar::AgeInDays(birth, start).value_or(0));
+    fields.length = QStringLiteral("45");
+    fields.linesPerPage = QStringLiteral("99");
+    const auto plan = chart::PlanChart(fields, chart::Correction::Apply);
+    QVERIFY(plan);
+
+    // Date, markers in a fixed order and the grid from position 28, from lines whose markers
+    // start at 0-based column `markers` and whose grid starts at `grid`.
+    const auto facts = [](const QStringList &lines, int markers, int grid) {
+        QStringList out;
+        for (const QString &line : lines) {
+            QStringList marks = line.mid(markers, grid - markers).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            marks.sort();
+            QString letters = line.mid(grid);
+            while (letters.endsWith(QLatin1Char(' ')))
+                letters.chop(1);
+            out.append(line.left(markers).simplified() + QLatin1Char('/') + marks.join(QLatin1Char(' ')) +
+                       QLatin1Char('/') + letters);
+        }
+        return out;
+    };
+    const QStringList screen =
+        facts(DayLines(chart::ScreenChartText(*plan).split(QLatin1Char('\n'))), 18, 29);
+    QCOMPARE(screen.size(), 45);
+    for (const PrinterType printer : {PrinterType::Matrix, PrinterType::Laser}) {
+        fields.printer = printer;
+        const TextRun run = PrintOnText(fields);
+        QCOMPARE(run.outcome, PrintOutcome::Printed);
+        const bool matrix = printer == PrinterType::Matrix;
+        QCOMPARE(facts(DayLines(run.pages.value(0)), matrix ? 18 : 20, matrix ? 29 : 30), screen);
+    }
 }
 
 void TestPrintChart::overflowedStartDate()

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void textGrid();
     void textGridAbort();
     void recorderLogsAndFails();
+    void qtDeviceColumns_data();
     void qtDeviceColumns();
     void qtDevicePages_data();
     void qtDevicePages();
@@ -152,24 +153,41 @@ void TestPrintDevices::recorderLogsAndFails()
     QCOMPARE(failing.log().last(), QStringLiteral("abort"));
 }
 
+void TestPrintDevices::qtDeviceColumns_data()
+{
+    QTest::addColumn<QPageSize>("paper");
+    QTest::addColumn<int>("orientation");
+
+    QTest::newRow("Letter: 80 columns, a little narrowed")
+        << QPageSize(QPageSize::Letter) << int(print::Orientation::Portrait);
+    QTest::newRow("A4: 80 columns, a little narrowed")
+        << QPageSize(QPageSize::A4) << int(print::Orientation::Portrait);
+    QTest::newRow("A4 landscape: ten to the inch")
+        << QPageSize(QPageSize::A4) << int(print::Orientation::Landscape);
+}
+
 void TestPrintDevices::qtDeviceColumns()
 {
+    QFETCH(QPageSize, paper);
+    QFETCH(int, orientation);
     QTemporaryDir folder;
-    print::QtPrintDevice device({{}, folder.filePath(QStringLiteral("columns.pdf")), QStringLiteral("t")});
+    print::QtPrintDevice device(
+        {{}, folder.filePath(QStringLiteral("columns.pdf")), QStringLiteral("t"), paper});
+    device.setOrientation(print::Orientation(orientation));
     device.setFontName(QStringLiteral("Courier"));
     device.setFontSize(12);
-    // A fixed-pitch 12 point face has ten characters to the inch.
-    QVERIFY2(qAbs(device.textWidth(QStringLiteral("0123456789")) - 1440) < 15,
-             qPrintable(QString::number(device.textWidth(QStringLiteral("0123456789")))));
+    // A fixed-pitch 12 point face has ten characters to the inch where the line holds 80 of
+    // them, and exactly 80 to the line where it does not.
+    const double column = std::min(144.0, device.pageWidth() / 80);
+    QVERIFY2(qAbs(device.textWidth(QString(80, QLatin1Char('0'))) - 80 * column) < 1,
+             qPrintable(QString::number(device.textWidth(QString(80, QLatin1Char('0'))))));
     device.tab(11);
-    QVERIFY2(qAbs(device.currentX() - 1440) < 15, qPrintable(QString::number(device.currentX())));
+    QVERIFY2(qAbs(device.currentX() - 10 * column) < 1, qPrintable(QString::number(device.currentX())));
     device.printItem(QStringLiteral("abc"));
-    QVERIFY(qAbs(device.currentX() - 1440 - 432) < 15);
+    QVERIFY(qAbs(device.currentX() - 13 * column) < 1);
     // A tab back to a column already passed starts a new line there.
     device.tab(2);
-    QVERIFY(qAbs(device.currentX() - 144) < 15);
-    // The printable line holds the 80 columns of a dot-matrix line on Letter or A4 paper.
-    QVERIFY2(device.pageWidth() > 11000, qPrintable(QString::number(device.pageWidth())));
+    QVERIFY(qAbs(device.currentX() - column) < 1);
     device.endDoc();
     QVERIFY(device.ok());
     QCOMPARE(PdfPageCount(device.outputPath()), 1);

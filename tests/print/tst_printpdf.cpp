@@ -1,6 +1,7 @@
 #include "pdfpages.h"
 #include "print/pdfnames.h"
 #include "print/printchart.h"
+#include "print/qtprintdevice.h"
 #include "print/systemprinting.h"
 #include "print/textprintdevice.h"
 #include "printfixture.h"
@@ -264,9 +265,12 @@ void TestPrintPdf::pdfTextStandsInColumns()
     }
     QVERIFY2(centred >= 20, qPrintable(layout.join(QLatin1Char('\n'))));
 
-    // Read back at the chart's pitch (ten characters to the inch, 7.2 points), every day line
-    // is the text grid's own, blank for blank, after the page's left margin.
-    const QStringList fixed = dayLines(PdfText(pdf, {QStringLiteral("-fixed"), QStringLiteral("7.2")}));
+    // Read back at the chart's pitch (80 columns to the line), every day line is the text
+    // grid's own, blank for blank, after the page's left margin.
+    print::QtPrintDevice probe({});
+    probe.setFontName(QStringLiteral("Courier"));
+    const QString points = QString::number(probe.textWidth(QStringLiteral("0")) / 20);
+    const QStringList fixed = dayLines(PdfText(pdf, {QStringLiteral("-fixed"), points}));
     print::TextPrintDevice grid;
     QCOMPARE(print::PrintChart(fields, Today, grid, alerts), PrintOutcome::Printed);
     QStringList expected;
