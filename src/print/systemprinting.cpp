@@ -64,9 +64,14 @@ PrintProgress SystemPrintTargets::progress(PrintDocument document)
 {
     if (document != PrintDocument::Chart)
         return {};
-    m_progress = std::make_unique<PrintProgressDialog>(
-        QCoreApplication::translate("print", "Printing the chart of %1...").arg(m_personName), m_parent);
-    return m_progress->callback();
+    return [this](qint64 done, qint64 total) {
+        if (!m_progress) {
+            m_progress = std::make_unique<PrintProgressDialog>(
+                QCoreApplication::translate("print", "Printing the chart of %1...").arg(m_personName),
+                m_parent);
+        }
+        return m_progress->advance(done, total);
+    };
 }
 
 void SystemPrintTargets::close(PrintDocument, PrintOutcome outcome)

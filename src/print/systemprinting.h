@@ -30,7 +30,9 @@ class PrintProgressDialog;
 // The printers of one print command: a QtPrintDevice per document on `queue`, or, with no
 // queue, on a PDF file whose name is asked once for the whole command (when its first document
 // starts printing, so a command refused by its checks asks nothing). A chart shows a progress
-// dialog with Cancel when it takes longer than about a second.
+// dialog with Cancel when its pages take longer than about a second to draw; the dialog is made
+// only once the first day is drawn, after the file question, so it never stands over the save
+// dialog.
 class SystemPrintTargets final : public PrintTargetProvider
 {
 public:

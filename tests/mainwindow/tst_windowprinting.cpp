@@ -1,22 +1,38 @@
 // The print commands through the real window: menu items and picture buttons print the same
-// documents, in order, through the print targets the window is given.
+// documents, in order, through the print targets the window is given; with no print queue they
+// ask for PDF files first and write them.
 
 #include "mainwindowfixture.h"
+#include "print/pdfpages.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
 
 void enterPerson(frmMain &w)
 {
-    w.Text3->setText(QStringLiteral("Pat Example"));
-    w.Text4->setText(QStringLiteral("05-20-1990"));
-    w.Text10->setText(QStringLiteral("05-20-2025"));
-    w.Text11->setText(QStringLiteral("30"));
+    const QList<std::pair<const char *, const char *>> boxes = {
+        {"Text3", "Pat Example"}, {"Text4", "05-20-1990"}, {"Text10", "05-20-2025"}, {"Text11", "30"}};
+    for (const auto &[name, text] : boxes)
+        w.findChild<QLineEdit *>(QLatin1String(name))->setText(QLatin1String(text));
+}
+
+bool ProgressDialogShows()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QProgressDialog *>(window) && window->isVisible())
+            return true;
+    }
+    return false;
 }
 
 QStringList printedTexts(const QList<PrintedDocument> &documents)
@@ -41,6 +57,8 @@ private Q_SLOTS:
     void combinedCommandPrintsCoverThenRefusesChart();
     void combinedCommandChecksFirst();
     void whatIsPrintsWithoutThePanel();
+    void pdfFileAnsweredLate_data();
+    void pdfFileAnsweredLate();
 };
 
 void TestWindowPrinting::buttonsAndMenusPrintTheSame_data()
@@ -111,6 +129,54 @@ void TestWindowPrinting::whatIsPrintsWithoutThePanel()
     QCOMPARE(f.printed.first().kind, print::PrintDocument::WhatIs);
     QVERIFY(texts.first().contains(QStringLiteral("WHAT IS A BIORHYTHM")));
     QVERIFY(f.alerts.messages().isEmpty());
+}
+
+void TestWindowPrinting::pdfFileAnsweredLate_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("cover sheet") << "mnuFilePrintCoverSheet" << QStringList{"Pat Example - cover sheet.pdf"};
+    QTest::newRow("chart") << "mnuFilePrintChart" << QStringList{"Pat Example - chart.pdf"};
+    QTest::newRow("cover sheet and chart")
+        << "mnuFilePrintCoverSheetandChart"
+        << QStringList{"Pat Example - cover sheet.pdf", "Pat Example - chart.pdf"};
+    QTest::newRow("What Is") << "mnuHelpPrintWhatIsABiorhythm" << QStringList{"What Is A Biorhythm.pdf"};
+}
+
+void TestWindowPrinting::pdfFileAnsweredLate()
+{
+    QFETCH(QString, command);
+    QFETCH(QStringList, files);
+    MainWindowFixture f;
+    f.showAndDismiss();
+    enterPerson(*f.window);
+    QTemporaryDir folder;
+    int asked = 0;
+    bool progressShowed = false;
+    // The person takes longer over the save dialog than a progress box waits before it shows.
+    f.pdfFile = [&](const QString &, const QString &suggested) {
+        ++asked;
+        QEventLoop thinking;
+        QTimer::singleShot(1500, &thinking, &QEventLoop::quit);
+        thinking.exec();
+        progressShowed = ProgressDialogShows();
+        return folder.filePath(QFileInfo(suggested).fileName());
+    };
+    QAction *action = f.window->findChild<QAction *>(command);
+    action->trigger();
+    QCOMPARE(asked, 1);
+    QVERIFY(!progressShowed);
+    QVERIFY(f.alerts.messages().isEmpty());
+    QStringList sorted = files;
+    sorted.sort();
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), sorted);
+
+    // Each file has the pages of the same document on the text printer.
+    f.pdfFile = nullptr;
+    action->trigger();
+    QCOMPARE(f.printed.size(), files.size());
+    for (qsizetype n = 0; n < files.size(); ++n)
+        QCOMPARE(PdfPageCount(folder.filePath(files[n])), f.printed[n].device->pages().size());
 }
 
 QTEST_MAIN(TestWindowPrinting)
