@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QToolButton>
 
 // The icons are compiled into this static library, whose resources are not registered by themselves.
@@ -34,6 +35,8 @@ frmMain::frmMain(MainWindowEnv env, QWidget *parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     buildMenus();
     buildToolbar();
+    // There from the start, so the layout does not shift when the first message shows.
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
     buildControls();
     buildPanels();
     connectHandlers();

@@ -33,7 +33,7 @@ MainWindowEnv MainWindowFixture::env()
                    const QString &personName) -> std::unique_ptr<print::PrintTargetProvider> {
                 if (pdfFile)
                     return std::make_unique<print::SystemPrintTargets>(command, personName, QString(),
-                                                                       pdfFile, window.get());
+                                                                       pdfFile, alerts, window.get());
                 return std::make_unique<RecordingTargets>(command, printed);
             }};
 }

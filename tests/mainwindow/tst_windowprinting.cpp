@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -33,6 +34,19 @@ bool ProgressDialogShows()
             return true;
     }
     return false;
+}
+
+void PutFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList printedTexts(const QList<PrintedDocument> &documents)
@@ -59,6 +73,8 @@ private Q_SLOTS:
     void whatIsPrintsWithoutThePanel();
     void pdfFileAnsweredLate_data();
     void pdfFileAnsweredLate();
+    void replacingPdfFilesAsksFirst_data();
+    void replacingPdfFilesAsksFirst();
 };
 
 void TestWindowPrinting::buttonsAndMenusPrintTheSame_data()
@@ -167,9 +183,14 @@ void TestWindowPrinting::pdfFileAnsweredLate()
     QCOMPARE(asked, 1);
     QVERIFY(!progressShowed);
     QVERIFY(f.alerts.messages().isEmpty());
+    QVERIFY(f.alerts.questions().isEmpty());
     QStringList sorted = files;
     sorted.sort();
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), sorted);
+    const QString told = f.window->findChild<QStatusBar *>(QStringLiteral("StatusBar"))->currentMessage();
+    QVERIFY2(told.contains(QDir::toNativeSeparators(folder.path())), qPrintable(told));
+    for (const QString &file : files)
+        QVERIFY2(told.contains(file), qPrintable(told));
 
     // Each file has the pages of the same document on the text printer.
     f.pdfFile = nullptr;
@@ -177,6 +198,50 @@ void TestWindowPrinting::pdfFileAnsweredLate()
     QCOMPARE(f.printed.size(), files.size());
     for (qsizetype n = 0; n < files.size(); ++n)
         QCOMPARE(PdfPageCount(folder.filePath(files[n])), f.printed[n].device->pages().size());
+}
+
+void TestWindowPrinting::replacingPdfFilesAsksFirst_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QStringList>("after");
+    const QString both = QStringLiteral("mnuFilePrintCoverSheetandChart");
+    const QStringList two = {"Pat Example - chart.pdf", "Pat Example - cover sheet.pdf"};
+    QTest::newRow("both exist, kept") << both << "Pat Example.pdf" << two << false << two;
+    QTest::newRow("both exist, replaced") << both << "Pat Example.pdf" << two << true << two;
+    QTest::newRow("one exists, kept")
+        << both << "Pat Example.pdf" << QStringList{two[0]} << false << QStringList{two[0]};
+    QTest::newRow("the name with .pdf added exists, kept")
+        << "mnuFilePrintChart"
+        << "Pat" << QStringList{"Pat.pdf"} << false << QStringList{"Pat.pdf"};
+}
+
+void TestWindowPrinting::replacingPdfFilesAsksFirst()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, existing);
+    QFETCH(bool, replace);
+    QFETCH(QStringList, after);
+    MainWindowFixture f;
+    enterPerson(*f.window);
+    QTemporaryDir folder;
+    for (const QString &file : existing)
+        PutFile(folder.filePath(file), "old");
+    f.pdfFile = [&](const QString &, const QString &) { return folder.filePath(chosen); };
+    f.alerts.answerQuestions(replace);
+    f.window->findChild<QAction *>(command)->trigger();
+
+    // One question names every file that would be replaced; declining is no error.
+    QCOMPARE(f.alerts.questions().size(), 1);
+    for (const QString &file : existing)
+        QVERIFY(f.alerts.questions().first().text.contains(file));
+    QVERIFY(f.alerts.messages().isEmpty());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), after);
+    for (const QString &file : existing)
+        QCOMPARE(FileBytes(folder.filePath(file)) == "old", !replace);
 }
 
 QTEST_MAIN(TestWindowPrinting)
