@@ -153,7 +153,12 @@ void frmMain::Text11_Change()
 
 void frmMain::Command8_Click()
 {
-    Text10->setText(m_env.clock.today());
+    const QString today = m_env.clock.today();
+    // Setting the text it already holds raises no change, yet Reset always starts the period over.
+    if (Text10->text() == today)
+        Text10_Change();
+    else
+        Text10->setText(today);
     Text11->setFocus();
 }
 

@@ -63,6 +63,7 @@ private Q_SLOTS:
     void lengthFillsTheEndDate_data();
     void lengthFillsTheEndDate();
     void lengthBeforeStartDateIsUndone();
+    void resetPutsTodayBack_data();
     void resetPutsTodayBack();
     void clearAllTextBoxes();
     void clearButtons();
@@ -320,19 +321,29 @@ void TestMainWindow::lengthBeforeStartDateIsUndone()
     QVERIFY(f.window->Text12->text().isEmpty());
 }
 
+void TestMainWindow::resetPutsTodayBack_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::newRow("another start date") << "01-01-2000";
+    QTest::newRow("already today") << "05-20-2025";
+}
+
 void TestMainWindow::resetPutsTodayBack()
 {
+    QFETCH(QString, start);
     MainWindowFixture f;
     f.showAndDismiss();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    frmMain &w = *f.window;
-    w.Text10->setText(QStringLiteral("01-01-2000"));
-    w.Text11->setText(QStringLiteral("30"));
-    QTest::mouseClick(w.Command8, Qt::LeftButton);
-    QCOMPARE(w.Text10->text(), QStringLiteral("05-20-2025"));
-    QVERIFY(w.Text11->text().isEmpty());
-    QVERIFY(w.Text12->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), w.Text11);
+    auto box = [&f](const char *name) { return f.window->findChild<QLineEdit *>(QLatin1String(name)); };
+    box("Text10")->setText(start);
+    box("Text11")->setText(QStringLiteral("30"));
+    QVERIFY(!box("Text12")->text().isEmpty());
+    box("Text3")->setFocus();
+    QTest::mouseClick(f.window->findChild<QPushButton *>(QStringLiteral("Command8")), Qt::LeftButton);
+    QCOMPARE(box("Text10")->text(), QStringLiteral("05-20-2025"));
+    QVERIFY(box("Text11")->text().isEmpty());
+    QVERIFY(box("Text12")->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), box("Text11"));
 }
 
 void TestMainWindow::clearAllTextBoxes()
