@@ -199,10 +199,17 @@ void TestMainWindow::startDateMessages()
     QFETCH(QString, typed);
     QFETCH(QString, title);
     MainWindowFixture f;
-    f.window->Text10->clear();
-    QTest::keyClicks(f.window->Text10, typed);
+    auto *start = f.window->findChild<QLineEdit *>(QStringLiteral("Text10"));
+    start->clear();
+    QTest::keyClicks(start, typed);
     QCOMPARE(f.alerts.onlyTitle(), title);
-    QCOMPARE(f.window->Text10->text(), typed);
+    QCOMPARE(start->text(), typed);
+    // A start date that failed its checks gives no ages and no end date until it is corrected.
+    f.window->findChild<QLineEdit *>(QStringLiteral("Text4"))->setText(QStringLiteral("05-20-1990"));
+    QTest::keyClicks(f.window->findChild<QLineEdit *>(QStringLiteral("Text11")), QStringLiteral("30"));
+    for (const char *derived : {"Text8", "Text9", "Text12"})
+        QCOMPARE(f.window->findChild<QLineEdit *>(QLatin1String(derived))->text().isEmpty(),
+                 !title.isEmpty());
 }
 
 void TestMainWindow::birthdateTypedFillsTheFacts()
