@@ -19,9 +19,9 @@ int main(int argc, char *argv[])
     info::PathSystemRegistry registry;
     QWidget *owner = nullptr;
     // Each print command goes to the default queue, or into PDF files when none is installed.
-    auto printTargets = [&owner](print::PrintCommand command, const QString &personName) {
+    auto printTargets = [&owner, &alerts](print::PrintCommand command, const QString &personName) {
         return std::make_unique<print::SystemPrintTargets>(command, personName, print::DefaultQueue(),
-                                                           print::SaveDialogQuestion(owner), owner);
+                                                           print::SaveDialogQuestion(owner), alerts, owner);
     };
     frmMain window({alerts, clock, DefaultDataFolder(), QString(), registry, printTargets});
     owner = &window;

@@ -36,6 +36,14 @@ constexpr std::array<SignTests, 12> Signs = {{
 constexpr std::array<const char *, 12> MonthFields = {"01", "02", "03", "04", "05", "06",
                                                       "07", "08", "09", "10", "11", "12"};
 
+// One rule for every computation that reads the start date: it must pass every entry check the
+// start date box makes (the separator check among them) and be a date to compute with. A start
+// date that failed is used by nothing until it is corrected.
+bool StartDateUsable(QStringView start)
+{
+    return !CheckDateText(start, DateBox::Start) && ParseDateText(start).has_value();
+}
+
 } // namespace
 
 QString SignOf(QStringView birth)
@@ -55,7 +63,7 @@ QString SignOf(QStringView birth)
 
 void ComputeAgeInDays(PersonBoxes &boxes)
 {
-    if (boxes.start.size() < 10 || boxes.birth.size() < 10)
+    if (!StartDateUsable(boxes.start) || boxes.birth.size() < 10)
         return;
     if (const auto days = AgeInDays(boxes.birth, boxes.start))
         boxes.ageDays = QString::number(*days);
@@ -81,7 +89,7 @@ BoxUpdate BirthdateChanged(PersonBoxes boxes)
     } else if (const auto parts = ParseDateText(boxes.birth)) {
         boxes.sign = SignOf(boxes.birth);
         boxes.weekday = WeekdayOf(parts->month, parts->day, parts->year);
-        if (boxes.start.size() >= 10) {
+        if (StartDateUsable(boxes.start)) {
             const auto years = AgeInYears(boxes.birth, boxes.start);
             boxes.ageYears = years ? QString::number(*years) : QString();
         }
@@ -106,7 +114,7 @@ BoxUpdate StartDateChanged(PersonBoxes boxes)
     boxes.end.clear();
     // Both ages are measured at the start date, so neither survives a start date (or a
     // birthdate) they cannot be measured with.
-    const bool measurable = !out.message;
+    const bool measurable = StartDateUsable(boxes.start);
     const auto years = measurable ? AgeInYears(boxes.birth, boxes.start) : std::nullopt;
     const auto days = measurable ? AgeInDays(boxes.birth, boxes.start) : std::nullopt;
     boxes.ageYears = years ? QString::number(*years) : QString();
@@ -123,7 +131,7 @@ PersonBoxes LengthChanged(PersonBoxes boxes)
         return boxes;
     }
     const auto length = LeadingWholeNumber(boxes.length);
-    if (boxes.length.isEmpty() || !length || *length < 1)
+    if (!StartDateUsable(boxes.start) || boxes.length.isEmpty() || !length || *length < 1)
         boxes.end.clear();
     else
         boxes.end = EndDateOf(boxes.start, *length);

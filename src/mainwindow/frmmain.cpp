@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QToolButton>
 
 // The icons are compiled into this static library, whose resources are not registered by themselves.
@@ -34,6 +35,8 @@ frmMain::frmMain(MainWindowEnv env, QWidget *parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     buildMenus();
     buildToolbar();
+    // There from the start, so the layout does not shift when the first message shows.
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
     buildControls();
     buildPanels();
     connectHandlers();
@@ -150,7 +153,12 @@ void frmMain::Text11_Change()
 
 void frmMain::Command8_Click()
 {
-    Text10->setText(m_env.clock.today());
+    const QString today = m_env.clock.today();
+    // Setting the text it already holds raises no change, yet Reset always starts the period over.
+    if (Text10->text() == today)
+        Text10_Change();
+    else
+        Text10->setText(today);
     Text11->setFocus();
 }
 

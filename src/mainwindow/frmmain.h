@@ -197,6 +197,7 @@ private:
     void setMainCommandsEnabled(bool enabled);
     void showCritical(const QString &title, const QString &text);
     void runPrintCommand(print::PrintCommand command);
+    void showWrittenFiles(const QStringList &files);
 
     // The person and chart-period boxes as plain values, and back.
     [[nodiscard]] calendar::PersonBoxes personBoxes() const;

@@ -118,8 +118,11 @@ void frmMain::Form_Load()
         for (const QScreen *screen : QGuiApplication::screens())
             screens << screen->availableGeometry();
         const QScreen *primary = QGuiApplication::primaryScreen();
+        // The window never gets smaller than its minimum size, so that is the size to fit.
+        const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
         const QRect placed =
-            primary ? settings::PlaceOnScreen(wanted, screens, primary->availableGeometry()) : wanted;
+            primary ? settings::PlaceOnScreen(wanted, screens, primary->availableGeometry(), minimum)
+                    : wanted;
         move(placed.topLeft());
         resize(placed.size());
     }

@@ -5,13 +5,24 @@
 #include "info/whatisprint.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
+#include "print/pdfnames.h"
 #include "print/printcommands.h"
+
+#include <QStatusBar>
 
 void frmMain::runPrintCommand(print::PrintCommand command)
 {
     const chart::ChartFields fields = chartFields();
     const auto targets = m_env.printTargets(command, fields.name);
     print::RunPrintCommand(command, fields, m_env.clock.today(), *targets, m_env.alerts);
+    showWrittenFiles(targets->writtenFiles());
+}
+
+void frmMain::showWrittenFiles(const QStringList &files)
+{
+    // Said where it takes no click to go on: the files are there, nothing went wrong.
+    if (!files.isEmpty())
+        statusBar()->showMessage(print::PdfWrittenMessage(files));
 }
 
 void frmMain::mnuFilePrintCoverSheet_Click()
@@ -41,4 +52,5 @@ void frmMain::mnuHelpPrintWhatIsABiorhythm_Click()
         showCritical(print::PrinterErrorTitle, device.errorText());
     targets->close(print::PrintDocument::WhatIs,
                    ok ? print::PrintOutcome::Printed : print::PrintOutcome::Failed);
+    showWrittenFiles(targets->writtenFiles());
 }

@@ -12,4 +12,7 @@ public:
     virtual void critical(const QString &title, const QString &text) = 0;
     // A modal box with no icon and one OK button.
     virtual void plain(const QString &title, const QString &text) = 0;
+    // A modal box with the question icon and Yes and No buttons; true for Yes. Where nobody can
+    // be asked, the answer is No, so nothing is ever replaced or lost without consent.
+    virtual bool question(const QString &, const QString &) { return false; }
 };

@@ -16,3 +16,9 @@ void MessageBoxAlerts::plain(const QString &title, const QString &text)
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_parent);
     box.exec();
 }
+
+bool MessageBoxAlerts::question(const QString &title, const QString &text)
+{
+    return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}

@@ -12,6 +12,7 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
     void critical(const QString &title, const QString &text) override;
     void plain(const QString &title, const QString &text) override;
+    bool question(const QString &title, const QString &text) override;
 
 private:
     QWidget *m_parent;

@@ -1,6 +1,9 @@
 #include "print/pdfnames.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace print {
 
@@ -31,6 +34,29 @@ QString DocumentPart(PrintDocument document)
     return QStringLiteral(" - what is a biorhythm");
 }
 
+QString NameWithoutDoubleDots(const QString &stem, const QString &rest)
+{
+    static const QRegularExpression dots(QStringLiteral("\\.{2,}"));
+    return QString(stem + rest).replace(dots, QStringLiteral("."));
+}
+
+// "a", "a" and "b", "a", "b" and "c": the file names, quoted, for a sentence.
+QString QuotedNames(const QStringList &paths)
+{
+    QStringList names;
+    for (const QString &path : paths)
+        names << QLatin1Char('"') + QFileInfo(path).fileName() + QLatin1Char('"');
+    const QString last = names.isEmpty() ? QString() : names.takeLast();
+    if (names.isEmpty())
+        return last;
+    return names.join(QLatin1String(", ")) + QLatin1String(" and ") + last;
+}
+
+QString FolderOf(const QStringList &paths)
+{
+    return QDir::toNativeSeparators(QFileInfo(paths.value(0)).absolutePath());
+}
+
 } // namespace
 
 QString SuggestedPdfName(PrintCommand command, const QString &personName)
@@ -38,15 +64,15 @@ QString SuggestedPdfName(PrintCommand command, const QString &personName)
     const QString stem = SafeFileStem(personName);
     switch (command) {
     case PrintCommand::CoverSheet:
-        return stem + DocumentPart(PrintDocument::CoverSheet) + PdfSuffix;
+        return NameWithoutDoubleDots(stem, DocumentPart(PrintDocument::CoverSheet) + PdfSuffix);
     case PrintCommand::Chart:
-        return stem + DocumentPart(PrintDocument::Chart) + PdfSuffix;
+        return NameWithoutDoubleDots(stem, DocumentPart(PrintDocument::Chart) + PdfSuffix);
     case PrintCommand::WhatIs:
         return QStringLiteral("What Is A Biorhythm") + PdfSuffix;
     case PrintCommand::CoverSheetAndChart:
         break;
     }
-    return stem + PdfSuffix;
+    return NameWithoutDoubleDots(stem, PdfSuffix);
 }
 
 QString PdfQuestionCaption(PrintCommand command)
@@ -75,6 +101,29 @@ QString PdfPathFor(PrintCommand command, PrintDocument document, const QString &
     if (command != PrintCommand::CoverSheetAndChart)
         return stem + PdfSuffix;
     return stem + DocumentPart(document) + PdfSuffix;
+}
+
+QStringList PdfPathsFor(PrintCommand command, const QString &chosen)
+{
+    if (command == PrintCommand::CoverSheetAndChart)
+        return {PdfPathFor(command, PrintDocument::CoverSheet, chosen),
+                PdfPathFor(command, PrintDocument::Chart, chosen)};
+    // The one document of any other command goes to the chosen file itself.
+    return {PdfPathFor(command, PrintDocument::WhatIs, chosen)};
+}
+
+QString ReplaceFilesQuestion(const QStringList &existing)
+{
+    const QString text = existing.size() == 1
+                             ? QCoreApplication::translate("print", "%1 already exists in %2.\nReplace it?")
+                             : QCoreApplication::translate("print", "%1 already exist in %2.\nReplace them?");
+    return text.arg(QuotedNames(existing), FolderOf(existing));
+}
+
+QString PdfWrittenMessage(const QStringList &written)
+{
+    return QCoreApplication::translate("print", "Saved %1 in %2")
+        .arg(QuotedNames(written), FolderOf(written));
 }
 
 } // namespace print

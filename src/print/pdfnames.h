@@ -3,6 +3,7 @@
 #include "print/printcommands.h"
 
 #include <QString>
+#include <QStringList>
 
 // The PDF files a print command writes when the machine has no print queue.
 namespace print {
@@ -20,5 +21,16 @@ namespace print {
 // document; for the combined command the chosen name with " - cover sheet.pdf" and
 // " - chart.pdf" in place of its ".pdf". A chosen name without ".pdf" gets it.
 [[nodiscard]] QString PdfPathFor(PrintCommand command, PrintDocument document, const QString &chosen);
+
+// Every file the command writes once the user has chosen `chosen`, in the order of its documents.
+[[nodiscard]] QStringList PdfPathsFor(PrintCommand command, const QString &chosen);
+
+inline const QString ReplaceFilesTitle = QStringLiteral("REPLACE FILES?");
+
+// The question asked before files of these names (all in one folder) are replaced.
+[[nodiscard]] QString ReplaceFilesQuestion(const QStringList &existing);
+
+// What the user is told once these PDF files (all in one folder) have been written.
+[[nodiscard]] QString PdfWrittenMessage(const QStringList &written);
 
 } // namespace print

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The three print commands of the File menu and the toolbar, as the main window runs them:
 //   mnuFilePrintCoverSheet_Click / Command10_Click  -> RunPrintCommand(PrintCommand::CoverSheet, ...)
@@ -33,6 +34,8 @@ public:
     [[nodiscard]] virtual PrintProgress progress(PrintDocument) { return {}; }
     // The document has ended, whatever the outcome; its printer may go.
     virtual void close(PrintDocument, PrintOutcome) {}
+    // The files the command's documents were written to, for targets that write files.
+    [[nodiscard]] virtual QStringList writtenFiles() const { return {}; }
 };
 
 inline const QString PrinterErrorTitle = QStringLiteral("PRINTER ERROR!");

@@ -22,12 +22,12 @@ public:
     PrintProgressDialog(const PrintProgressDialog &) = delete;
     PrintProgressDialog &operator=(const PrintProgressDialog &) = delete;
 
-    // The callback for a print routine; false once the user pressed Cancel.
+    // The callback for a print routine: advance() as a PrintProgress.
     [[nodiscard]] PrintProgress callback();
-
-private:
+    // Moves the bar to `done` of `total`; false once the user pressed Cancel.
     bool advance(qint64 done, qint64 total);
 
+private:
     std::unique_ptr<QProgressDialog> m_dialog;
     QElapsedTimer m_sinceUpdate;
 };

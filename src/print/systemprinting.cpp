@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
@@ -26,11 +27,12 @@ PdfFileQuestion SaveDialogQuestion(QWidget *parent)
 }
 
 SystemPrintTargets::SystemPrintTargets(PrintCommand command, const QString &personName, QString queue,
-                                       PdfFileQuestion askFile, QWidget *parent)
+                                       PdfFileQuestion askFile, Alerts &alerts, QWidget *parent)
     : m_command(command)
     , m_personName(personName)
     , m_queue(std::move(queue))
     , m_askFile(std::move(askFile))
+    , m_alerts(alerts)
     , m_parent(parent)
 {}
 
@@ -42,9 +44,23 @@ QString SystemPrintTargets::pdfPath(PrintDocument document)
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QDir().mkpath(folder);
         const QString suggested = QDir(folder).filePath(SuggestedPdfName(m_command, m_personName));
-        m_chosen = m_askFile ? m_askFile(PdfQuestionCaption(m_command), suggested) : QString();
+        const QString chosen = m_askFile ? m_askFile(PdfQuestionCaption(m_command), suggested) : QString();
+        m_chosen = chosen.isEmpty() ? chosen : confirmReplacing(chosen);
     }
     return m_chosen->isEmpty() ? QString() : PdfPathFor(m_command, document, *m_chosen);
+}
+
+QString SystemPrintTargets::confirmReplacing(const QString &chosen)
+{
+    QStringList existing;
+    for (const QString &path : PdfPathsFor(m_command, chosen)) {
+        // The save dialog has already asked about the file it was given.
+        if (path != chosen && QFileInfo::exists(path))
+            existing << path;
+    }
+    if (existing.isEmpty() || m_alerts.question(ReplaceFilesTitle, ReplaceFilesQuestion(existing)))
+        return chosen;
+    return {};
 }
 
 PrintDevice &SystemPrintTargets::open(PrintDocument document)
@@ -64,9 +80,14 @@ PrintProgress SystemPrintTargets::progress(PrintDocument document)
 {
     if (document != PrintDocument::Chart)
         return {};
-    m_progress = std::make_unique<PrintProgressDialog>(
-        QCoreApplication::translate("print", "Printing the chart of %1...").arg(m_personName), m_parent);
-    return m_progress->callback();
+    return [this](qint64 done, qint64 total) {
+        if (!m_progress) {
+            m_progress = std::make_unique<PrintProgressDialog>(
+                QCoreApplication::translate("print", "Printing the chart of %1...").arg(m_personName),
+                m_parent);
+        }
+        return m_progress->advance(done, total);
+    };
 }
 
 void SystemPrintTargets::close(PrintDocument, PrintOutcome outcome)
@@ -80,7 +101,8 @@ void SystemPrintTargets::close(PrintDocument, PrintOutcome outcome)
 QList<PrintOutcome> PrintOnSystemPrinter(PrintCommand command, const chart::ChartFields &fields,
                                          const QString &today, Alerts &alerts, QWidget *parent)
 {
-    SystemPrintTargets targets(command, fields.name, DefaultQueue(), SaveDialogQuestion(parent), parent);
+    SystemPrintTargets targets(command, fields.name, DefaultQueue(), SaveDialogQuestion(parent), alerts,
+                               parent);
     return RunPrintCommand(command, fields, today, targets, alerts);
 }
 

@@ -29,29 +29,33 @@ class PrintProgressDialog;
 
 // The printers of one print command: a QtPrintDevice per document on `queue`, or, with no
 // queue, on a PDF file whose name is asked once for the whole command (when its first document
-// starts printing, so a command refused by its checks asks nothing). A chart shows a progress
-// dialog with Cancel when it takes longer than about a second.
+// starts printing, so a command refused by its checks asks nothing). Files of the command that
+// already exist, beyond the one the save dialog confirmed, are replaced only when `alerts` gets a
+// Yes; a No calls the command off. A chart shows a progress dialog with Cancel when its pages
+// take longer than about a second to draw; the dialog is made only once the first day is drawn,
+// after the file question, so it never stands over the save dialog.
 class SystemPrintTargets final : public PrintTargetProvider
 {
 public:
     SystemPrintTargets(PrintCommand command, const QString &personName, QString queue,
-                       PdfFileQuestion askFile, QWidget *parent = nullptr);
+                       PdfFileQuestion askFile, Alerts &alerts, QWidget *parent = nullptr);
     ~SystemPrintTargets() override;
 
     [[nodiscard]] PrintDevice &open(PrintDocument document) override;
     [[nodiscard]] PrintProgress progress(PrintDocument document) override;
     void close(PrintDocument document, PrintOutcome outcome) override;
-
-    // The PDF files written so far.
-    [[nodiscard]] const QStringList &writtenFiles() const { return m_written; }
+    [[nodiscard]] QStringList writtenFiles() const override { return m_written; }
 
 private:
     QString pdfPath(PrintDocument document);
+    // The chosen file, or an empty string when the user declines to replace files it would.
+    QString confirmReplacing(const QString &chosen);
 
     PrintCommand m_command;
     QString m_personName;
     QString m_queue;
     PdfFileQuestion m_askFile;
+    Alerts &m_alerts;
     QWidget *m_parent;
     std::optional<QString> m_chosen; // the answer to the file question, once asked
     std::unique_ptr<QtPrintDevice> m_device;

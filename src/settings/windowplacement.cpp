@@ -107,15 +107,17 @@ WindowPlacement PlacementFromPixels(const QRect &rect, double dpi)
             PixelsToTwips(rect.height(), dpi)};
 }
 
-QRect PlaceOnScreen(const QRect &wanted, const QList<QRect> &screens, const QRect &primary)
+QRect PlaceOnScreen(const QRect &wanted, const QList<QRect> &screens, const QRect &primary,
+                    const QSize &minimum)
 {
     const QRect home = primary.isEmpty() && !screens.isEmpty() ? screens.first() : primary;
-    if (Grabbable(wanted, screens.isEmpty() ? QList<QRect>{home} : screens) || home.isEmpty())
+    const QRect real(wanted.topLeft(), wanted.size().expandedTo(minimum));
+    if (Grabbable(real, screens.isEmpty() ? QList<QRect>{home} : screens) || home.isEmpty())
         return wanted;
-    const int width = std::clamp(wanted.width(), 1, home.width());
-    const int height = std::clamp(wanted.height(), 1, home.height());
-    const int left = std::clamp(wanted.left(), home.left(), home.left() + home.width() - width);
-    const int top = std::clamp(wanted.top(), home.top(), home.top() + home.height() - height);
+    const int width = std::clamp(real.width(), 1, home.width());
+    const int height = std::clamp(real.height(), 1, home.height());
+    const int left = std::clamp(real.left(), home.left(), home.left() + home.width() - width);
+    const int top = std::clamp(real.top(), home.top(), home.top() + home.height() - height);
     return QRect(left, top, width, height);
 }
 

@@ -37,7 +37,9 @@ void SaveWindowPlacement(QSettings &store, const WindowPlacement &placement);
 
 // Keeps `wanted` when its title-bar strip can be grabbed on one of `screens`; otherwise moves it
 // onto `primary` as near its old position as fits, shrunk to the primary screen's size when
-// larger. All rectangles are in the same (device-independent) pixels.
-[[nodiscard]] QRect PlaceOnScreen(const QRect &wanted, const QList<QRect> &screens, const QRect &primary);
+// larger. The window is never smaller than `minimum` (its minimum size), so that size is the one
+// checked and fitted. All rectangles are in the same (device-independent) pixels.
+[[nodiscard]] QRect PlaceOnScreen(const QRect &wanted, const QList<QRect> &screens, const QRect &primary,
+                                  const QSize &minimum = {});
 
 } // namespace settings

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void startDateChanges();
     void lengthChanges_data();
     void lengthChanges();
+    void failedStartDateIsNotUsed_data();
+    void failedStartDateIsNotUsed();
 };
 
 void TestProfile::signs_data()
@@ -259,6 +261,29 @@ void TestProfile::lengthChanges()
     const PersonBoxes after = LengthChanged(boxes);
     QCOMPARE(after.length, keptLength);
     QCOMPARE(after.end, end);
+}
+
+void TestProfile::failedStartDateIsNotUsed_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("passes every check") << "05-19-2024" << true;
+    QTest::newRow("separator check failed") << "03/15/2024" << false;
+    QTest::newRow("month check failed") << "13-15-2024" << false;
+    QTest::newRow("letters pass the checks as text") << "0A-15-2024" << false;
+    QTest::newRow("too much data") << "03-15-20244" << false;
+}
+
+void TestProfile::failedStartDateIsNotUsed()
+{
+    QFETCH(QString, start);
+    QFETCH(bool, used);
+    // What the start date box left behind: its handler has already emptied the ages.
+    const PersonBoxes boxes{"05-20-1990", "", "", "", "", start, "30", ""};
+    const PersonBoxes afterBirth = BirthdateChanged(boxes).boxes;
+    QCOMPARE(afterBirth.ageYears.isEmpty(), !used);
+    QCOMPARE(afterBirth.ageDays.isEmpty(), !used);
+    QCOMPARE(LengthChanged(boxes).end.isEmpty(), !used);
 }
 
 QTEST_APPLESS_MAIN(TestProfile)

@@ -29,7 +29,11 @@ MainWindowEnv MainWindowFixture::env()
             dir.filePath(QStringLiteral("data")),
             dir.filePath(QStringLiteral("placement.ini")),
             registry,
-            [this](print::PrintCommand command, const QString &) {
+            [this](print::PrintCommand command,
+                   const QString &personName) -> std::unique_ptr<print::PrintTargetProvider> {
+                if (pdfFile)
+                    return std::make_unique<print::SystemPrintTargets>(command, personName, QString(),
+                                                                       pdfFile, alerts, window.get());
                 return std::make_unique<RecordingTargets>(command, printed);
             }};
 }

@@ -3,6 +3,7 @@
 #include "info/pathsystemregistry.h"
 #include "mainwindow/frmmain.h"
 #include "platform/clock.h"
+#include "print/systemprinting.h"
 #include "recordingtargets.h"
 #include "support/recordingalerts.h"
 
@@ -11,7 +12,8 @@
 #include <memory>
 
 // A real frmMain on the offscreen platform, with recorded messages, a fixed today, a temporary
-// data folder and placement store, and print targets that record instead of printing.
+// data folder and placement store, and print targets that record instead of printing (or, with
+// pdfFile set, the machine's own printing with no print queue, into real PDF files).
 struct MainWindowFixture
 {
     explicit MainWindowFixture(const QString &today = QStringLiteral("05-20-2025"));
@@ -33,5 +35,7 @@ struct MainWindowFixture
     info::PathSystemRegistry registry{QStringList()};
     // Every document the window printed, in order.
     QList<PrintedDocument> printed;
+    // When set, answers the file question of print commands that then write real PDF files.
+    print::PdfFileQuestion pdfFile;
     std::unique_ptr<frmMain> window;
 };

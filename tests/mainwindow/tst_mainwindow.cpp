@@ -63,6 +63,7 @@ private Q_SLOTS:
     void lengthFillsTheEndDate_data();
     void lengthFillsTheEndDate();
     void lengthBeforeStartDateIsUndone();
+    void resetPutsTodayBack_data();
     void resetPutsTodayBack();
     void clearAllTextBoxes();
     void clearButtons();
@@ -198,10 +199,17 @@ void TestMainWindow::startDateMessages()
     QFETCH(QString, typed);
     QFETCH(QString, title);
     MainWindowFixture f;
-    f.window->Text10->clear();
-    QTest::keyClicks(f.window->Text10, typed);
+    auto *start = f.window->findChild<QLineEdit *>(QStringLiteral("Text10"));
+    start->clear();
+    QTest::keyClicks(start, typed);
     QCOMPARE(f.alerts.onlyTitle(), title);
-    QCOMPARE(f.window->Text10->text(), typed);
+    QCOMPARE(start->text(), typed);
+    // A start date that failed its checks gives no ages and no end date until it is corrected.
+    f.window->findChild<QLineEdit *>(QStringLiteral("Text4"))->setText(QStringLiteral("05-20-1990"));
+    QTest::keyClicks(f.window->findChild<QLineEdit *>(QStringLiteral("Text11")), QStringLiteral("30"));
+    for (const char *derived : {"Text8", "Text9", "Text12"})
+        QCOMPARE(f.window->findChild<QLineEdit *>(QLatin1String(derived))->text().isEmpty(),
+                 !title.isEmpty());
 }
 
 void TestMainWindow::birthdateTypedFillsTheFacts()
@@ -320,19 +328,29 @@ void TestMainWindow::lengthBeforeStartDateIsUndone()
     QVERIFY(f.window->Text12->text().isEmpty());
 }
 
+void TestMainWindow::resetPutsTodayBack_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::newRow("another start date") << "01-01-2000";
+    QTest::newRow("already today") << "05-20-2025";
+}
+
 void TestMainWindow::resetPutsTodayBack()
 {
+    QFETCH(QString, start);
     MainWindowFixture f;
     f.showAndDismiss();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    frmMain &w = *f.window;
-    w.Text10->setText(QStringLiteral("01-01-2000"));
-    w.Text11->setText(QStringLiteral("30"));
-    QTest::mouseClick(w.Command8, Qt::LeftButton);
-    QCOMPARE(w.Text10->text(), QStringLiteral("05-20-2025"));
-    QVERIFY(w.Text11->text().isEmpty());
-    QVERIFY(w.Text12->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), w.Text11);
+    auto box = [&f](const char *name) { return f.window->findChild<QLineEdit *>(QLatin1String(name)); };
+    box("Text10")->setText(start);
+    box("Text11")->setText(QStringLiteral("30"));
+    QVERIFY(!box("Text12")->text().isEmpty());
+    box("Text3")->setFocus();
+    QTest::mouseClick(f.window->findChild<QPushButton *>(QStringLiteral("Command8")), Qt::LeftButton);
+    QCOMPARE(box("Text10")->text(), QStringLiteral("05-20-2025"));
+    QVERIFY(box("Text11")->text().isEmpty());
+    QVERIFY(box("Text12")->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), box("Text11"));
 }
 
 void TestMainWindow::clearAllTextBoxes()

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void unwritableDataFolderRunsOnDefaults();
     void placementSavedAndRestored();
     void minimizedShutDownKeepsTheOldPlacement();
+    void tinyStoredWidthStaysOnScreen();
 };
 
 void TestMainWindowSettings::everyPreferenceSurvivesARestart()
@@ -188,6 +190,28 @@ void TestMainWindowSettings::minimizedShutDownKeepsTheOldPlacement()
     store.beginGroup(QStringLiteral("Settings"));
     QCOMPARE(store.value(QStringLiteral("MainLeft")).toString(), QStringLiteral("1500"));
     QCOMPARE(store.value(QStringLiteral("MainWidth")).toString(), QStringLiteral("12000"));
+}
+
+void TestMainWindowSettings::tinyStoredWidthStaysOnScreen()
+{
+    MainWindowFixture f;
+    f.window->close();
+    {
+        QSettings store(f.dir.filePath(QStringLiteral("placement.ini")), QSettings::IniFormat);
+        store.beginGroup(QStringLiteral("Settings"));
+        store.setValue(QStringLiteral("MainLeft"), QStringLiteral("99999999999"));
+        store.setValue(QStringLiteral("MainWidth"), QStringLiteral("0"));
+    }
+    f.restart();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    // Placed as the placement keeps it: the frame's top left corner and the window's size.
+    const QRect placed(f.window->frameGeometry().topLeft(), f.window->size());
+    const QRect screen = f.window->screen()->availableGeometry();
+    QVERIFY2(screen.contains(placed), qPrintable(QStringLiteral("window %1+%2 on a screen %3 wide")
+                                                     .arg(placed.left())
+                                                     .arg(placed.width())
+                                                     .arg(screen.width())));
 }
 
 QTEST_MAIN(TestMainWindowSettings)

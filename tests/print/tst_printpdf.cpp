@@ -101,6 +101,8 @@ void TestPrintPdf::suggestedNames_data()
                                            << "Your Name.pdf";
     QTest::newRow("characters no file name takes") << int(PrintCommand::Chart) << " A/B: C? "
                                                    << "A_B_ C_ - chart.pdf";
+    QTest::newRow("a name ending in a dot") << int(PrintCommand::CoverSheetAndChart) << "Pat Example Jr."
+                                            << "Pat Example Jr.pdf";
     QTest::newRow("no name") << int(PrintCommand::Chart) << ""
                              << "Biorhythm - chart.pdf";
     QTest::newRow("the What Is sheet names nobody") << int(PrintCommand::WhatIs) << "Your Name"
@@ -164,8 +166,8 @@ void TestPrintPdf::chartIntoPdf()
     chart::ChartFields fields = LongChart(PrinterType(printer));
     fields.linesPerPage = linesPerPage;
 
-    print::SystemPrintTargets targets(PrintCommand::Chart, fields.name, QString(), answer.question());
     RecordingAlerts alerts;
+    print::SystemPrintTargets targets(PrintCommand::Chart, fields.name, QString(), answer.question(), alerts);
     QCOMPARE(print::RunPrintCommand(PrintCommand::Chart, fields, Today, targets, alerts),
              QList<PrintOutcome>{PrintOutcome::Printed});
     QVERIFY(alerts.messages().isEmpty());
@@ -186,9 +188,9 @@ void TestPrintPdf::combinedAsksOnceForTwoFiles()
     QTemporaryDir folder;
     FileAnswer answer(folder.filePath(QStringLiteral("Your Name.pdf")));
     const chart::ChartFields fields = LongChart(PrinterType::Laser);
-    print::SystemPrintTargets targets(PrintCommand::CoverSheetAndChart, fields.name, QString(),
-                                      answer.question());
     RecordingAlerts alerts;
+    print::SystemPrintTargets targets(PrintCommand::CoverSheetAndChart, fields.name, QString(),
+                                      answer.question(), alerts);
     QCOMPARE(print::RunPrintCommand(PrintCommand::CoverSheetAndChart, fields, Today, targets, alerts),
              (QList<PrintOutcome>{PrintOutcome::Printed, PrintOutcome::Printed}));
     QCOMPARE(answer.asked().size(), 1);
@@ -205,9 +207,9 @@ void TestPrintPdf::declinedWritesNothing()
 {
     QTemporaryDir folder;
     FileAnswer answer{QString()};
-    print::SystemPrintTargets targets(PrintCommand::CoverSheetAndChart, QStringLiteral("Your Name"),
-                                      QString(), answer.question());
     RecordingAlerts alerts;
+    print::SystemPrintTargets targets(PrintCommand::CoverSheetAndChart, QStringLiteral("Your Name"),
+                                      QString(), answer.question(), alerts);
     QCOMPARE(print::RunPrintCommand(PrintCommand::CoverSheetAndChart, WorkedFields(PrinterType::Laser), Today,
                                     targets, alerts),
              QList<PrintOutcome>{PrintOutcome::Cancelled});
@@ -221,8 +223,8 @@ void TestPrintPdf::refusedAsksNothing()
     FileAnswer answer(QStringLiteral("/nowhere/x.pdf"));
     chart::ChartFields fields = WorkedFields(PrinterType::Laser);
     fields.linesPerPage = QStringLiteral("0");
-    print::SystemPrintTargets targets(PrintCommand::Chart, fields.name, QString(), answer.question());
     RecordingAlerts alerts;
+    print::SystemPrintTargets targets(PrintCommand::Chart, fields.name, QString(), answer.question(), alerts);
     QCOMPARE(print::RunPrintCommand(PrintCommand::Chart, fields, Today, targets, alerts),
              QList<PrintOutcome>{PrintOutcome::Refused});
     QCOMPARE(alerts.onlyTitle(), QStringLiteral("LINES PER PAGE INCORRECT!"));
@@ -236,8 +238,8 @@ void TestPrintPdf::pdfTextStandsInColumns()
     QTemporaryDir folder;
     FileAnswer answer(folder.filePath(QStringLiteral("chart.pdf")));
     const chart::ChartFields fields = LongChart(PrinterType::Matrix);
-    print::SystemPrintTargets targets(PrintCommand::Chart, fields.name, QString(), answer.question());
     RecordingAlerts alerts;
+    print::SystemPrintTargets targets(PrintCommand::Chart, fields.name, QString(), answer.question(), alerts);
     QCOMPARE(print::RunPrintCommand(PrintCommand::Chart, fields, Today, targets, alerts),
              QList<PrintOutcome>{PrintOutcome::Printed});
     const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
@@ -285,9 +287,9 @@ void TestPrintPdf::whatIsSheetGoesToItsOwnFile()
 {
     QTemporaryDir folder;
     FileAnswer answer(folder.filePath(QStringLiteral("sheet")));
-    print::SystemPrintTargets targets(PrintCommand::WhatIs, QStringLiteral("Your Name"), QString(),
-                                      answer.question());
     RecordingAlerts alerts;
+    print::SystemPrintTargets targets(PrintCommand::WhatIs, QStringLiteral("Your Name"), QString(),
+                                      answer.question(), alerts);
     // The command runner leaves the sheet to its own routine.
     QCOMPARE(print::RunPrintCommand(PrintCommand::WhatIs, WorkedFields(), Today, targets, alerts),
              QList<PrintOutcome>{});

@@ -69,8 +69,10 @@ void TestPrintProgress::cancelWhilePrintingLeavesNoFile()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("long chart.pdf"));
-    print::SystemPrintTargets targets(PrintCommand::Chart, QStringLiteral("Your Name"), QString(),
-                                      [&path](const QString &, const QString &) { return path; });
+    RecordingAlerts alerts;
+    print::SystemPrintTargets targets(
+        PrintCommand::Chart, QStringLiteral("Your Name"), QString(),
+        [&path](const QString &, const QString &) { return path; }, alerts);
     // The user presses Cancel as soon as the dialog shows.
     QTimer cancel;
     int cancelled = 0;
@@ -86,7 +88,6 @@ void TestPrintProgress::cancelWhilePrintingLeavesNoFile()
     chart::ChartFields fields = WorkedFields(chart::PrinterType::Laser);
     fields.length = QStringLiteral("100000");
     fields.forecast = true;
-    RecordingAlerts alerts;
     QCOMPARE(print::RunPrintCommand(PrintCommand::Chart, fields, Today, targets, alerts),
              QList<PrintOutcome>{PrintOutcome::Cancelled});
     QCOMPARE(cancelled, 1);

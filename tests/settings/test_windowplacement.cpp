@@ -41,6 +41,8 @@ private Q_SLOTS:
     void placementFromPixels();
     void placeOnScreen_data();
     void placeOnScreen();
+    void placeOnScreenAtMinimumSize_data();
+    void placeOnScreenAtMinimumSize();
 };
 
 void TestWindowPlacement::load_data()
@@ -227,6 +229,32 @@ void TestWindowPlacement::placeOnScreen()
     QFETCH(QRect, primary);
     QFETCH(QRect, expected);
     QCOMPARE(PlaceOnScreen(wanted, screens, primary), expected);
+}
+
+void TestWindowPlacement::placeOnScreenAtMinimumSize_data()
+{
+    QTest::addColumn<QRect>("wanted");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QRect>("expected");
+    const QSize minimum(700, 500);
+    QTest::newRow("no width, far right")
+        << QRect(1'000'000, 100, 0, 433) << minimum << QRect(1220, 100, 700, 500);
+    QTest::newRow("no height, far below")
+        << QRect(100, 1'000'000, 800, 0) << minimum << QRect(100, 580, 800, 500);
+    QTest::newRow("grabbable only at the stored size")
+        << QRect(1830, 100, 90, 600) << minimum << QRect(1220, 100, 700, 600);
+    QTest::newRow("larger than the minimum")
+        << QRect(100, 100, 800, 600) << minimum << QRect(100, 100, 800, 600);
+    QTest::newRow("minimum larger than the screen")
+        << QRect(5000, 100, 10, 10) << QSize(2500, 1500) << QRect(0, 0, 1920, 1080);
+}
+
+void TestWindowPlacement::placeOnScreenAtMinimumSize()
+{
+    QFETCH(QRect, wanted);
+    QFETCH(QSize, minimum);
+    QFETCH(QRect, expected);
+    QCOMPARE(PlaceOnScreen(wanted, {Primary}, Primary, minimum), expected);
 }
 
 QTEST_GUILESS_MAIN(TestWindowPlacement)

@@ -12,6 +12,12 @@ void RecordingAlerts::plain(const QString &title, const QString &text)
     m_messages.append({false, title, text});
 }
 
+bool RecordingAlerts::question(const QString &title, const QString &text)
+{
+    m_questions.append({false, title, text});
+    return m_answer;
+}
+
 QStringList RecordingAlerts::titles() const
 {
     QStringList out;

@@ -19,6 +19,10 @@ public:
 
     void critical(const QString &title, const QString &text) override;
     void plain(const QString &title, const QString &text) override;
+    // Recorded apart from the messages, and answered with the preset answer (No unless set).
+    bool question(const QString &title, const QString &text) override;
+    void answerQuestions(bool yes) { m_answer = yes; }
+    [[nodiscard]] const QList<Message> &questions() const { return m_questions; }
 
     [[nodiscard]] const QList<Message> &messages() const { return m_messages; }
     [[nodiscard]] QStringList titles() const;
@@ -29,4 +33,6 @@ public:
 
 private:
     QList<Message> m_messages;
+    QList<Message> m_questions;
+    bool m_answer = false;
 };
