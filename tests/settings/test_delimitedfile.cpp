@@ -73,6 +73,11 @@ void TestDelimitedFile::decode_data()
     QTest::newRow("overlong utf-8") << QByteArray("\xc0\xaf") << QStringLiteral("À¯");
     QTest::newRow("utf-8 encoded surrogate") << QByteArray("\xed\xa0\x80") << QStringLiteral("í\u00a0€");
     QTest::newRow("nul bytes kept") << Raw("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + u'b');
+    QTest::newRow("each line on its own")
+        << QByteArray("\"Zo\xc3\xab\"\r\n\"Jos\xe9\"\n\"\xc3\x85\"\r\"\x80\"")
+        << QStringLiteral("\"Zoë\"\r\n\"José\"\n\"Å\"\r\"€\"");
+    QTest::newRow("byte-order mark before a windows-1252 line")
+        << QByteArray("\xef\xbb\xbf\"Jos\xe9\"\r\n") << QStringLiteral("\"José\"\r\n");
 }
 
 void TestDelimitedFile::decode()

@@ -1,0 +1,72 @@
+#include "settings/textfile.h"
+
+#include <QStringDecoder>
+
+namespace settings {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F. The five bytes it leaves undefined keep
+// their Latin-1 values, as Windows itself maps them.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+QString DecodeCp1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(Cp1252High[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+constexpr QByteArrayView ByteOrderMark("\xef\xbb\xbf");
+
+} // namespace
+
+QList<LineSpan> SplitLines(QByteArrayView bytes)
+{
+    QList<LineSpan> lines;
+    qsizetype begin = 0;
+    while (begin < bytes.size()) {
+        qsizetype end = begin;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        qsizetype endSize = 0;
+        if (end < bytes.size())
+            endSize = (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
+        lines.append({begin, end - begin, endSize});
+        begin = end + endSize;
+    }
+    return lines;
+}
+
+QString DecodeLine(QByteArrayView line)
+{
+    // Stateless, so that a sequence cut short at the end of the line counts as an error too.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8.decode(line);
+    return utf8.hasError() ? DecodeCp1252(line) : text;
+}
+
+QString DecodeFileText(QByteArrayView bytes)
+{
+    if (bytes.startsWith(ByteOrderMark))
+        bytes = bytes.sliced(ByteOrderMark.size());
+    QString text;
+    text.reserve(bytes.size());
+    for (const LineSpan &line : SplitLines(bytes)) {
+        text += DecodeLine(bytes.sliced(line.begin, line.size));
+        text += QLatin1StringView(bytes.sliced(line.begin + line.size, line.endSize));
+    }
+    return text;
+}
+
+} // namespace settings

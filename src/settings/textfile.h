@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// Bytes of the program's small text files, line by line. Files carried over from older
+// machines may mix UTF-8 lines with Windows-1252 ones, so each line is decoded on its own.
+namespace settings {
+
+// One line of a file's bytes: where it starts, the length of its text and of its line end.
+// CR LF, a bare LF and a bare CR each end a line; the last line may have no line end.
+struct LineSpan
+{
+    qsizetype begin = 0;
+    qsizetype size = 0;
+    qsizetype endSize = 0;
+    [[nodiscard]] qsizetype end() const { return begin + size + endSize; }
+    bool operator==(const LineSpan &) const = default;
+};
+
+[[nodiscard]] QList<LineSpan> SplitLines(QByteArrayView bytes);
+
+// A line's text: UTF-8 when the line is valid UTF-8, otherwise Windows-1252.
+[[nodiscard]] QString DecodeLine(QByteArrayView line);
+
+// A whole file's text, each line decoded on its own and its line end kept; a UTF-8 byte-order
+// mark at the start of the file is dropped.
+[[nodiscard]] QString DecodeFileText(QByteArrayView bytes);
+
+} // namespace settings
