@@ -90,17 +90,10 @@ QByteArray EncodeDelimitedLines(const QStringList &values)
 
 FileRead ReadDelimitedFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false,
-                {},
-                QStringLiteral("The file %1 could not be read (%2).").arg(Shown(path), file.errorString())};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {false,
-                {},
-                QStringLiteral("The file %1 could not be read (%2).").arg(Shown(path), file.errorString())};
-    return {true, ReadDelimitedFields(DecodeFileText(bytes)), {}};
+    const BytesRead read = ReadFileBytes(path);
+    if (!read.ok)
+        return {false, {}, read.error};
+    return {true, ReadDelimitedFields(DecodeFileText(read.bytes)), {}};
 }
 
 QString WriteDelimitedFile(const QString &path, const QStringList &values)

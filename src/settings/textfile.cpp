@@ -1,5 +1,8 @@
 #include "settings/textfile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace settings {
@@ -27,6 +30,11 @@ QString DecodeCp1252(QByteArrayView bytes)
 }
 
 constexpr QByteArrayView ByteOrderMark("\xef\xbb\xbf");
+
+QString ReadError(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The file %1 could not be read (%2).").arg(QDir::toNativeSeparators(path), reason);
+}
 
 } // namespace
 
@@ -67,6 +75,20 @@ QString DecodeFileText(QByteArrayView bytes)
         text += QLatin1StringView(bytes.sliced(line.begin + line.size, line.endSize));
     }
     return text;
+}
+
+BytesRead ReadFileBytes(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {false, {}, ReadError(path, QStringLiteral("it is not a regular file"))};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, {}, ReadError(path, file.errorString())};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {false, {}, ReadError(path, file.errorString())};
+    return {true, std::move(bytes), {}};
 }
 
 } // namespace settings

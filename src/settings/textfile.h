@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -27,5 +28,17 @@ struct LineSpan
 // A whole file's text, each line decoded on its own and its line end kept; a UTF-8 byte-order
 // mark at the start of the file is dropped.
 [[nodiscard]] QString DecodeFileText(QByteArrayView bytes);
+
+struct BytesRead
+{
+    bool ok = false;
+    QByteArray bytes;
+    QString error; // one sentence naming the file, when ok is false
+    bool operator==(const BytesRead &) const = default;
+};
+
+// Reads a whole file. Only a regular file is read: opening a named pipe blocks until a writer
+// comes, and a device may never end; anything else fails as a file that cannot be read.
+[[nodiscard]] BytesRead ReadFileBytes(const QString &path);
 
 } // namespace settings

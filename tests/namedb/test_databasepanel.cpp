@@ -1,4 +1,5 @@
 #include "namedb/databasepanel.h"
+#include "support/namedpipe.h"
 #include "support/recordingalerts.h"
 
 #include <QApplication>
@@ -109,6 +110,7 @@ private Q_SLOTS:
     void deleteThatCannotBeWrittenKeepsTheEntry();
     void damagedFileReads_data();
     void damagedFileReads();
+    void unreadableFile_data();
     void unreadableFile();
     void largeDatabase();
     void tabOrder();
@@ -376,10 +378,22 @@ void TestDatabasePanel::damagedFileReads()
     QCOMPARE(h.fileBytes(), "\"" + items.last().toUtf8() + "\"\r\n");
 }
 
+void TestDatabasePanel::unreadableFile_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("a folder") << false;
+    QTest::newRow("a named pipe, which must not block") << true;
+}
+
 void TestDatabasePanel::unreadableFile()
 {
+    QFETCH(bool, pipe);
     Harness h(std::nullopt);
-    QVERIFY(QDir(h.dir.path()).mkdir("bioname.dat"));
+    std::optional<NamedPipe> fifo;
+    if (pipe)
+        QVERIFY(fifo.emplace(h.path()).isValid());
+    else
+        QVERIFY(QDir().mkdir(h.path()));
     h.panel.open();
     QCOMPARE(h.alerts.onlyTitle(), "NAME DATABASE ERROR");
     QCOMPARE(h.panel.List1->count(), 0);
@@ -388,9 +402,10 @@ void TestDatabasePanel::unreadableFile()
     QCOMPARE(h.alerts.onlyTitle(), "NOTHING TO DELETE!");
     h.alerts.clear();
     h.add("Ann Lee", "03091975");
+    QVERIFY2(!fifo || !fifo->blocked(), "reading the named pipe blocked");
     QCOMPARE(h.alerts.onlyTitle(), "NAME DATABASE ERROR");
     QCOMPARE(h.panel.Text1->text(), "Ann Lee");
-    QVERIFY(QFileInfo(h.path()).isDir());
+    QVERIFY(!QFileInfo(h.path()).isFile());
 }
 
 void TestDatabasePanel::largeDatabase()

@@ -1,9 +1,12 @@
 #include "settings/preferences.h"
+#include "support/namedpipe.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 using namespace settings;
 
@@ -105,6 +108,7 @@ private Q_SLOTS:
     void load_data();
     void load();
     void loadKeepsControlsWithoutFields();
+    void loadReportsUnreadableFile_data();
     void loadReportsUnreadableFile();
     void saveAfterDefaultSettingsMatchesGolden();
     void firstRunMatchesGolden();
@@ -271,18 +275,32 @@ void TestPreferences::loadKeepsControlsWithoutFields()
     QCOMPARE(LoadSettings(dir.path(), start), expected);
 }
 
+void TestPreferences::loadReportsUnreadableFile_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("a folder") << false;
+    QTest::newRow("a named pipe, which must not block") << true;
+}
+
 void TestPreferences::loadReportsUnreadableFile()
 {
+    QFETCH(bool, pipe);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cover.dat")));
+    const QString cover = dir.filePath(QStringLiteral("cover.dat"));
+    std::optional<NamedPipe> fifo;
+    if (pipe)
+        QVERIFY(fifo.emplace(cover).isValid());
+    else
+        QVERIFY(QDir().mkdir(cover));
     QVERIFY(PutFile(dir.filePath(QStringLiteral("font.dat")), "\"Courier\"\r\n"));
     Preferences expected = EmptyFileDefaults();
     expected.font = QStringLiteral("Courier");
     QString error;
     QCOMPARE(LoadSettings(dir.path(), DesignPreferences(), &error), expected);
-    QVERIFY2(error.contains(QStringLiteral("cover.dat")) && error.endsWith(u'.'), qPrintable(error));
     QCOMPARE(LoadSettings(dir.path(), DesignPreferences()), expected);
+    QVERIFY2(!fifo || !fifo->blocked(), "reading the named pipe blocked");
+    QVERIFY2(error.contains(QStringLiteral("cover.dat")) && error.endsWith(u'.'), qPrintable(error));
 }
 
 void TestPreferences::saveAfterDefaultSettingsMatchesGolden()
