@@ -1,9 +1,5 @@
 #include "settings/delimitedfile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
-
 namespace settings {
 
 namespace {
@@ -24,11 +20,6 @@ qsizetype FieldEnd(QStringView text, qsizetype i)
     while (i < text.size() && text[i] != u',' && !IsLineEnd(text[i]))
         ++i;
     return i;
-}
-
-QString Shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
 }
 
 } // namespace
@@ -98,13 +89,7 @@ FileRead ReadDelimitedFile(const QString &path)
 
 QString WriteDelimitedFile(const QString &path, const QStringList &values)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("The file %1 could not be written (%2).").arg(Shown(path), file.errorString());
-    file.write(EncodeDelimitedLines(values));
-    if (!file.commit())
-        return QStringLiteral("The file %1 could not be written (%2).").arg(Shown(path), file.errorString());
-    return {};
+    return SaveFileBytes(path, EncodeDelimitedLines(values));
 }
 
 } // namespace settings

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace settings {
@@ -34,6 +35,12 @@ constexpr QByteArrayView ByteOrderMark("\xef\xbb\xbf");
 QString ReadError(const QString &path, const QString &reason)
 {
     return QStringLiteral("The file %1 could not be read (%2).").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString WriteError(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The file %1 could not be written (%2).")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
@@ -89,6 +96,29 @@ BytesRead ReadFileBytes(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return {false, {}, ReadError(path, file.errorString())};
     return {true, std::move(bytes), {}};
+}
+
+QString SaveFileBytes(const QString &path, QByteArrayView bytes)
+{
+    QSaveFile file(path);
+    return SaveFileBytes(file, bytes);
+}
+
+QString SaveFileBytes(QSaveFile &file, QByteArrayView bytes)
+{
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteError(file.fileName(), file.errorString());
+    // A full disk shows as a short write or, for data still in the buffer, a failed flush.
+    // commit() would still put the incomplete file in place of the old one, so any failure
+    // cancels the save and the old file stays as it was.
+    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
+        const QString error = WriteError(file.fileName(), file.errorString());
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return WriteError(file.fileName(), file.errorString());
+    return {};
 }
 
 } // namespace settings

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+class QSaveFile;
+
 // Bytes of the program's small text files, line by line. Files carried over from older
 // machines may mix UTF-8 lines with Windows-1252 ones, so each line is decoded on its own.
 namespace settings {
@@ -40,5 +42,13 @@ struct BytesRead
 // Reads a whole file. Only a regular file is read: opening a named pipe blocks until a writer
 // comes, and a device may never end; anything else fails as a file that cannot be read.
 [[nodiscard]] BytesRead ReadFileBytes(const QString &path);
+
+// Replaces the whole file with `bytes` through a save file, so that the old file stays whole
+// until the new one is complete. Returns an empty string on success, otherwise one sentence
+// naming the file.
+[[nodiscard]] QString SaveFileBytes(const QString &path, QByteArrayView bytes);
+
+// The same through `file`, a save file not yet open.
+[[nodiscard]] QString SaveFileBytes(QSaveFile &file, QByteArrayView bytes);
 
 } // namespace settings

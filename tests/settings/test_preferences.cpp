@@ -1,5 +1,6 @@
 #include "settings/preferences.h"
 #include "support/namedpipe.h"
+#include "support/privileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,6 +118,7 @@ private Q_SLOTS:
     void roundTrip();
     void saveReportsUnwritableFolder();
     void saveWritesTheOthersAfterAFailure();
+    void fullDiskKeepsEveryFile();
     void emptyFolderNameTouchesNothing();
 };
 
@@ -401,6 +403,20 @@ void TestPreferences::saveWritesTheOthersAfterAFailure()
     QCOMPARE(FileBytes(dir.filePath(QStringLiteral("color.dat"))), QByteArray("\"true\"\r\n"));
     QCOMPARE(FileBytes(dir.filePath(QStringLiteral("options.dat"))),
              QByteArray("\"true\"\r\n\"true\"\r\n\"false\"\r\n"));
+}
+
+void TestPreferences::fullDiskKeepsEveryFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TmpfsMount disk(dir.path(), 64 * 1024);
+    TIDEMARK_REQUIRE_MOUNT(disk);
+    QCOMPARE(SaveSettings(dir.path(), Contrary()), QString());
+    QVERIFY(disk.fill());
+    const QString error = SaveSettings(dir.path(), EmptyFileDefaults());
+    QVERIFY2(error.contains(QStringLiteral("cover.dat")), qPrintable(error));
+    QCOMPARE(LoadSettings(dir.path(), DesignPreferences()), Contrary());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 7);
 }
 
 void TestPreferences::emptyFolderNameTouchesNothing()
