@@ -7,9 +7,9 @@
 #include <QStringList>
 #include <QStringView>
 
-// The small text files the program keeps (settings and name database) hold one value per line,
-// each value in double quotes. These functions write that form and read it back, accepting any
-// bytes: lines carried over from older machines are Windows-1252, damaged files must not crash.
+// The settings files hold one value per line, each value in double quotes. These functions write
+// that form and read it back, accepting any bytes: lines carried over from older machines are
+// Windows-1252, damaged files must not crash.
 namespace settings {
 
 // The delimited read: leading blanks (spaces, tabs) are skipped; a field beginning with a double
