@@ -28,6 +28,13 @@ std::optional<Message> CheckNewEntry(QStringView name, QStringView birth)
         return Message{QStringLiteral("NAME INPUT ERROR"),
                        QStringLiteral("A name cannot contain the double quote character (\"). Please remove "
                                       "it or use a single quote instead.")};
+    // The checks above compare text and look at characters 1 to 8 only, so a short, long or
+    // lettered date could pass them and be stored as a birthdate the Birthdate box refuses.
+    const bool eightDigits = birth.size() == 8 && std::all_of(birth.begin(), birth.end(),
+                                                              [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!eightDigits)
+        return Message{QStringLiteral("DATE INPUT ERROR"),
+                       QStringLiteral("The birthdate must be eight digits, MMDDYYYY")};
     return std::nullopt;
 }
 

@@ -31,7 +31,10 @@ void TestNameEntry::checkNewEntry_data()
     row("day 30 of February passes", "Ann", "02301975", {});
     row("year 1499", "Ann", "03091499", "YEAR DATE INPUT ERROR");
     row("short date has no year", "Ann", "0309", "YEAR DATE INPUT ERROR");
-    row("nine digits, year by characters 5-8", "Ann", "030919751", {});
+    row("nine digits", "Ann", "030919751", "DATE INPUT ERROR");
+    row("seven digits", "Ann", "0101199", "DATE INPUT ERROR");
+    row("letters that pass the text comparisons", "Ann", "0a0b19xy", "DATE INPUT ERROR");
+    row("other digits than 0-9", "Ann", QStringLiteral("0309197٥"), "DATE INPUT ERROR");
     row("month checked before quote", "A\"n", "13091975", "MONTH DATE INPUT ERROR");
     row("double quote in name", "Ann \"Annie\" Lee", "03091975", "NAME INPUT ERROR");
 }
