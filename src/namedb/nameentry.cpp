@@ -2,6 +2,9 @@
 
 #include "calendar/datecheck.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <algorithm>
 
 namespace namedb {
@@ -52,16 +55,15 @@ EntryParts SplitEntry(QStringView entry)
     return {entry.left(std::max<qsizetype>(0, entry.size() - 11)).toString(), entry.right(10).toString()};
 }
 
-bool EntryLess(QStringView a, QStringView b)
-{
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a.compare(b, Qt::CaseSensitive) < 0;
-}
-
 QStringList SortedEntries(QStringList entries)
 {
-    std::sort(entries.begin(), entries.end(),
-              [](const QString &a, const QString &b) { return EntryLess(a, b); });
+    // One fixed locale, so that the list reads in the same order on every machine.
+    QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(entries.begin(), entries.end(), [&collator](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
     return entries;
 }
 

@@ -43,10 +43,10 @@ struct EntryParts
 // last 10. A text shorter than that gives what there is.
 [[nodiscard]] EntryParts SplitEntry(QStringView entry);
 
-// Ascending order of the whole entry text with letter case ignored (Unicode case folding, the
-// same on every locale); entries that differ only in case are ordered by their exact text.
-[[nodiscard]] bool EntryLess(QStringView a, QStringView b);
-
+// The entries in the list's order: the whole entry text as people read it, in the collation
+// of the en_US locale whatever the machine's locale is, letter case ignored and accents
+// counted ("Émile" comes before "Zoe"). Entries that collate alike are ordered by their exact
+// text, so that the order is the same every time.
 [[nodiscard]] QStringList SortedEntries(QStringList entries);
 
 } // namespace namedb

@@ -1,5 +1,6 @@
 #include "namedb/nameentry.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namedb::EntryParts;
@@ -72,11 +73,17 @@ void TestNameEntry::splitEntry()
 
 void TestNameEntry::sortedEntries()
 {
-    const QStringList in = {"bob 01-01-2000",   "Zed 01-01-2000",   "alice 01-01-2000", "Bob 01-01-2000",
-                            "ALICE 01-01-1999", "Émile 01-01-2000", "éa 01-01-2000"};
-    const QStringList expected = {"ALICE 01-01-1999", "alice 01-01-2000", "Bob 01-01-2000",  "bob 01-01-2000",
-                                  "Zed 01-01-2000",   "éa 01-01-2000",    "Émile 01-01-2000"};
+    // The order must not follow the machine's locale: Swedish puts "Ä" after "Z".
+    const QLocale machine;
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    const QStringList in = {"bob 01-01-2000", "Zed 01-01-2000",   "alice 01-01-2000",
+                            "Bob 01-01-2000", "ALICE 01-01-1999", "Émile 01-01-2000",
+                            "éa 01-01-2000",  "Emile 01-01-2000", "Ärla 01-01-2000"};
+    const QStringList expected = {"ALICE 01-01-1999", "alice 01-01-2000", "Ärla 01-01-2000",
+                                  "Bob 01-01-2000",   "bob 01-01-2000",   "éa 01-01-2000",
+                                  "Emile 01-01-2000", "Émile 01-01-2000", "Zed 01-01-2000"};
     QCOMPARE(namedb::SortedEntries(in), expected);
+    QLocale::setDefault(machine);
 }
 
 QTEST_GUILESS_MAIN(TestNameEntry)
