@@ -108,6 +108,9 @@ QString SaveFileBytes(QSaveFile &file, QByteArrayView bytes)
 {
     if (!file.open(QIODevice::WriteOnly))
         return WriteError(file.fileName(), file.errorString());
+    // The program's files hold people's names and birthdates: only their owner may read them,
+    // whatever mode the old file had. A file system without modes keeps its own.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     // A full disk shows as a short write or, for data still in the buffer, a failed flush.
     // commit() would still put the incomplete file in place of the old one, so any failure
     // cancels the save and the old file stays as it was.

@@ -1,3 +1,4 @@
+#include "platform/datafolder.h"
 #include "settings/preferences.h"
 #include "support/namedpipe.h"
 #include "support/privileged.h"
@@ -8,6 +9,8 @@
 #include <QTest>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 using namespace settings;
 
@@ -120,6 +123,7 @@ private Q_SLOTS:
     void saveWritesTheOthersAfterAFailure();
     void fullDiskKeepsEveryFile();
     void emptyFolderNameTouchesNothing();
+    void folderAndFilesAreOwnerOnly();
 };
 
 void TestPreferences::defaultSettings_data()
@@ -432,6 +436,30 @@ void TestPreferences::emptyFolderNameTouchesNothing()
     QVERIFY(refused);
     QCOMPARE(loaded, EmptyFileDefaults());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestPreferences::folderAndFilesAreOwnerOnly()
+{
+    const auto mode = [](const QString &path) {
+        struct stat info = {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+    };
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QCOMPARE(PrepareDataFolder(dir.filePath(QStringLiteral("new/data"))), QString());
+    QCOMPARE(mode(dir.filePath(QStringLiteral("new/data"))), 0700u);
+
+    // A folder and a file left by an earlier version, open to everybody.
+    const QDir folder(dir.filePath(QStringLiteral("data")));
+    QVERIFY(QDir().mkdir(folder.path()) && ::chmod(QFile::encodeName(folder.path()).constData(), 0755) == 0);
+    QVERIFY(PutFile(folder.filePath(QStringLiteral("cover.dat")), "\"Lead\"\r\n"));
+    QCOMPARE(mode(folder.filePath(QStringLiteral("cover.dat"))), 0644u);
+    QCOMPARE(PrepareDataFolder(folder.path()), QString());
+    QCOMPARE(mode(folder.path()), 0700u);
+    QCOMPARE(EnsureSettingsFiles(folder.path()), QString());
+    QCOMPARE(SaveSettings(folder.path(), EmptyFileDefaults()), QString());
+    for (const QString &name : QStringList{NameDatabaseFileName()} + SettingsFileNames())
+        QCOMPARE(mode(folder.filePath(name)), 0600u);
 }
 
 QTEST_GUILESS_MAIN(TestPreferences)
