@@ -48,7 +48,7 @@ QString WriteError(const QString &path, const QString &reason)
 QList<LineSpan> SplitLines(QByteArrayView bytes)
 {
     QList<LineSpan> lines;
-    qsizetype begin = 0;
+    qsizetype begin = bytes.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
     while (begin < bytes.size()) {
         qsizetype end = begin;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
@@ -73,8 +73,6 @@ QString DecodeLine(QByteArrayView line)
 
 QString DecodeFileText(QByteArrayView bytes)
 {
-    if (bytes.startsWith(ByteOrderMark))
-        bytes = bytes.sliced(ByteOrderMark.size());
     QString text;
     text.reserve(bytes.size());
     for (const LineSpan &line : SplitLines(bytes)) {

@@ -12,7 +12,8 @@ class QSaveFile;
 namespace settings {
 
 // One line of a file's bytes: where it starts, the length of its text and of its line end.
-// CR LF, a bare LF and a bare CR each end a line; the last line may have no line end.
+// CR LF, a bare LF and a bare CR each end a line; the last line may have no line end. A UTF-8
+// byte-order mark at the start of the bytes belongs to no line.
 struct LineSpan
 {
     qsizetype begin = 0;

@@ -373,6 +373,8 @@ void TestDatabasePanel::oldLinesKeepEveryByte_data()
     QTest::newRow("Windows-1252 file")
         << golden("windows1252.dat") << QStringList{rene, QStringLiteral("Françoise €uro 11-12-1913")}
         << QByteArray("\"Ren\xe9 Dupont 01-02-1960\"\r\n");
+    QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + ann + "\"Bob Roe 04-04-1944\"\r\n"
+                                     << QStringList{annEntry, "Bob Roe 04-04-1944"} << ann;
     QTest::newRow("no last line end")
         << ann + "\"Bob Roe 04-04-1944\"" << QStringList{annEntry, "Bob Roe 04-04-1944"} << ann;
     QTest::newRow("NUL bytes") << QByteArray("\"A\0n 01-01-2000\"\r\n\0\0\r\n", 22) + ann
