@@ -31,6 +31,10 @@ std::optional<Message> CheckNewEntry(QStringView name, QStringView birth)
         return Message{QStringLiteral("NAME INPUT ERROR"),
                        QStringLiteral("A name cannot contain the double quote character (\"). Please remove "
                                       "it or use a single quote instead.")};
+    // Each entry is one line of the file; a line break pasted into the name would split it.
+    if (name.contains(u'\r') || name.contains(u'\n'))
+        return Message{QStringLiteral("NAME INPUT ERROR"),
+                       QStringLiteral("A name cannot contain a line break. Please type it on one line.")};
     // The checks above compare text and look at characters 1 to 8 only, so a short, long or
     // lettered date could pass them and be stored as a birthdate the Birthdate box refuses.
     const bool eightDigits = birth.size() == 8 && std::all_of(birth.begin(), birth.end(),

@@ -38,6 +38,7 @@ void TestNameEntry::checkNewEntry_data()
     row("other digits than 0-9", "Ann", QStringLiteral("0309197٥"), "DATE INPUT ERROR");
     row("month checked before quote", "A\"n", "13091975", "MONTH DATE INPUT ERROR");
     row("double quote in name", "Ann \"Annie\" Lee", "03091975", "NAME INPUT ERROR");
+    row("pasted line break in name", "Ann\nLee", "03091975", "NAME INPUT ERROR");
 }
 
 void TestNameEntry::checkNewEntry()
