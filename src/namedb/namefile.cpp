@@ -49,7 +49,8 @@ QList<NameLine> ReadNameLines(QByteArrayView bytes)
 
 QByteArray WithEntryAdded(QByteArray bytes, const QString &entry)
 {
-    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+    const QList<settings::LineSpan> lines = settings::SplitLines(bytes);
+    if (!lines.isEmpty() && lines.last().endSize == 0)
         bytes += "\r\n";
     return bytes + '"' + entry.toUtf8() + "\"\r\n";
 }

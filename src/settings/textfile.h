@@ -45,8 +45,8 @@ struct BytesRead
 [[nodiscard]] BytesRead ReadFileBytes(const QString &path);
 
 // Replaces the whole file with `bytes` through a save file, so that the old file stays whole
-// until the new one is complete, even on a full disk. The new file is for its owner only (0600). Returns an
-// empty string on success, otherwise one sentence naming the file.
+// until the new one is complete, even on a full disk. The new file is for its owner only
+// (0600). Returns an empty string on success, otherwise one sentence naming the file.
 [[nodiscard]] QString SaveFileBytes(const QString &path, QByteArrayView bytes);
 
 // The same through `file`, a save file not yet open.
