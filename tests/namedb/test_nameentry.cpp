@@ -1,4 +1,5 @@
 #include "namedb/nameentry.h"
+#include "namedb/namefile.h"
 
 #include <QLocale>
 #include <QTest>
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void splitEntry_data();
     void splitEntry();
     void sortedEntries();
+    void entryAdded_data();
+    void entryAdded();
 };
 
 void TestNameEntry::checkNewEntry_data()
@@ -85,6 +88,24 @@ void TestNameEntry::sortedEntries()
                                   "Emile 01-01-2000", "Émile 01-01-2000", "Zed 01-01-2000"};
     QCOMPARE(namedb::SortedEntries(in), expected);
     QLocale::setDefault(machine);
+}
+
+void TestNameEntry::entryAdded_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("empty file") << QByteArray() << QByteArray("\"A 01-01-2000\"\r\n");
+    QTest::newRow("only a byte-order mark")
+        << QByteArray("\xef\xbb\xbf") << QByteArray("\xef\xbb\xbf\"A 01-01-2000\"\r\n");
+    QTest::newRow("last line without an end") << QByteArray("x") << QByteArray("x\r\n\"A 01-01-2000\"\r\n");
+    QTest::newRow("bare CR at the end") << QByteArray("x\r") << QByteArray("x\r\"A 01-01-2000\"\r\n");
+}
+
+void TestNameEntry::entryAdded()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QCOMPARE(namedb::WithEntryAdded(before, QStringLiteral("A 01-01-2000")), after);
 }
 
 QTEST_GUILESS_MAIN(TestNameEntry)
