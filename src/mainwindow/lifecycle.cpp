@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -46,6 +47,22 @@ void selectOption(QButtonGroup *group, QAbstractButton *option)
     for (QAbstractButton *button : group->buttons())
         button->setChecked(button == option);
     group->setExclusive(true);
+}
+
+// The one start-up message about the data folder and the settings files; empty when all is
+// well. A folder that cannot be written may still hold the user's files: then they were read,
+// and only the changes of this run are lost.
+QString startupFileMessage(const QString &folder, const QString &folderError, const QString &fileError)
+{
+    if (folderError.isEmpty())
+        return fileError.isEmpty()
+                   ? QString()
+                   : fileError + QStringLiteral(" Tidemark goes on with its default settings.");
+    const QString unsaved = QStringLiteral("changes made in this run cannot be saved.");
+    if (fileError.isEmpty() && QFileInfo(folder).isDir())
+        return folderError + QStringLiteral(" The settings were read from it, but ") + unsaved;
+    return folderError + (fileError.isEmpty() ? QString() : u' ' + fileError) +
+           QStringLiteral(" Tidemark goes on with its default settings, and ") + unsaved;
 }
 
 double screenDpi()
@@ -136,7 +153,7 @@ void frmMain::Form_Load()
 
     const QString folderError = PrepareDataFolder(m_env.dataFolder);
     m_filesUsable = folderError.isEmpty();
-    QString fileError = folderError;
+    QString fileError;
     if (m_filesUsable)
         fileError = settings::EnsureSettingsFiles(m_env.dataFolder);
 
@@ -149,9 +166,9 @@ void frmMain::Form_Load()
     writePreferences(settings::LoadSettings(m_env.dataFolder, design, &readError));
     if (fileError.isEmpty())
         fileError = readError;
-    if (!fileError.isEmpty())
-        showCritical(QStringLiteral("SETTINGS FILE ERROR!"),
-                     fileError + QStringLiteral(" Tidemark goes on with its default settings."));
+    const QString message = startupFileMessage(m_env.dataFolder, folderError, fileError);
+    if (!message.isEmpty())
+        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), message);
 }
 
 void frmMain::Form_Unload()

@@ -183,7 +183,7 @@ void DatabasePanel::Command1_Click()
         return;
     }
     if (const auto message =
-            namedb::AppendEntry(filePath(), namedb::ComposeEntry(Text1->text(), Text2->text()))) {
+            namedb::AddEntry(filePath(), namedb::ComposeEntry(Text1->text(), Text2->text()))) {
         m_alerts.critical(message->title, message->text);
         return;
     }
@@ -210,14 +210,8 @@ void DatabasePanel::cmdDeleteName_Click()
         return;
     }
     const int row = List1->row(selected.first());
-    QStringList remaining;
-    remaining.reserve(List1->count());
-    for (int i = 0; i < List1->count(); ++i) {
-        if (i != row)
-            remaining.append(List1->item(i)->text());
-    }
     // The entry leaves the list only once the file no longer holds it.
-    if (const auto message = namedb::WriteEntries(filePath(), remaining)) {
+    if (const auto message = namedb::DeleteEntry(filePath(), selected.first()->text())) {
         m_alerts.critical(message->title, message->text);
         return;
     }

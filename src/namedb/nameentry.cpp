@@ -2,6 +2,9 @@
 
 #include "calendar/datecheck.h"
 
+#include <QCollator>
+#include <QLocale>
+
 #include <algorithm>
 
 namespace namedb {
@@ -28,6 +31,17 @@ std::optional<Message> CheckNewEntry(QStringView name, QStringView birth)
         return Message{QStringLiteral("NAME INPUT ERROR"),
                        QStringLiteral("A name cannot contain the double quote character (\"). Please remove "
                                       "it or use a single quote instead.")};
+    // Each entry is one line of the file; a line break pasted into the name would split it.
+    if (name.contains(u'\r') || name.contains(u'\n'))
+        return Message{QStringLiteral("NAME INPUT ERROR"),
+                       QStringLiteral("A name cannot contain a line break. Please type it on one line.")};
+    // The checks above compare text and look at characters 1 to 8 only, so a short, long or
+    // lettered date could pass them and be stored as a birthdate the Birthdate box refuses.
+    const bool eightDigits = birth.size() == 8 && std::all_of(birth.begin(), birth.end(),
+                                                              [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!eightDigits)
+        return Message{QStringLiteral("DATE INPUT ERROR"),
+                       QStringLiteral("The birthdate must be eight digits, MMDDYYYY")};
     return std::nullopt;
 }
 
@@ -45,16 +59,15 @@ EntryParts SplitEntry(QStringView entry)
     return {entry.left(std::max<qsizetype>(0, entry.size() - 11)).toString(), entry.right(10).toString()};
 }
 
-bool EntryLess(QStringView a, QStringView b)
-{
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a.compare(b, Qt::CaseSensitive) < 0;
-}
-
 QStringList SortedEntries(QStringList entries)
 {
-    std::sort(entries.begin(), entries.end(),
-              [](const QString &a, const QString &b) { return EntryLess(a, b); });
+    // One fixed locale, so that the list reads in the same order on every machine.
+    QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(entries.begin(), entries.end(), [&collator](const QString &a, const QString &b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
     return entries;
 }
 

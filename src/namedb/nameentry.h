@@ -30,23 +30,23 @@ struct EntryParts
 };
 
 // The checks of "Add This Entry" on the typed name and the eight-digit birthdate MMDDYYYY,
-// in order; returns the first failure. The birthdate's fields are compared as text and its
-// length is not tested. A double quote cannot be stored in the file's quoted fields, so a
-// name holding one is refused last.
+// in order; returns the first failure. The birthdate's fields are compared as text. A double
+// quote or a line break cannot be stored in the file's one-line quoted entries, so a name
+// holding one is refused; last, a birthdate that is not exactly eight digits 0-9 is refused.
 [[nodiscard]] std::optional<Message> CheckNewEntry(QStringView name, QStringView birth);
 
 // The name, a space, characters 1-2 and 3-4 of the birthdate and its last four characters,
-// joined by hyphens.
+// joined by hyphens: for a birthdate that passed the checks, MM-DD-YYYY.
 [[nodiscard]] QString ComposeEntry(QStringView name, QStringView birth);
 
 // The name is all but the last 11 characters (the space and the date), the birthdate the
 // last 10. A text shorter than that gives what there is.
 [[nodiscard]] EntryParts SplitEntry(QStringView entry);
 
-// Ascending order of the whole entry text with letter case ignored (Unicode case folding, the
-// same on every locale); entries that differ only in case are ordered by their exact text.
-[[nodiscard]] bool EntryLess(QStringView a, QStringView b);
-
+// The entries in the list's order: the whole entry text as people read it, in the collation
+// of the en_US locale whatever the machine's locale is, letter case ignored and accents
+// counted ("Émile" comes before "Zoe"). Entries that collate alike are ordered by their exact
+// text, so that the order is the same every time.
 [[nodiscard]] QStringList SortedEntries(QStringList entries);
 
 } // namespace namedb

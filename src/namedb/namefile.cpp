@@ -1,6 +1,6 @@
 #include "namedb/namefile.h"
 
-#include "settings/delimitedfile.h"
+#include "settings/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,25 +10,23 @@ namespace namedb {
 namespace {
 
 const QString ErrorTitle = QStringLiteral("NAME DATABASE ERROR");
+const QString KeepsContents = QStringLiteral(" It keeps its previous contents.");
 
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
 }
 
-// A quoted field left open by a damaged file runs on to the end of the file and takes the line
-// end with it, and a blank line reads as an empty field; neither is a name to list.
-QStringList entriesOf(const QStringList &fields)
+QString listedText(QString line)
 {
-    QStringList entries;
-    entries.reserve(fields.size());
-    for (QString field : fields) {
-        while (field.endsWith(QLatin1Char('\n')) || field.endsWith(QLatin1Char('\r')))
-            field.chop(1);
-        if (!field.isEmpty())
-            entries.append(field);
-    }
-    return entries;
+    if (line.size() >= 2 && line.startsWith(u'"') && line.endsWith(u'"'))
+        return line.sliced(1, line.size() - 2);
+    return line;
+}
+
+Message saveFailure(const QString &error)
+{
+    return {ErrorTitle, error + KeepsContents};
 }
 
 } // namespace
@@ -36,6 +34,34 @@ QStringList entriesOf(const QStringList &fields)
 QString NameFilePath(const QString &dataFolder)
 {
     return QDir(dataFolder).filePath(QStringLiteral("bioname.dat"));
+}
+
+QList<NameLine> ReadNameLines(QByteArrayView bytes)
+{
+    QList<NameLine> lines;
+    for (const settings::LineSpan &span : settings::SplitLines(bytes)) {
+        QString entry = listedText(settings::DecodeLine(bytes.sliced(span.begin, span.size)));
+        if (!entry.trimmed().isEmpty())
+            lines.append({std::move(entry), span.begin, span.end()});
+    }
+    return lines;
+}
+
+QByteArray WithEntryAdded(QByteArray bytes, const QString &entry)
+{
+    const QList<settings::LineSpan> lines = settings::SplitLines(bytes);
+    if (!lines.isEmpty() && lines.last().endSize == 0)
+        bytes += "\r\n";
+    return bytes + '"' + entry.toUtf8() + "\"\r\n";
+}
+
+std::optional<QByteArray> WithoutEntry(QByteArray bytes, const QString &entry)
+{
+    for (const NameLine &line : ReadNameLines(bytes)) {
+        if (line.entry == entry)
+            return bytes.remove(line.begin, line.end - line.begin);
+    }
+    return std::nullopt;
 }
 
 LoadResult LoadEntries(const QString &path)
@@ -46,38 +72,48 @@ LoadResult LoadEntries(const QString &path)
             Message{ErrorTitle, QStringLiteral("The name database file %1 was not found. The list is empty; "
                                                "adding a name makes a new file.")
                                     .arg(shown(path))}};
-    settings::FileRead read = settings::ReadDelimitedFile(path);
+    const settings::BytesRead read = settings::ReadFileBytes(path);
     if (!read.ok)
         return {
             {},
             Message{ErrorTitle, read.error + QStringLiteral(" The name list is empty, and the file is left "
                                                             "as it is.")}};
-    return {SortedEntries(entriesOf(read.fields)), std::nullopt};
+    QStringList entries;
+    for (const NameLine &line : ReadNameLines(read.bytes))
+        entries.append(line.entry);
+    return {SortedEntries(std::move(entries)), std::nullopt};
 }
 
-std::optional<Message> AppendEntry(const QString &path, const QString &entry)
+std::optional<Message> AddEntry(const QString &path, const QString &entry)
 {
-    QStringList entries;
+    settings::BytesRead read;
     if (QFileInfo::exists(path)) {
-        settings::FileRead read = settings::ReadDelimitedFile(path);
+        read = settings::ReadFileBytes(path);
         if (!read.ok)
             return Message{ErrorTitle, read.error + QStringLiteral(" The new entry was not added.")};
-        entries = entriesOf(read.fields);
     }
-    if (entries.size() >= MaxEntries)
+    if (ReadNameLines(read.bytes).size() >= MaxEntries)
         return Message{QStringLiteral("NAME DATABASE FULL"),
                        QStringLiteral("The name database already holds 32,767 entries, the most it can hold. "
                                       "Delete a name before adding another.")};
-    entries.append(entry);
-    return WriteEntries(path, entries);
+    const QString error = settings::SaveFileBytes(path, WithEntryAdded(std::move(read.bytes), entry));
+    if (!error.isEmpty())
+        return saveFailure(error);
+    return std::nullopt;
 }
 
-std::optional<Message> WriteEntries(const QString &path, const QStringList &entries)
+std::optional<Message> DeleteEntry(const QString &path, const QString &entry)
 {
-    const QString error = settings::WriteDelimitedFile(path, entries);
-    if (error.isEmpty())
+    settings::BytesRead read = settings::ReadFileBytes(path);
+    if (!read.ok)
+        return saveFailure(read.error);
+    const std::optional<QByteArray> rest = WithoutEntry(std::move(read.bytes), entry);
+    if (!rest)
         return std::nullopt;
-    return Message{ErrorTitle, error + QStringLiteral(" It keeps its previous contents.")};
+    const QString error = settings::SaveFileBytes(path, *rest);
+    if (!error.isEmpty())
+        return saveFailure(error);
+    return std::nullopt;
 }
 
 } // namespace namedb

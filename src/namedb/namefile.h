@@ -2,16 +2,45 @@
 
 #include "namedb/nameentry.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-// The file bioname.dat: one entry per line, each as a quoted field. It is read or written whole
-// within one step; every write goes through a save file, so a failure leaves the old content.
+// The file bioname.dat: one entry per line, which this program writes as the entry in double
+// quotes and CR LF, in UTF-8. Files from older versions may hold other lines: unquoted ones,
+// quotes inside a name, Windows-1252 text, damage. None of them is ever rewritten: adding puts
+// one line after the old bytes, deleting takes one line out, and every other byte stays as it
+// was. Each change goes through a save file, so a failure leaves the old content.
 namespace namedb {
 
 [[nodiscard]] QString NameFilePath(const QString &dataFolder);
+
+// One entry of the file: its text as listed, and the bytes of its line from its first byte to
+// the end of its line end.
+struct NameLine
+{
+    QString entry;
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    bool operator==(const NameLine &) const = default;
+};
+
+// Each line decoded on its own (UTF-8 where valid, else Windows-1252) and listed without its
+// line end and without one enclosing pair of double quotes. A line that lists as nothing but
+// blanks is not an entry.
+[[nodiscard]] QList<NameLine> ReadNameLines(QByteArrayView bytes);
+
+// The old bytes as they are, then the entry's line; a line end goes first when the old bytes
+// lack a final one.
+[[nodiscard]] QByteArray WithEntryAdded(QByteArray bytes, const QString &entry);
+
+// The bytes without the line of the first entry whose text is `entry`; nothing when no line
+// lists it.
+[[nodiscard]] std::optional<QByteArray> WithoutEntry(QByteArray bytes, const QString &entry);
 
 struct LoadResult
 {
@@ -24,11 +53,12 @@ struct LoadResult
 // and no entries.
 [[nodiscard]] LoadResult LoadEntries(const QString &path);
 
-// Adds an entry after the ones already in the file (none when the file is missing) and writes
-// the file anew. On any failure nothing is written and the message says why.
-[[nodiscard]] std::optional<Message> AppendEntry(const QString &path, const QString &entry);
+// Adds the entry's line to the file (creating it when missing). On any failure the file is
+// left as it was and the message says why.
+[[nodiscard]] std::optional<Message> AddEntry(const QString &path, const QString &entry);
 
-// Replaces the file's content by these entries, in this order.
-[[nodiscard]] std::optional<Message> WriteEntries(const QString &path, const QStringList &entries);
+// Removes the line of the first entry whose text is `entry`. When the file no longer lists it
+// there is nothing to remove. On any failure the file is left as it was and the message says why.
+[[nodiscard]] std::optional<Message> DeleteEntry(const QString &path, const QString &entry);
 
 } // namespace namedb

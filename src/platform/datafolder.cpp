@@ -5,6 +5,15 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+namespace {
+
+// The folder holds people's names and birthdates: only its owner may look inside.
+constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions Others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+} // namespace
+
 QString DefaultDataFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -14,8 +23,16 @@ QString PrepareDataFolder(const QString &folder)
 {
     if (folder.isEmpty())
         return QStringLiteral("No folder for the program's files could be found.");
-    if (!QDir().mkpath(folder))
-        return QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder));
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        if (!QDir().mkpath(info.absolutePath()) || !QDir().mkdir(folder, OwnerOnly))
+            return QStringLiteral("The folder %1 could not be created.")
+                .arg(QDir::toNativeSeparators(folder));
+    } else if (const QFile::Permissions permissions = info.permissions(); permissions & Others) {
+        // A folder made by an earlier version is open to everybody. Where it cannot be narrowed
+        // (a read-only disk, another owner) the checks below and the files' own modes still hold.
+        QFile::setPermissions(folder, permissions & OwnerOnly);
+    }
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("probe-XXXXXX")));
     if (!probe.open())
         return QStringLiteral("The folder %1 cannot be written to.").arg(QDir::toNativeSeparators(folder));

@@ -1,18 +1,16 @@
 #pragma once
 
+#include "settings/textfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
-// The small text files the program keeps (settings and name database) hold one value per line,
-// each value in double quotes. These functions write that form and read it back, accepting any
-// bytes: files carried over from older machines are Windows-1252, damaged files must not crash.
+// The settings files hold one value per line, each value in double quotes. These functions write
+// that form and read it back, accepting any bytes: lines carried over from older machines are
+// Windows-1252, damaged files must not crash.
 namespace settings {
-
-// File bytes to text: UTF-8 when the bytes are valid UTF-8 (a leading byte-order mark is
-// dropped), otherwise Windows-1252.
-[[nodiscard]] QString DecodeFileText(const QByteArray &bytes);
 
 // The delimited read: leading blanks (spaces, tabs) are skipped; a field beginning with a double
 // quote runs to the closing quote, which is dropped, and anything after it up to the next comma

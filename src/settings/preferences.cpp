@@ -28,6 +28,9 @@ const QString TripleWord = QStringLiteral("triple"); // "Double Space with Lines
 const QString DefaultFont = QStringLiteral("Arial");
 const QString DefaultLinesPerPage = QStringLiteral("50");
 
+// The files hold people's names and birthdates: only their owner may read them.
+constexpr QFile::Permissions OwnerReadWrite = QFile::ReadOwner | QFile::WriteOwner;
+
 // An empty folder name would put the files in whatever the current folder happens to be.
 const QString NoFolder = QStringLiteral("No folder for the settings files was given.");
 
@@ -165,7 +168,7 @@ QString EnsureSettingsFiles(const QString &folder)
         if (QFileInfo::exists(path))
             continue;
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Append) && firstError.isEmpty())
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append, OwnerReadWrite) && firstError.isEmpty())
             firstError = QStringLiteral("The file %1 could not be created (%2).")
                              .arg(QDir::toNativeSeparators(path), file.errorString());
     }

@@ -48,9 +48,9 @@ struct Preferences
 // The six settings files in the order they are read and written.
 [[nodiscard]] QStringList SettingsFileNames();
 
-// Creates each of bioname.dat and the six settings files that is missing, empty; existing files
-// are left untouched. Returns an empty string on success, otherwise a sentence about the first
-// file that could not be created (or that no folder was given).
+// Creates each of bioname.dat and the six settings files that is missing, empty and for its
+// owner only (0600); existing files are left untouched. Returns an empty string on success, otherwise a
+// sentence about the first file that could not be created (or that no folder was given).
 [[nodiscard]] QString EnsureSettingsFiles(const QString &folder);
 
 // Reads the six files over `start` (the controls' state before loading). An empty or missing

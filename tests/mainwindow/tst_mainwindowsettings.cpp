@@ -1,10 +1,12 @@
 // The preferences and the window placement across runs of the real window.
 
 #include "mainwindowfixture.h"
+#include "support/privileged.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -22,6 +24,8 @@ private Q_SLOTS:
     void damagedFilesFallBack();
     void unknownSpacingWordSelectsNoneThenDefaults();
     void unwritableDataFolderRunsOnDefaults();
+    void readOnlyDataFolder_data();
+    void readOnlyDataFolder();
     void placementSavedAndRestored();
     void minimizedShutDownKeepsTheOldPlacement();
     void tinyStoredWidthStaysOnScreen();
@@ -152,6 +156,40 @@ void TestMainWindowSettings::unwritableDataFolderRunsOnDefaults()
         w.close();
     }
     QCOMPARE(alerts.messages().size(), 1);
+}
+
+void TestMainWindowSettings::readOnlyDataFolder_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("the settings were read") << false;
+    QTest::newRow("a settings file could not be read") << true;
+}
+
+void TestMainWindowSettings::readOnlyDataFolder()
+{
+    QFETCH(bool, damaged);
+    MainWindowFixture f;
+    f.window->close();
+    const QString folder = f.dir.filePath(QStringLiteral("data"));
+    TmpfsMount disk(folder, 64 * 1024);
+    TIDEMARK_REQUIRE_MOUNT(disk);
+    QFile printer(f.dataFile(QStringLiteral("printer.dat")));
+    QVERIFY(printer.open(QIODevice::WriteOnly) && printer.write("\"60\"\r\n") > 0);
+    printer.close();
+    if (damaged)
+        QVERIFY(QDir().mkdir(f.dataFile(QStringLiteral("cover.dat"))));
+    QVERIFY(disk.remountReadOnly());
+    f.alerts.clear();
+    f.restart();
+    QCOMPARE(f.window->Text17->text(), QStringLiteral("60"));
+    QCOMPARE(f.alerts.onlyTitle(), QStringLiteral("SETTINGS FILE ERROR!"));
+    const QString text = f.alerts.messages().constFirst().text;
+    QVERIFY2(text.contains(folder) && text.contains(QStringLiteral("cannot be saved")) &&
+                 text.contains(damaged ? QStringLiteral("cover.dat") : QStringLiteral("were read")),
+             qPrintable(text));
+    f.window->Text17->setText(QStringLiteral("70"));
+    f.window->close();
+    QCOMPARE(f.alerts.messages().size(), 1);
 }
 
 void TestMainWindowSettings::placementSavedAndRestored()

@@ -1,4 +1,6 @@
 #include "namedb/databasepanel.h"
+#include "support/namedpipe.h"
+#include "support/privileged.h"
 #include "support/recordingalerts.h"
 
 #include <QApplication>
@@ -35,11 +37,8 @@ public:
     explicit Harness(const std::optional<QByteArray> &content = QByteArray())
         : panel(alerts, dir.path(), &host)
     {
-        if (content) {
-            QFile file(path());
-            file.open(QIODevice::WriteOnly);
-            file.write(*content);
-        }
+        if (content)
+            put(*content);
         host.resize(800, 700);
         host.show();
         panel.placeIn(host.size(), 10);
@@ -51,6 +50,11 @@ public:
     }
 
     [[nodiscard]] QString path() const { return dir.filePath(QStringLiteral("bioname.dat")); }
+    void put(const QByteArray &content) const
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
     [[nodiscard]] QByteArray fileBytes() const { return readBytes(path()); }
 
     [[nodiscard]] QStringList items() const
@@ -97,18 +101,19 @@ private Q_SLOTS:
     void addCreatesMissingFile();
     void addMessages_data();
     void addMessages();
-    void nineDigitBirthdate();
     void commasAndLeadingBlanksRoundTrip();
     void unicodeNamesKept();
     void useSendsNameAndDate();
     void useWithNothingSelected();
     void closeKeepsTypedText();
-    void deleteRewritesInListOrder();
+    void deleteRemovesOnlyItsLine();
     void deleteOnlyEntryLeavesEmptyFile();
     void deleteAfterAddWithStaleSelection();
     void deleteThatCannotBeWrittenKeepsTheEntry();
-    void damagedFileReads_data();
-    void damagedFileReads();
+    void oldLinesKeepEveryByte_data();
+    void oldLinesKeepEveryByte();
+    void fullDiskKeepsTheFile();
+    void unreadableFile_data();
     void unreadableFile();
     void largeDatabase();
     void tabOrder();
@@ -208,6 +213,10 @@ void TestDatabasePanel::addMessages_data()
         << "NAME INPUT ERROR"
         << "A name cannot contain the double quote character (\"). Please remove it or "
            "use a single quote instead.";
+    QTest::newRow("nine digits") << "Ann"
+                                 << "030919751"
+                                 << "DATE INPUT ERROR"
+                                 << "The birthdate must be eight digits, MMDDYYYY";
 }
 
 void TestDatabasePanel::addMessages()
@@ -224,15 +233,6 @@ void TestDatabasePanel::addMessages()
     QCOMPARE(h.panel.Text1->text(), name);
     QCOMPARE(h.panel.Text2->text(), birth);
     QCOMPARE(h.items().size(), 5);
-}
-
-void TestDatabasePanel::nineDigitBirthdate()
-{
-    Harness h;
-    h.panel.open();
-    h.add("Ann", "030919751");
-    QVERIFY(h.alerts.messages().isEmpty());
-    QCOMPARE(h.items(), QStringList{"Ann 03-09-9751"});
 }
 
 void TestDatabasePanel::commasAndLeadingBlanksRoundTrip()
@@ -300,14 +300,14 @@ void TestDatabasePanel::closeKeepsTypedText()
     QCOMPARE(h.panel.Text1->text(), "Half typed");
 }
 
-void TestDatabasePanel::deleteRewritesInListOrder()
+void TestDatabasePanel::deleteRemovesOnlyItsLine()
 {
     Harness h(golden("mixedcase.dat"));
     h.panel.open();
     h.clickRow(2);
     QTest::mouseClick(h.panel.cmdDeleteName, Qt::LeftButton);
     QVERIFY(h.alerts.messages().isEmpty());
-    QCOMPARE(h.fileBytes(), golden("mixedcase-without-bob.dat"));
+    QCOMPARE(h.fileBytes(), golden("mixedcase.dat").replace("\"Bob Roe 04-04-1944\"\r\n", ""));
     QCOMPARE(h.items().size(), 4);
     QVERIFY(h.panel.Text5->text().isEmpty());
     QVERIFY(h.panel.List1->selectedItems().isEmpty());
@@ -351,35 +351,100 @@ void TestDatabasePanel::deleteThatCannotBeWrittenKeepsTheEntry()
     QCOMPARE(h.panel.Text5->text(), "Ann Lee 03-09-1975");
 }
 
-void TestDatabasePanel::damagedFileReads_data()
+void TestDatabasePanel::oldLinesKeepEveryByte_data()
 {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QByteArray>("deletedLine"); // Delete removes this line, listed as listed[0]
 
-    QTest::newRow("Windows-1252 bytes")
-        << "windows1252.dat" << QStringList{"Françoise €uro 11-12-1913", "René Dupont 01-02-1960"};
-    QTest::newRow("unterminated quote")
-        << "unterminated.dat" << QStringList{"Ann Lee 03-09-1975", "Bob Roe 04-04-1944"};
+    const QByteArray ann("\"Ann Lee 03-09-1975\"\r\n");
+    const QString annEntry = QStringLiteral("Ann Lee 03-09-1975");
+    const QString rene = QStringLiteral("René Dupont 01-02-1960");
+    QTest::newRow("unquoted line with commas") << ann + "Lee, Bo 02-02-1980\r\n"
+                                               << QStringList{annEntry, "Lee, Bo 02-02-1980"} << ann;
+    QTest::newRow("quotes inside a name")
+        << "\"O\"Neil 03-03-1970\"\r\n" + ann << QStringList{annEntry, "O\"Neil 03-03-1970"} << ann;
+    QTest::newRow("unbalanced quote")
+        << golden("unterminated.dat") << QStringList{annEntry, "\"Bob Roe 04-04-1944"} << ann;
+    QTest::newRow("UTF-8 and Windows-1252 lines")
+        << QByteArray("\"Zo\xc3\xab Adams 01-01-1990\"\r\n\"Ren\xe9 Dupont 01-02-1960\"\r\n")
+        << QStringList{rene, QStringLiteral("Zoë Adams 01-01-1990")}
+        << QByteArray("\"Ren\xe9 Dupont 01-02-1960\"\r\n");
+    QTest::newRow("Windows-1252 file")
+        << golden("windows1252.dat") << QStringList{rene, QStringLiteral("Françoise €uro 11-12-1913")}
+        << QByteArray("\"Ren\xe9 Dupont 01-02-1960\"\r\n");
+    QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + ann + "\"Bob Roe 04-04-1944\"\r\n"
+                                     << QStringList{annEntry, "Bob Roe 04-04-1944"} << ann;
+    QTest::newRow("no last line end")
+        << ann + "\"Bob Roe 04-04-1944\"" << QStringList{annEntry, "Bob Roe 04-04-1944"} << ann;
+    QTest::newRow("NUL bytes") << QByteArray("\"A\0n 01-01-2000\"\r\n\0\0\r\n", 22) + ann
+                               << QStringList{annEntry, QString::fromUtf8("A\0n 01-01-2000", 14),
+                                              QString::fromUtf8("\0\0", 2)}
+                               << ann;
+    QTest::newRow("blank lines, bare line ends")
+        << "\r\n \t\n" + ann.chopped(2) + "\n\"Bob Roe 04-04-1944\"\r"
+        << QStringList{annEntry, "Bob Roe 04-04-1944"} << ann.chopped(2) + "\n";
 }
 
-void TestDatabasePanel::damagedFileReads()
+void TestDatabasePanel::oldLinesKeepEveryByte()
 {
-    QFETCH(QString, file);
-    QFETCH(QStringList, items);
-    Harness h(golden(qPrintable(file)));
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, listed);
+    QFETCH(QByteArray, deletedLine);
+    const QString deleted = listed.first();
+    Harness h(content);
     h.panel.open();
+    QStringList items = h.items();
+    items.sort();
+    listed.sort();
+    QCOMPARE(items, listed);
+
+    h.add("Abe Cole", "12311999");
+    const bool ended = content.endsWith('\n') || content.endsWith('\r');
+    QByteArray expected = content + (ended ? "" : "\r\n") + "\"Abe Cole 12-31-1999\"\r\n";
+    QCOMPARE(h.fileBytes(), expected);
+
+    h.clickRow(h.items().indexOf(deleted));
+    QTest::mouseClick(h.panel.cmdDeleteName, Qt::LeftButton);
+    QCOMPARE(h.fileBytes(), expected.remove(expected.indexOf(deletedLine), deletedLine.size()));
     QVERIFY(h.alerts.messages().isEmpty());
-    QCOMPARE(h.items(), items);
-    // The next write stores the names as they were read, now in UTF-8.
+}
+
+void TestDatabasePanel::fullDiskKeepsTheFile()
+{
+    Harness h(std::nullopt);
+    TmpfsMount disk(h.dir.path(), 64 * 1024);
+    TIDEMARK_REQUIRE_MOUNT(disk);
+    h.put(golden("mixedcase.dat"));
+    QVERIFY(disk.fill());
+    h.panel.open();
+    h.add("Abe Cole", "12311999");
+    QCOMPARE(h.alerts.onlyTitle(), "NAME DATABASE ERROR");
+    QCOMPARE(h.panel.Text1->text(), "Abe Cole");
+    h.alerts.clear();
     h.clickRow(0);
     QTest::mouseClick(h.panel.cmdDeleteName, Qt::LeftButton);
-    QCOMPARE(h.fileBytes(), "\"" + items.last().toUtf8() + "\"\r\n");
+    QCOMPARE(h.alerts.onlyTitle(), "NAME DATABASE ERROR");
+    QCOMPARE(h.items().size(), 5);
+    QCOMPARE(h.fileBytes(), golden("mixedcase.dat"));
+}
+
+void TestDatabasePanel::unreadableFile_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("a folder") << false;
+    QTest::newRow("a named pipe, which must not block") << true;
 }
 
 void TestDatabasePanel::unreadableFile()
 {
+    QFETCH(bool, pipe);
     Harness h(std::nullopt);
-    QVERIFY(QDir(h.dir.path()).mkdir("bioname.dat"));
+    std::optional<NamedPipe> fifo;
+    if (pipe)
+        QVERIFY(fifo.emplace(h.path()).isValid());
+    else
+        QVERIFY(QDir().mkdir(h.path()));
     h.panel.open();
     QCOMPARE(h.alerts.onlyTitle(), "NAME DATABASE ERROR");
     QCOMPARE(h.panel.List1->count(), 0);
@@ -388,9 +453,10 @@ void TestDatabasePanel::unreadableFile()
     QCOMPARE(h.alerts.onlyTitle(), "NOTHING TO DELETE!");
     h.alerts.clear();
     h.add("Ann Lee", "03091975");
+    QVERIFY2(!fifo || !fifo->blocked(), "reading the named pipe blocked");
     QCOMPARE(h.alerts.onlyTitle(), "NAME DATABASE ERROR");
     QCOMPARE(h.panel.Text1->text(), "Ann Lee");
-    QVERIFY(QFileInfo(h.path()).isDir());
+    QVERIFY(!QFileInfo(h.path()).isFile());
 }
 
 void TestDatabasePanel::largeDatabase()

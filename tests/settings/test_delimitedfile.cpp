@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace settings;
 
@@ -28,6 +31,30 @@ bool PutFile(const QString &path, const QByteArray &bytes)
 }
 
 const QString DataDir = QStringLiteral(TIDEMARK_TEST_DATA "/settings");
+
+// A save file on a disk that has room for only so many more bytes.
+class FullDiskSaveFile : public QSaveFile
+{
+public:
+    FullDiskSaveFile(const QString &path, qint64 room)
+        : QSaveFile(path)
+        , m_room(room)
+    {}
+
+protected:
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const qint64 written = m_room > 0 ? QSaveFile::writeData(data, std::min(size, m_room)) : 0;
+        m_room -= written;
+        if (written == size)
+            return written;
+        setErrorString(QStringLiteral("No space left on device"));
+        return written > 0 ? written : -1;
+    }
+
+private:
+    qint64 m_room;
+};
 
 } // namespace
 
@@ -54,6 +81,8 @@ private Q_SLOTS:
     void writeReplacesFile();
     void writeFailures_data();
     void writeFailures();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
 };
 
 void TestDelimitedFile::decode_data()
@@ -73,6 +102,11 @@ void TestDelimitedFile::decode_data()
     QTest::newRow("overlong utf-8") << QByteArray("\xc0\xaf") << QStringLiteral("À¯");
     QTest::newRow("utf-8 encoded surrogate") << QByteArray("\xed\xa0\x80") << QStringLiteral("í\u00a0€");
     QTest::newRow("nul bytes kept") << Raw("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + u'b');
+    QTest::newRow("each line on its own")
+        << QByteArray("\"Zo\xc3\xab\"\r\n\"Jos\xe9\"\n\"\xc3\x85\"\r\"\x80\"")
+        << QStringLiteral("\"Zoë\"\r\n\"José\"\n\"Å\"\r\"€\"");
+    QTest::newRow("byte-order mark before a windows-1252 line")
+        << QByteArray("\xef\xbb\xbf\"Jos\xe9\"\r\n") << QStringLiteral("\"José\"\r\n");
 }
 
 void TestDelimitedFile::decode()
@@ -288,6 +322,30 @@ void TestDelimitedFile::writeFailures()
     QVERIFY2(error.contains(QFileInfo(relativePath).fileName()) && error.endsWith(u'.'), qPrintable(error));
     QCOMPARE(FileBytes(dir.filePath(QStringLiteral("plain.txt"))), QByteArray("keep"));
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("taken"))).isDir());
+}
+
+void TestDelimitedFile::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<qint64>("room");
+    QTest::newRow("no room at all") << qint64(0);
+    QTest::newRow("room for a part") << qint64(4);
+}
+
+void TestDelimitedFile::fullDiskKeepsTheOldFile()
+{
+    QFETCH(qint64, room);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("cover.dat"));
+    QVERIFY(PutFile(path, "\"old\"\r\n"));
+    {
+        FullDiskSaveFile file(path, room);
+        const QString error = SaveFileBytes(file, "\"new, and longer\"\r\n");
+        QVERIFY2(error.contains(QStringLiteral("cover.dat")) && error.contains(QStringLiteral("No space")),
+                 qPrintable(error));
+    }
+    QCOMPARE(FileBytes(path), QByteArray("\"old\"\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cover.dat"});
 }
 
 QTEST_GUILESS_MAIN(TestDelimitedFile)

@@ -1,9 +1,16 @@
+#include "platform/datafolder.h"
 #include "settings/preferences.h"
+#include "support/namedpipe.h"
+#include "support/privileged.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
+
+#include <sys/stat.h>
 
 using namespace settings;
 
@@ -105,6 +112,7 @@ private Q_SLOTS:
     void load_data();
     void load();
     void loadKeepsControlsWithoutFields();
+    void loadReportsUnreadableFile_data();
     void loadReportsUnreadableFile();
     void saveAfterDefaultSettingsMatchesGolden();
     void firstRunMatchesGolden();
@@ -113,7 +121,9 @@ private Q_SLOTS:
     void roundTrip();
     void saveReportsUnwritableFolder();
     void saveWritesTheOthersAfterAFailure();
+    void fullDiskKeepsEveryFile();
     void emptyFolderNameTouchesNothing();
+    void folderAndFilesAreOwnerOnly();
 };
 
 void TestPreferences::defaultSettings_data()
@@ -271,18 +281,32 @@ void TestPreferences::loadKeepsControlsWithoutFields()
     QCOMPARE(LoadSettings(dir.path(), start), expected);
 }
 
+void TestPreferences::loadReportsUnreadableFile_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("a folder") << false;
+    QTest::newRow("a named pipe, which must not block") << true;
+}
+
 void TestPreferences::loadReportsUnreadableFile()
 {
+    QFETCH(bool, pipe);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cover.dat")));
+    const QString cover = dir.filePath(QStringLiteral("cover.dat"));
+    std::optional<NamedPipe> fifo;
+    if (pipe)
+        QVERIFY(fifo.emplace(cover).isValid());
+    else
+        QVERIFY(QDir().mkdir(cover));
     QVERIFY(PutFile(dir.filePath(QStringLiteral("font.dat")), "\"Courier\"\r\n"));
     Preferences expected = EmptyFileDefaults();
     expected.font = QStringLiteral("Courier");
     QString error;
     QCOMPARE(LoadSettings(dir.path(), DesignPreferences(), &error), expected);
-    QVERIFY2(error.contains(QStringLiteral("cover.dat")) && error.endsWith(u'.'), qPrintable(error));
     QCOMPARE(LoadSettings(dir.path(), DesignPreferences()), expected);
+    QVERIFY2(!fifo || !fifo->blocked(), "reading the named pipe blocked");
+    QVERIFY2(error.contains(QStringLiteral("cover.dat")) && error.endsWith(u'.'), qPrintable(error));
 }
 
 void TestPreferences::saveAfterDefaultSettingsMatchesGolden()
@@ -385,6 +409,20 @@ void TestPreferences::saveWritesTheOthersAfterAFailure()
              QByteArray("\"true\"\r\n\"true\"\r\n\"false\"\r\n"));
 }
 
+void TestPreferences::fullDiskKeepsEveryFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TmpfsMount disk(dir.path(), 64 * 1024);
+    TIDEMARK_REQUIRE_MOUNT(disk);
+    QCOMPARE(SaveSettings(dir.path(), Contrary()), QString());
+    QVERIFY(disk.fill());
+    const QString error = SaveSettings(dir.path(), EmptyFileDefaults());
+    QVERIFY2(error.contains(QStringLiteral("cover.dat")), qPrintable(error));
+    QCOMPARE(LoadSettings(dir.path(), DesignPreferences()), Contrary());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 7);
+}
+
 void TestPreferences::emptyFolderNameTouchesNothing()
 {
     QTemporaryDir dir;
@@ -398,6 +436,30 @@ void TestPreferences::emptyFolderNameTouchesNothing()
     QVERIFY(refused);
     QCOMPARE(loaded, EmptyFileDefaults());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestPreferences::folderAndFilesAreOwnerOnly()
+{
+    const auto mode = [](const QString &path) {
+        struct stat info = {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+    };
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QCOMPARE(PrepareDataFolder(dir.filePath(QStringLiteral("new/data"))), QString());
+    QCOMPARE(mode(dir.filePath(QStringLiteral("new/data"))), 0700u);
+
+    // A folder and a file left by an earlier version, open to everybody.
+    const QDir folder(dir.filePath(QStringLiteral("data")));
+    QVERIFY(QDir().mkdir(folder.path()) && ::chmod(QFile::encodeName(folder.path()).constData(), 0755) == 0);
+    QVERIFY(PutFile(folder.filePath(QStringLiteral("cover.dat")), "\"Lead\"\r\n"));
+    QCOMPARE(mode(folder.filePath(QStringLiteral("cover.dat"))), 0644u);
+    QCOMPARE(PrepareDataFolder(folder.path()), QString());
+    QCOMPARE(mode(folder.path()), 0700u);
+    QCOMPARE(EnsureSettingsFiles(folder.path()), QString());
+    QCOMPARE(SaveSettings(folder.path(), EmptyFileDefaults()), QString());
+    for (const QString &name : QStringList{NameDatabaseFileName()} + SettingsFileNames())
+        QCOMPARE(mode(folder.filePath(name)), 0600u);
 }
 
 QTEST_GUILESS_MAIN(TestPreferences)
