@@ -36,11 +36,12 @@ chart::ChartPlan planOf(qint64 days, bool forecast)
     boxes.start = QStringLiteral("01-01-1900");
     boxes = calendar::StartDateChanged(boxes).boxes;
     boxes.length = QString::number(days);
-    chart::ChartFields fields = chart::WithPersonBoxes({}, boxes);
+    chart::ChartFields fields;
+    fields.person = boxes;
     fields.name = QStringLiteral("Your Name");
-    fields.holidays = true;
-    fields.forecast = forecast;
-    fields.spacing = chart::Spacing::WithLines;
+    fields.preferences.holidays = true;
+    fields.preferences.forecast = forecast;
+    fields.preferences.spacing = chart::Spacing::WithLines;
     return chart::PlanChart(fields, chart::Correction::Apply).value_or(chart::ChartPlan{});
 }
 

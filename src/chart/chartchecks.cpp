@@ -76,15 +76,16 @@ std::optional<ChartMessage> checkStart(QStringView start)
 
 std::optional<ChartMessage> CheckChartFields(const ChartFields &fields, LinesPerPageCheck linesPerPage)
 {
-    if (linesPerPage == LinesPerPageCheck::Check && fields.linesPerPage.compare(QLatin1String("1")) < 0)
+    if (linesPerPage == LinesPerPageCheck::Check &&
+        fields.preferences.linesPerPage.compare(QLatin1String("1")) < 0)
         return message("LINES PER PAGE INCORRECT!", "Lines Per Page is zero or a minus number!");
     if (fields.name.isEmpty())
         return message("NO NAME ENTERED!", "There is no Name selected to use on chart!");
-    if (auto failure = checkBirth(fields.birth))
+    if (auto failure = checkBirth(fields.person.birth))
         return failure;
-    if (auto failure = checkStart(fields.start))
+    if (auto failure = checkStart(fields.person.start))
         return failure;
-    if (fields.length.isEmpty())
+    if (fields.person.length.isEmpty())
         return message("NO LENGTH OF CHART INDICATED!",
                        "There is no number to indicate length of chart desired!");
     return std::nullopt;

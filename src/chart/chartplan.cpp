@@ -25,24 +25,25 @@ qint64 FirstDayCountOf(QStringView ageDays, QStringView birth, QStringView start
 
 std::optional<ChartPlan> PlanChart(const ChartFields &fields, Correction correction)
 {
-    const auto birth = calendar::ParseDateText(fields.birth);
-    const auto start = calendar::ParseDateText(fields.start);
+    const auto birth = calendar::ParseDateText(fields.person.birth);
+    const auto start = calendar::ParseDateText(fields.person.start);
     if (!birth || !start)
         return std::nullopt;
     ChartPlan plan;
     plan.name = fields.name;
-    plan.birthText = fields.birth;
+    plan.birthText = fields.person.birth;
     plan.birth = *birth;
-    const double dayCount = double(FirstDayCountOf(fields.ageDays, fields.birth, fields.start));
+    const double dayCount =
+        double(FirstDayCountOf(fields.person.ageDays, fields.person.birth, fields.person.start));
     plan.start = StartingChartDay(*start, dayCount);
     if (correction == Correction::Apply) {
-        plan.correction = FindDayCountCorrection(plan.start, fields.weekdayBorn);
+        plan.correction = FindDayCountCorrection(plan.start, fields.person.weekday);
         plan.start.dayCount += plan.correction;
     }
-    plan.length = ChartLengthOf(fields.length);
-    plan.holidays = fields.holidays;
-    plan.forecast = fields.forecast;
-    plan.spacing = fields.spacing;
+    plan.length = ChartLengthOf(fields.person.length);
+    plan.holidays = fields.preferences.holidays;
+    plan.forecast = fields.preferences.forecast;
+    plan.spacing = fields.preferences.spacing;
     return plan;
 }
 

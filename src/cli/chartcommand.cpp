@@ -65,11 +65,12 @@ std::variant<chart::ChartFields, chart::ChartMessage> FieldsFromArguments(const 
 
     chart::ChartFields fields;
     fields.name = args.name;
-    fields.linesPerPage = LinesPerPage;
-    fields.holidays = args.holidays;
-    fields.forecast = args.forecast;
-    fields.spacing = args.spacing;
-    return chart::WithPersonBoxes(fields, boxes);
+    fields.preferences.linesPerPage = LinesPerPage;
+    fields.preferences.holidays = args.holidays;
+    fields.preferences.forecast = args.forecast;
+    fields.preferences.spacing = args.spacing;
+    fields.person = boxes;
+    return fields;
 }
 
 int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE *out, std::FILE *err)

@@ -96,7 +96,8 @@ void PrintWhatIs(print::PrintDevice &device, WhatIsLayout layout, const QString 
 
 void CmdPrtWhat_Click(print::PrintDevice &device, const chart::ChartFields &fields)
 {
-    PrintWhatIs(device, WhatIsLayoutFor(fields.printer, fields.font), fields.font, fields.heading);
+    PrintWhatIs(device, WhatIsLayoutFor(fields.preferences.printer, fields.preferences.font),
+                fields.preferences.font, fields.preferences.heading);
 }
 
 } // namespace info

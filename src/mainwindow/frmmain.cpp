@@ -199,22 +199,5 @@ void frmMain::mouseReleaseEvent(QMouseEvent *event)
 
 chart::ChartFields frmMain::chartFields() const
 {
-    chart::ChartFields f = chart::WithPersonBoxes({}, personBoxes());
-    f.name = Text3->text();
-    f.linesPerPage = Text17->text();
-    f.leadIn = Combo1->currentText();
-    f.heading = {Text13->text(), Text14->text(), Text15->text(), Text16->text()};
-    f.font = Combo2->currentText();
-    f.holidays = Check1->isChecked();
-    f.dateEachPage = Check2->isChecked();
-    f.color = Check3->isChecked();
-    f.forecast = Check4->isChecked();
-    f.printer = Option1->isChecked()   ? chart::PrinterType::Matrix
-                : Option2->isChecked() ? chart::PrinterType::Laser
-                                       : chart::PrinterType::None;
-    f.spacing = Option3->isChecked()   ? chart::Spacing::Single
-                : Option4->isChecked() ? chart::Spacing::Double
-                : Option5->isChecked() ? chart::Spacing::WithLines
-                                       : chart::Spacing::None;
-    return f;
+    return {Text3->text(), personBoxes(), preferences()};
 }

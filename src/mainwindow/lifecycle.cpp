@@ -82,18 +82,22 @@ std::unique_ptr<QSettings> frmMain::placementStore() const
 
 settings::Preferences frmMain::preferences() const
 {
-    const chart::ChartFields f = chartFields();
     settings::Preferences p;
-    p.leadIn = f.leadIn;
-    p.heading = f.heading;
-    p.font = f.font;
-    p.linesPerPage = f.linesPerPage;
-    p.printer = f.printer;
-    p.spacing = f.spacing;
-    p.holidays = f.holidays;
-    p.dateEachPage = f.dateEachPage;
-    p.color = f.color;
-    p.forecast = f.forecast;
+    p.leadIn = Combo1->currentText();
+    p.heading = {Text13->text(), Text14->text(), Text15->text(), Text16->text()};
+    p.font = Combo2->currentText();
+    p.linesPerPage = Text17->text();
+    p.printer = Option1->isChecked()   ? settings::PrinterType::Matrix
+                : Option2->isChecked() ? settings::PrinterType::Laser
+                                       : settings::PrinterType::None;
+    p.spacing = Option3->isChecked()   ? settings::Spacing::Single
+                : Option4->isChecked() ? settings::Spacing::Double
+                : Option5->isChecked() ? settings::Spacing::WithLines
+                                       : settings::Spacing::None;
+    p.holidays = Check1->isChecked();
+    p.dateEachPage = Check2->isChecked();
+    p.color = Check3->isChecked();
+    p.forecast = Check4->isChecked();
     return p;
 }
 

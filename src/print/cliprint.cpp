@@ -182,15 +182,15 @@ CliPrintRequest ReadCliPrintOptions(const QCommandLineParser &parser)
 
 chart::ChartFields WithCliPrintOptions(chart::ChartFields fields, const CliPrintOptions &options)
 {
-    fields.printer =
+    fields.preferences.printer =
         options.output == CliPrintOptions::Output::Text ? chart::PrinterType::Matrix : options.printer;
-    fields.font = options.font;
-    fields.color = options.color;
-    fields.linesPerPage = options.linesPerPage;
-    fields.dateEachPage = options.dateEachPage;
-    fields.leadIn = options.leadIn;
+    fields.preferences.font = options.font;
+    fields.preferences.color = options.color;
+    fields.preferences.linesPerPage = options.linesPerPage;
+    fields.preferences.dateEachPage = options.dateEachPage;
+    fields.preferences.leadIn = options.leadIn;
     for (qsizetype n = 0; n < HeadingLines; ++n)
-        fields.heading[n] = options.heading.value(n);
+        fields.preferences.heading[n] = options.heading.value(n);
     return fields;
 }
 

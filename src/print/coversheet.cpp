@@ -138,7 +138,7 @@ void CoverSheetPrinter::legend(const LegendRow *rows, qsizetype count, double le
 
 std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFields &fields)
 {
-    const QString &birth = fields.birth;
+    const QString &birth = fields.person.birth;
     if (fields.name.isEmpty())
         return Message("NO NAME ENTERED!", "There is no Name selected to use on Cover Sheet!");
     if (birth.isEmpty())
@@ -154,10 +154,10 @@ std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFie
     if (calendar::FieldOutside(birth, 6, 4, u"1500", u"2099"))
         return Message("DATE ERROR!",
                        "Input error in Birthdate! The Year must be a number from 1500 to 2099");
-    if (fields.start.size() < 10)
+    if (fields.person.start.size() < 10)
         return Message("NO CHART STARTING DATE INDICATED!",
                        "There is no correct date to indicate chart starting date!");
-    if (fields.length.isEmpty())
+    if (fields.person.length.isEmpty())
         return Message("NO LENGTH OF CHART INDICATED!",
                        "There is no number to indicate length of chart desired!");
     return std::nullopt;
@@ -178,7 +178,8 @@ PrintOutcome PrintCoverSheet(const chart::ChartFields &fields, PrintDevice &devi
         alerts.critical(failure->title, failure->text);
         return PrintOutcome::Refused;
     }
-    const Layout layout = fields.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
+    const Layout layout =
+        fields.preferences.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
     CoverSheetPrinter sheet(device, layout);
     const QString dot = QStringLiteral(".");
 
@@ -188,25 +189,27 @@ PrintOutcome PrintCoverSheet(const chart::ChartFields &fields, PrintDevice &devi
     sheet.centred({fields.name});
     device.endLine();
     sheet.setSize(12);
-    if (!fields.leadIn.isEmpty()) {
-        sheet.centred({fields.leadIn});
+    if (!fields.preferences.leadIn.isEmpty()) {
+        sheet.centred({fields.preferences.leadIn});
         device.endLine();
     }
-    for (const QString &line : fields.heading) {
+    for (const QString &line : fields.preferences.heading) {
         if (!line.isEmpty())
             sheet.centred({line});
     }
     device.endLine();
-    const double left = sheet.centred({QStringLiteral("Your birthdate is "), fields.birth,
-                                       QStringLiteral(" and occurred on a "), fields.weekdayBorn},
+    const double left = sheet.centred({QStringLiteral("Your birthdate is "), fields.person.birth,
+                                       QStringLiteral(" and occurred on a "), fields.person.weekday},
                                       dot);
-    sheet.centred({QStringLiteral("Your astrological sign is "), fields.sign}, dot);
-    sheet.centred({QStringLiteral("You are "), fields.ageYears, QStringLiteral(" years old, which is "),
-                   fields.ageDays, QStringLiteral(" in days.")});
+    sheet.centred({QStringLiteral("Your astrological sign is "), fields.person.sign}, dot);
+    sheet.centred({QStringLiteral("You are "), fields.person.ageYears,
+                   QStringLiteral(" years old, which is "), fields.person.ageDays,
+                   QStringLiteral(" in days.")});
     device.endLine();
-    sheet.centred({QStringLiteral("Your chart will be for "), fields.length, QStringLiteral(" days.")});
-    sheet.centred({QStringLiteral("It starts at "), fields.start});
-    sheet.centred({QStringLiteral("and will end at "), fields.end});
+    sheet.centred(
+        {QStringLiteral("Your chart will be for "), fields.person.length, QStringLiteral(" days.")});
+    sheet.centred({QStringLiteral("It starts at "), fields.person.start});
+    sheet.centred({QStringLiteral("and will end at "), fields.person.end});
     device.endLine();
     if (layout == Layout::Character)
         sheet.indentedLines(CharacterExplanation, std::size(CharacterExplanation), left);

@@ -78,8 +78,8 @@ public:
         , m_today(today)
         , m_device(device)
         , m_placer(device, layout)
-        , m_colors(fields.color)
-        , m_linesPerPage(calendar::LeadingNumber(fields.linesPerPage))
+        , m_colors(fields.preferences.color)
+        , m_linesPerPage(calendar::LeadingNumber(fields.preferences.linesPerPage))
     {}
 
     void header(Layout form);
@@ -119,8 +119,8 @@ void ChartPrinter::header(Layout form)
     m_device.printItem(QStringLiteral("- "));
     m_device.printItem(m_fields.name.toUpper());
     m_device.printItem(QStringLiteral(" - "));
-    m_device.printItem(m_fields.birth);
-    if (m_fields.dateEachPage) {
+    m_device.printItem(m_fields.person.birth);
+    if (m_fields.preferences.dateEachPage) {
         placer.place(56);
         m_device.printItem(QStringLiteral("DATE PREPARED: "));
         m_device.printItem(m_today);
@@ -236,21 +236,21 @@ void ChartPrinter::checkForecastPageBreak(bool lineOpen)
 {
     if (m_lineCount < m_linesPerPage)
         return;
-    if (m_fields.spacing == chart::Spacing::WithLines) {
+    if (m_fields.preferences.spacing == chart::Spacing::WithLines) {
         if (lineOpen)
             m_device.endLine();
-        if (m_fields.printer == chart::PrinterType::Laser)
+        if (m_fields.preferences.printer == chart::PrinterType::Laser)
             dashedLine(Layout::Page);
-        else if (m_fields.printer == chart::PrinterType::Matrix)
+        else if (m_fields.preferences.printer == chart::PrinterType::Matrix)
             dashedLine(Layout::Character);
     }
     m_device.newPage();
-    header(m_fields.printer == chart::PrinterType::Laser ? Layout::Page : Layout::Character);
+    header(m_fields.preferences.printer == chart::PrinterType::Laser ? Layout::Page : Layout::Character);
 }
 
 void ChartPrinter::finishDay(const chart::ChartDay &day)
 {
-    if (m_fields.forecast) {
+    if (m_fields.preferences.forecast) {
         const chart::ForecastLines lines = chart::ForecastBlock(day, m_previous);
         for (int n = 0; n < lines.count; ++n) {
             const bool last = n == lines.count - 1;
@@ -260,12 +260,12 @@ void ChartPrinter::finishDay(const chart::ChartDay &day)
             checkForecastPageBreak(!last);
         }
     }
-    if (m_fields.spacing == chart::Spacing::Double) {
+    if (m_fields.preferences.spacing == chart::Spacing::Double) {
         m_device.printLine(QStringLiteral(" "));
         checkPageBreak();
         m_lineCount += 1;
     }
-    if (m_fields.spacing == chart::Spacing::WithLines) {
+    if (m_fields.preferences.spacing == chart::Spacing::WithLines) {
         dashedLine(m_placer.layout());
         m_lineCount += 1;
         checkPageBreak();
@@ -282,7 +282,8 @@ PrintOutcome PrintChart(const chart::ChartFields &fields, const QString &today, 
         alerts.critical(failure->title, failure->text);
         return PrintOutcome::Refused;
     }
-    const Layout layout = fields.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
+    const Layout layout =
+        fields.preferences.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
     // Both layouts align the day count with the weekday of birth, as the screen chart does, so a
     // day carries the same markers on the screen and on either printer.
     const auto plan = chart::PlanChart(fields, chart::Correction::Apply);

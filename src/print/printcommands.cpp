@@ -27,13 +27,13 @@ QList<PrintDocument> DocumentsOf(PrintCommand command)
 
 bool SetUpPrinterFont(PrintDevice &device, const chart::ChartFields &fields)
 {
-    if (fields.printer == chart::PrinterType::Matrix) {
+    if (fields.preferences.printer == chart::PrinterType::Matrix) {
         device.setFontName(QStringLiteral("Courier"));
         device.setFontSize(12);
         device.setFontBold(false);
     }
-    if (fields.printer == chart::PrinterType::Laser) {
-        device.setFontName(fields.font);
+    if (fields.preferences.printer == chart::PrinterType::Laser) {
+        device.setFontName(fields.preferences.font);
         if (!device.ok())
             return false;
         device.setFontSize(12);
@@ -53,7 +53,7 @@ QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFiel
         }
     }
     // With the page printer, errors after the face is set do not stop the command.
-    const bool carryOn = fields.printer == chart::PrinterType::Laser;
+    const bool carryOn = fields.preferences.printer == chart::PrinterType::Laser;
     QList<PrintOutcome> outcomes;
     for (const PrintDocument document : DocumentsOf(command)) {
         PrintDevice &device = targets.open(document);

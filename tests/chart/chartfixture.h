@@ -18,9 +18,10 @@ inline chart::ChartFields TypedFields(const QString &birth, const QString &start
     boxes = calendar::LengthChanged(boxes);
     chart::ChartFields fields;
     fields.name = QStringLiteral("Your Name");
-    fields.linesPerPage = QStringLiteral("50");
-    fields.spacing = chart::Spacing::Single;
-    return chart::WithPersonBoxes(fields, boxes);
+    fields.preferences.linesPerPage = QStringLiteral("50");
+    fields.preferences.spacing = chart::Spacing::Single;
+    fields.person = boxes;
+    return fields;
 }
 
 inline chart::ChartPlan PlanOf(const chart::ChartFields &fields)

@@ -224,14 +224,14 @@ void TestChartEngine::overflowedStartDate()
     const QString birth = QStringLiteral("01-10-1980");
     const auto typed = TypedFields(birth, start, QStringLiteral("3"));
     const auto real = TypedFields(birth, firstDate, QStringLiteral("3"));
-    QCOMPARE(typed.ageDays.toLongLong() - countLess, real.ageDays.toLongLong() + overReal);
+    QCOMPARE(typed.person.ageDays.toLongLong() - countLess, real.person.ageDays.toLongLong() + overReal);
 
     const auto uncorrected = chart::PlanChart(typed, chart::Correction::Skip);
     QVERIFY(uncorrected);
     const ChartDay first = chart::AdvanceChartDay(uncorrected->start);
     QCOMPARE(calendar::FormatDateText(first.month, first.day, first.year), firstDate);
     QCOMPARE(first.weekday, calendar::WeekdayCodeOf(first.month, first.day, first.year));
-    QCOMPARE(first.dayCount, double(typed.ageDays.toLongLong() - countLess));
+    QCOMPARE(first.dayCount, double(typed.person.ageDays.toLongLong() - countLess));
 
     // Labelled and counted as the day it is: the same chart as one started on that day.
     const QList<ChartDay> overflowed = ChartDays(PlanOf(typed));
@@ -315,8 +315,8 @@ void TestChartEngine::correctionMovesEveryCount()
 void TestChartEngine::workedChart()
 {
     const auto fields = TypedFields("05-20-1990", "05-20-2025", "6");
-    QCOMPARE(fields.weekdayBorn, QStringLiteral("Sunday"));
-    QCOMPARE(fields.ageDays, QStringLiteral("12784"));
+    QCOMPARE(fields.person.weekday, QStringLiteral("Sunday"));
+    QCOMPARE(fields.person.ageDays, QStringLiteral("12784"));
     const chart::ChartPlan plan = PlanOf(fields);
     QCOMPARE(plan.correction, 0);
     const QList<ChartDay> days = ChartDays(plan);

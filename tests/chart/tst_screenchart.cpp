@@ -187,15 +187,15 @@ void TestScreenChart::checks()
     ChartFields fields = TypedFields("05-20-1990", "05-20-2025", "10");
     QVERIFY(!chart::CheckChartFields(fields));
     if (field == QLatin1String("linesPerPage"))
-        fields.linesPerPage = value;
+        fields.preferences.linesPerPage = value;
     else if (field == QLatin1String("name"))
         fields.name = value;
     else if (field == QLatin1String("birth"))
-        fields.birth = value;
+        fields.person.birth = value;
     else if (field == QLatin1String("start"))
-        fields.start = value;
+        fields.person.start = value;
     else
-        fields.length = value;
+        fields.person.length = value;
     const auto failure = chart::CheckChartFields(fields);
     if (title.isEmpty()) {
         QVERIFY(!failure);
@@ -209,7 +209,7 @@ void TestScreenChart::checks()
 void TestScreenChart::linesPerPageSkipped()
 {
     ChartFields fields = TypedFields("05-20-1990", "05-20-2025", "10");
-    fields.linesPerPage = QStringLiteral("0");
+    fields.preferences.linesPerPage = QStringLiteral("0");
     QVERIFY(!chart::CheckChartFields(fields, chart::LinesPerPageCheck::Skip));
     fields.name.clear();
     QCOMPARE(chart::CheckChartFields(fields, chart::LinesPerPageCheck::Skip)->title,
@@ -353,7 +353,7 @@ void TestScreenChart::gridGroups()
 void TestScreenChart::birthDateAsStart()
 {
     ChartFields fields = TypedFields("05-20-1990", "05-20-1990", "1");
-    QCOMPARE(fields.ageDays, QStringLiteral("0"));
+    QCOMPARE(fields.person.ageDays, QStringLiteral("0"));
     QStringList lines = chartLines(PlanOf(fields));
     QCOMPARE(lines.size(), 6);
     const QString line = lines[5];
@@ -362,7 +362,7 @@ void TestScreenChart::birthDateAsStart()
     QCOMPARE(at(line, 52, 3), QStringLiteral("EPI"));
     QCOMPARE(line.size(), 74);
 
-    fields.holidays = true;
+    fields.preferences.holidays = true;
     lines = chartLines(PlanOf(fields));
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines[5], QString(40, ' ') + "** HAPPY 0TH BIRTHDAY **");
@@ -391,8 +391,8 @@ void TestScreenChart::spacingAndForecast()
     QFETCH(Spacing, spacing);
     QFETCH(QStringList, after);
     ChartFields fields = TypedFields("05-20-1990", "05-20-2025", "3");
-    fields.forecast = forecast;
-    fields.spacing = spacing;
+    fields.preferences.forecast = forecast;
+    fields.preferences.spacing = spacing;
     const QStringList lines = chartLines(PlanOf(fields));
     const qsizetype perDay = 1 + after.size();
     QCOMPARE(lines.size(), 5 + 3 * perDay);
@@ -442,8 +442,8 @@ void TestScreenChart::textThatIsNotANumber()
     QFETCH(qint64, firstCount);
     QFETCH(qint64, days);
     ChartFields fields = TypedFields("05-20-1990", "05-20-2025", "4");
-    fields.ageDays = ageDays;
-    fields.length = length;
+    fields.person.ageDays = ageDays;
+    fields.person.length = length;
     QVERIFY(!chart::CheckChartFields(fields));
     const chart::ChartPlan plan = PlanOf(fields);
     QCOMPARE(plan.length, days);
@@ -458,9 +458,9 @@ void TestScreenChart::goldenChart()
 {
     // Six weeks of the worked chart with every option: a birthday, a Friday the 13th, crossings.
     ChartFields fields = TypedFields("05-20-1990", "05-18-2025", "42");
-    fields.holidays = true;
-    fields.forecast = true;
-    fields.spacing = Spacing::WithLines;
+    fields.preferences.holidays = true;
+    fields.preferences.forecast = true;
+    fields.preferences.spacing = Spacing::WithLines;
     const QString text = chart::ScreenChartText(PlanOf(fields));
     QFile golden(QStringLiteral(TIDEMARK_TEST_DATA "/chart/worked-chart-forecast.txt"));
     QVERIFY2(golden.open(QIODevice::ReadOnly), qPrintable(golden.fileName()));
@@ -491,9 +491,9 @@ void TestScreenChart::estimateBoundsTheText()
     QFETCH(Spacing, spacing);
     QFETCH(QString, length);
     ChartFields fields = TypedFields("12-25-1990", "01-01-2025", length);
-    fields.holidays = holidays;
-    fields.forecast = forecast;
-    fields.spacing = spacing;
+    fields.preferences.holidays = holidays;
+    fields.preferences.forecast = forecast;
+    fields.preferences.spacing = spacing;
     const chart::ChartPlan plan = PlanOf(fields);
     const qint64 estimate = chart::EstimateScreenChartChars(plan);
     const qint64 actual = chart::ScreenChartText(plan).size();
@@ -523,7 +523,7 @@ void TestScreenChart::estimateBoundsOddPlans()
     QFETCH(QString, name);
     QFETCH(qint64, length);
     ChartFields fields = TypedFields("12-25-1990", "01-01-2025", "1");
-    fields.holidays = true;
+    fields.preferences.holidays = true;
     chart::ChartPlan plan = PlanOf(fields);
     plan.name = name;
     plan.length = length;

@@ -99,15 +99,15 @@ void TestChartArgs::fieldsAsTheWindowFillsThem()
     const auto filled = cli::FieldsFromArguments(args, QStringLiteral("05-20-2025"));
     QVERIFY(std::holds_alternative<chart::ChartFields>(filled));
     const auto &fields = std::get<chart::ChartFields>(filled);
-    QCOMPARE(fields.sign, QStringLiteral("Taurus"));
-    QCOMPARE(fields.weekdayBorn, QStringLiteral("Sunday"));
-    QCOMPARE(fields.ageDays, QStringLiteral("12784"));
-    QCOMPARE(fields.ageYears, QStringLiteral("35"));
-    QCOMPARE(fields.start, QStringLiteral("05-20-2025"));
-    QCOMPARE(fields.end, QStringLiteral("06-18-2025"));
-    QCOMPARE(fields.linesPerPage, QStringLiteral("50"));
-    QVERIFY(fields.holidays);
-    QCOMPARE(fields.spacing, chart::Spacing::WithLines);
+    QCOMPARE(fields.person.sign, QStringLiteral("Taurus"));
+    QCOMPARE(fields.person.weekday, QStringLiteral("Sunday"));
+    QCOMPARE(fields.person.ageDays, QStringLiteral("12784"));
+    QCOMPARE(fields.person.ageYears, QStringLiteral("35"));
+    QCOMPARE(fields.person.start, QStringLiteral("05-20-2025"));
+    QCOMPARE(fields.person.end, QStringLiteral("06-18-2025"));
+    QCOMPARE(fields.preferences.linesPerPage, QStringLiteral("50"));
+    QVERIFY(fields.preferences.holidays);
+    QCOMPARE(fields.preferences.spacing, chart::Spacing::WithLines);
 }
 
 void TestChartArgs::entryCheckMessages_data()

@@ -120,9 +120,9 @@ void TestChartCli::sameTextAsTheWindow()
     QFETCH(QString, spacingArg);
     chart::ChartFields fields = TypedFields(birth, start, days);
     fields.name = QStringLiteral("Zoë Example");
-    fields.forecast = forecast;
-    fields.holidays = holidays;
-    fields.spacing = spacing;
+    fields.preferences.forecast = forecast;
+    fields.preferences.holidays = holidays;
+    fields.preferences.spacing = spacing;
     QVERIFY(!chart::CheckChartFields(fields));
     const QString expected = chart::ScreenChartText(PlanOf(fields));
 

@@ -281,8 +281,8 @@ void TestWhatIs::fontAndDocument()
     QFETCH(QString, font);
     QFETCH(QStringList, start);
     chart::ChartFields fields;
-    fields.printer = printer;
-    fields.font = font;
+    fields.preferences.printer = printer;
+    fields.preferences.font = font;
     print::RecordingPrintDevice device;
     info::CmdPrtWhat_Click(device, fields);
     QCOMPARE(device.log().mid(0, start.size()), start);

@@ -53,10 +53,10 @@ void TestMainWindowSettings::everyPreferenceSurvivesARestart()
     f.restart();
     frmMain &again = *f.window;
     const chart::ChartFields after = again.chartFields();
-    QCOMPARE(after.leadIn, before.leadIn);
-    QCOMPARE(after.heading, before.heading);
-    QCOMPARE(after.font, before.font);
-    QCOMPARE(after.linesPerPage, QStringLiteral("60"));
+    QCOMPARE(after.preferences.leadIn, before.preferences.leadIn);
+    QCOMPARE(after.preferences.heading, before.preferences.heading);
+    QCOMPARE(after.preferences.font, before.preferences.font);
+    QCOMPARE(after.preferences.linesPerPage, QStringLiteral("60"));
     QVERIFY(again.Option1->isChecked() && !again.Option2->isChecked());
     QVERIFY(again.Option3->isChecked());
     QVERIFY(!again.Check1->isChecked() && again.Check2->isChecked() && !again.Check3->isChecked() &&

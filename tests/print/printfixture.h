@@ -17,21 +17,21 @@ inline chart::ChartFields WorkedFields(chart::PrinterType printer = chart::Print
 {
     chart::ChartFields f;
     f.name = QStringLiteral("Your Name");
-    f.birth = QStringLiteral("05-20-1990");
-    f.sign = QStringLiteral("Taurus");
-    f.weekdayBorn = QStringLiteral("Sunday");
-    f.start = QStringLiteral("05-20-2025");
-    f.ageDays = QString::number(calendar::AgeInDays(f.birth, f.start).value_or(0));
-    f.ageYears = QStringLiteral("35");
-    f.length = QStringLiteral("6");
-    f.end = QStringLiteral("05-25-2025");
-    f.linesPerPage = QStringLiteral("50");
-    f.leadIn = QStringLiteral("This Chart Has Been Prepared Especially For You By:");
-    f.heading = {QStringLiteral("Your Company"), QStringLiteral("1 Example Street"), QString(),
-                 QStringLiteral("info@example.com")};
-    f.font = QStringLiteral("Arial");
-    f.printer = printer;
-    f.spacing = chart::Spacing::Single;
+    f.person.birth = QStringLiteral("05-20-1990");
+    f.person.sign = QStringLiteral("Taurus");
+    f.person.weekday = QStringLiteral("Sunday");
+    f.person.start = QStringLiteral("05-20-2025");
+    f.person.ageDays = QString::number(calendar::AgeInDays(f.person.birth, f.person.start).value_or(0));
+    f.person.ageYears = QStringLiteral("35");
+    f.person.length = QStringLiteral("6");
+    f.person.end = QStringLiteral("05-25-2025");
+    f.preferences.linesPerPage = QStringLiteral("50");
+    f.preferences.leadIn = QStringLiteral("This Chart Has Been Prepared Especially For You By:");
+    f.preferences.heading = {QStringLiteral("Your Company"), QStringLiteral("1 Example Street"), QString(),
+                             QStringLiteral("info@example.com")};
+    f.preferences.font = QStringLiteral("Arial");
+    f.preferences.printer = printer;
+    f.preferences.spacing = chart::Spacing::Single;
     return f;
 }
 
@@ -53,9 +53,9 @@ inline int DayCountWhere(const std::function<bool(int p, int e, int i)> &test, i
 inline chart::ChartFields FieldsStartingAt(int dayCount, chart::PrinterType printer)
 {
     chart::ChartFields f = WorkedFields(printer);
-    f.weekdayBorn.clear();
-    f.ageDays = QString::number(dayCount);
-    f.length = QStringLiteral("1");
+    f.person.weekday.clear();
+    f.person.ageDays = QString::number(dayCount);
+    f.person.length = QStringLiteral("1");
     return f;
 }
 

@@ -166,10 +166,10 @@ void TestCliPrint::printsTextInCharacterLayout()
     QCOMPARE(run.err, QString());
     // The dot-matrix pages, whatever the printer: the date from column 1.
     chart::ChartFields matrix = fields;
-    matrix.printer = chart::PrinterType::Matrix;
-    matrix.linesPerPage = QStringLiteral("20");
-    matrix.color = true;
-    matrix.dateEachPage = true;
+    matrix.preferences.printer = chart::PrinterType::Matrix;
+    matrix.preferences.linesPerPage = QStringLiteral("20");
+    matrix.preferences.color = true;
+    matrix.preferences.dateEachPage = true;
     RecordingAlerts alerts;
     QCOMPARE(run.out,
              TextOf([&](print::PrintDevice &d) { return print::PrintChart(matrix, Today, d, alerts); }));

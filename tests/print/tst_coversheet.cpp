@@ -64,29 +64,29 @@ void TestCoverSheet::refusesBadFields_data()
         QStringLiteral("Input error in Birthdate! The Month must be a number from 01 to 12");
     QTest::newRow("no name") << With([](auto &f) { f.name.clear(); }) << QStringLiteral("NO NAME ENTERED!")
                              << QStringLiteral("There is no Name selected to use on Cover Sheet!");
-    QTest::newRow("no birthdate") << With([](auto &f) { f.birth.clear(); })
+    QTest::newRow("no birthdate") << With([](auto &f) { f.person.birth.clear(); })
                                   << QStringLiteral("NO BIRTHDATE ENTERED!")
                                   << QStringLiteral("There is no Birthdate selected to use on Cover Sheet!");
     QTest::newRow("slashes for dashes")
-        << With([](auto &f) { f.birth = QStringLiteral("05/20/1990"); }) << dateError
+        << With([](auto &f) { f.person.birth = QStringLiteral("05/20/1990"); }) << dateError
         << QStringLiteral(
                "Input error in Birthdate! The Date must include the dash (-) after the month, and after "
                "the day! Format must be MM-DD-YYYY.");
-    QTest::newRow("month 13") << With([](auto &f) { f.birth = QStringLiteral("13-01-1990"); }) << dateError
-                              << month;
+    QTest::newRow("month 13") << With([](auto &f) { f.person.birth = QStringLiteral("13-01-1990"); })
+                              << dateError << month;
     QTest::newRow("month 1 and a letter")
-        << With([](auto &f) { f.birth = QStringLiteral("1a-01-1990"); }) << dateError << month;
+        << With([](auto &f) { f.person.birth = QStringLiteral("1a-01-1990"); }) << dateError << month;
     QTest::newRow("day 00") << With([](auto &f) {
-        f.birth = QStringLiteral("01-00-1990");
+        f.person.birth = QStringLiteral("01-00-1990");
     }) << dateError << QStringLiteral("Input error in Birthdate! The Day must be a number from 01 to 31");
     QTest::newRow("year 2100")
-        << With([](auto &f) { f.birth = QStringLiteral("01-01-2100"); }) << dateError
+        << With([](auto &f) { f.person.birth = QStringLiteral("01-01-2100"); }) << dateError
         << QStringLiteral("Input error in Birthdate! The Year must be a number from 1500 to 2099");
     QTest::newRow("start of 9 characters")
-        << With([](auto &f) { f.start = QStringLiteral("5-20-2025"); })
+        << With([](auto &f) { f.person.start = QStringLiteral("5-20-2025"); })
         << QStringLiteral("NO CHART STARTING DATE INDICATED!")
         << QStringLiteral("There is no correct date to indicate chart starting date!");
-    QTest::newRow("no length") << With([](auto &f) { f.length.clear(); })
+    QTest::newRow("no length") << With([](auto &f) { f.person.length.clear(); })
                                << QStringLiteral("NO LENGTH OF CHART INDICATED!")
                                << QStringLiteral("There is no number to indicate length of chart desired!");
 }
@@ -97,7 +97,7 @@ void TestCoverSheet::refusesBadFields()
     QFETCH(QString, title);
     QFETCH(QString, text);
     for (const PrinterType printer : {PrinterType::Matrix, PrinterType::Laser}) {
-        fields.printer = printer;
+        fields.preferences.printer = printer;
         print::RecordingPrintDevice device;
         RecordingAlerts alerts;
         QCOMPARE(print::PrintCoverSheet(fields, device, alerts), PrintOutcome::Refused);
@@ -112,13 +112,14 @@ void TestCoverSheet::acceptsWhatItDoesNotCheck_data()
     QTest::addColumn<QString>("line");
 
     QTest::newRow("any start date of ten characters")
-        << With([](auto &f) { f.start = QStringLiteral("abcdefghij"); }) << "It starts at abcdefghij";
+        << With([](auto &f) { f.person.start = QStringLiteral("abcdefghij"); }) << "It starts at abcdefghij";
     QTest::newRow("a length of 1 has no singular")
-        << With([](auto &f) { f.length = QStringLiteral("1"); }) << "Your chart will be for 1 days.";
-    QTest::newRow("an empty weekday of birth")
-        << With([](auto &f) { f.weekdayBorn.clear(); }) << "Your birthdate is 05-20-1990 and occurred on a .";
+        << With([](auto &f) { f.person.length = QStringLiteral("1"); }) << "Your chart will be for 1 days.";
+    QTest::newRow("an empty weekday of birth") << With([](auto &f) { f.person.weekday.clear(); })
+                                               << "Your birthdate is 05-20-1990 and occurred on a .";
     QTest::newRow("lines per page are not its business")
-        << With([](auto &f) { f.linesPerPage = QStringLiteral("0"); }) << "Your astrological sign is Taurus.";
+        << With([](auto &f) { f.preferences.linesPerPage = QStringLiteral("0"); })
+        << "Your astrological sign is Taurus.";
 }
 
 void TestCoverSheet::acceptsWhatItDoesNotCheck()
@@ -174,15 +175,15 @@ void TestCoverSheet::headingLines_data()
     QTest::addColumn<QStringList>("afterName");
 
     QTest::newRow("no lead-in, no heading: two empty lines") << With([](auto &f) {
-        f.leadIn.clear();
-        f.heading = {};
+        f.preferences.leadIn.clear();
+        f.preferences.heading = {};
     }) << QStringList{"", "", "Your birthdate is 05-20-1990 and occurred on a Sunday."};
     QTest::newRow("a heading of spaces is printed") << With([](auto &f) {
-        f.leadIn.clear();
-        f.heading = {QString(), QStringLiteral("   "), QString(), QString()};
+        f.preferences.leadIn.clear();
+        f.preferences.heading = {QString(), QStringLiteral("   "), QString(), QString()};
     }) << QStringList{"", "", "", "Your birthdate is 05-20-1990 and occurred on a Sunday."};
     QTest::newRow("lead-in then an empty line, then the heading") << With([](auto &f) {
-        f.heading = {QString(), QString(), QString(), QStringLiteral("Line 4")};
+        f.preferences.heading = {QString(), QString(), QString(), QStringLiteral("Line 4")};
     }) << QStringList{"", "This Chart Has Been Prepared Especially For You By:", "", "Line 4", ""};
 }
 
@@ -195,7 +196,7 @@ void TestCoverSheet::headingLines()
     for (const QString &line : page.mid(4, afterName.size()))
         trimmed.append(line.trimmed());
     QCOMPARE(trimmed, afterName);
-    if (fields.heading[1] == QLatin1String("   "))
+    if (fields.preferences.heading[1] == QLatin1String("   "))
         QCOMPARE(page[5], QString(37, ' ') + "   ");
 }
 

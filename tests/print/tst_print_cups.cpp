@@ -302,11 +302,11 @@ void TestPrintCups::printsCoverSheetAndChartOnTheQueue()
 {
     chart::ChartFields fields = WorkedFields(chart::PrinterType::Laser);
     fields.name = m_name;
-    fields.length = QStringLiteral("30");
-    fields.forecast = true;
-    fields.holidays = true;
-    fields.color = true;
-    fields.spacing = chart::Spacing::WithLines;
+    fields.person.length = QStringLiteral("30");
+    fields.preferences.forecast = true;
+    fields.preferences.holidays = true;
+    fields.preferences.color = true;
+    fields.preferences.spacing = chart::Spacing::WithLines;
     RecordingAlerts alerts;
     QCOMPARE(print::PrintOnSystemPrinter(PrintCommand::CoverSheetAndChart, fields, Today, alerts, nullptr),
              (QList<PrintOutcome>{PrintOutcome::Printed, PrintOutcome::Printed}));

@@ -84,38 +84,40 @@ void TestPrintChart::refusesBadFields_data()
         return f;
     };
     for (const char *value : {"0", "09", "-5", "", " 40"})
-        QTest::addRow("lines per page \"%s\"", value)
-            << with([value](chart::ChartFields &f) { f.linesPerPage = QString::fromLatin1(value); })
-            << linesTitle << lines;
+        QTest::addRow("lines per page \"%s\"", value) << with([value](chart::ChartFields &f) {
+            f.preferences.linesPerPage = QString::fromLatin1(value);
+        }) << linesTitle << lines;
     QTest::newRow("no name") << with([](chart::ChartFields &f) { f.name.clear(); })
                              << QStringLiteral("NO NAME ENTERED!")
                              << QStringLiteral("There is no Name selected to use on chart!");
-    QTest::newRow("no birthdate") << with([](chart::ChartFields &f) { f.birth.clear(); })
+    QTest::newRow("no birthdate") << with([](chart::ChartFields &f) { f.person.birth.clear(); })
                                   << QStringLiteral("NO BIRTHDATE ENTERED!")
                                   << QStringLiteral("There is no Birthdate selected to use on chart!");
     QTest::newRow("birthdate without dashes")
-        << with([](chart::ChartFields &f) { f.birth = QStringLiteral("5-20-1990"); })
+        << with([](chart::ChartFields &f) { f.person.birth = QStringLiteral("5-20-1990"); })
         << QStringLiteral("DATE ERROR!")
         << QStringLiteral(
                "Input error in Birthdate! The Date must include the dash (-) after the month, and after "
                "the day! Format must be MM-DD-YYYY.");
-    QTest::newRow("month 13") << with([](chart::ChartFields &f) { f.birth = QStringLiteral("13-01-1990"); })
-                              << QStringLiteral("DATE ERROR!")
+    QTest::newRow("month 13") << with([](chart::ChartFields &f) {
+        f.person.birth = QStringLiteral("13-01-1990");
+    }) << QStringLiteral("DATE ERROR!")
                               << QStringLiteral(
                                      "Input error in Birthdate! The Month must be a number from 01 to 12");
-    QTest::newRow("day 32") << with([](chart::ChartFields &f) { f.birth = QStringLiteral("02-32-1990"); })
-                            << QStringLiteral("DATE ERROR!")
+    QTest::newRow("day 32") << with([](chart::ChartFields &f) {
+        f.person.birth = QStringLiteral("02-32-1990");
+    }) << QStringLiteral("DATE ERROR!")
                             << QStringLiteral(
                                    "Input error in Birthdate! The Day must be a number from 01 to 31");
     QTest::newRow("year 1499")
-        << with([](chart::ChartFields &f) { f.birth = QStringLiteral("02-01-1499"); })
+        << with([](chart::ChartFields &f) { f.person.birth = QStringLiteral("02-01-1499"); })
         << QStringLiteral("DATE ERROR!")
         << QStringLiteral("Input error in Birthdate! The Year must be a number from 1500 to 2099");
     QTest::newRow("start of 9 characters")
-        << with([](chart::ChartFields &f) { f.start = QStringLiteral("05-20-202"); })
+        << with([](chart::ChartFields &f) { f.person.start = QStringLiteral("05-20-202"); })
         << QStringLiteral("NO CHART STARTING DATE INDICATED!")
         << QStringLiteral("There is no correct date to indicate chart starting date!");
-    QTest::newRow("no length") << with([](chart::ChartFields &f) { f.length.clear(); })
+    QTest::newRow("no length") << with([](chart::ChartFields &f) { f.person.length.clear(); })
                                << QStringLiteral("NO LENGTH OF CHART INDICATED!")
                                << QStringLiteral("There is no number to indicate length of chart desired!");
 }
@@ -126,7 +128,7 @@ void TestPrintChart::refusesBadFields()
     QFETCH(QString, title);
     QFETCH(QString, text);
     for (const PrinterType printer : {PrinterType::Matrix, PrinterType::Laser}) {
-        fields.printer = printer;
+        fields.preferences.printer = printer;
         print::RecordingPrintDevice device;
         RecordingAlerts alerts;
         QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Refused);
@@ -171,8 +173,8 @@ void TestPrintChart::paginates()
 
     for (const PrinterType printer : {PrinterType::Matrix, PrinterType::Laser}) {
         chart::ChartFields fields = WorkedFields(printer);
-        fields.linesPerPage = linesPerPage;
-        fields.length = length;
+        fields.preferences.linesPerPage = linesPerPage;
+        fields.person.length = length;
         const TextRun run = PrintOnText(fields);
         QCOMPARE(run.outcome, PrintOutcome::Printed);
         QList<int> counted;
@@ -222,8 +224,8 @@ void TestPrintChart::title()
 
     chart::ChartFields fields = WorkedFields(PrinterType::Matrix);
     fields.name = name;
-    fields.dateEachPage = dateEachPage;
-    fields.length = QStringLiteral("42");
+    fields.preferences.dateEachPage = dateEachPage;
+    fields.person.length = QStringLiteral("42");
     const TextRun run = PrintOnText(fields);
     const QStringList &page = run.pages.first();
     QCOMPARE(page.mid(3, titleLines.size()), titleLines);
@@ -238,8 +240,8 @@ void TestPrintChart::pageLayoutTitlePositions()
 {
     chart::ChartFields fields = WorkedFields(PrinterType::Laser);
     fields.name = QString(60, QLatin1Char('n'));
-    fields.dateEachPage = true;
-    fields.length = QStringLiteral("0");
+    fields.preferences.dateEachPage = true;
+    fields.person.length = QStringLiteral("0");
     print::RecordingPrintDevice device;
     RecordingAlerts alerts;
     QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
@@ -299,12 +301,13 @@ void TestPrintChart::colours()
 
     // Thirteen weeks from a Friday the 13th through New Year with a birthday on it: every colour.
     chart::ChartFields fields = WorkedFields(PrinterType::Matrix);
-    fields.birth = QStringLiteral("01-01-1990");
-    fields.start = QStringLiteral("12-13-2024");
-    fields.ageDays = QString::number(calendar::AgeInDays(fields.birth, fields.start).value_or(0));
-    fields.length = QStringLiteral("91");
-    fields.holidays = true;
-    fields.color = color;
+    fields.person.birth = QStringLiteral("01-01-1990");
+    fields.person.start = QStringLiteral("12-13-2024");
+    fields.person.ageDays =
+        QString::number(calendar::AgeInDays(fields.person.birth, fields.person.start).value_or(0));
+    fields.person.length = QStringLiteral("91");
+    fields.preferences.holidays = true;
+    fields.preferences.color = color;
     print::RecordingPrintDevice device;
     RecordingAlerts alerts;
     QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
@@ -328,7 +331,7 @@ void TestPrintChart::colours()
     }
 
     // Colour changes nothing on the page.
-    fields.color = !color;
+    fields.preferences.color = !color;
     QCOMPARE(PrintOnText(fields).pages, device.text().pages());
 }
 
@@ -386,17 +389,18 @@ void TestPrintChart::specialDayLines()
     QFETCH(QStringList, lines);
 
     chart::ChartFields fields = WorkedFields(PrinterType(printer));
-    fields.birth = QStringLiteral("01-01-1990");
-    fields.start = QStringLiteral("01-01-2025");
-    fields.ageDays = QString::number(calendar::AgeInDays(fields.birth, fields.start).value_or(0));
-    fields.length = QStringLiteral("1");
-    fields.holidays = true;
+    fields.person.birth = QStringLiteral("01-01-1990");
+    fields.person.start = QStringLiteral("01-01-2025");
+    fields.person.ageDays =
+        QString::number(calendar::AgeInDays(fields.person.birth, fields.person.start).value_or(0));
+    fields.person.length = QStringLiteral("1");
+    fields.preferences.holidays = true;
     const TextRun run = PrintOnText(fields);
     QCOMPARE(run.pages.size(), 1);
     QCOMPARE(run.pages.first().mid(7, 2), lines.mid(0, 2));
     QVERIFY(run.pages.first().value(9).startsWith(lines[2]));
 
-    fields.holidays = false;
+    fields.preferences.holidays = false;
     QCOMPARE(DayLines(PrintOnText(fields).pages.first()).size(), 1);
     QCOMPARE(PrintOnText(fields).pages.first().size(), 8);
 }
@@ -423,10 +427,10 @@ void TestPrintChart::forecastPageFoot()
     // Header 8, day line 9, forecast 10 to 12: the page is full after the first day's second
     // forecast sentence.
     chart::ChartFields fields = WorkedFields(PrinterType(printer));
-    fields.forecast = true;
-    fields.spacing = Spacing(spacing);
-    fields.linesPerPage = QStringLiteral("11");
-    fields.length = QStringLiteral("1");
+    fields.preferences.forecast = true;
+    fields.preferences.spacing = Spacing(spacing);
+    fields.preferences.linesPerPage = QStringLiteral("11");
+    fields.person.length = QStringLiteral("1");
     const TextRun run = PrintOnText(fields);
     const QStringList &first = run.pages.first();
     const QString dashes = PrinterType(printer) == PrinterType::Matrix ? Dashes() : ' ' + Dashes();
@@ -466,9 +470,9 @@ void TestPrintChart::spacingLines()
     QFETCH(QStringList, afterDay);
 
     chart::ChartFields fields = WorkedFields(PrinterType::Matrix);
-    fields.spacing = Spacing(spacing);
-    fields.forecast = forecast;
-    fields.length = QStringLiteral("2");
+    fields.preferences.spacing = Spacing(spacing);
+    fields.preferences.forecast = forecast;
+    fields.person.length = QStringLiteral("2");
     const QStringList page = PrintOnText(fields).pages.first();
     QVERIFY(page[7].startsWith(QLatin1String("TUE  MAY 20  2025 ")));
     QCOMPARE(page.mid(8, afterDay.size()), afterDay);
@@ -498,14 +502,14 @@ void TestPrintChart::sameDaysAsScreen()
     QFETCH(QString, start);
 
     chart::ChartFields fields = WorkedFields(PrinterType::Matrix);
-    fields.birth = birth;
-    fields.start = start;
+    fields.person.birth = birth;
+    fields.person.start = start;
     const auto parts = calendar::ParseDateText(birth);
     QVERIFY(parts);
-    fields.weekdayBorn = calendar::WeekdayOf(parts->month, parts->day, parts->year);
-    fields.ageDays = QString::number(calendar::AgeInDays(birth, start).value_or(0));
-    fields.length = QStringLiteral("45");
-    fields.linesPerPage = QStringLiteral("99");
+    fields.person.weekday = calendar::WeekdayOf(parts->month, parts->day, parts->year);
+    fields.person.ageDays = QString::number(calendar::AgeInDays(birth, start).value_or(0));
+    fields.person.length = QStringLiteral("45");
+    fields.preferences.linesPerPage = QStringLiteral("99");
     const auto plan = chart::PlanChart(fields, chart::Correction::Apply);
     QVERIFY(plan);
 
@@ -528,7 +532,7 @@ void TestPrintChart::sameDaysAsScreen()
         facts(DayLines(chart::ScreenChartText(*plan).split(QLatin1Char('\n'))), 18, 29);
     QCOMPARE(screen.size(), 45);
     for (const PrinterType printer : {PrinterType::Matrix, PrinterType::Laser}) {
-        fields.printer = printer;
+        fields.preferences.printer = printer;
         const TextRun run = PrintOnText(fields);
         QCOMPARE(run.outcome, PrintOutcome::Printed);
         const bool matrix = printer == PrinterType::Matrix;
@@ -539,8 +543,8 @@ void TestPrintChart::sameDaysAsScreen()
 void TestPrintChart::overflowedStartDate()
 {
     chart::ChartFields fields = WorkedFields(PrinterType::Matrix);
-    fields.start = QStringLiteral("02-31-2025");
-    fields.length = QStringLiteral("2");
+    fields.person.start = QStringLiteral("02-31-2025");
+    fields.person.length = QStringLiteral("2");
     const QStringList days = DayLines(PrintOnText(fields).pages.first());
     QCOMPARE(days.size(), 2);
     QVERIFY2(days[0].startsWith(QLatin1String("SAT  MAR  1  2025 ")), qPrintable(days[0]));
@@ -550,12 +554,12 @@ void TestPrintChart::overflowedStartDate()
 void TestPrintChart::wholeChartMatchesGolden()
 {
     chart::ChartFields fields = WorkedFields(PrinterType::Matrix);
-    fields.length = QStringLiteral("30");
-    fields.linesPerPage = QStringLiteral("50");
-    fields.holidays = true;
-    fields.forecast = true;
-    fields.dateEachPage = true;
-    fields.spacing = Spacing::WithLines;
+    fields.person.length = QStringLiteral("30");
+    fields.preferences.linesPerPage = QStringLiteral("50");
+    fields.preferences.holidays = true;
+    fields.preferences.forecast = true;
+    fields.preferences.dateEachPage = true;
+    fields.preferences.spacing = Spacing::WithLines;
     print::TextPrintDevice device;
     RecordingAlerts alerts;
     QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
@@ -568,7 +572,7 @@ void TestPrintChart::wholeChartMatchesGolden()
 void TestPrintChart::cancelAbandonsDocument()
 {
     chart::ChartFields fields = WorkedFields(PrinterType::Matrix);
-    fields.length = QStringLiteral("100");
+    fields.person.length = QStringLiteral("100");
     print::RecordingPrintDevice device;
     RecordingAlerts alerts;
     QList<qint64> seen;
@@ -586,7 +590,7 @@ void TestPrintChart::cancelAbandonsDocument()
 void TestPrintChart::printerFailureAbandonsDocument()
 {
     chart::ChartFields fields = WorkedFields(PrinterType::Laser);
-    fields.length = QStringLiteral("100");
+    fields.person.length = QStringLiteral("100");
     print::RecordingPrintDevice device;
     device.failAt(500, QStringLiteral("The printer \"Office\" is out of paper."));
     RecordingAlerts alerts;

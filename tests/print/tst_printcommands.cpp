@@ -53,22 +53,24 @@ void TestPrintCommands::combinedChecks_data()
     const QString dateError = QStringLiteral("DATE ERROR!");
     QTest::newRow("1 no name") << With([](auto &f) { f.name.clear(); }) << "NO NAME ENTERED!"
                                << "There is no Name selected to use on chart!";
-    QTest::newRow("2 no birthdate") << With([](auto &f) { f.birth.clear(); }) << "NO BIRTHDATE ENTERED!"
+    QTest::newRow("2 no birthdate") << With([](auto &f) { f.person.birth.clear(); })
+                                    << "NO BIRTHDATE ENTERED!"
                                     << "There is no Birthdate selected to use on chart!";
     QTest::newRow("3 no dash after the day")
-        << With([](auto &f) { f.birth = "05-20/1990"; }) << dateError
+        << With([](auto &f) { f.person.birth = "05-20/1990"; }) << dateError
         << "Input error in Birthdate! The Date must include the dash (-) after "
            "the month, and after the day! Format must be MM-DD-YYYY.";
-    QTest::newRow("4 month 13") << With([](auto &f) { f.birth = "13-01-1990"; }) << dateError
+    QTest::newRow("4 month 13") << With([](auto &f) { f.person.birth = "13-01-1990"; }) << dateError
                                 << "Input error in Birthdate! The Month must be a number from 01 to 12";
-    QTest::newRow("5 day 32") << With([](auto &f) { f.birth = "12-32-1990"; }) << dateError
+    QTest::newRow("5 day 32") << With([](auto &f) { f.person.birth = "12-32-1990"; }) << dateError
                               << "Input error in Birthdate! The Day must be a number from 01 to 31";
-    QTest::newRow("6 year 1066") << With([](auto &f) { f.birth = "12-01-1066"; }) << dateError
+    QTest::newRow("6 year 1066") << With([](auto &f) { f.person.birth = "12-01-1066"; }) << dateError
                                  << "Input error in Birthdate! The Year must be a number from 1500 to 2099";
     QTest::newRow("7 start of 9 characters")
-        << With([](auto &f) { f.start = "05-20-202"; }) << "NO CHART STARTING DATE INDICATED!"
+        << With([](auto &f) { f.person.start = "05-20-202"; }) << "NO CHART STARTING DATE INDICATED!"
         << "There is no correct date to indicate chart starting date!";
-    QTest::newRow("8 no length") << With([](auto &f) { f.length.clear(); }) << "NO LENGTH OF CHART INDICATED!"
+    QTest::newRow("8 no length") << With([](auto &f) { f.person.length.clear(); })
+                                 << "NO LENGTH OF CHART INDICATED!"
                                  << "There is no number to indicate length of chart desired!";
 }
 
@@ -90,7 +92,7 @@ void TestPrintCommands::combinedPrintsCoverThenChart()
 {
     RecordingTargets targets;
     RecordingAlerts alerts;
-    const chart::ChartFields fields = With([](auto &f) { f.birth = "12-01-1990"; });
+    const chart::ChartFields fields = With([](auto &f) { f.person.birth = "12-01-1990"; });
     QCOMPARE(print::RunPrintCommand(PrintCommand::CoverSheetAndChart, fields, Today, targets, alerts),
              (QList<PrintOutcome>{PrintOutcome::Printed, PrintOutcome::Printed}));
     QVERIFY(alerts.messages().isEmpty());
@@ -105,7 +107,7 @@ void TestPrintCommands::combinedPrintsCoverThenRefusesChart()
 {
     RecordingTargets targets;
     RecordingAlerts alerts;
-    const chart::ChartFields fields = With([](auto &f) { f.linesPerPage = "0"; });
+    const chart::ChartFields fields = With([](auto &f) { f.preferences.linesPerPage = "0"; });
     QCOMPARE(print::RunPrintCommand(PrintCommand::CoverSheetAndChart, fields, Today, targets, alerts),
              (QList<PrintOutcome>{PrintOutcome::Printed, PrintOutcome::Refused}));
     QCOMPARE(alerts.messages(),
@@ -131,7 +133,7 @@ void TestPrintCommands::singleCommands_data()
         << int(PrintCommand::CoverSheet) << With([](auto &f) { f.name.clear(); })
         << QList<PrintOutcome>{PrintOutcome::Refused} << QStringList{"NO NAME ENTERED!"};
     QTest::newRow("chart checks for itself")
-        << int(PrintCommand::Chart) << With([](auto &f) { f.linesPerPage = "-1"; })
+        << int(PrintCommand::Chart) << With([](auto &f) { f.preferences.linesPerPage = "-1"; })
         << QList<PrintOutcome>{PrintOutcome::Refused} << QStringList{"LINES PER PAGE INCORRECT!"};
 }
 
@@ -174,7 +176,8 @@ void TestPrintCommands::printerFont()
     QFETCH(QStringList, setUp);
     RecordingTargets targets;
     RecordingAlerts alerts;
-    const chart::ChartFields fields = With([&face](auto &f) { f.font = face; }, PrinterType(printer));
+    const chart::ChartFields fields =
+        With([&face](auto &f) { f.preferences.font = face; }, PrinterType(printer));
     QCOMPARE(print::RunPrintCommand(PrintCommand::CoverSheetAndChart, fields, Today, targets, alerts),
              (QList<PrintOutcome>{PrintOutcome::Printed, PrintOutcome::Printed}));
     for (int n = 0; n < 2; ++n) {

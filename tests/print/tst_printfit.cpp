@@ -105,12 +105,12 @@ void TestPrintFit::wordsClearOfTheEdges()
     // Every line the chart has: the date on each page, special days (a birthday and a Friday
     // the 13th), the forecast and the dashed lines.
     chart::ChartFields fields = WorkedFields(PrinterType(printer));
-    fields.font = font;
-    fields.length = QStringLiteral("30");
-    fields.holidays = true;
-    fields.forecast = true;
-    fields.dateEachPage = true;
-    fields.spacing = chart::Spacing::WithLines;
+    fields.preferences.font = font;
+    fields.person.length = QStringLiteral("30");
+    fields.preferences.holidays = true;
+    fields.preferences.forecast = true;
+    fields.preferences.dateEachPage = true;
+    fields.preferences.spacing = chart::Spacing::WithLines;
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("fit.pdf"));

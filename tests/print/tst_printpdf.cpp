@@ -49,12 +49,12 @@ private:
 chart::ChartFields LongChart(PrinterType printer)
 {
     chart::ChartFields fields = WorkedFields(printer);
-    fields.length = QStringLiteral("30");
-    fields.forecast = true;
-    fields.holidays = true;
-    fields.color = true;
-    fields.dateEachPage = true;
-    fields.spacing = chart::Spacing::WithLines;
+    fields.person.length = QStringLiteral("30");
+    fields.preferences.forecast = true;
+    fields.preferences.holidays = true;
+    fields.preferences.color = true;
+    fields.preferences.dateEachPage = true;
+    fields.preferences.spacing = chart::Spacing::WithLines;
     return fields;
 }
 
@@ -164,7 +164,7 @@ void TestPrintPdf::chartIntoPdf()
     QTemporaryDir folder;
     FileAnswer answer(folder.filePath(QStringLiteral("chart.pdf")));
     chart::ChartFields fields = LongChart(PrinterType(printer));
-    fields.linesPerPage = linesPerPage;
+    fields.preferences.linesPerPage = linesPerPage;
 
     RecordingAlerts alerts;
     print::SystemPrintTargets targets(PrintCommand::Chart, fields.name, QString(), answer.question(), alerts);
@@ -222,7 +222,7 @@ void TestPrintPdf::refusedAsksNothing()
 {
     FileAnswer answer(QStringLiteral("/nowhere/x.pdf"));
     chart::ChartFields fields = WorkedFields(PrinterType::Laser);
-    fields.linesPerPage = QStringLiteral("0");
+    fields.preferences.linesPerPage = QStringLiteral("0");
     RecordingAlerts alerts;
     print::SystemPrintTargets targets(PrintCommand::Chart, fields.name, QString(), answer.question(), alerts);
     QCOMPARE(print::RunPrintCommand(PrintCommand::Chart, fields, Today, targets, alerts),

@@ -86,8 +86,8 @@ void TestPrintProgress::cancelWhilePrintingLeavesNoFile()
     cancel.start(10);
 
     chart::ChartFields fields = WorkedFields(chart::PrinterType::Laser);
-    fields.length = QStringLiteral("100000");
-    fields.forecast = true;
+    fields.person.length = QStringLiteral("100000");
+    fields.preferences.forecast = true;
     QCOMPARE(print::RunPrintCommand(PrintCommand::Chart, fields, Today, targets, alerts),
              QList<PrintOutcome>{PrintOutcome::Cancelled});
     QCOMPARE(cancelled, 1);
