@@ -12,6 +12,9 @@ if [[ "${1:-}" == "--test" ]]; then
   packages+=(
     cups cups-client printer-driver-cups-pdf # a real print queue (and lp) whose jobs land as PDF files
     poppler-utils                # pdfinfo/pdftotext to read the printed PDFs back
+    desktop-file-utils appstream # desktop-file-validate and appstreamcli check the desktop files
+    groff-base                   # groff checks the man page
+    dpkg-dev file                # cpack's DEB generator: dpkg-shlibdeps finds the runtime libraries
   )
 fi
 
