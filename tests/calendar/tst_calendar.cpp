@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QTest>
 
+#include "support/testmain.h"
+
 using namespace calendar;
 
 class TestCalendar : public QObject
@@ -250,5 +252,5 @@ void TestCalendar::leadingNumber()
     QCOMPARE(LeadingNumber(text), value);
 }
 
-QTEST_APPLESS_MAIN(TestCalendar)
+TIDEMARK_TEST(TestCalendar)
 #include "tst_calendar.moc"

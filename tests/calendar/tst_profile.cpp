@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include "support/testmain.h"
+
 using namespace calendar;
 
 Q_DECLARE_METATYPE(calendar::PersonBoxes)
@@ -286,5 +288,5 @@ void TestProfile::failedStartDateIsNotUsed()
     QCOMPARE(LengthChanged(boxes).end.isEmpty(), !used);
 }
 
-QTEST_APPLESS_MAIN(TestProfile)
+TIDEMARK_TEST(TestProfile)
 #include "tst_profile.moc"
