@@ -1,9 +1,9 @@
-#include "info/pathsystemregistry.h"
-#include "mainwindow/frmmain.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/datafolder.h"
 #include "platform/messageboxalerts.h"
 #include "platform/systemclock.h"
 #include "print/systemprinting.h"
+#include "tidemarkversion.h"
 
 #include <QApplication>
 
@@ -12,18 +12,18 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tidemark"));
     QApplication::setApplicationName(QStringLiteral("Tidemark"));
-    QApplication::setApplicationVersion(QStringLiteral("5.6"));
+    QApplication::setApplicationVersion(QStringLiteral(TIDEMARK_VERSION));
 
     MessageBoxAlerts alerts;
     SystemClock clock;
-    info::PathSystemRegistry registry;
     QWidget *owner = nullptr;
     // Each print command goes to the default queue, or into PDF files when none is installed.
     auto printTargets = [&owner, &alerts](print::PrintCommand command, const QString &personName) {
         return std::make_unique<print::SystemPrintTargets>(command, personName, print::DefaultQueue(),
                                                            print::SaveDialogQuestion(owner), alerts, owner);
     };
-    frmMain window({alerts, clock, DefaultDataFolder(), QString(), registry, printTargets});
+    MainWindow window(
+        {alerts, clock, DefaultDataFolder(), QString(), info::SystemInfoSearch(), printTargets});
     owner = &window;
     alerts.setParent(&window);
     window.show();

@@ -4,6 +4,7 @@
 #include "info/panelgeometry.h"
 #include "platform/widgetfont.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -11,89 +12,89 @@
 
 HelpPanel::HelpPanel(QWidget *parent)
     : QFrame(parent)
-    , Label33(new QLabel(QStringLiteral("  Tidemark Help"), this))
-    , Command16(new QToolButton(this))
-    , List2(new QListWidget(this))
-    , Label32(new QLabel(this))
-    , TextHelp(new QPlainTextEdit(this))
+    , m_titleLabel(new QLabel(QStringLiteral("  Tidemark Help"), this))
+    , m_closeButton(new QToolButton(this))
+    , m_topicList(new QListWidget(this))
+    , m_instructionLabel(new QLabel(this))
+    , m_topicText(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("FrameHelp"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
 
-    Label33->setObjectName(QStringLiteral("Label33"));
-    Label33->setAutoFillBackground(true);
-    Label33->setBackgroundRole(QPalette::Highlight);
-    Label33->setForegroundRole(QPalette::HighlightedText);
-    QFont titleFont = Label33->font();
+    m_titleLabel->setObjectName(QStringLiteral("Label33"));
+    m_titleLabel->setAutoFillBackground(true);
+    m_titleLabel->setBackgroundRole(QPalette::Highlight);
+    m_titleLabel->setForegroundRole(QPalette::HighlightedText);
+    QFont titleFont = m_titleLabel->font();
     titleFont.setBold(true);
-    Label33->setFont(titleFont);
+    m_titleLabel->setFont(titleFont);
 
-    Command16->setObjectName(QStringLiteral("Command16"));
-    Command16->setText(QStringLiteral("x"));
-    Command16->setToolTip(QStringLiteral("close"));
+    m_closeButton->setObjectName(QStringLiteral("Command16"));
+    m_closeButton->setText(QStringLiteral("x"));
+    m_closeButton->setToolTip(QStringLiteral("close"));
 
-    List2->setObjectName(QStringLiteral("List2"));
-    List2->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_topicList->setObjectName(QStringLiteral("List2"));
+    m_topicList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    Label32->setObjectName(QStringLiteral("Label32"));
-    Label32->setWordWrap(true);
-    Label32->setText(QStringLiteral(
+    m_instructionLabel->setObjectName(QStringLiteral("Label32"));
+    m_instructionLabel->setWordWrap(true);
+    m_instructionLabel->setText(QStringLiteral(
         "Select the category or topic at the top that you need help on by highlighting it with your "
         "mouse cursor.  The information will appear in the box below.  Scroll down the list to see "
         "more topics."));
 
-    TextHelp->setObjectName(QStringLiteral("TextHelp"));
-    TextHelp->setReadOnly(true);
-    TextHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    TextHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_topicText->setObjectName(QStringLiteral("TextHelp"));
+    m_topicText->setReadOnly(true);
+    m_topicText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_topicText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // A click and the arrow keys both select; either way the chosen topic's text shows.
-    connect(List2, &QListWidget::itemSelectionChanged, this, &HelpPanel::List2_Click);
-    connect(Command16, &QToolButton::clicked, this, &HelpPanel::Command16_Click);
+    connect(m_topicList, &QListWidget::itemSelectionChanged, this, &HelpPanel::showSelectedTopic);
+    connect(m_closeButton, &QToolButton::clicked, this, &QWidget::close);
     hide();
 }
 
 void HelpPanel::placeIn(const QSize &hostSize, qreal textPointSize)
 {
     if (textPointSize > 0) {
-        SetPointSize(List2, textPointSize);
-        SetPointSize(Label32, textPointSize);
-        SetPointSize(TextHelp, textPointSize);
+        SetPointSize(m_topicList, textPointSize);
+        SetPointSize(m_instructionLabel, textPointSize);
+        SetPointSize(m_topicText, textPointSize);
     }
-    const int titleHeight = Label33->sizeHint().height() + Label33->fontMetrics().height() / 2;
+    const int titleHeight = m_titleLabel->sizeHint().height() + m_titleLabel->fontMetrics().height() / 2;
     const info::HelpGeometry g = info::HelpPanelGeometry(
-        hostSize, titleHeight, [this](int width) { return Label32->heightForWidth(width); });
+        hostSize, titleHeight, [this](int width) { return m_instructionLabel->heightForWidth(width); });
     setGeometry(g.panel);
-    Label33->setGeometry(g.title);
-    Command16->setGeometry(g.close);
-    List2->setGeometry(g.list);
-    Label32->setGeometry(g.instruction);
-    TextHelp->setGeometry(g.text);
-    Command16->raise();
+    m_titleLabel->setGeometry(g.title);
+    m_closeButton->setGeometry(g.close);
+    m_topicList->setGeometry(g.list);
+    m_instructionLabel->setGeometry(g.instruction);
+    m_topicText->setGeometry(g.text);
+    m_closeButton->raise();
 }
 
 void HelpPanel::open()
 {
-    List2->clear();
-    TextHelp->clear();
+    m_topicList->clear();
+    m_topicText->clear();
     for (const info::HelpTopic &topic : info::HelpTopics())
-        List2->addItem(QString::fromLatin1(topic.name));
+        m_topicList->addItem(QString::fromLatin1(topic.name));
     show();
     raise();
 }
 
-void HelpPanel::List2_Click()
+void HelpPanel::showSelectedTopic()
 {
-    const QList<QListWidgetItem *> selected = List2->selectedItems();
+    const QList<QListWidgetItem *> selected = m_topicList->selectedItems();
     if (selected.isEmpty())
         return;
-    const int row = List2->row(selected.first());
-    TextHelp->setPlainText(QString::fromLatin1(info::HelpTopics()[row].text));
+    const int row = m_topicList->row(selected.first());
+    m_topicText->setPlainText(QString::fromLatin1(info::HelpTopics()[row].text));
 }
 
-void HelpPanel::Command16_Click()
+void HelpPanel::closeEvent(QCloseEvent *event)
 {
-    hide();
+    QFrame::closeEvent(event);
     Q_EMIT closed();
 }

@@ -1,5 +1,14 @@
 #pragma once
 
+// Controls by object name and member:
+//
+//   FrameHelp the panel itself
+//   Label33   m_titleLabel
+//   Command16 m_closeButton
+//   List2     m_topicList
+//   Label32   m_instructionLabel
+//   TextHelp  m_topicText
+
 #include <QFrame>
 
 class QLabel;
@@ -8,9 +17,9 @@ class QPlainTextEdit;
 class QSize;
 class QToolButton;
 
-// FrameHelp: the help topics over the main window, the topic names at the top and the chosen
-// topic's text below. While it shows, the main window keeps its menus and picture buttons
-// disabled; the panel's "x" button hides it and emits closed() so that the window gives them back.
+// The help topics over the main window, the topic names at the top and the chosen topic's text
+// below. While it shows, the main window keeps its menus and picture buttons disabled; the
+// panel's "x" button closes it and emits closed() so that the window gives them back.
 class HelpPanel : public QFrame
 {
     Q_OBJECT
@@ -23,20 +32,21 @@ public:
     // point size (that of the main window's Name label).
     void placeIn(const QSize &hostSize, qreal textPointSize);
 
-    // The panel's part of mnuHelpGetHelpOn_Click: rebuilds the list with no topic selected,
-    // empties the text box and shows the panel.
+    // Rebuilds the list with no topic selected, empties the text box and shows the panel.
     void open();
-
-    QLabel *Label33;
-    QToolButton *Command16;
-    QListWidget *List2;
-    QLabel *Label32;
-    QPlainTextEdit *TextHelp;
-
-public Q_SLOTS:
-    void List2_Click();
-    void Command16_Click();
 
 Q_SIGNALS:
     void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showSelectedTopic();
+
+    QLabel *m_titleLabel;
+    QToolButton *m_closeButton;
+    QListWidget *m_topicList;
+    QLabel *m_instructionLabel;
+    QPlainTextEdit *m_topicText;
 };

@@ -16,14 +16,14 @@ namespace info {
 struct WhatIsGeometry
 {
     QRect panel;
-    QRect print; // CmdPrtWhat
-    QRect close; // cmdCloseWhatIs
-    QRect text;  // Text22
+    QRect print; // the Print button
+    QRect close; // the Close button
+    QRect text;  // the text box
     bool operator==(const WhatIsGeometry &) const = default;
 };
 
 // The Print button sits as far into the panel as the panel sits in the host, one button width
-// further right; Close follows 1.1 button widths after Print's left edge. Text22 is directly
+// further right; Close follows 1.1 button widths after Print's left edge. The text box is directly
 // below Print, 0.95 of the panel's width and centred, 0.8 of its height but never past the
 // panel's bottom edge (so that its scroll bar stays whole).
 [[nodiscard]] WhatIsGeometry WhatIsPanelGeometry(QSize host, QSize button);
@@ -31,11 +31,11 @@ struct WhatIsGeometry
 struct HelpGeometry
 {
     QRect panel;
-    QRect title;       // Label33
-    QRect close;       // Command16
-    QRect list;        // List2
-    QRect instruction; // Label32
-    QRect text;        // TextHelp
+    QRect title;       // the title bar
+    QRect close;       // the "x" button
+    QRect list;        // the topic names
+    QRect instruction; // the instruction under the list
+    QRect text;        // the chosen topic's text
     bool operator==(const HelpGeometry &) const = default;
 };
 

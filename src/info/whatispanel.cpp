@@ -9,55 +9,44 @@
 
 WhatIsPanel::WhatIsPanel(QWidget *parent)
     : QFrame(parent)
-    , CmdPrtWhat(new QPushButton(QStringLiteral("Print"), this))
-    , cmdCloseWhatIs(new QPushButton(QStringLiteral("Close"), this))
-    , Text22(new QPlainTextEdit(this))
+    , m_printButton(new QPushButton(QStringLiteral("Print"), this))
+    , m_closeButton(new QPushButton(QStringLiteral("Close"), this))
+    , m_textBox(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("FrameWhatIs"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
-    CmdPrtWhat->setObjectName(QStringLiteral("CmdPrtWhat"));
-    cmdCloseWhatIs->setObjectName(QStringLiteral("cmdCloseWhatIs"));
-    Text22->setObjectName(QStringLiteral("Text22"));
-    Text22->setReadOnly(true);
-    Text22->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text22->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text22->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_printButton->setObjectName(QStringLiteral("CmdPrtWhat"));
+    m_closeButton->setObjectName(QStringLiteral("cmdCloseWhatIs"));
+    m_textBox->setObjectName(QStringLiteral("Text22"));
+    m_textBox->setReadOnly(true);
+    m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    connect(CmdPrtWhat, &QPushButton::clicked, this, &WhatIsPanel::CmdPrtWhat_Click);
-    connect(cmdCloseWhatIs, &QPushButton::clicked, this, &WhatIsPanel::cmdCloseWhatIs_Click);
+    connect(m_printButton, &QPushButton::clicked, this, &WhatIsPanel::printRequested);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::hide);
     hide();
 }
 
 void WhatIsPanel::placeIn(const QSize &hostSize, qreal textPointSize)
 {
     if (textPointSize > 0) {
-        SetPointSize(CmdPrtWhat, textPointSize);
-        SetPointSize(cmdCloseWhatIs, textPointSize);
-        SetPointSize(Text22, textPointSize);
+        SetPointSize(m_printButton, textPointSize);
+        SetPointSize(m_closeButton, textPointSize);
+        SetPointSize(m_textBox, textPointSize);
     }
-    const QSize button = CmdPrtWhat->sizeHint().expandedTo(cmdCloseWhatIs->sizeHint());
+    const QSize button = m_printButton->sizeHint().expandedTo(m_closeButton->sizeHint());
     const info::WhatIsGeometry g = info::WhatIsPanelGeometry(hostSize, button);
     setGeometry(g.panel);
-    CmdPrtWhat->setGeometry(g.print);
-    cmdCloseWhatIs->setGeometry(g.close);
-    Text22->setGeometry(g.text);
+    m_printButton->setGeometry(g.print);
+    m_closeButton->setGeometry(g.close);
+    m_textBox->setGeometry(g.text);
 }
 
 void WhatIsPanel::open()
 {
-    Text22->setPlainText(info::WhatIsScreenText());
+    m_textBox->setPlainText(info::WhatIsScreenText());
     show();
     raise();
-}
-
-void WhatIsPanel::CmdPrtWhat_Click()
-{
-    Q_EMIT printRequested();
-}
-
-void WhatIsPanel::cmdCloseWhatIs_Click()
-{
-    hide();
-    Q_EMIT closed();
 }

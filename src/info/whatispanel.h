@@ -1,14 +1,20 @@
 #pragma once
 
+// Controls by object name and member:
+//
+//   FrameWhatIs    the panel itself
+//   CmdPrtWhat     m_printButton
+//   cmdCloseWhatIs m_closeButton
+//   Text22         m_textBox
+
 #include <QFrame>
 
 class QPlainTextEdit;
 class QPushButton;
 class QSize;
 
-// FrameWhatIs: the "What Is A Biorhythm?" explanation over the middle of the main window, with
-// a Print and a Close button. The main window places and opens it (mnuHelpWhatIsABiorhythm_Click),
-// prints on printRequested() and hears of closing through closed().
+// The "What Is A Biorhythm?" explanation over the middle of the main window, with a Print and a
+// Close button. The main window places and opens it, and prints the sheet on printRequested().
 class WhatIsPanel : public QFrame
 {
     Q_OBJECT
@@ -24,15 +30,11 @@ public:
     // Fills the text box with the explanation and shows the panel.
     void open();
 
-    QPushButton *CmdPrtWhat;
-    QPushButton *cmdCloseWhatIs;
-    QPlainTextEdit *Text22;
-
-public Q_SLOTS:
-    void CmdPrtWhat_Click();
-    void cmdCloseWhatIs_Click();
-
 Q_SIGNALS:
     void printRequested();
-    void closed();
+
+private:
+    QPushButton *m_printButton;
+    QPushButton *m_closeButton;
+    QPlainTextEdit *m_textBox;
 };

@@ -94,7 +94,7 @@ void PrintWhatIs(print::PrintDevice &device, WhatIsLayout layout, const QString 
     print::EndDocument(device);
 }
 
-void CmdPrtWhat_Click(print::PrintDevice &device, const chart::ChartFields &fields)
+void PrintWhatIsSheet(print::PrintDevice &device, const chart::ChartFields &fields)
 {
     PrintWhatIs(device, WhatIsLayoutFor(fields.preferences.printer, fields.preferences.font),
                 fields.preferences.font, fields.preferences.heading);

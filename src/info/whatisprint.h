@@ -28,6 +28,6 @@ void PrintWhatIs(print::PrintDevice &device, WhatIsLayout layout, const QString 
 // The Print button of the "What Is" panel and the Help menu's Print What Is A Biorhythm?: picks
 // the layout from the printer type and the font box and prints the sheet. The panel need not be
 // open.
-void CmdPrtWhat_Click(print::PrintDevice &device, const chart::ChartFields &fields);
+void PrintWhatIsSheet(print::PrintDevice &device, const chart::ChartFields &fields);
 
 } // namespace info

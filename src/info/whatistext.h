@@ -4,9 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-// The "What Is A Biorhythm?" explanation, fixed in the program in two forms: one string for the
-// panel (the text box wraps it) and printed lines whose breaks are fixed here, one set for each
-// print layout. Nothing is wrapped at run time.
+// The "What Is A Biorhythm?" explanation. Its words are held once, as paragraphs; the panel
+// shows them whole (its text box wraps them), and the printed sheet breaks each paragraph into
+// lines at a fixed width, the same on every printer, so each block prints in as many lines as
+// it always has.
 namespace info {
 
 // Character layout: columns of a fixed-pitch font, for a dot-matrix printer or the font

@@ -1,6 +1,7 @@
-// Display Chart to Screen: the chart as fixed-pitch text in Text18, over the middle of the window.
+// Display Chart to Screen: the chart as fixed-pitch text in the chart view, over the middle of the
+// window.
 
-#include "mainwindow/frmmain.h"
+#include "mainwindow/mainwindow.h"
 
 #include "chart/chartchecks.h"
 #include "chart/chartplan.h"
@@ -57,38 +58,32 @@ private:
 
 } // namespace
 
-QFont frmMain::chartFont() const
+QFont MainWindow::chartFont() const
 {
     QFont font(QStringLiteral("Courier"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     if (!QFontInfo(font).fixedPitch())
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(Label10->font().pointSizeF());
+    font.setPointSizeF(m_nameLabel->font().pointSizeF());
     return font;
 }
 
-void frmMain::placeChartDisplay()
+void MainWindow::placeChartView()
 {
     const QSize inner = centralWidget()->size();
     const QFontMetrics metrics(chartFont());
-    const int frame = 2 * (Text18->frameWidth() + ChartTextView::TextMargin);
+    const int frame = 2 * (m_chartView->frameWidth() + ChartTextView::TextMargin);
     const int width = metrics.horizontalAdvance(QString(DisplayColumns, QLatin1Char('-'))) + frame +
-                      Text18->verticalScrollBar()->sizeHint().width();
+                      m_chartView->verticalScrollBar()->sizeHint().width();
     const int height = int(inner.height() * 0.8);
-    Text18->setGeometry((inner.width() - width) / 2, (inner.height() - height) / 2, width, height);
-    const QSize button = Command24->sizeHint().expandedTo(QSize(Text3->width(), Command13->height()));
-    Command24->setGeometry(inner.width() - button.width(), 0, button.width(), button.height());
+    m_chartView->setGeometry((inner.width() - width) / 2, (inner.height() - height) / 2, width, height);
+    const QSize button = m_closeChartButton->sizeHint().expandedTo(
+        QSize(m_nameEdit->width(), m_clearPersonToolButton->height()));
+    m_closeChartButton->setGeometry(inner.width() - button.width(), 0, button.width(), button.height());
 }
 
-void frmMain::mnuFilePrintCharttoFullScreen_Click()
-{
-    // The printer's orientation (portrait) is set by each print document itself; the screen
-    // chart does not use the printer.
-    DisplayChartToScreen();
-}
-
-void frmMain::DisplayChartToScreen()
+void MainWindow::showChart()
 {
     const chart::ChartFields fields = chartFields();
     if (const auto failure = chart::CheckChartFields(fields)) {
@@ -129,20 +124,20 @@ void frmMain::DisplayChartToScreen()
         return;
 
     setMainCommandsEnabled(false);
-    Command17->setEnabled(true);
-    Text18->setFont(chartFont());
-    placeChartDisplay();
-    Text18->setPlainText(text);
-    Text18->show();
-    Command24->show();
-    Text18->raise();
-    Command24->raise();
-    Text3->setFocus();
+    m_closeChartToolButton->setEnabled(true);
+    m_chartView->setFont(chartFont());
+    placeChartView();
+    m_chartView->setPlainText(text);
+    m_chartView->show();
+    m_closeChartButton->show();
+    m_chartView->raise();
+    m_closeChartButton->raise();
+    m_nameEdit->setFocus();
 }
 
-void frmMain::CloseChartDisplay()
+void MainWindow::closeChart()
 {
-    Text18->hide();
-    Command24->hide();
+    m_chartView->hide();
+    m_closeChartButton->hide();
     setMainCommandsEnabled(true);
 }

@@ -1,6 +1,6 @@
-// Builds frmMain's controls, menus and picture buttons, with their captions and tooltips.
+// Builds the main window's controls, menus and picture buttons, with their captions and tooltips.
 
-#include "mainwindow/frmmain.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -57,7 +57,7 @@ QGroupBox *titledFrame(const char *name, const QString &title, QWidget *parent)
 
 } // namespace
 
-void frmMain::buildControls()
+void MainWindow::buildControls()
 {
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Form"));
@@ -74,65 +74,65 @@ void frmMain::buildControls()
         person->addWidget(box);
         return label;
     };
-    Text3 = lineEdit("Text3", central);
-    Text3->setToolTip(QStringLiteral("Enter name or retrieve from database"));
-    Text4 = lineEdit("Text4", central);
-    Text4->setToolTip(QStringLiteral("Enter date as MM-DD-YYYY"));
-    Text6 = filledBox("Text6", central);
-    Text7 = filledBox("Text7", central);
-    Text8 = filledBox("Text8", central);
-    Text9 = filledBox("Text9", central);
-    Text10 = lineEdit("Text10", central);
-    Text11 = lineEdit("Text11", central);
-    Text12 = filledBox("Text12", central);
-    Command8 = new QPushButton(QStringLiteral("<< Reset"), central);
-    Command8->setObjectName(QStringLiteral("Command8"));
-    Command8->setToolTip(QStringLiteral("Reset to current date!"));
-    Command8->setAutoDefault(true);
+    m_nameEdit = lineEdit("Text3", central);
+    m_nameEdit->setToolTip(QStringLiteral("Enter name or retrieve from database"));
+    m_birthdateEdit = lineEdit("Text4", central);
+    m_birthdateEdit->setToolTip(QStringLiteral("Enter date as MM-DD-YYYY"));
+    m_signField = filledBox("Text6", central);
+    m_weekdayField = filledBox("Text7", central);
+    m_ageDaysField = filledBox("Text8", central);
+    m_ageYearsField = filledBox("Text9", central);
+    m_startDateEdit = lineEdit("Text10", central);
+    m_lengthEdit = lineEdit("Text11", central);
+    m_endDateField = filledBox("Text12", central);
+    m_resetStartButton = new QPushButton(QStringLiteral("<< Reset"), central);
+    m_resetStartButton->setObjectName(QStringLiteral("Command8"));
+    m_resetStartButton->setToolTip(QStringLiteral("Reset to current date!"));
+    m_resetStartButton->setAutoDefault(true);
 
-    Label10 = addRow("Label10", QStringLiteral("Name:"), Text3);
-    addRow("Label11", QStringLiteral("Birthdate (MM-DD-YYYY):"), Text4);
-    addRow("Label12", QStringLiteral("Astrological Sign:"), Text6);
-    addRow("Label13", QStringLiteral("Day of Week Born:"), Text7);
-    addRow("Label14", QStringLiteral("Age In Days:"), Text8);
-    addRow("Label15", QStringLiteral("Age in Years:"), Text9);
+    m_nameLabel = addRow("Label10", QStringLiteral("Name:"), m_nameEdit);
+    addRow("Label11", QStringLiteral("Birthdate (MM-DD-YYYY):"), m_birthdateEdit);
+    addRow("Label12", QStringLiteral("Astrological Sign:"), m_signField);
+    addRow("Label13", QStringLiteral("Day of Week Born:"), m_weekdayField);
+    addRow("Label14", QStringLiteral("Age In Days:"), m_ageDaysField);
+    addRow("Label15", QStringLiteral("Age in Years:"), m_ageYearsField);
     auto *startLabel = new QLabel(QStringLiteral("Chart Starts (MM-DD-YYYY):"), central);
     startLabel->setObjectName(QStringLiteral("Label16"));
-    startLabel->setBuddy(Text10);
+    startLabel->setBuddy(m_startDateEdit);
     person->addWidget(startLabel);
     auto *startRow = new QHBoxLayout;
-    startRow->addWidget(Text10, 1);
-    startRow->addWidget(Command8);
+    startRow->addWidget(m_startDateEdit, 1);
+    startRow->addWidget(m_resetStartButton);
     person->addLayout(startRow);
-    addRow("Label17", QStringLiteral("Length of Chart in Days:"), Text11);
-    addRow("Label18", QStringLiteral("Ending Date of Chart:"), Text12);
+    addRow("Label17", QStringLiteral("Length of Chart in Days:"), m_lengthEdit);
+    addRow("Label18", QStringLiteral("Ending Date of Chart:"), m_endDateField);
     person->addStretch(1);
 
     // Cover Sheet Heading.
-    Frame1 = titledFrame("Frame1", QStringLiteral("Cover Sheet Heading"), central);
-    auto *heading = new QGridLayout(Frame1);
-    Combo1 = new QComboBox(Frame1);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Text13 = lineEdit("Text13", Frame1);
-    Text14 = lineEdit("Text14", Frame1);
-    Text15 = lineEdit("Text15", Frame1);
-    Text16 = lineEdit("Text16", Frame1);
-    Command2 = clearButton("Command2", QStringLiteral("Erase lead-in line"), Frame1);
-    Command4 = clearButton("Command4", QStringLiteral("Erase line-1"), Frame1);
-    Command5 = clearButton("Command5", QStringLiteral("Erase line-2"), Frame1);
-    Command6 = clearButton("Command6", QStringLiteral("Erase line-3"), Frame1);
-    Command7 = clearButton("Command7", QStringLiteral("Erase line-4"), Frame1);
+    QGroupBox *headingFrame = titledFrame("Frame1", QStringLiteral("Cover Sheet Heading"), central);
+    auto *heading = new QGridLayout(headingFrame);
+    m_leadInCombo = new QComboBox(headingFrame);
+    m_leadInCombo->setObjectName(QStringLiteral("Combo1"));
+    m_leadInCombo->setEditable(true);
+    m_leadInCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_headingEdits[0] = lineEdit("Text13", headingFrame);
+    m_headingEdits[1] = lineEdit("Text14", headingFrame);
+    m_headingEdits[2] = lineEdit("Text15", headingFrame);
+    m_headingEdits[3] = lineEdit("Text16", headingFrame);
+    m_leadInClearButton = clearButton("Command2", QStringLiteral("Erase lead-in line"), headingFrame);
+    m_headingClearButtons[0] = clearButton("Command4", QStringLiteral("Erase line-1"), headingFrame);
+    m_headingClearButtons[1] = clearButton("Command5", QStringLiteral("Erase line-2"), headingFrame);
+    m_headingClearButtons[2] = clearButton("Command6", QStringLiteral("Erase line-3"), headingFrame);
+    m_headingClearButtons[3] = clearButton("Command7", QStringLiteral("Erase line-4"), headingFrame);
     const QList<std::tuple<QString, QWidget *, QPushButton *>> headingRows = {
-        {QStringLiteral("Lead-in:"), Combo1, Command2},
-        {QStringLiteral("Line 1:"), Text13, Command4},
-        {QStringLiteral("Line 2:"), Text14, Command5},
-        {QStringLiteral("Line 3:"), Text15, Command6},
-        {QStringLiteral("Line 4:"), Text16, Command7}};
+        {QStringLiteral("Lead-in:"), m_leadInCombo, m_leadInClearButton},
+        {QStringLiteral("Line 1:"), m_headingEdits[0], m_headingClearButtons[0]},
+        {QStringLiteral("Line 2:"), m_headingEdits[1], m_headingClearButtons[1]},
+        {QStringLiteral("Line 3:"), m_headingEdits[2], m_headingClearButtons[2]},
+        {QStringLiteral("Line 4:"), m_headingEdits[3], m_headingClearButtons[3]}};
     for (int row = 0; row < headingRows.size(); ++row) {
         const auto &[caption, field, button] = headingRows[row];
-        auto *label = new QLabel(caption, Frame1);
+        auto *label = new QLabel(caption, headingFrame);
         label->setBuddy(field);
         heading->addWidget(label, row, 0);
         heading->addWidget(field, row, 1);
@@ -141,92 +141,95 @@ void frmMain::buildControls()
     heading->setColumnStretch(1, 1);
 
     // Printer Settings.
-    Frame2 = titledFrame("Frame2", QStringLiteral("Printer Settings"), central);
-    auto *printer = new QVBoxLayout(Frame2);
-    Option1 = new QRadioButton(QStringLiteral("Dot-Matrix Printer"), Frame2);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setToolTip(QStringLiteral("Click-on for dot-matrix printer"));
-    Option2 = new QRadioButton(QStringLiteral("Laser, Inkjet, Bubblejet or similar"), Frame2);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setToolTip(QStringLiteral("Click-on for laser or similar type printer"));
+    QGroupBox *printerFrame = titledFrame("Frame2", QStringLiteral("Printer Settings"), central);
+    auto *printer = new QVBoxLayout(printerFrame);
+    m_dotMatrixRadio = new QRadioButton(QStringLiteral("Dot-Matrix Printer"), printerFrame);
+    m_dotMatrixRadio->setObjectName(QStringLiteral("Option1"));
+    m_dotMatrixRadio->setToolTip(QStringLiteral("Click-on for dot-matrix printer"));
+    m_laserRadio = new QRadioButton(QStringLiteral("Laser, Inkjet, Bubblejet or similar"), printerFrame);
+    m_laserRadio->setObjectName(QStringLiteral("Option2"));
+    m_laserRadio->setToolTip(QStringLiteral("Click-on for laser or similar type printer"));
     m_printerGroup = new QButtonGroup(this);
-    m_printerGroup->addButton(Option1);
-    m_printerGroup->addButton(Option2);
-    auto *rule = new QFrame(Frame2);
+    m_printerGroup->addButton(m_dotMatrixRadio);
+    m_printerGroup->addButton(m_laserRadio);
+    auto *rule = new QFrame(printerFrame);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    Text17 = lineEdit("Text17", Frame2);
-    Text17->setToolTip(QStringLiteral("Total lines to print on chart"));
-    auto *linesLabel = new QLabel(QStringLiteral("Number Of Lines Per Page"), Frame2);
-    linesLabel->setBuddy(Text17);
-    Check3 = new QCheckBox(QStringLiteral("Print In Color"), Frame2);
-    Check3->setObjectName(QStringLiteral("Check3"));
-    Combo2 = new QComboBox(Frame2);
-    Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    auto *fontLabel = new QLabel(QStringLiteral("Font:"), Frame2);
-    fontLabel->setBuddy(Combo2);
+    m_linesPerPageEdit = lineEdit("Text17", printerFrame);
+    m_linesPerPageEdit->setToolTip(QStringLiteral("Total lines to print on chart"));
+    auto *linesLabel = new QLabel(QStringLiteral("Number Of Lines Per Page"), printerFrame);
+    linesLabel->setBuddy(m_linesPerPageEdit);
+    m_colorCheck = new QCheckBox(QStringLiteral("Print In Color"), printerFrame);
+    m_colorCheck->setObjectName(QStringLiteral("Check3"));
+    m_fontCombo = new QComboBox(printerFrame);
+    m_fontCombo->setObjectName(QStringLiteral("Combo2"));
+    m_fontCombo->setEditable(true);
+    m_fontCombo->setInsertPolicy(QComboBox::NoInsert);
+    auto *fontLabel = new QLabel(QStringLiteral("Font:"), printerFrame);
+    fontLabel->setBuddy(m_fontCombo);
     auto *linesRow = new QHBoxLayout;
-    linesRow->addWidget(Text17);
+    linesRow->addWidget(m_linesPerPageEdit);
     linesRow->addWidget(linesLabel, 1);
     auto *fontRow = new QHBoxLayout;
     fontRow->addWidget(fontLabel);
-    fontRow->addWidget(Combo2, 1);
-    printer->addWidget(Option1);
-    printer->addWidget(Option2);
+    fontRow->addWidget(m_fontCombo, 1);
+    printer->addWidget(m_dotMatrixRadio);
+    printer->addWidget(m_laserRadio);
     printer->addWidget(rule);
     printer->addLayout(linesRow);
-    printer->addWidget(Check3);
+    printer->addWidget(m_colorCheck);
     printer->addLayout(fontRow);
     printer->addStretch(1);
-    Text17->setMaximumWidth(Text17->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+    m_linesPerPageEdit->setMaximumWidth(
+        m_linesPerPageEdit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
 
     // Chart Preferences.
-    Frame3 = titledFrame("Frame3", QStringLiteral("Chart Preferences"), central);
-    auto *prefs = new QVBoxLayout(Frame3);
-    Option3 = new QRadioButton(QStringLiteral("Single Space"), Frame3);
-    Option3->setObjectName(QStringLiteral("Option3"));
-    Option4 = new QRadioButton(QStringLiteral("Double Space"), Frame3);
-    Option4->setObjectName(QStringLiteral("Option4"));
-    Option5 = new QRadioButton(QStringLiteral("Double Space with Lines"), Frame3);
-    Option5->setObjectName(QStringLiteral("Option5"));
+    QGroupBox *preferencesFrame = titledFrame("Frame3", QStringLiteral("Chart Preferences"), central);
+    auto *prefs = new QVBoxLayout(preferencesFrame);
+    m_singleSpaceRadio = new QRadioButton(QStringLiteral("Single Space"), preferencesFrame);
+    m_singleSpaceRadio->setObjectName(QStringLiteral("Option3"));
+    m_doubleSpaceRadio = new QRadioButton(QStringLiteral("Double Space"), preferencesFrame);
+    m_doubleSpaceRadio->setObjectName(QStringLiteral("Option4"));
+    m_linedSpaceRadio = new QRadioButton(QStringLiteral("Double Space with Lines"), preferencesFrame);
+    m_linedSpaceRadio->setObjectName(QStringLiteral("Option5"));
     m_spacingGroup = new QButtonGroup(this);
-    for (QRadioButton *option : {Option3, Option4, Option5})
+    for (QRadioButton *option : {m_singleSpaceRadio, m_doubleSpaceRadio, m_linedSpaceRadio})
         m_spacingGroup->addButton(option);
-    Check1 = new QCheckBox(QStringLiteral("Holiday Messages"), Frame3);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check2 = new QCheckBox(QStringLiteral("Current Date  Each Page"), Frame3);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    Check4 = new QCheckBox(QStringLiteral("Daily Forecast"), Frame3);
-    Check4->setObjectName(QStringLiteral("Check4"));
-    for (QWidget *row : std::initializer_list<QWidget *>{Option3, Option4, Option5, Check1, Check2, Check4})
+    m_holidaysCheck = new QCheckBox(QStringLiteral("Holiday Messages"), preferencesFrame);
+    m_holidaysCheck->setObjectName(QStringLiteral("Check1"));
+    m_dateEachPageCheck = new QCheckBox(QStringLiteral("Current Date  Each Page"), preferencesFrame);
+    m_dateEachPageCheck->setObjectName(QStringLiteral("Check2"));
+    m_forecastCheck = new QCheckBox(QStringLiteral("Daily Forecast"), preferencesFrame);
+    m_forecastCheck->setObjectName(QStringLiteral("Check4"));
+    for (QWidget *row :
+         std::initializer_list<QWidget *>{m_singleSpaceRadio, m_doubleSpaceRadio, m_linedSpaceRadio,
+                                          m_holidaysCheck, m_dateEachPageCheck, m_forecastCheck})
         prefs->addWidget(row);
     prefs->addStretch(1);
 
     // Title at the top right, a rule under it, then the person column and the three frames.
-    Label26 = new QLabel(QStringLiteral("Tidemark"), central);
-    Label26->setObjectName(QStringLiteral("Label26"));
-    QFont titleFont = Label26->font();
+    auto *titleLabel = new QLabel(QStringLiteral("Tidemark"), central);
+    titleLabel->setObjectName(QStringLiteral("Label26"));
+    QFont titleFont = titleLabel->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2.2);
     titleFont.setBold(true);
-    Label26->setFont(titleFont);
+    titleLabel->setFont(titleFont);
     auto *subtitle = new QLabel(QStringLiteral("Biorhythm Charts"), central);
     subtitle->setObjectName(QStringLiteral("Label25"));
     auto *titleBox = new QVBoxLayout;
     titleBox->setSpacing(0);
-    titleBox->addWidget(Label26, 0, Qt::AlignRight);
+    titleBox->addWidget(titleLabel, 0, Qt::AlignRight);
     titleBox->addWidget(subtitle, 0, Qt::AlignRight);
-    auto *Line14 = new QFrame(central);
-    Line14->setObjectName(QStringLiteral("Line14"));
-    Line14->setFrameShape(QFrame::HLine);
-    Line14->setFrameShadow(QFrame::Sunken);
+    auto *titleRule = new QFrame(central);
+    titleRule->setObjectName(QStringLiteral("Line14"));
+    titleRule->setFrameShape(QFrame::HLine);
+    titleRule->setFrameShadow(QFrame::Sunken);
 
     auto *lowerFrames = new QHBoxLayout;
-    lowerFrames->addWidget(Frame2, 1);
-    lowerFrames->addWidget(Frame3, 1);
+    lowerFrames->addWidget(printerFrame, 1);
+    lowerFrames->addWidget(preferencesFrame, 1);
     auto *right = new QVBoxLayout;
-    right->addWidget(Frame1);
+    right->addWidget(headingFrame);
     right->addLayout(lowerFrames);
     right->addStretch(1);
 
@@ -241,11 +244,11 @@ void frmMain::buildControls()
 
     auto *page = new QVBoxLayout(central);
     page->addLayout(top);
-    page->addWidget(Line14);
+    page->addWidget(titleRule);
     page->addLayout(body, 1);
 }
 
-void frmMain::buildMenus()
+void MainWindow::buildMenus()
 {
     auto action = [this](QMenu *menu, const char *name, const QString &caption) {
         QAction *a = menu->addAction(caption);
@@ -256,39 +259,41 @@ void frmMain::buildMenus()
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileOpenDatabase = action(mnuFile, "mnuFileOpenDatabase", QStringLiteral("&Open Database"));
-    mnuFileOpenDatabase->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    separator(mnuFile, "mnuFileBar0");
-    mnuFilePrintCoverSheet =
-        action(mnuFile, "mnuFilePrintCoverSheet", QStringLiteral("&Print Cover Sheet (only)"));
-    mnuFilePrintChart = action(mnuFile, "mnuFilePrintChart", QStringLiteral("Print &Chart (only)"));
-    mnuFilePrintCoverSheetandChart =
-        action(mnuFile, "mnuFilePrintCoverSheetandChart", QStringLiteral("Print Cover Sheet and Chart"));
-    separator(mnuFile, "mnuFileBar2");
-    mnuFilePrintCharttoFullScreen =
-        action(mnuFile, "mnuFilePrintCharttoFullScreen", QStringLiteral("&Display Chart to Screen"));
-    separator(mnuFile, "mnuFileBar4");
-    mnuFileExit = action(mnuFile, "mnuFileExit", QStringLiteral("E&xit"));
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    m_openDatabaseAction = action(m_fileMenu, "mnuFileOpenDatabase", QStringLiteral("&Open Database"));
+    m_openDatabaseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    separator(m_fileMenu, "mnuFileBar0");
+    m_printCoverSheetAction =
+        action(m_fileMenu, "mnuFilePrintCoverSheet", QStringLiteral("&Print Cover Sheet (only)"));
+    m_printChartAction = action(m_fileMenu, "mnuFilePrintChart", QStringLiteral("Print &Chart (only)"));
+    m_printBothAction =
+        action(m_fileMenu, "mnuFilePrintCoverSheetandChart", QStringLiteral("Print Cover Sheet and Chart"));
+    separator(m_fileMenu, "mnuFileBar2");
+    m_showChartAction =
+        action(m_fileMenu, "mnuFilePrintCharttoFullScreen", QStringLiteral("&Display Chart to Screen"));
+    separator(m_fileMenu, "mnuFileBar4");
+    m_exitAction = action(m_fileMenu, "mnuFileExit", QStringLiteral("E&xit"));
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditClearBoxes = action(mnuEdit, "mnuEditClearBoxes", QStringLiteral("&Clear All Text Boxes Below"));
-    menuEditDefaultSettings = action(mnuEdit, "menuEditDefaultSettings", QStringLiteral("&Default Settings"));
+    m_editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    m_editMenu->setObjectName(QStringLiteral("mnuEdit"));
+    m_clearPersonAction =
+        action(m_editMenu, "mnuEditClearBoxes", QStringLiteral("&Clear All Text Boxes Below"));
+    m_defaultSettingsAction =
+        action(m_editMenu, "menuEditDefaultSettings", QStringLiteral("&Default Settings"));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpGetHelpOn = action(mnuHelp, "mnuHelpGetHelpOn", QStringLiteral("&Get Help On...?"));
-    separator(mnuHelp, "mnuHelpBar0");
-    mnuHelpWhatIsABiorhythm =
-        action(mnuHelp, "mnuHelpWhatIsABiorhythm", QStringLiteral("&What Is A Biorhythm?"));
-    mnuHelpPrintWhatIsABiorhythm =
-        action(mnuHelp, "mnuHelpPrintWhatIsABiorhythm", QStringLiteral("&Print What Is A Biorhythm?"));
-    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QStringLiteral("&About Tidemark"));
+    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    m_showHelpAction = action(m_helpMenu, "mnuHelpGetHelpOn", QStringLiteral("&Get Help On...?"));
+    separator(m_helpMenu, "mnuHelpBar0");
+    m_showWhatIsAction =
+        action(m_helpMenu, "mnuHelpWhatIsABiorhythm", QStringLiteral("&What Is A Biorhythm?"));
+    m_printWhatIsAction =
+        action(m_helpMenu, "mnuHelpPrintWhatIsABiorhythm", QStringLiteral("&Print What Is A Biorhythm?"));
+    m_aboutAction = action(m_helpMenu, "mnuHelpAbout", QStringLiteral("&About Tidemark"));
 }
 
-void frmMain::buildToolbar()
+void MainWindow::buildToolbar()
 {
     auto *bar = addToolBar(QStringLiteral("Commands"));
     bar->setObjectName(QStringLiteral("PictureButtons"));
@@ -305,11 +310,12 @@ void frmMain::buildToolbar()
         bar->addWidget(b);
         return b;
     };
-    Command9 = button("Command9", "opendatabase", QStringLiteral("Open Database"));
-    Command10 = button("Command10", "printcover", QStringLiteral("Print Cover Sheet"));
-    Command11 = button("Command11", "printchart", QStringLiteral("Print Chart"));
-    Command12 = button("Command12", "printboth", QStringLiteral("Print Cover & Chart"));
-    Command13 = button("Command13", "clearboxes", QStringLiteral("Clear All Text Boxes Below"));
-    Command18 = button("Command18", "displaychart", QStringLiteral("Display Chart to Screen"));
-    Command17 = button("Command17", "closedisplay", QStringLiteral("Close Display To Screen Window"));
+    m_openDatabaseToolButton = button("Command9", "opendatabase", QStringLiteral("Open Database"));
+    m_printCoverSheetToolButton = button("Command10", "printcover", QStringLiteral("Print Cover Sheet"));
+    m_printChartToolButton = button("Command11", "printchart", QStringLiteral("Print Chart"));
+    m_printBothToolButton = button("Command12", "printboth", QStringLiteral("Print Cover & Chart"));
+    m_clearPersonToolButton = button("Command13", "clearboxes", QStringLiteral("Clear All Text Boxes Below"));
+    m_showChartToolButton = button("Command18", "displaychart", QStringLiteral("Display Chart to Screen"));
+    m_closeChartToolButton =
+        button("Command17", "closedisplay", QStringLiteral("Close Display To Screen Window"));
 }

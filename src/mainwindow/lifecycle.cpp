@@ -1,6 +1,6 @@
-// frmMain's start-up and shut-down, the preferences it loads and saves, and its placement.
+// The main window's start-up and shut-down, the preferences it loads and saves, and its placement.
 
-#include "mainwindow/frmmain.h"
+#include "mainwindow/mainwindow.h"
 
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
@@ -73,87 +73,72 @@ double screenDpi()
 
 } // namespace
 
-std::unique_ptr<QSettings> frmMain::placementStore() const
+std::unique_ptr<QSettings> MainWindow::placementStore() const
 {
     if (m_env.placementFile.isEmpty())
         return std::make_unique<QSettings>(QStringLiteral("Tidemark"), QStringLiteral("Tidemark"));
     return std::make_unique<QSettings>(m_env.placementFile, QSettings::IniFormat);
 }
 
-settings::Preferences frmMain::preferences() const
+settings::Preferences MainWindow::preferences() const
 {
     settings::Preferences p;
-    p.leadIn = Combo1->currentText();
-    p.heading = {Text13->text(), Text14->text(), Text15->text(), Text16->text()};
-    p.font = Combo2->currentText();
-    p.linesPerPage = Text17->text();
-    p.printer = Option1->isChecked()   ? settings::PrinterType::Matrix
-                : Option2->isChecked() ? settings::PrinterType::Laser
-                                       : settings::PrinterType::None;
-    p.spacing = Option3->isChecked()   ? settings::Spacing::Single
-                : Option4->isChecked() ? settings::Spacing::Double
-                : Option5->isChecked() ? settings::Spacing::WithLines
-                                       : settings::Spacing::None;
-    p.holidays = Check1->isChecked();
-    p.dateEachPage = Check2->isChecked();
-    p.color = Check3->isChecked();
-    p.forecast = Check4->isChecked();
+    p.leadIn = m_leadInCombo->currentText();
+    p.heading = {m_headingEdits[0]->text(), m_headingEdits[1]->text(), m_headingEdits[2]->text(),
+                 m_headingEdits[3]->text()};
+    p.font = m_fontCombo->currentText();
+    p.linesPerPage = m_linesPerPageEdit->text();
+    p.printer = m_dotMatrixRadio->isChecked() ? settings::PrinterType::Matrix
+                : m_laserRadio->isChecked()   ? settings::PrinterType::Laser
+                                              : settings::PrinterType::None;
+    p.spacing = m_singleSpaceRadio->isChecked()   ? settings::Spacing::Single
+                : m_doubleSpaceRadio->isChecked() ? settings::Spacing::Double
+                : m_linedSpaceRadio->isChecked()  ? settings::Spacing::WithLines
+                                                  : settings::Spacing::None;
+    p.holidays = m_holidaysCheck->isChecked();
+    p.dateEachPage = m_dateEachPageCheck->isChecked();
+    p.color = m_colorCheck->isChecked();
+    p.forecast = m_forecastCheck->isChecked();
     return p;
 }
 
-void frmMain::writePreferences(const settings::Preferences &p)
+void MainWindow::showPreferences(const settings::Preferences &p)
 {
-    Combo1->setEditText(p.leadIn);
-    Text13->setText(p.heading[0]);
-    Text14->setText(p.heading[1]);
-    Text15->setText(p.heading[2]);
-    Text16->setText(p.heading[3]);
-    Combo2->setEditText(p.font);
-    Text17->setText(p.linesPerPage);
+    m_leadInCombo->setEditText(p.leadIn);
+    m_headingEdits[0]->setText(p.heading[0]);
+    m_headingEdits[1]->setText(p.heading[1]);
+    m_headingEdits[2]->setText(p.heading[2]);
+    m_headingEdits[3]->setText(p.heading[3]);
+    m_fontCombo->setEditText(p.font);
+    m_linesPerPageEdit->setText(p.linesPerPage);
     using settings::PrinterType;
     using settings::Spacing;
-    selectOption(m_printerGroup, p.printer == PrinterType::Matrix  ? Option1
-                                 : p.printer == PrinterType::Laser ? Option2
+    selectOption(m_printerGroup, p.printer == PrinterType::Matrix  ? m_dotMatrixRadio
+                                 : p.printer == PrinterType::Laser ? m_laserRadio
                                                                    : nullptr);
-    selectOption(m_spacingGroup, p.spacing == Spacing::Single      ? Option3
-                                 : p.spacing == Spacing::Double    ? Option4
-                                 : p.spacing == Spacing::WithLines ? Option5
+    selectOption(m_spacingGroup, p.spacing == Spacing::Single      ? m_singleSpaceRadio
+                                 : p.spacing == Spacing::Double    ? m_doubleSpaceRadio
+                                 : p.spacing == Spacing::WithLines ? m_linedSpaceRadio
                                                                    : nullptr);
-    Check1->setChecked(p.holidays);
-    Check2->setChecked(p.dateEachPage);
-    Check3->setChecked(p.color);
-    Check4->setChecked(p.forecast);
+    m_holidaysCheck->setChecked(p.holidays);
+    m_dateEachPageCheck->setChecked(p.dateEachPage);
+    m_colorCheck->setChecked(p.color);
+    m_forecastCheck->setChecked(p.forecast);
 }
 
-void frmMain::Form_Load()
+void MainWindow::startUp()
 {
-    FrameSplash->show();
-    FrameHelp->hide();
+    m_startupNotice->show();
+    m_helpPanel->hide();
     setMainCommandsEnabled(false);
-    Command24->hide();
+    m_closeChartButton->hide();
+    placeFromStoredPlacement();
+    m_databasePanel->hide();
+    m_whatIsPanel->hide();
+    m_chartView->hide();
+    m_openDatabaseAction->setEnabled(true);
 
-    {
-        const auto store = placementStore();
-        const QRect wanted = settings::PlacementToPixels(settings::LoadWindowPlacement(*store), screenDpi());
-        QList<QRect> screens;
-        for (const QScreen *screen : QGuiApplication::screens())
-            screens << screen->availableGeometry();
-        const QScreen *primary = QGuiApplication::primaryScreen();
-        // The window never gets smaller than its minimum size, so that is the size to fit.
-        const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
-        const QRect placed =
-            primary ? settings::PlaceOnScreen(wanted, screens, primary->availableGeometry(), minimum)
-                    : wanted;
-        move(placed.topLeft());
-        resize(placed.size());
-    }
-
-    FrameDatabase->hide();
-    FrameWhatIs->hide();
-    Text18->hide();
-    mnuFileOpenDatabase->setEnabled(true);
-
-    Text10->setText(m_env.clock.today());
+    m_startDateEdit->setText(m_env.clock.today());
 
     const QString folderError = PrepareDataFolder(m_env.dataFolder);
     m_filesUsable = folderError.isEmpty();
@@ -161,13 +146,10 @@ void frmMain::Form_Load()
     if (m_filesUsable)
         fileError = settings::EnsureSettingsFiles(m_env.dataFolder);
 
-    Combo1->addItems(LeadInLines);
-    Combo2->addItems(FontNames);
+    m_leadInCombo->addItems(LeadInLines);
+    m_fontCombo->addItems(FontNames);
 
-    const settings::Preferences design = settings::DesignPreferences();
-    QString readError;
-    // Even a folder that cannot be written may hold files to read; missing files give defaults.
-    writePreferences(settings::LoadSettings(m_env.dataFolder, design, &readError));
+    const QString readError = loadPreferences();
     if (fileError.isEmpty())
         fileError = readError;
     const QString message = startupFileMessage(m_env.dataFolder, folderError, fileError);
@@ -175,17 +157,45 @@ void frmMain::Form_Load()
         showCritical(QStringLiteral("SETTINGS FILE ERROR!"), message);
 }
 
-void frmMain::Form_Unload()
+void MainWindow::placeFromStoredPlacement()
 {
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
+    const auto store = placementStore();
+    const QRect wanted = settings::PlacementToPixels(settings::LoadWindowPlacement(*store), screenDpi());
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    // The window never gets smaller than its minimum size, so that is the size to fit.
+    const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
+    const QRect placed =
+        primary ? settings::PlaceOnScreen(wanted, screens, primary->availableGeometry(), minimum) : wanted;
+    move(placed.topLeft());
+    resize(placed.size());
+}
 
-    if (m_filesUsable) {
-        const QString error = settings::SaveSettings(m_env.dataFolder, preferences());
-        if (!error.isEmpty())
-            showCritical(QStringLiteral("SETTINGS FILE ERROR!"), error);
-    }
+QString MainWindow::loadPreferences()
+{
+    QString readError;
+    // Even a folder that cannot be written may hold files to read; missing files give defaults.
+    showPreferences(settings::LoadSettings(m_env.dataFolder, settings::DesignPreferences(), &readError));
+    return readError;
+}
+
+void MainWindow::savePreferences()
+{
+    if (!m_filesUsable)
+        return;
+    const QString error = settings::SaveSettings(m_env.dataFolder, preferences());
+    if (!error.isEmpty())
+        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), error);
+}
+
+void MainWindow::shutDown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    savePreferences();
 
     // Any other window of the program still open goes first, the most recent one first.
     const QList<QWidget *> windows = QApplication::topLevelWidgets();
@@ -202,13 +212,13 @@ void frmMain::Form_Unload()
     }
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
+    shutDown();
     event->accept();
 }
 
-void frmMain::menuEditDefaultSettings_Click()
+void MainWindow::restoreDefaultSettings()
 {
-    writePreferences(settings::ApplyDefaultSettings(preferences()));
+    showPreferences(settings::ApplyDefaultSettings(preferences()));
 }

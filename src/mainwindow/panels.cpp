@@ -1,12 +1,13 @@
-// The panels frmMain hosts over its middle, and the states they put the commands in.
+// The panels the main window hosts over its middle, and the states they put the commands in.
 
-#include "mainwindow/frmmain.h"
+#include "mainwindow/mainwindow.h"
 
-#include "info/frmabout.h"
+#include "info/aboutdialog.h"
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
 #include "namedb/databasepanel.h"
+#include "tidemarkversion.h"
 
 #include <QAction>
 #include <QEvent>
@@ -34,25 +35,25 @@ QLabel *splashLabel(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-void frmMain::buildPanels()
+void MainWindow::buildPanels()
 {
     QWidget *host = centralWidget();
 
-    FrameSplash = new QFrame(host);
-    FrameSplash->setObjectName(QStringLiteral("FrameSplash"));
-    FrameSplash->setFrameShape(QFrame::Panel);
-    FrameSplash->setFrameShadow(QFrame::Raised);
-    FrameSplash->setAutoFillBackground(true);
-    FrameSplash->setFocusPolicy(Qt::StrongFocus);
-    Label27 = splashLabel("Label27", QStringLiteral("Tidemark"), FrameSplash);
-    Label28 = splashLabel("Label28", QStringLiteral("Version 5.6"), FrameSplash);
-    QFont big = Label27->font();
+    m_startupNotice = new QFrame(host);
+    m_startupNotice->setObjectName(QStringLiteral("FrameSplash"));
+    m_startupNotice->setFrameShape(QFrame::Panel);
+    m_startupNotice->setFrameShadow(QFrame::Raised);
+    m_startupNotice->setAutoFillBackground(true);
+    m_startupNotice->setFocusPolicy(Qt::StrongFocus);
+    auto *title = splashLabel("Label27", QStringLiteral("Tidemark"), m_startupNotice);
+    auto *version = splashLabel("Label28", QStringLiteral("Version " TIDEMARK_VERSION), m_startupNotice);
+    QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 3.5);
     big.setBold(true);
-    Label27->setFont(big);
+    title->setFont(big);
     big.setPointSizeF(big.pointSizeF() * 0.5);
-    Label28->setFont(big);
-    Label29 = splashLabel(
+    version->setFont(big);
+    auto *notice = splashLabel(
         "Label29",
         QStringLiteral("WARNING: This program is protected by copyright law.  Unauthorized reproduction or "
                        "distribution of this program, or any portion of it, will be prosecuted to the full "
@@ -60,129 +61,131 @@ void frmMain::buildPanels()
                        "This program is provided for entertainment purposes only, and no claim is made that "
                        "anyone should be physically or spiritually guided by any material this program "
                        "produces.  By using this program, you agree to these terms."),
-        FrameSplash);
-    auto *hint =
-        splashLabel("Label30", QStringLiteral("Click this notice, or press Enter, to begin."), FrameSplash);
-    auto *splashLayout = new QVBoxLayout(FrameSplash);
+        m_startupNotice);
+    auto *hint = splashLabel("Label30", QStringLiteral("Click this notice, or press Enter, to begin."),
+                             m_startupNotice);
+    auto *splashLayout = new QVBoxLayout(m_startupNotice);
     splashLayout->addStretch(1);
-    splashLayout->addWidget(Label27);
-    splashLayout->addWidget(Label28);
+    splashLayout->addWidget(title);
+    splashLayout->addWidget(version);
     splashLayout->addSpacing(24);
-    splashLayout->addWidget(Label29);
+    splashLayout->addWidget(notice);
     splashLayout->addSpacing(12);
     splashLayout->addWidget(hint);
     splashLayout->addStretch(1);
     splashLayout->setContentsMargins(32, 16, 32, 16);
-    for (QWidget *w : std::initializer_list<QWidget *>{FrameSplash, Label27, Label28, Label29, hint})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_startupNotice, title, version, notice, hint})
         w->installEventFilter(this);
 
-    FrameDatabase = new DatabasePanel(m_env.alerts, m_env.dataFolder, host);
-    connect(FrameDatabase, &DatabasePanel::closed, this, [this] { mnuFileOpenDatabase->setEnabled(true); });
-    connect(FrameDatabase, &DatabasePanel::nameUsed, this, [this](const QString &name, const QString &birth) {
-        Text3->setText(name);
-        Text4->setText(birth);
-        Text11->setFocus();
-    });
+    m_databasePanel = new DatabasePanel(m_env.alerts, m_env.dataFolder, host);
+    connect(m_databasePanel, &DatabasePanel::closed, this,
+            [this] { m_openDatabaseAction->setEnabled(true); });
+    connect(m_databasePanel, &DatabasePanel::nameUsed, this,
+            [this](const QString &name, const QString &birth) {
+                m_nameEdit->setText(name);
+                m_birthdateEdit->setText(birth);
+                m_lengthEdit->setFocus();
+            });
 
-    FrameWhatIs = new WhatIsPanel(host);
-    connect(FrameWhatIs, &WhatIsPanel::printRequested, this, &frmMain::mnuHelpPrintWhatIsABiorhythm_Click);
+    m_whatIsPanel = new WhatIsPanel(host);
+    connect(m_whatIsPanel, &WhatIsPanel::printRequested, this, &MainWindow::printWhatIs);
 
-    FrameHelp = new HelpPanel(host);
-    connect(FrameHelp, &HelpPanel::closed, this, [this] {
-        mnuHelpGetHelpOn->setEnabled(true);
+    m_helpPanel = new HelpPanel(host);
+    connect(m_helpPanel, &HelpPanel::closed, this, [this] {
+        m_showHelpAction->setEnabled(true);
         setMainCommandsEnabled(true);
     });
 
-    Text18 = new ChartTextView(host);
-    Text18->setObjectName(QStringLiteral("Text18"));
-    Command24 = new QPushButton(QStringLiteral("Close This Window"), host);
-    Command24->setObjectName(QStringLiteral("Command24"));
-    Command24->setAutoDefault(true);
+    m_chartView = new ChartTextView(host);
+    m_chartView->setObjectName(QStringLiteral("Text18"));
+    m_closeChartButton = new QPushButton(QStringLiteral("Close This Window"), host);
+    m_closeChartButton->setObjectName(QStringLiteral("Command24"));
+    m_closeChartButton->setAutoDefault(true);
 }
 
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (FrameSplash && FrameSplash->isVisible()) {
+    if (m_startupNotice && m_startupNotice->isVisible()) {
         const bool click = event->type() == QEvent::MouseButtonRelease &&
                            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-        const bool key = event->type() == QEvent::KeyPress && watched == FrameSplash &&
+        const bool key = event->type() == QEvent::KeyPress && watched == m_startupNotice &&
                          (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return ||
                           static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter ||
                           static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space);
         if (click || key) {
-            FrameSplash_Click();
+            dismissStartupNotice();
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    placeOverlays();
+    placeControls();
 }
 
-void frmMain::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    placeOverlays();
-    if (FrameSplash->isVisible())
-        FrameSplash->setFocus();
+    placeControls();
+    if (m_startupNotice->isVisible())
+        m_startupNotice->setFocus();
 }
 
-void frmMain::placeOverlays()
+void MainWindow::placeControls()
 {
     const QSize inner = centralWidget()->size();
     const int w = inner.width();
     const int h = inner.height();
-    const qreal pointSize = Label10->font().pointSizeF();
+    const qreal pointSize = m_nameLabel->font().pointSizeF();
 
     const QSize splash(int(w * 0.8), int(h * 0.8));
-    FrameSplash->setGeometry((w - splash.width()) / 2, (h - splash.height()) / 2, splash.width(),
-                             splash.height());
-    FrameDatabase->placeIn(inner, pointSize);
-    FrameWhatIs->placeIn(inner, pointSize);
-    FrameHelp->placeIn(inner, pointSize);
-    placeChartDisplay();
+    m_startupNotice->setGeometry((w - splash.width()) / 2, (h - splash.height()) / 2, splash.width(),
+                                 splash.height());
+    m_databasePanel->placeIn(inner, pointSize);
+    m_whatIsPanel->placeIn(inner, pointSize);
+    m_helpPanel->placeIn(inner, pointSize);
+    placeChartView();
 
-    FrameDatabase->raise();
-    FrameWhatIs->raise();
-    FrameHelp->raise();
-    Text18->raise();
-    Command24->raise();
-    FrameSplash->raise();
+    m_databasePanel->raise();
+    m_whatIsPanel->raise();
+    m_helpPanel->raise();
+    m_chartView->raise();
+    m_closeChartButton->raise();
+    m_startupNotice->raise();
 }
 
-void frmMain::mnuFileOpenDatabase_Click()
+void MainWindow::openDatabase()
 {
-    FrameWhatIs->hide();
-    FrameDatabase->placeIn(centralWidget()->size(), Label10->font().pointSizeF());
-    FrameDatabase->raise();
-    FrameDatabase->open();
-    mnuFileOpenDatabase->setEnabled(false);
+    m_whatIsPanel->hide();
+    m_databasePanel->placeIn(centralWidget()->size(), m_nameLabel->font().pointSizeF());
+    m_databasePanel->raise();
+    m_databasePanel->open();
+    m_openDatabaseAction->setEnabled(false);
 }
 
-void frmMain::mnuHelpWhatIsABiorhythm_Click()
+void MainWindow::showWhatIs()
 {
-    FrameDatabase->hide();
-    mnuFileOpenDatabase->setEnabled(true);
-    FrameWhatIs->placeIn(centralWidget()->size(), Label10->font().pointSizeF());
-    FrameWhatIs->raise();
-    FrameWhatIs->open();
+    m_databasePanel->hide();
+    m_openDatabaseAction->setEnabled(true);
+    m_whatIsPanel->placeIn(centralWidget()->size(), m_nameLabel->font().pointSizeF());
+    m_whatIsPanel->raise();
+    m_whatIsPanel->open();
 }
 
-void frmMain::mnuHelpGetHelpOn_Click()
+void MainWindow::showHelp()
 {
     setMainCommandsEnabled(false);
-    mnuHelpGetHelpOn->setEnabled(false);
-    FrameHelp->placeIn(centralWidget()->size(), Label10->font().pointSizeF());
-    FrameHelp->raise();
-    FrameHelp->open();
+    m_showHelpAction->setEnabled(false);
+    m_helpPanel->placeIn(centralWidget()->size(), m_nameLabel->font().pointSizeF());
+    m_helpPanel->raise();
+    m_helpPanel->open();
 }
 
-void frmMain::mnuHelpAbout_Click()
+void MainWindow::showAbout()
 {
-    frmAbout about(m_env.registry, m_env.alerts, this, windowIcon());
+    AboutDialog about(m_env.systemInfo, m_env.alerts, this, windowIcon());
     about.exec();
 }

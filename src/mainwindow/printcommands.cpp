@@ -1,6 +1,6 @@
 // The print commands of the File and Help menus and their picture buttons.
 
-#include "mainwindow/frmmain.h"
+#include "mainwindow/mainwindow.h"
 
 #include "info/whatisprint.h"
 #include "platform/alerts.h"
@@ -10,7 +10,7 @@
 
 #include <QStatusBar>
 
-void frmMain::runPrintCommand(print::PrintCommand command)
+void MainWindow::runPrintCommand(print::PrintCommand command)
 {
     const chart::ChartFields fields = chartFields();
     const auto targets = m_env.printTargets(command, fields.name);
@@ -18,34 +18,34 @@ void frmMain::runPrintCommand(print::PrintCommand command)
     showWrittenFiles(targets->writtenFiles());
 }
 
-void frmMain::showWrittenFiles(const QStringList &files)
+void MainWindow::showWrittenFiles(const QStringList &files)
 {
     // Said where it takes no click to go on: the files are there, nothing went wrong.
     if (!files.isEmpty())
         statusBar()->showMessage(print::PdfWrittenMessage(files));
 }
 
-void frmMain::mnuFilePrintCoverSheet_Click()
+void MainWindow::printCoverSheet()
 {
     runPrintCommand(print::PrintCommand::CoverSheet);
 }
 
-void frmMain::mnuFilePrintChart_Click()
+void MainWindow::printChart()
 {
     runPrintCommand(print::PrintCommand::Chart);
 }
 
-void frmMain::mnuFilePrintCoverSheetandChart_Click()
+void MainWindow::printCoverSheetAndChart()
 {
     runPrintCommand(print::PrintCommand::CoverSheetAndChart);
 }
 
-void frmMain::mnuHelpPrintWhatIsABiorhythm_Click()
+void MainWindow::printWhatIs()
 {
     const chart::ChartFields fields = chartFields();
     const auto targets = m_env.printTargets(print::PrintCommand::WhatIs, fields.name);
     print::PrintDevice &device = targets->open(print::PrintDocument::WhatIs);
-    info::CmdPrtWhat_Click(device, fields);
+    info::PrintWhatIsSheet(device, fields);
     const bool ok = device.ok();
     // A document the user called off (a declined file dialog) has no error to tell.
     if (!ok && !device.errorText().isEmpty())

@@ -5,6 +5,7 @@
 #include "platform/alerts.h"
 #include "platform/widgetfont.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -49,25 +50,26 @@ constexpr int RowGap = 6;
 
 DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent)
     : QFrame(parent)
-    , Label5(makeLabel(this, "Label5", QStringLiteral("NAME DATABASE")))
-    , Label6(makeLabel(this, "Label6", QStringLiteral("Use to store your most often used names/birthdates!")))
-    , Label1(makeLabel(this, "Label1", QStringLiteral("Name:")))
-    , Text1(makeEdit(this, "Text1", QStringLiteral("Input name as Firstname Lastname")))
-    , Label2(makeLabel(this, "Label2", QStringLiteral("Birthdate:")))
-    , Text2(makeEdit(this, "Text2", QStringLiteral("Insert birthdate as MMDDYYYY")))
-    , Label3(makeLabel(this, "Label3", QStringLiteral("Enter birthdate as MMDDYYYY ")))
-    , Label4(makeLabel(this, "Label4", QStringLiteral("Example: March 9, 1975 would be 03091975")))
-    , Command1(makeButton(this, "Command1", QStringLiteral("Add This Entry"),
-                          QStringLiteral("Press here to save this entry!")))
-    , List1(new QListWidget(this))
-    , Label7(makeLabel(this, "Label7", QStringLiteral("Selected Name:")))
-    , Text5(makeEdit(this, "Text5", QStringLiteral("Name selected to use for chart")))
-    , cmdDeleteName(makeButton(this, "cmdDeleteName", QStringLiteral("Delete This Name"),
-                               QStringLiteral("Delete the selected entry! ")))
-    , cmdUseName(makeButton(this, "cmdUseName", QStringLiteral("Use This Name"),
-                            QStringLiteral("Use the selected name!")))
-    , Command3(makeButton(this, "Command3", QStringLiteral("Close Database"),
-                          QStringLiteral("Close the Name Database window")))
+    , m_titleLabel(makeLabel(this, "Label5", QStringLiteral("NAME DATABASE")))
+    , m_subtitleLabel(
+          makeLabel(this, "Label6", QStringLiteral("Use to store your most often used names/birthdates!")))
+    , m_nameLabel(makeLabel(this, "Label1", QStringLiteral("Name:")))
+    , m_nameEdit(makeEdit(this, "Text1", QStringLiteral("Input name as Firstname Lastname")))
+    , m_birthdateLabel(makeLabel(this, "Label2", QStringLiteral("Birthdate:")))
+    , m_birthdateEdit(makeEdit(this, "Text2", QStringLiteral("Insert birthdate as MMDDYYYY")))
+    , m_hintLabel(makeLabel(this, "Label3", QStringLiteral("Enter birthdate as MMDDYYYY ")))
+    , m_exampleLabel(makeLabel(this, "Label4", QStringLiteral("Example: March 9, 1975 would be 03091975")))
+    , m_addButton(makeButton(this, "Command1", QStringLiteral("Add This Entry"),
+                             QStringLiteral("Press here to save this entry!")))
+    , m_entryList(new QListWidget(this))
+    , m_selectedLabel(makeLabel(this, "Label7", QStringLiteral("Selected Name:")))
+    , m_selectedField(makeEdit(this, "Text5", QStringLiteral("Name selected to use for chart")))
+    , m_deleteButton(makeButton(this, "cmdDeleteName", QStringLiteral("Delete This Name"),
+                                QStringLiteral("Delete the selected entry! ")))
+    , m_useButton(makeButton(this, "cmdUseName", QStringLiteral("Use This Name"),
+                             QStringLiteral("Use the selected name!")))
+    , m_closeButton(makeButton(this, "Command3", QStringLiteral("Close Database"),
+                               QStringLiteral("Close the Name Database window")))
     , m_alerts(alerts)
     , m_dataFolder(std::move(dataFolder))
 {
@@ -75,39 +77,39 @@ DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
 
-    QFont titleFont = Label5->font();
+    QFont titleFont = m_titleLabel->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-    Label5->setFont(titleFont);
-    Label5->setAlignment(Qt::AlignCenter);
-    Label6->setAlignment(Qt::AlignCenter);
-    Label1->setBuddy(Text1);
-    Label2->setBuddy(Text2);
-    Label7->setBuddy(Text5);
+    m_titleLabel->setFont(titleFont);
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    m_subtitleLabel->setAlignment(Qt::AlignCenter);
+    m_nameLabel->setBuddy(m_nameEdit);
+    m_birthdateLabel->setBuddy(m_birthdateEdit);
+    m_selectedLabel->setBuddy(m_selectedField);
 
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setToolTip(QStringLiteral("Click on a name to select it"));
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->setUniformItemSizes(true);
+    m_entryList->setObjectName(QStringLiteral("List1"));
+    m_entryList->setToolTip(QStringLiteral("Click on a name to select it"));
+    m_entryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_entryList->setUniformItemSizes(true);
 
     // The selected entry is shown, not edited, and is skipped by Tab.
-    Text5->setReadOnly(true);
-    Text5->setFocusPolicy(Qt::ClickFocus);
+    m_selectedField->setReadOnly(true);
+    m_selectedField->setFocusPolicy(Qt::ClickFocus);
 
     buildLayout();
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Command1);
-    setTabOrder(Command1, List1);
-    setTabOrder(List1, cmdDeleteName);
-    setTabOrder(cmdDeleteName, cmdUseName);
-    setTabOrder(cmdUseName, Command3);
+    setTabOrder(m_nameEdit, m_birthdateEdit);
+    setTabOrder(m_birthdateEdit, m_addButton);
+    setTabOrder(m_addButton, m_entryList);
+    setTabOrder(m_entryList, m_deleteButton);
+    setTabOrder(m_deleteButton, m_useButton);
+    setTabOrder(m_useButton, m_closeButton);
 
-    connect(Command1, &QPushButton::clicked, this, &DatabasePanel::Command1_Click);
+    connect(m_addButton, &QPushButton::clicked, this, &DatabasePanel::addEntry);
     // A selection made with the mouse or the arrow keys both count as a click on the list.
-    connect(List1, &QListWidget::itemSelectionChanged, this, &DatabasePanel::List1_Click);
-    connect(cmdDeleteName, &QPushButton::clicked, this, &DatabasePanel::cmdDeleteName_Click);
-    connect(cmdUseName, &QPushButton::clicked, this, &DatabasePanel::cmdUseName_Click);
-    connect(Command3, &QPushButton::clicked, this, &DatabasePanel::Command3_Click);
+    connect(m_entryList, &QListWidget::itemSelectionChanged, this, &DatabasePanel::selectEntry);
+    connect(m_deleteButton, &QPushButton::clicked, this, &DatabasePanel::deleteEntry);
+    connect(m_useButton, &QPushButton::clicked, this, &DatabasePanel::useEntry);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     hide();
 }
@@ -116,39 +118,40 @@ void DatabasePanel::buildLayout()
 {
     auto *rows = new QVBoxLayout(this);
     rows->setSpacing(RowGap);
-    rows->addWidget(Label5);
-    rows->addWidget(Label6);
-    rows->addWidget(Label1);
-    rows->addWidget(Text1);
-    rows->addWidget(Label2);
-    rows->addWidget(Text2);
-    rows->addWidget(Label3);
+    rows->addWidget(m_titleLabel);
+    rows->addWidget(m_subtitleLabel);
+    rows->addWidget(m_nameLabel);
+    rows->addWidget(m_nameEdit);
+    rows->addWidget(m_birthdateLabel);
+    rows->addWidget(m_birthdateEdit);
+    rows->addWidget(m_hintLabel);
     auto *example = new QHBoxLayout;
-    example->addWidget(Label4);
+    example->addWidget(m_exampleLabel);
     example->addStretch();
-    example->addWidget(Command1);
+    example->addWidget(m_addButton);
     rows->addLayout(example);
-    rows->addWidget(List1);
-    rows->addWidget(Label7);
-    rows->addWidget(Text5);
+    rows->addWidget(m_entryList);
+    rows->addWidget(m_selectedLabel);
+    rows->addWidget(m_selectedField);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(0);
-    for (QPushButton *button : {cmdDeleteName, cmdUseName, Command3})
+    for (QPushButton *button : {m_deleteButton, m_useButton, m_closeButton})
         buttons->addWidget(button, 1);
     rows->addLayout(buttons);
 }
 
 void DatabasePanel::placeIn(const QSize &hostSize, qreal textPointSize)
 {
-    for (QWidget *widget : std::initializer_list<QWidget *>{Label6, Label1, Text1, Label2, Text2, Label3,
-                                                            Label4, List1, Label7})
+    for (QWidget *widget : std::initializer_list<QWidget *>{m_subtitleLabel, m_nameLabel, m_nameEdit,
+                                                            m_birthdateLabel, m_birthdateEdit, m_hintLabel,
+                                                            m_exampleLabel, m_entryList, m_selectedLabel})
         SetPointSize(widget, textPointSize);
     const int width = static_cast<int>(std::lround(hostSize.width() * 0.6));
     const int fullHeight = static_cast<int>(std::lround(hostSize.height() * 0.8));
     // The rows span 0.92 of the panel's width, centred.
     const int side = static_cast<int>(std::lround(width * 0.04));
     layout()->setContentsMargins(side, RowGap, side, RowGap);
-    List1->setFixedHeight(static_cast<int>(std::lround(fullHeight * 0.3)));
+    m_entryList->setFixedHeight(static_cast<int>(std::lround(fullHeight * 0.3)));
     layout()->activate();
     const int height = layout()->sizeHint().height();
     setGeometry((hostSize.width() - width) / 2, (hostSize.height() - fullHeight) / 2, width, height);
@@ -158,7 +161,7 @@ void DatabasePanel::open()
 {
     show();
     raise();
-    Text1->setFocus();
+    m_nameEdit->setFocus();
     loadList();
 }
 
@@ -169,74 +172,72 @@ QString DatabasePanel::filePath() const
 
 void DatabasePanel::loadList()
 {
-    List1->clear();
+    m_entryList->clear();
     const namedb::LoadResult loaded = namedb::LoadEntries(filePath());
     if (loaded.failure)
         m_alerts.critical(loaded.failure->title, loaded.failure->text);
-    List1->addItems(loaded.entries);
+    m_entryList->addItems(loaded.entries);
 }
 
-void DatabasePanel::Command1_Click()
+void DatabasePanel::addEntry()
 {
-    if (const auto message = namedb::CheckNewEntry(Text1->text(), Text2->text())) {
+    if (const auto message = namedb::CheckNewEntry(m_nameEdit->text(), m_birthdateEdit->text())) {
         m_alerts.critical(message->title, message->text);
         return;
     }
     if (const auto message =
-            namedb::AddEntry(filePath(), namedb::ComposeEntry(Text1->text(), Text2->text()))) {
+            namedb::AddEntry(filePath(), namedb::ComposeEntry(m_nameEdit->text(), m_birthdateEdit->text()))) {
         m_alerts.critical(message->title, message->text);
         return;
     }
-    Text1->clear();
-    Text2->clear();
+    m_nameEdit->clear();
+    m_birthdateEdit->clear();
     loadList();
-    Text1->setFocus();
+    m_nameEdit->setFocus();
 }
 
-void DatabasePanel::List1_Click()
+void DatabasePanel::selectEntry()
 {
-    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    const QList<QListWidgetItem *> selected = m_entryList->selectedItems();
     if (!selected.isEmpty())
-        Text5->setText(selected.first()->text());
+        m_selectedField->setText(selected.first()->text());
 }
 
-void DatabasePanel::cmdDeleteName_Click()
+void DatabasePanel::deleteEntry()
 {
-    const QList<QListWidgetItem *> selected = List1->selectedItems();
-    // Text5 may still show an entry after the list was reloaded, with nothing selected.
-    if (Text5->text().isEmpty() || selected.isEmpty()) {
+    const QList<QListWidgetItem *> selected = m_entryList->selectedItems();
+    // The selected name may still show after the list was reloaded, with nothing selected.
+    if (m_selectedField->text().isEmpty() || selected.isEmpty()) {
         m_alerts.critical(QStringLiteral("NOTHING TO DELETE!"),
                           QStringLiteral("There is no name selected to delete!"));
         return;
     }
-    const int row = List1->row(selected.first());
+    const int row = m_entryList->row(selected.first());
     // The entry leaves the list only once the file no longer holds it.
     if (const auto message = namedb::DeleteEntry(filePath(), selected.first()->text())) {
         m_alerts.critical(message->title, message->text);
         return;
     }
-    List1->selectionModel()->clear();
-    delete List1->takeItem(row);
-    Text5->clear();
+    m_entryList->selectionModel()->clear();
+    delete m_entryList->takeItem(row);
+    m_selectedField->clear();
 }
 
-void DatabasePanel::cmdUseName_Click()
+void DatabasePanel::useEntry()
 {
-    if (Text5->text().isEmpty()) {
+    if (m_selectedField->text().isEmpty()) {
         m_alerts.critical(QStringLiteral("NO NAME SELECTED!"),
                           QStringLiteral("There is no name selected to use!"));
         return;
     }
-    hide();
-    Q_EMIT closed();
-    const namedb::EntryParts parts = namedb::SplitEntry(Text5->text());
+    const namedb::EntryParts parts = namedb::SplitEntry(m_selectedField->text());
+    close();
     Q_EMIT nameUsed(parts.name, parts.birthdate);
-    Text5->clear();
 }
 
-void DatabasePanel::Command3_Click()
+void DatabasePanel::closeEvent(QCloseEvent *event)
 {
-    hide();
+    QFrame::closeEvent(event);
+    m_selectedField->clear();
     Q_EMIT closed();
-    Text5->clear();
 }

@@ -1,5 +1,24 @@
 #pragma once
 
+// Controls by object name and member:
+//
+//   FrameDatabase the panel itself
+//   Label5        m_titleLabel
+//   Label6        m_subtitleLabel
+//   Label1        m_nameLabel
+//   Text1         m_nameEdit
+//   Label2        m_birthdateLabel
+//   Text2         m_birthdateEdit
+//   Label3        m_hintLabel
+//   Label4        m_exampleLabel
+//   Command1      m_addButton
+//   List1         m_entryList
+//   Label7        m_selectedLabel
+//   Text5         m_selectedField
+//   cmdDeleteName m_deleteButton
+//   cmdUseName    m_useButton
+//   Command3      m_closeButton
+
 #include <QFrame>
 #include <QString>
 
@@ -10,13 +29,13 @@ class QListWidget;
 class QPushButton;
 class QSize;
 
-// FrameDatabase: the panel over the main window in which names and birthdates are added to
-// bioname.dat, selected, deleted and used. The list box is the only copy of the entries in
-// memory; every change is written to the file at once.
+// The panel over the main window in which names and birthdates are added to bioname.dat,
+// selected, deleted and used. The list box is the only copy of the entries in memory; every
+// change is written to the file at once.
 //
-// The main window shows the panel with placeIn() and open(). When the panel hides itself
-// (Use or Close) it emits closed(); Use then emits nameUsed() with the entry's name and
-// birthdate for the Name and Birthdate boxes.
+// The main window shows the panel with placeIn() and open(). When the panel closes (Use or
+// Close) it emits closed(); Use then emits nameUsed() with the entry's name and birthdate for
+// the Name and Birthdate boxes.
 class DatabasePanel : public QFrame
 {
     Q_OBJECT
@@ -29,41 +48,43 @@ public:
     // entry fields and list take the given point size (that of the main window's Name label).
     void placeIn(const QSize &hostSize, qreal textPointSize);
 
-    // The panel's part of opening the database: show, empty the list, cursor in the Name box,
-    // then load the list from the file.
+    // Shows the panel, empties the list, puts the cursor in the Name box, then loads the list
+    // from the file.
     void open();
-
-    QLabel *Label5;
-    QLabel *Label6;
-    QLabel *Label1;
-    QLineEdit *Text1;
-    QLabel *Label2;
-    QLineEdit *Text2;
-    QLabel *Label3;
-    QLabel *Label4;
-    QPushButton *Command1;
-    QListWidget *List1;
-    QLabel *Label7;
-    QLineEdit *Text5;
-    QPushButton *cmdDeleteName;
-    QPushButton *cmdUseName;
-    QPushButton *Command3;
-
-public Q_SLOTS:
-    void Command1_Click();
-    void List1_Click();
-    void cmdDeleteName_Click();
-    void cmdUseName_Click();
-    void Command3_Click();
 
 Q_SIGNALS:
     void nameUsed(const QString &name, const QString &birthdate);
     void closed();
 
+protected:
+    // Closing (the Close button, or Use) forgets the selected entry; typed text stays.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildLayout();
     void loadList();
     [[nodiscard]] QString filePath() const;
+
+    void addEntry();
+    void selectEntry();
+    void deleteEntry();
+    void useEntry();
+
+    QLabel *m_titleLabel;
+    QLabel *m_subtitleLabel;
+    QLabel *m_nameLabel;
+    QLineEdit *m_nameEdit;
+    QLabel *m_birthdateLabel;
+    QLineEdit *m_birthdateEdit;
+    QLabel *m_hintLabel;
+    QLabel *m_exampleLabel;
+    QPushButton *m_addButton;
+    QListWidget *m_entryList;
+    QLabel *m_selectedLabel;
+    QLineEdit *m_selectedField;
+    QPushButton *m_deleteButton;
+    QPushButton *m_useButton;
+    QPushButton *m_closeButton;
 
     Alerts &m_alerts;
     QString m_dataFolder;

@@ -1,47 +1,126 @@
-// frmMain through its real widgets: start-up, the date boxes as a person types them, the
-// command states of the panels, and the small handlers.
-
-#include "mainwindowfixture.h"
-
-#include "calendar/calendar.h"
-#include "info/helppanel.h"
-#include "info/whatispanel.h"
-#include "namedb/databasepanel.h"
+// The main window through its real widgets, found by object name: start-up, command states, the
+// person boxes as typed, the preferences and placement across runs, the chart display and the
+// print commands.
 
 #include "mainwindow/charttextview.h"
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QToolButton>
+#include "mainwindow/mainwindow.h"
+#include "platform/clock.h"
+#include "print/printcommands.h"
+#include "print/systemprinting.h"
+#include "print/textprintdevice.h"
+#include "support/privileged.h"
+#include "support/recordingalerts.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <optional>
+
+#include "support/testmain.h"
 
 namespace {
 
-QList<bool> mainCommandStates(const frmMain &w)
+// Keeps what each printed document would look like on paper, from a text-only device.
+struct RecordingTargets final : print::PrintTargetProvider
 {
-    return {w.mnuFile->menuAction()->isEnabled(),
-            w.mnuEdit->menuAction()->isEnabled(),
-            w.mnuHelp->menuAction()->isEnabled(),
-            w.Command9->isEnabled(),
-            w.Command10->isEnabled(),
-            w.Command11->isEnabled(),
-            w.Command12->isEnabled(),
-            w.Command13->isEnabled(),
-            w.Command17->isEnabled(),
-            w.Command18->isEnabled()};
-}
+    explicit RecordingTargets(QStringList &log)
+        : log(log)
+    {}
+    print::PrintDevice &open(print::PrintDocument) override { return device.emplace(); }
+    void close(print::PrintDocument, print::PrintOutcome) override { log << device->text(); }
+    std::optional<print::TextPrintDevice> device;
+    QStringList &log;
+};
 
-const QList<bool> AllEnabled(10, true);
-const QList<bool> AllDisabled(10, false);
+// A real MainWindow, offscreen, with recorded messages, a fixed today, a temporary data folder and
+// placement store, and recorded printing (or, with pdfFile set, PDF files as without a print queue).
+struct Fixture
+{
+    explicit Fixture(const QString &today = QStringLiteral("05-20-2025"))
+        : clock(today)
+    {
+        restart();
+    }
+
+    // Shuts the window down and starts a new one on the same folder and store.
+    void restart()
+    {
+        if (window)
+            window->close();
+        auto targets = [this](print::PrintCommand command,
+                              const QString &person) -> std::unique_ptr<print::PrintTargetProvider> {
+            if (pdfFile)
+                return std::make_unique<print::SystemPrintTargets>(command, person, QString(), pdfFile,
+                                                                   alerts, window.get());
+            return std::make_unique<RecordingTargets>(printed);
+        };
+        window = std::make_unique<MainWindow>(MainWindowEnv{
+            alerts, clock, dataFolder, dir.filePath(QStringLiteral("placement.ini")), {{}, {}}, targets});
+    }
+    void showAndDismiss()
+    {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        click("Label29");
+    }
+    template <class T = QWidget> T *find(const char *name) const
+    {
+        T *control = window->findChild<T *>(QLatin1String(name));
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
+    }
+    QLineEdit *box(const char *name) const { return find<QLineEdit>(name); }
+    void click(const char *name) const { QTest::mouseClick(find(name), Qt::LeftButton); }
+    void trigger(const char *name) const { find<QAction>(name)->trigger(); }
+    void enterPerson(const QString &days = QStringLiteral("30")) const
+    {
+        box("Text3")->setText(QStringLiteral("Pat Example"));
+        box("Text4")->setText(QStringLiteral("05-20-1990"));
+        box("Text11")->setText(days);
+    }
+    [[nodiscard]] QString dataFile(const char *name) const { return dataFolder + u'/' + QLatin1String(name); }
+    // What shows over the window (the notice, the panels, the chart display), then as 1 or 0 whether
+    // the three menus and the seven picture buttons are enabled, then Open Database and Get Help On.
+    [[nodiscard]] QString state() const
+    {
+        QString state;
+        for (const char *panel :
+             {"FrameSplash", "FrameDatabase", "FrameWhatIs", "FrameHelp", "Text18", "Command24"})
+            state += find(panel)->isHidden() ? QString() : QLatin1String(panel) + u' ';
+        for (const char *menu : {"mnuFile", "mnuEdit", "mnuHelp"})
+            state += QChar(u'0' + find<QMenu>(menu)->menuAction()->isEnabled());
+        for (const char *button :
+             {"Command9", "Command10", "Command11", "Command12", "Command13", "Command17", "Command18"})
+            state += QChar(u'0' + find(button)->isEnabled());
+        state += u' ';
+        for (const char *action : {"mnuFileOpenDatabase", "mnuHelpGetHelpOn"})
+            state += QChar(u'0' + find<QAction>(action)->isEnabled());
+        return state;
+    }
+    // The preference controls as texts: the lead-in and heading lines (which Default Settings
+    // keeps), the font, the lines per page, and 1 or 0 for each option and check box.
+    [[nodiscard]] QStringList preferences() const
+    {
+        QStringList values{find<QComboBox>("Combo1")->currentText()};
+        for (const char *name : {"Text13", "Text14", "Text15", "Text16"})
+            values << box(name)->text();
+        values << find<QComboBox>("Combo2")->currentText() << box("Text17")->text() << QString();
+        for (const char *name :
+             {"Option1", "Option2", "Option3", "Option4", "Option5", "Check1", "Check2", "Check3", "Check4"})
+            values.last() += QChar(u'0' + find<QAbstractButton>(name)->isChecked());
+        return values;
+    }
+
+    QTemporaryDir dir;
+    RecordingAlerts alerts;
+    FixedClock clock;
+    QString dataFolder = dir.filePath(QStringLiteral("data"));
+    QStringList printed;
+    print::PdfFileQuestion pdfFile;
+    std::unique_ptr<MainWindow> window;
+};
 
 } // namespace
 
@@ -50,436 +129,427 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startupInAnEmptyFolder();
-    void noticeDismissedByAnyOfItsParts_data();
-    void noticeDismissedByAnyOfItsParts();
-    void tabWalksThePersonColumn();
-    void startDateTypedCharacterByCharacter();
-    void startDateMessages_data();
-    void startDateMessages();
-    void birthdateTypedFillsTheFacts();
-    void birthdateMessages_data();
-    void birthdateMessages();
-    void lengthFillsTheEndDate_data();
-    void lengthFillsTheEndDate();
-    void lengthBeforeStartDateIsUndone();
-    void resetPutsTodayBack_data();
-    void resetPutsTodayBack();
-    void clearAllTextBoxes();
-    void clearButtons();
-    void panelStates();
-    void helpPanelDisablesEverything();
-    void rightClickPopsUpTheFileMenu();
-    void nameFromTheDatabaseFillsThePerson();
+
+    // Start-up in an empty folder; a click on any part of the notice dismisses it, and only then
+    // does the right mouse button pop up the File menu.
+    void startUp_data()
+    {
+        QTest::addColumn<QString>("part");
+        for (const char *part : {"FrameSplash", "Label27", "Label28", "Label29"})
+            QTest::newRow(part) << QString::fromLatin1(part);
+    }
+
+    void startUp()
+    {
+        QFETCH(QString, part);
+        Fixture f;
+        QCOMPARE(f.state(), QStringLiteral("FrameSplash 0000000000 11"));
+        QCOMPARE(f.box("Text10")->text(), QStringLiteral("05-20-2025"));
+        for (const char *name : {"bioname.dat", "cover.dat", "font.dat", "printer.dat", "chtspace.dat",
+                                 "options.dat", "color.dat"})
+            QVERIFY2(QFileInfo(f.dataFile(name)).size() == 0, name);
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        auto *file = f.find<QMenu>("mnuFile");
+        QTest::mouseClick(f.window->centralWidget(), Qt::RightButton, {}, QPoint(1, 1));
+        QVERIFY(!file->isVisible());
+        QTest::mouseClick(f.find(qPrintable(part)), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(f.state(), QStringLiteral("1111111111 11"));
+        QCOMPARE(QApplication::focusWidget(), f.box("Text3"));
+        QVERIFY(f.alerts.messages().isEmpty());
+        QTest::mouseClick(f.window->centralWidget(), Qt::RightButton, {}, QPoint(1, 1));
+        QTRY_VERIFY(file->isVisible());
+        file->close();
+    }
+
+    // The database and "What Is" panels replace each other; the help panel and the chart display
+    // take the commands away until they close.
+    void commandStates()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.trigger("mnuFileOpenDatabase");
+        QCOMPARE(f.state(), QStringLiteral("FrameDatabase 1111111111 01"));
+        f.trigger("mnuHelpWhatIsABiorhythm");
+        QCOMPARE(f.state(), QStringLiteral("FrameWhatIs 1111111111 11"));
+        f.click("Command9");
+        QCOMPARE(f.state(), QStringLiteral("FrameDatabase 1111111111 01"));
+        f.click("Command3");
+        QCOMPARE(f.state(), QStringLiteral("1111111111 11"));
+
+        f.trigger("mnuHelpGetHelpOn");
+        QCOMPARE(f.state(), QStringLiteral("FrameHelp 0000000000 10"));
+        f.click("Command16");
+        QCOMPARE(f.state(), QStringLiteral("1111111111 11"));
+
+        f.enterPerson();
+        for (const char *close : {"Command24", "Command17"}) {
+            f.click("Command18");
+            QCOMPARE(f.state(), QStringLiteral("Text18 Command24 0000000010 11"));
+            QCOMPARE(QApplication::focusWidget(), f.box("Text3"));
+            QVERIFY(!QFile::exists(f.dataFile("prntscrn.tmp")));
+            // The chart can be selected and copied, not changed.
+            auto *view = f.find<ChartTextView>("Text18");
+            QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+            QTest::keyClicks(view, QStringLiteral("xyz"));
+            QCOMPARE(QApplication::clipboard()->text(), view->toPlainText());
+            f.click(close);
+            QCOMPARE(f.state(), QStringLiteral("1111111111 11"));
+        }
+    }
+
+    // One row per check, of a typed date or of Display Chart to Screen, to prove each reaches the user.
+    void checkMessages_data()
+    {
+        QTest::addColumn<bool>("chart");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("title");
+        auto row = [](const char *tag, bool chart, const char *box, const char *typed, const char *title) {
+            QTest::newRow(tag) << chart << QString::fromLatin1(box) << QString::fromLatin1(typed)
+                               << QString::fromLatin1(title);
+        };
+        row("birth month 13", false, "Text4", "13-20-1990", "MONTH DATE INPUT ERROR IN BIRTH DATE");
+        row("birth day 32", false, "Text4", "12-32-1990", "DAY DATE INPUT ERROR IN BIRTH DATE");
+        row("birth year 1499", false, "Text4", "12-31-1499", "YEAR DATE INPUT ERROR IN BIRTH DATE");
+        row("birth eleven characters", false, "Text4", "12-31-19990", "DATE ERROR!");
+        row("birth slashes pass while typing", false, "Text4", "03/15/1990", "");
+        row("start slashes", false, "Text10", "03/15/2024", "DATE HYPHEN ERROR IN MM-DD-YYYY!");
+        row("start month 00", false, "Text10", "00-10-2000", "MONTH DATE INPUT ERROR");
+        row("start day 32", false, "Text10", "01-32-2000", "DAY DATE INPUT ERROR");
+        row("start year 2100", false, "Text10", "01-01-2100", "YEAR DATE INPUT ERROR");
+        row("start eleven characters", false, "Text10", "01-01-20000", "DATE ERROR!");
+        row("start day past month end passes", false, "Text10", "02-31-2001", "");
+        row("chart, lines per page 0", true, "Text17", "0", "LINES PER PAGE INCORRECT!");
+        row("chart, no name", true, "Text3", "", "NO NAME ENTERED!");
+        row("chart, no birthdate", true, "Text4", "", "NO BIRTHDATE ENTERED!");
+        row("chart, birth month 13", true, "Text4", "13-01-1990", "DATE ERROR!");
+        row("chart, short start", true, "Text10", "05-20-202", "NO CHART STARTING DATE INDICATED!");
+        row("chart, no length", true, "Text11", "", "NO LENGTH OF CHART INDICATED!");
+        row("chart, more days than memory", true, "Text11", "99999999999", "NOT ENOUGH MEMORY!");
+    }
+
+    void checkMessages()
+    {
+        QFETCH(bool, chart);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, title);
+        Fixture f;
+        if (chart)
+            f.enterPerson();
+        QLineEdit *edit = f.box(qPrintable(box));
+        edit->clear();
+        f.alerts.clear();
+        QTest::keyClicks(edit, typed);
+        if (chart) {
+            f.alerts.clear();
+            f.trigger("mnuFilePrintCharttoFullScreen");
+            QVERIFY(f.find("Text18")->isHidden());
+        }
+        QCOMPARE(f.alerts.onlyTitle(), title);
+        QCOMPARE(edit->text(), typed);
+        if (!chart && box == QLatin1String("Text10")) {
+            // A start date that failed its checks gives no ages and no end date until it is corrected.
+            f.enterPerson();
+            for (const char *derived : {"Text8", "Text9", "Text12"})
+                QCOMPARE(f.box(derived)->text().isEmpty(), !title.isEmpty());
+        }
+    }
+
+    void resetPutsTodayBack_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("another start date") << QStringLiteral("01-01-2000") << QStringLiteral("01-20-2000");
+        QTest::newRow("already today") << QStringLiteral("05-20-2025") << QStringLiteral("06-08-2025");
+    }
+
+    void resetPutsTodayBack()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        Fixture f;
+        f.showAndDismiss();
+        f.box("Text10")->setText(start);
+        QTest::keyClicks(f.box("Text11"), QStringLiteral("20"));
+        QCOMPARE(f.box("Text12")->text(), end);
+        f.click("Command8");
+        QCOMPARE(f.box("Text10")->text(), QStringLiteral("05-20-2025"));
+        QVERIFY(f.box("Text11")->text().isEmpty() && f.box("Text12")->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), f.box("Text11"));
+        // Without a whole start date, a typed length is undone.
+        QTest::keyClick(f.box("Text10"), Qt::Key_Backspace);
+        QTest::keyClicks(f.box("Text11"), QStringLiteral("30"));
+        QVERIFY(f.box("Text11")->text().isEmpty() && f.box("Text12")->text().isEmpty());
+    }
+
+    // A name used from the database fills the person column; "Clear All Text Boxes Below" and each
+    // "<< Clear" empty their boxes again and leave the cursor there.
+    void personBoxesFilledAndCleared()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.click("Command9");
+        QTest::keyClicks(f.box("Text1"), QStringLiteral("Pat Example"));
+        QTest::keyClicks(f.box("Text2"), QStringLiteral("05201990"));
+        f.click("Command1");
+        f.find<QListWidget>("List1")->setCurrentRow(0);
+        f.click("cmdUseName");
+        QCOMPARE(f.state(), QStringLiteral("1111111111 11"));
+        QStringList person;
+        for (const char *box : {"Text3", "Text4", "Text6", "Text7", "Text8", "Text9"})
+            person << f.box(box)->text();
+        QCOMPARE(person, QStringList({"Pat Example", "05-20-1990", "Taurus", "Sunday", "12784", "35"}));
+        QCOMPARE(QApplication::focusWidget(), f.box("Text11"));
+        QVERIFY(f.alerts.messages().isEmpty());
+
+        f.box("Text11")->setText(QStringLiteral("30"));
+        f.click("Command13");
+        for (const char *box :
+             {"Text3", "Text4", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12"})
+            QVERIFY2(f.box(box)->text().isEmpty(), box);
+        QCOMPARE(QApplication::focusWidget(), f.box("Text3"));
+        QVERIFY(!f.box("Text13")->text().isEmpty());
+        const char *buttons[] = {"Command2", "Command4", "Command5", "Command6", "Command7"};
+        const QList<QLineEdit *> lines = {f.find<QComboBox>("Combo1")->lineEdit(), f.box("Text13"),
+                                          f.box("Text14"), f.box("Text15"), f.box("Text16")};
+        for (int i = 0; i < 5; ++i) {
+            lines[i]->setText(QStringLiteral("x"));
+            f.click(buttons[i]);
+            QVERIFY2(lines[i]->text().isEmpty() && lines[i]->hasFocus(), buttons[i]);
+        }
+        QCOMPARE(f.find<QComboBox>("Combo1")->count(), 7);
+    }
+
+    // Every preference control is saved at shut-down and loaded at start-up, and Default Settings
+    // restores all but the cover-sheet heading. The window's size comes back too, unless it was
+    // shut down minimized.
+    void preferencesAndPlacementSurviveARestart()
+    {
+        Fixture f;
+        const QStringList defaults = f.preferences();
+        f.find<QComboBox>("Combo1")->setEditText(QStringLiteral("Prepared, with care, by:"));
+        f.box("Text13")->setText(QStringLiteral("Smith, Jo \"JJ\""));
+        f.box("Text14")->setText(QStringLiteral("  Zürich, Straße 1"));
+        f.box("Text15")->clear();
+        f.box("Text16")->setText(QStringLiteral("jo@example.com"));
+        f.find<QComboBox>("Combo2")->setEditText(QStringLiteral("Times"));
+        f.box("Text17")->setText(QStringLiteral("60"));
+        for (const char *button : {"Option1", "Option3", "Check4"})
+            f.find<QAbstractButton>(button)->setChecked(true);
+        for (const char *button : {"Check1", "Check2", "Check3"})
+            f.find<QAbstractButton>(button)->setChecked(false);
+        const QStringList changed = f.preferences();
+        for (qsizetype i = 0; i < changed.size(); ++i)
+            QVERIFY2(changed[i] != defaults[i], qPrintable(changed[i]));
+        f.window->resize(900, 700);
+        f.trigger("mnuFileExit");
+        QVERIFY(!f.window->isVisible());
+        f.restart();
+        QCOMPARE(f.preferences(), changed);
+        QCOMPARE(f.window->size(), QSize(900, 700));
+        f.trigger("menuEditDefaultSettings");
+        QCOMPARE(f.preferences(), changed.mid(0, 5) + defaults.mid(5));
+        f.window->resize(600, 500);
+        f.window->setWindowState(Qt::WindowMinimized);
+        f.restart();
+        QCOMPARE(f.window->size(), QSize(900, 700));
+    }
+
+    // The one start-up message about the data folder; nothing is lost, and nothing written in vain.
+    void readOnlyDataFolder_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("said");
+        auto row = [](const char *tag, const char *kind, const char *said) {
+            QTest::newRow(tag) << QString::fromLatin1(kind) << QString::fromLatin1(said);
+        };
+        row("the settings were read", "read-only", "were read");
+        row("a settings file could not be read", "damaged", "cover.dat");
+        row("the folder cannot be made", "under a file", "default settings");
+    }
+
+    void readOnlyDataFolder()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, said);
+        Fixture f;
+        f.window->close();
+        std::optional<TmpfsMount> disk;
+        if (kind == QLatin1String("under a file")) {
+            f.dataFolder = f.dataFile("cover.dat/data");
+        } else {
+            TIDEMARK_REQUIRE_MOUNT(disk.emplace(f.dataFolder, 64 * 1024));
+            QFile printer(f.dataFile("printer.dat"));
+            QVERIFY(printer.open(QIODevice::WriteOnly) && printer.write("\"60\"\r\n") > 0);
+            printer.close();
+            QVERIFY(kind != QLatin1String("damaged") || QDir().mkdir(f.dataFile("cover.dat")));
+            QVERIFY(disk->remountReadOnly());
+        }
+        f.restart();
+        QCOMPARE(f.box("Text17")->text(), kind == QLatin1String("under a file") ? "50" : "60");
+        QCOMPARE(f.alerts.onlyTitle(), QStringLiteral("SETTINGS FILE ERROR!"));
+        const QString text = f.alerts.messages().constFirst().text;
+        QVERIFY2(text.contains(f.dataFolder) && text.contains(said) && text.contains(u"cannot be saved"),
+                 qPrintable(text));
+        f.box("Text17")->setText(QStringLiteral("70"));
+        f.window->close();
+        QCOMPARE(f.alerts.messages().size(), 1);
+    }
+
+    void tinyStoredWidthStaysOnScreen()
+    {
+        Fixture f;
+        f.window->close();
+        QSettings store(f.dir.filePath(QStringLiteral("placement.ini")), QSettings::IniFormat);
+        store.setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("99999999999"));
+        store.setValue(QStringLiteral("Settings/MainWidth"), QStringLiteral("0"));
+        store.sync();
+        f.restart();
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        const QRect placed(f.window->frameGeometry().topLeft(), f.window->size());
+        QVERIFY2(f.window->screen()->availableGeometry().contains(placed),
+                 qPrintable(QStringLiteral("window at %1, %2 wide").arg(placed.left()).arg(placed.width())));
+    }
+
+    void commandLineToolPrintsWhatTheBoxHolds_data()
+    {
+        QTest::addColumn<QString>("spacing");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("defaults") << "Option5" << QStringList{};
+        QTest::newRow("forecast, single, no holidays")
+            << "Option3" << QStringList{"--forecast", "--spacing", "single", "--no-holidays"};
+        QTest::newRow("double") << "Option4" << QStringList{"--spacing", "double"};
+    }
+
+    void commandLineToolPrintsWhatTheBoxHolds()
+    {
+        QFETCH(QString, spacing);
+        QFETCH(QStringList, options);
+        Fixture f(QStringLiteral("12-20-2024"));
+        f.find<QAbstractButton>(qPrintable(spacing))->setChecked(true);
+        f.find<QAbstractButton>("Check1")->setChecked(!options.contains(QStringLiteral("--no-holidays")));
+        f.find<QAbstractButton>("Check4")->setChecked(options.contains(QStringLiteral("--forecast")));
+        f.enterPerson(QStringLiteral("20"));
+        f.box("Text4")->setText(QStringLiteral("12-25-1985"));
+        f.trigger("mnuFilePrintCharttoFullScreen");
+        QProcess cli;
+        const QStringList args =
+            QStringLiteral("--birth 12-25-1985 --days 20 --today 12-20-2024").split(u' ');
+        cli.start(QStringLiteral(TIDEMARK_CHART_EXE), args + QStringList{"--name", "Pat Example"} + options);
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
+                 f.find<ChartTextView>("Text18")->toPlainText());
+    }
+
+    // Each print command asks for its file before any progress box shows, writes it, and prints the
+    // same documents from its menu item as from its button (for the Help menu's command, the "What
+    // Is" panel's Print; the menu needs no panel open).
+    void pdfFileAnsweredLate_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("files");
+        const QString cover = QStringLiteral("Pat Example - cover sheet.pdf");
+        const QString chart = QStringLiteral("Pat Example - chart.pdf");
+        auto row = [](const char *menu, const char *button, const QStringList &files) {
+            QTest::newRow(menu) << QString::fromLatin1(menu) << QString::fromLatin1(button) << files;
+        };
+        row("mnuFilePrintCoverSheet", "Command10", {cover});
+        row("mnuFilePrintChart", "Command11", {chart});
+        row("mnuFilePrintCoverSheetandChart", "Command12", {chart, cover});
+        row("mnuHelpPrintWhatIsABiorhythm", "CmdPrtWhat", {QStringLiteral("What Is A Biorhythm.pdf")});
+    }
+
+    void pdfFileAnsweredLate()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, button);
+        QFETCH(QStringList, files);
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson();
+        QTemporaryDir folder;
+        int asked = 0;
+        bool progressShowed = false;
+        // The person takes longer over the save dialog than a progress box waits before it shows.
+        f.pdfFile = [&](const QString &, const QString &suggested) {
+            ++asked;
+            QEventLoop thinking;
+            QTimer::singleShot(1500, &thinking, &QEventLoop::quit);
+            thinking.exec();
+            for (QWidget *window : QApplication::topLevelWidgets())
+                progressShowed |= qobject_cast<QProgressDialog *>(window) && window->isVisible();
+            return folder.filePath(QFileInfo(suggested).fileName());
+        };
+        f.trigger(qPrintable(menu));
+        QVERIFY(asked == 1 && !progressShowed && f.alerts.messages().isEmpty() &&
+                f.alerts.questions().isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), files);
+        const QString told = f.find<QStatusBar>("StatusBar")->currentMessage();
+        QVERIFY2(told.contains(QDir::toNativeSeparators(folder.path())), qPrintable(told));
+        for (const QString &file : files)
+            QVERIFY2(told.contains(file), qPrintable(told));
+
+        f.pdfFile = nullptr;
+        f.trigger(qPrintable(menu));
+        const QStringList fromMenu = std::exchange(f.printed, {});
+        QCOMPARE(fromMenu.size(), files.size());
+        if (button == QLatin1String("CmdPrtWhat"))
+            f.trigger("mnuHelpWhatIsABiorhythm");
+        f.click(qPrintable(button));
+        QCOMPARE(f.printed, fromMenu);
+    }
+
+    void replacingPdfFilesAsksFirst_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<bool>("replace");
+        const QString both = QStringLiteral("mnuFilePrintCoverSheetandChart");
+        const QString chosen = QStringLiteral("Pat Example.pdf");
+        const QStringList two = {"Pat Example - chart.pdf", "Pat Example - cover sheet.pdf"};
+        QTest::newRow("both exist, kept") << both << chosen << two << false;
+        QTest::newRow("both exist, replaced") << both << chosen << two << true;
+        QTest::newRow("one exists, kept") << both << chosen << QStringList{two[0]} << false;
+        QTest::newRow("the name with .pdf added exists, kept")
+            << QStringLiteral("mnuFilePrintChart") << QStringLiteral("Pat") << QStringList{"Pat.pdf"}
+            << false;
+    }
+
+    void replacingPdfFilesAsksFirst()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, existing);
+        QFETCH(bool, replace);
+        Fixture f;
+        f.enterPerson();
+        QTemporaryDir folder;
+        for (const QString &name : existing) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        }
+        f.pdfFile = [&](const QString &, const QString &) { return folder.filePath(chosen); };
+        f.alerts.answerQuestions(replace);
+        f.trigger(qPrintable(command));
+        // One question names every file that would be replaced; declining is no error.
+        QCOMPARE(f.alerts.questions().size(), 1);
+        QVERIFY(f.alerts.messages().isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), existing);
+        for (const QString &name : existing) {
+            QVERIFY(f.alerts.questions().first().text.contains(name));
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll() == "old", !replace);
+        }
+    }
 };
 
-void TestMainWindow::startupInAnEmptyFolder()
-{
-    MainWindowFixture f;
-    frmMain &w = *f.window;
-    QVERIFY(!w.FrameSplash->isHidden());
-    QVERIFY(w.FrameDatabase->isHidden());
-    QVERIFY(w.FrameWhatIs->isHidden());
-    QVERIFY(w.FrameHelp->isHidden());
-    QVERIFY(w.Text18->isHidden());
-    QVERIFY(w.Command24->isHidden());
-    QCOMPARE(mainCommandStates(w), AllDisabled);
-    QVERIFY(w.mnuFileOpenDatabase->isEnabled());
-    QCOMPARE(w.Text10->text(), QStringLiteral("05-20-2025"));
-    QVERIFY(f.alerts.messages().isEmpty());
-
-    for (const char *name : {"bioname.dat", "cover.dat", "font.dat", "printer.dat", "chtspace.dat",
-                             "options.dat", "color.dat"}) {
-        QFileInfo file(f.dataFile(QLatin1String(name)));
-        QVERIFY2(file.exists(), name);
-        QCOMPARE(file.size(), 0);
-    }
-
-    QCOMPARE(w.Combo1->count(), 7);
-    QCOMPARE(w.Combo1->itemText(0), QStringLiteral("This Chart Has Been Prepared Especially For You By:"));
-    QCOMPARE(w.Combo1->itemText(6), QStringLiteral("This Biorhythm Chart Was Prepared By:"));
-    QCOMPARE(w.Combo2->count(), 3);
-    QCOMPARE(w.Combo2->itemText(1), QStringLiteral("Courier"));
-
-    // The empty files give the defaults.
-    QCOMPARE(w.Combo1->currentText(), QStringLiteral("This Chart Has Been Prepared Especially For You By:"));
-    QCOMPARE(w.Text13->text(), QStringLiteral("Your Name"));
-    QCOMPARE(w.Combo2->currentText(), QStringLiteral("Arial"));
-    QCOMPARE(w.Text17->text(), QStringLiteral("50"));
-    QVERIFY(w.Option2->isChecked() && !w.Option1->isChecked());
-    QVERIFY(w.Option5->isChecked());
-    QVERIFY(w.Check1->isChecked() && w.Check2->isChecked() && w.Check3->isChecked());
-    QVERIFY(!w.Check4->isChecked());
-}
-
-void TestMainWindow::noticeDismissedByAnyOfItsParts_data()
-{
-    QTest::addColumn<QString>("part");
-    QTest::newRow("panel") << "FrameSplash";
-    QTest::newRow("title") << "Label27";
-    QTest::newRow("version") << "Label28";
-    QTest::newRow("notice") << "Label29";
-}
-
-void TestMainWindow::noticeDismissedByAnyOfItsParts()
-{
-    QFETCH(QString, part);
-    MainWindowFixture f;
-    f.window->show();
-    f.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    auto *target = f.window->findChild<QWidget *>(part);
-    QVERIFY(target);
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
-    QVERIFY(f.window->FrameSplash->isHidden());
-    QCOMPARE(mainCommandStates(*f.window), AllEnabled);
-    QCOMPARE(QApplication::focusWidget(), f.window->Text3);
-}
-
-void TestMainWindow::tabWalksThePersonColumn()
-{
-    MainWindowFixture f;
-    f.showAndDismiss();
-    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    frmMain &w = *f.window;
-    const QList<QWidget *> expected = {w.Text4, w.Text10, w.Text11, w.Command8, w.Combo1};
-    for (QWidget *next : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
-    }
-}
-
-void TestMainWindow::startDateTypedCharacterByCharacter()
-{
-    MainWindowFixture f;
-    frmMain &w = *f.window;
-    w.Text4->setText(QStringLiteral("05-20-1990"));
-    QVERIFY(!w.Text8->text().isEmpty());
-    w.Text10->clear();
-    QVERIFY(w.Text8->text().isEmpty());
-
-    const QString typed = QStringLiteral("05-19-2024");
-    for (int i = 0; i < typed.size(); ++i) {
-        QTest::keyClick(w.Text10, typed[i].toLatin1());
-        if (i < 9)
-            QVERIFY2(w.Text9->text().isEmpty(), qPrintable(w.Text10->text()));
-    }
-    QVERIFY(f.alerts.messages().isEmpty());
-    QCOMPARE(w.Text9->text(), QStringLiteral("33"));
-    QCOMPARE(w.Text8->text(), QString::number(*calendar::AgeInDays(u"05-20-1990", u"05-19-2024")));
-
-    // An eleventh character complains on every change until the text is ten characters again.
-    QTest::keyClicks(w.Text10, QStringLiteral("12"));
-    QCOMPARE(f.alerts.titles(), QStringList({QStringLiteral("DATE ERROR!"), QStringLiteral("DATE ERROR!")}));
-    QVERIFY(w.Text9->text().isEmpty());
-    QTest::keyClick(w.Text10, Qt::Key_Backspace);
-    QTest::keyClick(w.Text10, Qt::Key_Backspace);
-    QCOMPARE(f.alerts.messages().size(), 3);
-    QCOMPARE(w.Text9->text(), QStringLiteral("33"));
-}
-
-void TestMainWindow::startDateMessages_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("slashes") << "03/15/2024"
-                             << "DATE HYPHEN ERROR IN MM-DD-YYYY!";
-    QTest::newRow("month 00") << "00-10-2000"
-                              << "MONTH DATE INPUT ERROR";
-    QTest::newRow("day 32") << "01-32-2000"
-                            << "DAY DATE INPUT ERROR";
-    QTest::newRow("year 2100") << "01-01-2100"
-                               << "YEAR DATE INPUT ERROR";
-    QTest::newRow("day past month end passes") << "02-31-2001"
-                                               << "";
-}
-
-void TestMainWindow::startDateMessages()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, title);
-    MainWindowFixture f;
-    auto *start = f.window->findChild<QLineEdit *>(QStringLiteral("Text10"));
-    start->clear();
-    QTest::keyClicks(start, typed);
-    QCOMPARE(f.alerts.onlyTitle(), title);
-    QCOMPARE(start->text(), typed);
-    // A start date that failed its checks gives no ages and no end date until it is corrected.
-    f.window->findChild<QLineEdit *>(QStringLiteral("Text4"))->setText(QStringLiteral("05-20-1990"));
-    QTest::keyClicks(f.window->findChild<QLineEdit *>(QStringLiteral("Text11")), QStringLiteral("30"));
-    for (const char *derived : {"Text8", "Text9", "Text12"})
-        QCOMPARE(f.window->findChild<QLineEdit *>(QLatin1String(derived))->text().isEmpty(),
-                 !title.isEmpty());
-}
-
-void TestMainWindow::birthdateTypedFillsTheFacts()
-{
-    MainWindowFixture f;
-    frmMain &w = *f.window;
-    w.Text10->setText(QStringLiteral("05-19-2024"));
-    QTest::keyClicks(w.Text4, QStringLiteral("05-20-199"));
-    QVERIFY(w.Text7->text().isEmpty());
-    QVERIFY(w.Text9->text().isEmpty());
-    QTest::keyClick(w.Text4, '0');
-    QCOMPARE(w.Text6->text(), QStringLiteral("Taurus"));
-    QCOMPARE(w.Text7->text(), QStringLiteral("Sunday"));
-    QCOMPARE(w.Text9->text(), QStringLiteral("33"));
-    QVERIFY(f.alerts.messages().isEmpty());
-
-    QTest::keyClick(w.Text4, Qt::Key_Backspace);
-    QCOMPARE(w.Text6->text(), QStringLiteral("Taurus"));
-    QVERIFY(w.Text7->text().isEmpty() && w.Text8->text().isEmpty() && w.Text9->text().isEmpty());
-    w.Text4->selectAll();
-    QTest::keyClick(w.Text4, Qt::Key_Backspace);
-    QVERIFY(w.Text6->text().isEmpty());
-}
-
-void TestMainWindow::birthdateMessages_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("month 13")
-        << "13-20-1990"
-        << "MONTH DATE INPUT ERROR IN BIRTH DATE"
-        << "Input error in Birth date! The Month must be a number from 01 to 12 and be in "
-           "the format: MM-DD-YYYY";
-    QTest::newRow("day 32")
-        << "12-32-1990"
-        << "DAY DATE INPUT ERROR IN BIRTH DATE"
-        << "Input error in Birth date! The Day must be a number from 01 to 31 and be in the "
-           "format: MM-DD-YYYY";
-    QTest::newRow("year 1499")
-        << "12-31-1499"
-        << "YEAR DATE INPUT ERROR IN BIRTH DATE"
-        << "Input error in Birth date! The Year must be a number from 1500 to 2099 and be "
-           "in the format: MM-DD-YYYY";
-    QTest::newRow("eleven characters") << "12-31-19990"
-                                       << "DATE ERROR!"
-                                       << "Input error in Birthdate! Too much data in Birthdate box.";
-    QTest::newRow("slashes pass while typing") << "03/15/1990"
-                                               << ""
-                                               << "";
-}
-
-void TestMainWindow::birthdateMessages()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
-    MainWindowFixture f;
-    QTest::keyClicks(f.window->Text4, typed);
-    QCOMPARE(f.alerts.onlyTitle(), title);
-    if (!title.isEmpty())
-        QCOMPARE(f.alerts.messages().first().text, text);
-    QCOMPARE(f.window->Text4->text(), typed);
-}
-
-void TestMainWindow::lengthFillsTheEndDate_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("length");
-    QTest::addColumn<QString>("end");
-    QTest::newRow("twenty days") << "01-15-2024"
-                                 << "20"
-                                 << "02-03-2024";
-    QTest::newRow("leap") << "02-20-2024"
-                          << "10"
-                          << "02-29-2024";
-    QTest::newRow("1900") << "02-20-1900"
-                          << "10"
-                          << "03-01-1900";
-    QTest::newRow("into 2100") << "12-31-2099"
-                               << "2"
-                               << "01-01-2100";
-    QTest::newRow("zero clears") << "01-15-2024"
-                                 << "0"
-                                 << "";
-    QTest::newRow("letters clear") << "01-15-2024"
-                                   << "ab"
-                                   << "";
-    QTest::newRow("too large clears") << "01-15-2024"
-                                      << "999999999999"
-                                      << "";
-}
-
-void TestMainWindow::lengthFillsTheEndDate()
-{
-    QFETCH(QString, start);
-    QFETCH(QString, length);
-    QFETCH(QString, end);
-    MainWindowFixture f;
-    f.window->Text10->setText(start);
-    QTest::keyClicks(f.window->Text11, length);
-    QCOMPARE(f.window->Text11->text(), length);
-    QCOMPARE(f.window->Text12->text(), end);
-    // A new start date asks for the length again.
-    QTest::keyClick(f.window->Text10, Qt::Key_Backspace);
-    QVERIFY(f.window->Text11->text().isEmpty());
-    QVERIFY(f.window->Text12->text().isEmpty());
-}
-
-void TestMainWindow::lengthBeforeStartDateIsUndone()
-{
-    MainWindowFixture f;
-    f.window->Text10->setText(QStringLiteral("01-15-20"));
-    QTest::keyClicks(f.window->Text11, QStringLiteral("30"));
-    QVERIFY(f.window->Text11->text().isEmpty());
-    QVERIFY(f.window->Text12->text().isEmpty());
-}
-
-void TestMainWindow::resetPutsTodayBack_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::newRow("another start date") << "01-01-2000";
-    QTest::newRow("already today") << "05-20-2025";
-}
-
-void TestMainWindow::resetPutsTodayBack()
-{
-    QFETCH(QString, start);
-    MainWindowFixture f;
-    f.showAndDismiss();
-    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    auto box = [&f](const char *name) { return f.window->findChild<QLineEdit *>(QLatin1String(name)); };
-    box("Text10")->setText(start);
-    box("Text11")->setText(QStringLiteral("30"));
-    QVERIFY(!box("Text12")->text().isEmpty());
-    box("Text3")->setFocus();
-    QTest::mouseClick(f.window->findChild<QPushButton *>(QStringLiteral("Command8")), Qt::LeftButton);
-    QCOMPARE(box("Text10")->text(), QStringLiteral("05-20-2025"));
-    QVERIFY(box("Text11")->text().isEmpty());
-    QVERIFY(box("Text12")->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), box("Text11"));
-}
-
-void TestMainWindow::clearAllTextBoxes()
-{
-    MainWindowFixture f;
-    f.showAndDismiss();
-    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    frmMain &w = *f.window;
-    w.Text3->setText(QStringLiteral("Ada"));
-    w.Text4->setText(QStringLiteral("05-20-1990"));
-    w.Text11->setText(QStringLiteral("30"));
-    const QString heading = w.Text13->text();
-    QTest::mouseClick(w.Command13, Qt::LeftButton);
-    for (QLineEdit *box :
-         {w.Text3, w.Text4, w.Text6, w.Text7, w.Text8, w.Text9, w.Text10, w.Text11, w.Text12})
-        QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
-    QCOMPARE(QApplication::focusWidget(), w.Text3);
-    QCOMPARE(w.Text13->text(), heading);
-    QVERIFY(!w.Combo1->currentText().isEmpty());
-}
-
-void TestMainWindow::clearButtons()
-{
-    MainWindowFixture f;
-    f.showAndDismiss();
-    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-    frmMain &w = *f.window;
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    QVERIFY(w.Combo1->currentText().isEmpty());
-    QCOMPARE(w.Combo1->count(), 7);
-    QCOMPARE(QApplication::focusWidget(), w.Combo1);
-    const QList<std::pair<QPushButton *, QLineEdit *>> rows = {
-        {w.Command4, w.Text13}, {w.Command5, w.Text14}, {w.Command6, w.Text15}, {w.Command7, w.Text16}};
-    for (const auto &[button, box] : rows) {
-        box->setText(QStringLiteral("x"));
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(box->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), box);
-        // Enter on the focused button does the same.
-        box->setText(QStringLiteral("y"));
-        button->setFocus();
-        QTest::keyClick(button, Qt::Key_Return);
-        QVERIFY(box->text().isEmpty());
-    }
-}
-
-void TestMainWindow::panelStates()
-{
-    MainWindowFixture f;
-    f.showAndDismiss();
-    frmMain &w = *f.window;
-
-    w.mnuFileOpenDatabase->trigger();
-    QVERIFY(w.FrameDatabase->isVisible());
-    QVERIFY(!w.mnuFileOpenDatabase->isEnabled());
-    QCOMPARE(mainCommandStates(w), AllEnabled);
-
-    // "What Is" replaces the database and gives Open Database back.
-    w.mnuHelpWhatIsABiorhythm->trigger();
-    QVERIFY(w.FrameWhatIs->isVisible());
-    QVERIFY(w.FrameDatabase->isHidden());
-    QVERIFY(w.mnuFileOpenDatabase->isEnabled());
-
-    // The database replaces "What Is", from the picture button too.
-    QTest::mouseClick(w.Command9, Qt::LeftButton);
-    QVERIFY(w.FrameDatabase->isVisible());
-    QVERIFY(w.FrameWhatIs->isHidden());
-    QVERIFY(!w.mnuFileOpenDatabase->isEnabled());
-
-    QTest::mouseClick(w.FrameDatabase->Command3, Qt::LeftButton);
-    QVERIFY(w.FrameDatabase->isHidden());
-    QVERIFY(w.mnuFileOpenDatabase->isEnabled());
-}
-
-void TestMainWindow::helpPanelDisablesEverything()
-{
-    MainWindowFixture f;
-    f.showAndDismiss();
-    frmMain &w = *f.window;
-    w.mnuHelpGetHelpOn->trigger();
-    QVERIFY(w.FrameHelp->isVisible());
-    QCOMPARE(mainCommandStates(w), AllDisabled);
-    QVERIFY(!w.mnuHelpGetHelpOn->isEnabled());
-    QTest::mouseClick(w.FrameHelp->Command16, Qt::LeftButton);
-    QVERIFY(w.FrameHelp->isHidden());
-    QCOMPARE(mainCommandStates(w), AllEnabled);
-    QVERIFY(w.mnuHelpGetHelpOn->isEnabled());
-}
-
-void TestMainWindow::rightClickPopsUpTheFileMenu()
-{
-    MainWindowFixture f;
-    f.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-    // Not while the notice is up: the File menu is disabled then.
-    QTest::mouseClick(f.window->centralWidget(), Qt::RightButton, {}, QPoint(1, 1));
-    QVERIFY(!f.window->mnuFile->isVisible());
-    QTest::mouseClick(f.window->Label29, Qt::LeftButton);
-    QTest::mouseClick(f.window->centralWidget(), Qt::RightButton, {}, QPoint(1, 1));
-    QTRY_VERIFY(f.window->mnuFile->isVisible());
-    f.window->mnuFile->close();
-}
-
-void TestMainWindow::nameFromTheDatabaseFillsThePerson()
-{
-    MainWindowFixture f;
-    f.showAndDismiss();
-    frmMain &w = *f.window;
-    QTest::mouseClick(w.Command9, Qt::LeftButton);
-    DatabasePanel &db = *w.FrameDatabase;
-    QCOMPARE(QApplication::focusWidget(), db.Text1);
-    QTest::keyClicks(db.Text1, QStringLiteral("Pat Example"));
-    QTest::keyClicks(db.Text2, QStringLiteral("05201990"));
-    QTest::mouseClick(db.Command1, Qt::LeftButton);
-    QCOMPARE(db.List1->count(), 1);
-    db.List1->setCurrentRow(0);
-    QTest::mouseClick(db.cmdUseName, Qt::LeftButton);
-
-    QVERIFY(db.isHidden());
-    QVERIFY(w.mnuFileOpenDatabase->isEnabled());
-    QCOMPARE(w.Text3->text(), QStringLiteral("Pat Example"));
-    QCOMPARE(w.Text4->text(), QStringLiteral("05-20-1990"));
-    QCOMPARE(w.Text6->text(), QStringLiteral("Taurus"));
-    QCOMPARE(w.Text7->text(), QStringLiteral("Sunday"));
-    QCOMPARE(w.Text9->text(), QStringLiteral("35"));
-    QCOMPARE(w.Text8->text(), QStringLiteral("12784"));
-    QCOMPARE(QApplication::focusWidget(), w.Text11);
-    QVERIFY(f.alerts.messages().isEmpty());
-}
-
-QTEST_MAIN(TestMainWindow)
+TIDEMARK_TEST(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -122,7 +122,7 @@ void TestPrintFit::wordsClearOfTheEdges()
     else if (PrintDocument(document) == PrintDocument::CoverSheet)
         QCOMPARE(print::PrintCoverSheet(fields, device, alerts), print::PrintOutcome::Printed);
     else
-        info::CmdPrtWhat_Click(device, fields);
+        info::PrintWhatIsSheet(device, fields);
     QVERIFY2(device.ok(), qPrintable(device.errorText()));
 
     const QList<PdfPage> pages = PdfWords(path);

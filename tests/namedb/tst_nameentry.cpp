@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include "support/testmain.h"
+
 using namedb::EntryParts;
 using namedb::Message;
 
@@ -108,5 +110,5 @@ void TestNameEntry::entryAdded()
     QCOMPARE(namedb::WithEntryAdded(before, QStringLiteral("A 01-01-2000")), after);
 }
 
-QTEST_GUILESS_MAIN(TestNameEntry)
-#include "test_nameentry.moc"
+TIDEMARK_TEST(TestNameEntry)
+#include "tst_nameentry.moc"

@@ -1,0 +1,139 @@
+// The "What Is A Biorhythm?" sheet, the help topics and their panel, and the About window's
+// System Info button.
+
+#include "info/aboutdialog.h"
+#include "info/helppanel.h"
+#include "info/helptopics.h"
+#include "info/whatisprint.h"
+#include "print/textprintdevice.h"
+#include "support/recordingalerts.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "support/testmain.h"
+
+class TestInfo : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The sheet's layout follows the printer and the font; its blocks keep their line counts, the
+    // heading lines at the foot (the last block) print only below a line 1.
+    void whatIsSheet_data()
+    {
+        QTest::addColumn<bool>("dotMatrix");
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<QStringList>("heading");
+        QTest::addColumn<QList<int>>("blocks");
+        const QStringList all{"Your Name", "123 Any Street", "Anytown, ST 00000", "you@example.com"};
+        const QList<int> character{1, 3, 7, 6, 6, 6, 1, 8, 3};
+        const QList<int> page{1, 3, 6, 5, 5, 6, 1, 5, 3, 2};
+        QTest::newRow("dot-matrix") << true << "Arial" << all << character + QList<int>{4};
+        QTest::newRow("laser, Courier") << false << "Courier" << all << character + QList<int>{4};
+        QTest::newRow("laser, courier in lower case") << false << "courier" << all << page + QList<int>{4};
+        QTest::newRow("line 1 empty") << false << "Times" << QStringList{"", "a", "b", "c"} << page;
+        QTest::newRow("line 2 empty")
+            << true << "Times" << QStringList{"one", "", "three", ""} << character + QList<int>{2};
+    }
+
+    void whatIsSheet()
+    {
+        QFETCH(bool, dotMatrix);
+        QFETCH(QString, font);
+        QFETCH(QStringList, heading);
+        QFETCH(QList<int>, blocks);
+        chart::ChartFields fields;
+        fields.preferences.printer = dotMatrix ? chart::PrinterType::Matrix : chart::PrinterType::Laser;
+        fields.preferences.font = font;
+        fields.preferences.heading = {heading[0], heading[1], heading[2], heading[3]};
+        print::TextPrintDevice device;
+        info::PrintWhatIsSheet(device, fields);
+        QVERIFY(device.ended());
+        QCOMPARE(device.pages().size(), 1);
+        QList<int> printed;
+        for (const QString &block : device.text().trimmed().split(QStringLiteral("\n\n")))
+            printed << int(block.count(u'\n')) + 1;
+        QCOMPARE(printed, blocks);
+        // The character layout's lines start three spaces in and fit 80 columns.
+        const bool character = blocks[2] == 7;
+        for (const QString &line : device.pages().constFirst())
+            QVERIFY2(!character || line.isEmpty() || (line.startsWith(u"   ") && line.size() <= 80),
+                     qPrintable(line));
+    }
+
+    void helpNothingUntrueHere_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::newRow("a parallel port") << "LPT1";
+        QTest::newRow("another system's settings") << "Control Panel";
+        QTest::newRow("a screen too small for the window") << "640 x 480";
+        QTest::newRow("a developer's script") << "scripts/";
+        QTest::newRow("fonts that follow the screen") << "text sizes follow";
+    }
+
+    void helpNothingUntrueHere()
+    {
+        QFETCH(QString, words);
+        for (const info::HelpTopic &topic : info::HelpTopics())
+            QVERIFY2(!QString::fromLatin1(topic.text).contains(words), topic.name);
+    }
+
+    // The two topics named "   -Color" each show their own text; opened again, the panel starts
+    // afresh with every topic, none chosen and no text.
+    void helpPanel()
+    {
+        HelpPanel panel;
+        auto *topics = panel.findChild<QListWidget *>(QStringLiteral("List2"));
+        auto *text = panel.findChild<QPlainTextEdit *>(QStringLiteral("TextHelp"));
+        panel.open();
+        topics->setCurrentRow(21);
+        const QString first = text->toPlainText();
+        topics->setCurrentRow(31);
+        QVERIFY(topics->item(31)->text() == topics->item(21)->text() && text->toPlainText() != first);
+        QSignalSpy closed(&panel, &HelpPanel::closed);
+        QTest::mouseClick(panel.findChild<QWidget *>(QStringLiteral("Command16")), Qt::LeftButton);
+        QVERIFY(closed.size() == 1 && panel.isHidden());
+        panel.open();
+        QVERIFY(topics->count() == 48 && topics->selectedItems().isEmpty() && text->toPlainText().isEmpty());
+    }
+
+    // System Info starts the first system-information program on the search path, or says there
+    // is none; a program that cannot be started counts as none.
+    void systemInfo_data()
+    {
+        QTest::addColumn<QStringList>("programs");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("the second program is there") << QStringList{"absent-info", "present-info"} << true;
+        QTest::newRow("none is there") << QStringList{"absent-info"} << false;
+        QTest::newRow("it cannot be started") << QStringList{"broken-info"} << false;
+    }
+
+    void systemInfo()
+    {
+        QFETCH(QStringList, programs);
+        QFETCH(bool, started);
+        // A script that leaves a mark when it runs, and a file marked executable that is no program.
+        QTemporaryDir folder;
+        for (const auto &[name, content] : {std::pair{"present-info", "#!/bin/sh\ntouch \"$0.started\"\n"},
+                                            std::pair{"broken-info", "no program\n"}}) {
+            QFile file(folder.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) > 0);
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        RecordingAlerts alerts;
+        AboutDialog about({programs, {folder.path()}}, alerts, nullptr);
+        about.show();
+        QTest::mouseClick(about.findChild<QWidget *>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        if (started)
+            QTRY_VERIFY(QFile::exists(folder.filePath(QStringLiteral("present-info.started"))));
+        else
+            QCOMPARE(alerts.messages(),
+                     (QList<RecordingAlerts::Message>{
+                         {false, "Tidemark", "System Information Is Unavailable At This Time"}}));
+        QVERIFY(about.isVisible());
+    }
+};
+
+TIDEMARK_TEST(TestInfo)
+#include "tst_info.moc"

@@ -1,0 +1,167 @@
+// The name database panel through its controls, found by object name, over a real bioname.dat.
+
+#include "namedb/databasepanel.h"
+#include "support/namedpipe.h"
+#include "support/privileged.h"
+#include "support/recordingalerts.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <optional>
+
+#include "support/testmain.h"
+
+namespace {
+
+const QByteArray Ann("\"Ann Lee 03-09-1975\"\r\n");
+const QByteArray Two = Ann + "\"Bob Roe 04-04-1944\"\r\n";
+
+// The panel, opened over a folder whose bioname.dat holds the given bytes (none: no file).
+struct Panel
+{
+    explicit Panel(const std::optional<QByteArray> &content = Two)
+        : panel(alerts, dir.path())
+    {
+        QFile file(path());
+        QVERIFY(!content ||
+                (file.open(QIODevice::WriteOnly) && file.write(*content) == content->size() && file.flush()));
+        panel.show();
+        panel.open();
+    }
+    QLineEdit *box(const char *name) { return panel.findChild<QLineEdit *>(QLatin1String(name)); }
+    QListWidget *list() { return panel.findChild<QListWidget *>(QStringLiteral("List1")); }
+    void click(const char *name) { QTest::mouseClick(panel.findChild<QWidget *>(name), Qt::LeftButton); }
+    [[nodiscard]] QString path() const { return dir.filePath(QStringLiteral("bioname.dat")); }
+    [[nodiscard]] QByteArray bytes() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void add(const QString &name, const QString &birth)
+    {
+        box("Text1")->setText(name);
+        box("Text2")->setText(birth);
+        click("Command1");
+    }
+    void remove(const QString &entry)
+    {
+        list()->setCurrentItem(list()->findItems(entry, Qt::MatchExactly).value(0));
+        click("cmdDeleteName");
+    }
+
+    QTemporaryDir dir;
+    RecordingAlerts alerts;
+    DatabasePanel panel;
+};
+
+} // namespace
+
+class TestDatabasePanel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // A refused entry keeps the file and the typed text as they were.
+    void nineDigitsAreRefused()
+    {
+        Panel p;
+        p.add(QStringLiteral("Ann"), QStringLiteral("030919751"));
+        QCOMPARE(p.alerts.onlyTitle(), QStringLiteral("DATE INPUT ERROR"));
+        QVERIFY(p.bytes() == Two && p.box("Text2")->text() == u"030919751" && p.list()->count() == 2);
+    }
+
+    void deleteRemovesOnlyItsLine()
+    {
+        Panel p;
+        p.remove(QStringLiteral("Bob Roe 04-04-1944"));
+        QVERIFY(p.alerts.messages().isEmpty() && p.bytes() == Ann && p.box("Text5")->text().isEmpty());
+        // After Add the selected name may still show, with nothing selected: nothing to delete.
+        p.list()->setCurrentRow(0);
+        p.add(QStringLiteral("Abe Cole"), QStringLiteral("12311999"));
+        p.click("cmdDeleteName");
+        QCOMPARE(p.alerts.onlyTitle(), QStringLiteral("NOTHING TO DELETE!"));
+        // A delete that cannot be written keeps the entry, in the file and in the list.
+        p.alerts.clear();
+        QVERIFY(QDir(p.dir.path()).removeRecursively());
+        p.remove(QStringLiteral("Ann Lee 03-09-1975"));
+        QCOMPARE(p.alerts.onlyTitle(), QStringLiteral("NAME DATABASE ERROR"));
+        QVERIFY(p.list()->count() == 2 && p.box("Text5")->text() == QStringLiteral("Ann Lee 03-09-1975"));
+    }
+
+    // Add writes the old bytes unchanged before the new line; Delete removes its line alone.
+    void oldLinesKeepEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("deletedLine"); // "Ann Lee 03-09-1975" as the file holds it
+        const QByteArray bob("\"Bob Roe 04-04-1944\"");
+        QTest::newRow("unquoted line with commas") << Ann + "Lee, Bo 02-02-1980\r\n" << Ann;
+        QTest::newRow("quotes inside a name") << "\"O\"Neil 03-03-1970\"\r\n" + Ann << Ann;
+        QTest::newRow("unbalanced quote") << Ann + "\"Bob Roe 04-04-1944\r\n" << Ann;
+        QTest::newRow("Windows-1252 and UTF-8 lines")
+            << "\"Ren\xe9 D 01-02-1960\"\r\n\"Zo\xc3\xab\"\r\n" + Ann << Ann;
+        QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + Ann + bob + "\r\n" << Ann;
+        QTest::newRow("no last line end") << Ann + bob << Ann;
+        QTest::newRow("NUL bytes") << QByteArray("\"A\0n 01-01-2000\"\r\n\0\0\r\n", 22) + Ann << Ann;
+        QTest::newRow("blank lines, bare line ends")
+            << "\r\n \t\n" + Ann.chopped(2) + "\n" + bob + "\r" << Ann.chopped(2) + "\n";
+    }
+
+    void oldLinesKeepEveryByte()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, deletedLine);
+        Panel p(content);
+        p.add(QStringLiteral("Abe Cole"), QStringLiteral("12311999"));
+        const bool ended = content.endsWith('\n') || content.endsWith('\r');
+        QByteArray expected = content + (ended ? "" : "\r\n") + "\"Abe Cole 12-31-1999\"\r\n";
+        QCOMPARE(p.bytes(), expected);
+        p.remove(QStringLiteral("Ann Lee 03-09-1975"));
+        QCOMPARE(p.bytes(), expected.remove(expected.indexOf(deletedLine), deletedLine.size()));
+        QVERIFY(p.alerts.messages().isEmpty());
+    }
+
+    // A file that cannot be read or written: each command says so, and nothing is lost.
+    void fullDiskOrUnreadableFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("on a full disk") << "full";
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a named pipe, which must not block") << "pipe";
+    }
+
+    void fullDiskOrUnreadableFile()
+    {
+        QFETCH(QString, file);
+        Panel p(std::nullopt);
+        std::optional<TmpfsMount> disk;
+        std::optional<NamedPipe> fifo;
+        if (file == QLatin1String("full")) {
+            TIDEMARK_REQUIRE_MOUNT(disk.emplace(p.dir.path(), 64 * 1024));
+            QFile bioname(p.path());
+            QVERIFY(bioname.open(QIODevice::WriteOnly) && bioname.write(Two) == Two.size() &&
+                    bioname.flush());
+            QVERIFY(disk->fill());
+        } else {
+            QVERIFY(file == QLatin1String("pipe") ? fifo.emplace(p.path()).isValid()
+                                                  : QDir().mkdir(p.path()));
+        }
+        p.alerts.clear();
+        p.panel.open();
+        QCOMPARE(p.alerts.onlyTitle(), disk ? QString() : QStringLiteral("NAME DATABASE ERROR"));
+        p.alerts.clear();
+        p.add(QStringLiteral("Abe Cole"), QStringLiteral("12311999"));
+        QVERIFY2(!fifo || !fifo->blocked(), "reading the named pipe blocked");
+        QCOMPARE(p.alerts.onlyTitle(), QStringLiteral("NAME DATABASE ERROR"));
+        QCOMPARE(p.box("Text1")->text(), QStringLiteral("Abe Cole"));
+        if (disk) {
+            p.alerts.clear();
+            p.remove(QStringLiteral("Ann Lee 03-09-1975"));
+            QCOMPARE(p.alerts.onlyTitle(), QStringLiteral("NAME DATABASE ERROR"));
+            QVERIFY(p.list()->count() == 2 && p.bytes() == Two);
+        }
+    }
+};
+
+TIDEMARK_TEST(TestDatabasePanel)
+#include "tst_databasepanel.moc"
