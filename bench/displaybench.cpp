@@ -3,7 +3,7 @@
 // test; run it from a Release build with QT_QPA_PLATFORM=offscreen.
 #include "info/pathsystemregistry.h"
 #include "mainwindow/frmmain.h"
-#include "platform/clock.h"
+#include "platform/systemclock.h"
 #include "print/printcommands.h"
 
 #include "mainwindow/charttextview.h"
@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTemporaryDir dir;
     SilentAlerts alerts;
-    FixedClock clock(QStringLiteral("05-20-2025"));
+    SystemClock clock;
     info::PathSystemRegistry registry{QStringList()};
     frmMain window(
         {alerts, clock, dir.filePath(QStringLiteral("data")), dir.filePath(QStringLiteral("place.ini")),

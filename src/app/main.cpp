@@ -1,9 +1,10 @@
 #include "info/pathsystemregistry.h"
 #include "mainwindow/frmmain.h"
+#include "mainwindow/printdialogs.h"
 #include "platform/datafolder.h"
 #include "platform/messageboxalerts.h"
 #include "platform/systemclock.h"
-#include "print/systemprinting.h"
+#include "print/systemqueue.h"
 
 #include <QApplication>
 
@@ -20,8 +21,9 @@ int main(int argc, char *argv[])
     QWidget *owner = nullptr;
     // Each print command goes to the default queue, or into PDF files when none is installed.
     auto printTargets = [&owner, &alerts](print::PrintCommand command, const QString &personName) {
-        return std::make_unique<print::SystemPrintTargets>(command, personName, print::DefaultQueue(),
-                                                           print::SaveDialogQuestion(owner), alerts, owner);
+        return std::make_unique<print::SystemPrintTargets>(command, personName, print::DefaultSystemQueue(),
+                                                           SavePdfDialog(owner), PrintProgressDialogs(owner),
+                                                           alerts);
     };
     frmMain window({alerts, clock, DefaultDataFolder(), QString(), registry, printTargets});
     owner = &window;
