@@ -32,8 +32,9 @@ MainWindowEnv MainWindowFixture::env()
             [this](print::PrintCommand command,
                    const QString &personName) -> std::unique_ptr<print::PrintTargetProvider> {
                 if (pdfFile)
-                    return std::make_unique<print::SystemPrintTargets>(command, personName, QString(),
-                                                                       pdfFile, alerts, window.get());
+                    return std::make_unique<print::SystemPrintTargets>(
+                        command, personName, std::nullopt, pdfFile, PrintProgressDialogs(window.get()),
+                        alerts);
                 return std::make_unique<RecordingTargets>(command, printed);
             }};
 }

@@ -2,9 +2,9 @@
 
 #include "info/pathsystemregistry.h"
 #include "mainwindow/frmmain.h"
-#include "platform/clock.h"
-#include "print/systemprinting.h"
+#include "mainwindow/printdialogs.h"
 #include "recordingtargets.h"
+#include "support/fixedclock.h"
 #include "support/recordingalerts.h"
 
 #include <QTemporaryDir>
