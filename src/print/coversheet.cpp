@@ -61,6 +61,18 @@ const char *const Disclaimer[] = {
     "by being 'aware' of the position of your biorhythm cycles.",
 };
 
+// The character column at which a centred line of these pieces starts on an 80-column line:
+// 40 less half of each piece's length, fractions kept and the result rounded half to even,
+// column 1 when that is below 1.
+int CentredColumn(const QStringList &pieces)
+{
+    double halves = 0;
+    for (const QString &piece : pieces)
+        halves += double(piece.size()) / 2;
+    // The default rounding mode sends a half to the even neighbour.
+    return std::max(1, int(std::nearbyint(CentreColumnOfLine - halves)));
+}
+
 calendar::DateMessage Message(const char *title, const char *text)
 {
     return {QString::fromLatin1(title), QString::fromLatin1(text)};
@@ -161,15 +173,6 @@ std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFie
         return Message("NO LENGTH OF CHART INDICATED!",
                        "There is no number to indicate length of chart desired!");
     return std::nullopt;
-}
-
-int CentredColumn(const QStringList &pieces)
-{
-    double halves = 0;
-    for (const QString &piece : pieces)
-        halves += double(piece.size()) / 2;
-    // The default rounding mode sends a half to the even neighbour.
-    return std::max(1, int(std::nearbyint(CentreColumnOfLine - halves)));
 }
 
 PrintOutcome PrintCoverSheet(const chart::ChartFields &fields, PrintDevice &device, Alerts &alerts)

@@ -26,7 +26,7 @@ inline chart::ChartFields TypedFields(const QString &birth, const QString &start
 
 inline chart::ChartPlan PlanOf(const chart::ChartFields &fields)
 {
-    const auto plan = chart::PlanChart(fields, chart::Correction::Apply);
+    const auto plan = chart::PlanChart(fields);
     if (!plan)
         QTest::qFail("the fields do not plan a chart", __FILE__, __LINE__);
     return plan.value_or(chart::ChartPlan{});

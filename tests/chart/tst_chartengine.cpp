@@ -226,8 +226,9 @@ void TestChartEngine::overflowedStartDate()
     const auto real = TypedFields(birth, firstDate, QStringLiteral("3"));
     QCOMPARE(typed.person.ageDays.toLongLong() - countLess, real.person.ageDays.toLongLong() + overReal);
 
-    const auto uncorrected = chart::PlanChart(typed, chart::Correction::Skip);
+    auto uncorrected = chart::PlanChart(typed);
     QVERIFY(uncorrected);
+    uncorrected->start.dayCount -= uncorrected->correction;
     const ChartDay first = chart::AdvanceChartDay(uncorrected->start);
     QCOMPARE(calendar::FormatDateText(first.month, first.day, first.year), firstDate);
     QCOMPARE(first.weekday, calendar::WeekdayCodeOf(first.month, first.day, first.year));

@@ -1,6 +1,4 @@
-#include "print/qtprintdevice.h"
-
-#include "print/queuesubmission.h"
+#include "print/pdfprintdevice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,7 +6,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
@@ -67,101 +65,96 @@ QString SpoolFolder()
     return cache;
 }
 
-// A new empty file in `folder` for a document to be drawn into: owner-only, or with the
-// permissions any new file gets there (so that a finished PDF has them too). A name without
-// ".pdf" keeps a queue's own print engine, with its page size and margins.
-QString CreatePartFile(const QString &folder, bool ownerOnly, QString *error)
+// Opens `file` as a new empty file in `folder` for a document to be drawn into: owner-only, or
+// with the permissions any new file gets there (so that a finished PDF has them too). On failure
+// the file is left without a name and `error` says why.
+bool OpenPartFile(QFile &file, const QString &folder, bool ownerOnly, QString *error)
 {
     constexpr QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly;
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name = QStringLiteral(".tidemark-%1.part")
                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        QFile file(QDir(folder).filePath(name));
+        file.setFileName(QDir(folder).filePath(name));
         if (ownerOnly ? file.open(mode, QFile::ReadOwner | QFile::WriteOwner) : file.open(mode))
-            return file.fileName();
+            return true;
         *error = file.errorString();
         if (!file.exists())
             break;
     }
-    return {};
+    file.setFileName(QString());
+    return false;
 }
 
 } // namespace
 
-QtPrintDevice::QtPrintDevice(QtPrintTarget target, FileQuestion askFile)
+PdfPrintDevice::PdfPrintDevice(PdfPrintTarget target, FileQuestion askFile)
     : m_target(std::move(target))
     , m_askFile(std::move(askFile))
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    , m_writer(std::make_unique<QPdfWriter>(&m_file))
     , m_font(QStringLiteral("Courier"))
 {
     m_font.setPointSizeF(12);
-    if (m_target.queue.isEmpty())
-        m_printer->setOutputFormat(QPrinter::PdfFormat);
-    else
-        m_printer->setPrinterName(m_target.queue);
-    if (m_target.pageSize.isValid())
-        m_printer->setPageSize(m_target.pageSize);
-    m_printer->setDocName(m_target.title);
-    m_printer->setCreator(QStringLiteral("Tidemark"));
-    m_printer->setColorMode(QPrinter::Color);
-    QPageLayout layout = m_printer->pageLayout();
-    layout.setUnits(QPageLayout::Point);
-    m_printer->setPageMargins(PaperMargins(layout.minimumMargins()), QPageLayout::Point);
+    const QPageSize paper = m_target.queue ? m_target.queue->paper : m_target.paper;
+    m_writer->setPageSize(paper.isValid() ? paper : QPageSize(QPageSize::A4));
+    m_writer->setTitle(m_target.title);
+    m_writer->setCreator(QStringLiteral("Tidemark"));
+    m_writer->setPageMargins(PaperMargins(m_target.queue ? m_target.queue->border : QMarginsF()),
+                             QPageLayout::Point);
     applyFont();
 }
 
-QtPrintDevice::~QtPrintDevice()
+PdfPrintDevice::~PdfPrintDevice()
 {
     if (m_state == State::Active)
         abort();
 }
 
-double QtPrintDevice::pixelsPerTwip() const
+double PdfPrintDevice::pixelsPerTwip() const
 {
-    return m_printer->resolution() / TwipsPerInch;
+    return m_writer->resolution() / TwipsPerInch;
 }
 
-double QtPrintDevice::linePitch() const
+double PdfPrintDevice::linePitch() const
 {
-    return m_font.pointSizeF() * m_printer->resolution() / PointsPerInch;
+    return m_font.pointSizeF() * m_writer->resolution() / PointsPerInch;
 }
 
-double QtPrintDevice::pageHeightPixels() const
+QRect PdfPrintDevice::pageRect() const
 {
-    return m_printer->pageRect(QPrinter::DevicePixel).height();
+    return m_writer->pageLayout().paintRectPixels(m_writer->resolution());
 }
 
-double QtPrintDevice::pageWidth() const
+double PdfPrintDevice::pageWidth() const
 {
-    return m_printer->pageRect(QPrinter::DevicePixel).width() / pixelsPerTwip();
+    return pageRect().width() / pixelsPerTwip();
 }
 
-double QtPrintDevice::textWidth(const QString &text) const
+double PdfPrintDevice::textWidth(const QString &text) const
 {
-    return QFontMetricsF(m_font, m_printer.get()).horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
+    return QFontMetricsF(m_font, m_writer.get()).horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
 }
 
-QString QtPrintDevice::subject() const
+QString PdfPrintDevice::subject() const
 {
-    if (!m_target.queue.isEmpty())
-        return Tr("The printer \"%1\"").arg(m_target.queue);
+    if (m_target.queue)
+        return Tr("The printer \"%1\"").arg(m_target.queue->name);
     return Tr("The PDF file \"%1\"").arg(QDir::toNativeSeparators(m_destination));
 }
 
-void QtPrintDevice::setFontName(const QString &face)
+void PdfPrintDevice::setFontName(const QString &face)
 {
     m_font.setFamily(face);
     applyFont();
 }
 
-void QtPrintDevice::setFontSize(double points)
+void PdfPrintDevice::setFontSize(double points)
 {
     if (points > 0)
         m_font.setPointSizeF(points);
     applyFont();
 }
 
-void QtPrintDevice::setFontBold(bool bold)
+void PdfPrintDevice::setFontBold(bool bold)
 {
     m_font.setBold(bold);
     applyFont();
@@ -170,14 +163,14 @@ void QtPrintDevice::setFontBold(bool bold)
 // A fixed-pitch face sets 80 columns on the line: when 80 of its characters at 12 points are
 // wider than the line, its text is narrowed (the same for every size) until they fit, as a
 // printer's condensed pitch would. Any other face keeps its width.
-void QtPrintDevice::applyFont()
+void PdfPrintDevice::applyFont()
 {
     m_narrowing = 1;
     if (QFontInfo(m_font).fixedPitch()) {
         QFont twelve = m_font;
         twelve.setPointSizeF(12);
-        const double columns = ColumnsPerLine * QFontMetricsF(twelve, m_printer.get()).averageCharWidth();
-        const double line = m_printer->pageRect(QPrinter::DevicePixel).width();
+        const double columns = ColumnsPerLine * QFontMetricsF(twelve, m_writer.get()).averageCharWidth();
+        const double line = pageRect().width();
         if (columns > line)
             m_narrowing = line / columns;
     }
@@ -185,25 +178,14 @@ void QtPrintDevice::applyFont()
         m_painter.setFont(m_font);
 }
 
-void QtPrintDevice::setTextColor(QRgb rgb)
+void PdfPrintDevice::setTextColor(QRgb rgb)
 {
     m_color = rgb | 0xff000000;
     if (m_state == State::Active)
         m_painter.setPen(QColor::fromRgb(m_color));
 }
 
-void QtPrintDevice::setOrientation(Orientation orientation)
-{
-    if (m_state != State::Idle)
-        return;
-    const auto wanted =
-        orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    if (!m_printer->setPageOrientation(wanted))
-        fail(Tr("%1 refused the page orientation.").arg(subject()));
-    applyFont(); // the line is as wide as the page now is
-}
-
-bool QtPrintDevice::begin()
+bool PdfPrintDevice::begin()
 {
     if (m_state == State::Active)
         return true;
@@ -211,77 +193,68 @@ bool QtPrintDevice::begin()
         return false;
 
     QString folder;
-    if (m_target.queue.isEmpty()) {
+    if (!m_target.queue) {
         m_destination = m_target.pdfPath.isEmpty() && m_askFile ? m_askFile() : m_target.pdfPath;
         if (m_destination.isEmpty()) {
             m_state = State::Failed; // called off: nothing to report
             return false;
         }
         folder = QFileInfo(m_destination).absolutePath();
-    } else if (m_printer->outputFormat() != QPrinter::NativeFormat ||
-               m_printer->printerName() != m_target.queue) {
-        fail(Tr("The printer \"%1\" is not available.").arg(m_target.queue));
+    } else if (!m_target.queue->handOver) {
+        fail(Tr("The printer \"%1\" is not available.").arg(m_target.queue->name));
         return false;
     } else {
         folder = SpoolFolder();
     }
 
     QString error;
-    m_partPath = CreatePartFile(folder, !m_target.queue.isEmpty(), &error);
-    if (m_partPath.isEmpty()) {
+    if (!OpenPartFile(m_file, folder, m_target.queue.has_value(), &error)) {
         fail(Tr("%1 could not start: %2").arg(subject(), error));
         return false;
     }
-    m_printer->setOutputFileName(m_partPath);
-
-    if (!m_painter.begin(m_printer.get()) || !m_painter.isActive()) {
-        QFile::remove(m_partPath);
+    if (!m_painter.begin(m_writer.get()) || !m_painter.isActive()) {
         fail(Tr("%1 could not start.").arg(subject()));
         return false;
     }
     m_state = State::Active;
-    m_pages = 1;
     m_painter.setFont(m_font);
     m_painter.setPen(QColor::fromRgb(m_color));
     return true;
 }
 
-void QtPrintDevice::fail(const QString &error)
+void PdfPrintDevice::fail(const QString &error)
 {
     discard();
     m_state = State::Failed;
     m_error = error;
 }
 
-void QtPrintDevice::discard()
+void PdfPrintDevice::discard()
 {
-    if (m_state == State::Active && m_painter.isActive()) {
-        m_printer->abort();
+    if (m_painter.isActive())
         m_painter.end();
-    }
-    if (!m_partPath.isEmpty())
-        QFile::remove(m_partPath);
-    m_partPath.clear();
+    if (!m_file.fileName().isEmpty())
+        m_file.remove();
+    m_file.setFileName(QString());
 }
 
-void QtPrintDevice::makeRoom(double lineSpacing)
+void PdfPrintDevice::makeRoom(double lineSpacing)
 {
-    if (m_y > 0 && m_y + lineSpacing > pageHeightPixels()) {
-        if (!m_printer->newPage()) {
+    if (m_y > 0 && m_y + lineSpacing > pageRect().height()) {
+        if (!m_writer->newPage()) {
             fail(Tr("%1 did not accept a new page.").arg(subject()));
             return;
         }
-        ++m_pages;
         m_y = 0;
     }
 }
 
-void QtPrintDevice::print(const QString &text, bool endLine)
+void PdfPrintDevice::print(const QString &text, bool endLine)
 {
     if (!begin())
         return;
     if (!text.isEmpty()) {
-        const QFontMetricsF metrics(m_font, m_printer.get());
+        const QFontMetricsF metrics(m_font, m_writer.get());
         if (m_lineSpacing == 0)
             makeRoom(linePitch());
         if (m_state != State::Active)
@@ -297,7 +270,7 @@ void QtPrintDevice::print(const QString &text, bool endLine)
         this->endLine();
 }
 
-void QtPrintDevice::endLine()
+void PdfPrintDevice::endLine()
 {
     if (!begin())
         return;
@@ -310,42 +283,39 @@ void QtPrintDevice::endLine()
     m_y += m_lineSpacing;
     m_lineSpacing = 0;
     m_x = 0;
-    if (m_printer->printerState() == QPrinter::Error)
-        fail(Tr("%1 reported an error.").arg(subject()));
 }
 
-void QtPrintDevice::tab(int column)
+void PdfPrintDevice::tab(int column)
 {
     if (!begin())
         return;
-    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_printer.get()).averageCharWidth() *
+    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_writer.get()).averageCharWidth() *
                      m_narrowing / pixelsPerTwip();
     if (m_x > x + 0.5)
         endLine();
     m_x = x;
 }
 
-void QtPrintDevice::setCurrentX(double twips)
+void PdfPrintDevice::setCurrentX(double twips)
 {
     if (begin())
         m_x = twips;
 }
 
-void QtPrintDevice::newPage()
+void PdfPrintDevice::newPage()
 {
     if (!begin())
         return;
-    if (!m_printer->newPage()) {
+    if (!m_writer->newPage()) {
         fail(Tr("%1 did not accept a new page.").arg(subject()));
         return;
     }
-    ++m_pages;
     m_x = 0;
     m_y = 0;
     m_lineSpacing = 0;
 }
 
-void QtPrintDevice::endDoc()
+void PdfPrintDevice::endDoc()
 {
     if (m_state == State::Idle) {
         m_state = State::Done; // nothing was printed, so nothing goes out
@@ -354,38 +324,35 @@ void QtPrintDevice::endDoc()
     if (m_state != State::Active)
         return;
     const bool ended = m_painter.end();
-    const QString error = ended && m_printer->printerState() != QPrinter::Error
-                              ? finish()
-                              : Tr("%1 could not finish the document.").arg(subject());
+    m_file.close();
+    const QString error = ended ? finish() : Tr("%1 could not finish the document.").arg(subject());
     if (error.isEmpty())
         m_state = State::Done;
     else
         fail(error);
 }
 
-QString QtPrintDevice::finish()
+QString PdfPrintDevice::finish()
 {
-    if (!IsCompletePdf(m_partPath))
+    if (!IsCompletePdf(m_file.fileName()))
         return Tr("%1 could not be written completely (is the disk full?).").arg(subject());
-    if (!m_target.queue.isEmpty()) {
-        const QString error = SubmitToQueue(m_partPath, m_target.queue, m_target.title,
-                                            m_printer->pageLayout().pageSize().key());
-        QFile::remove(m_partPath);
-        m_partPath.clear();
+    if (m_target.queue) {
+        const QString error = m_target.queue->handOver(m_file.fileName(), m_target.title);
+        discard();
         return error;
     }
     // One rename that replaces any file of that name: the old file stays whole until the new
     // one takes its place.
     std::error_code renamed;
-    std::filesystem::rename(QFile::encodeName(m_partPath).toStdString(),
+    std::filesystem::rename(QFile::encodeName(m_file.fileName()).toStdString(),
                             QFile::encodeName(m_destination).toStdString(), renamed);
     if (renamed)
         return Tr("%1 could not be written.").arg(subject());
-    m_partPath.clear();
+    m_file.setFileName(QString());
     return {};
 }
 
-void QtPrintDevice::abort()
+void PdfPrintDevice::abort()
 {
     discard();
     if (m_state != State::Failed)
