@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (chart::CheckChartFields(fields))
         return 0;
 
-    std::optional<chart::ChartPlan> plan = chart::PlanChart(fields, chart::Correction::Apply);
+    std::optional<chart::ChartPlan> plan = chart::PlanChart(fields);
     FUZZ_CHECK(plan);
     const qint64 wholeBound = chart::EstimateScreenChartChars(*plan);
     plan->length = std::min(plan->length, MaxDays);
