@@ -21,6 +21,8 @@ private Q_SLOTS:
     void weekday_data();
     void weekday();
     void weekdayMatchesGregorianEverywhere();
+    void dayPastMonthEnd_data();
+    void dayPastMonthEnd();
     void ageInYears_data();
     void ageInYears();
     void ageInDays_data();
@@ -114,6 +116,40 @@ void TestCalendar::weekdayMatchesGregorianEverywhere()
         if (WeekdayCodeOf(d.month(), d.day(), d.year()) != expected)
             QFAIL(qPrintable(d.toString(Qt::ISODate)));
     }
+}
+
+void TestCalendar::dayPastMonthEnd_data()
+{
+    // The entry checks accept any day up to 31; such a date counts on from the first of its month.
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("weekday");
+    QTest::addColumn<QString>("secondDay");
+    QTest::addColumn<qint64>("ageDays"); // from 01-10-1980
+    QTest::newRow("02-30 of a common year") << "02-30-1990"
+                                            << "Friday"
+                                            << "03-03-1990" << qint64(3705);
+    QTest::newRow("02-31, three days over") << "02-31-2025"
+                                            << "Monday"
+                                            << "03-04-2025" << qint64(16489);
+    QTest::newRow("02-29 of a common century") << "02-29-1900"
+                                               << "Thursday"
+                                               << "03-02-1900" << qint64(-29170);
+    QTest::newRow("02-30 of a leap year") << "02-30-2000"
+                                          << "Wednesday"
+                                          << "03-02-2000" << qint64(7357);
+    QTest::newRow("31st of a 30-day month") << "11-31-2030"
+                                            << "Sunday"
+                                            << "12-02-2030" << qint64(18589);
+}
+
+void TestCalendar::dayPastMonthEnd()
+{
+    QFETCH(QString, date);
+    const auto parts = ParseDateText(date);
+    QVERIFY(parts);
+    QTEST(WeekdayOf(parts->month, parts->day, parts->year), "weekday");
+    QTEST(EndDateOf(date, 2), "secondDay");
+    QTEST(*AgeInDays(u"01-10-1980", date), "ageDays");
 }
 
 void TestCalendar::ageInYears_data()
