@@ -28,7 +28,7 @@ struct PersonBoxes
 struct BoxUpdate
 {
     PersonBoxes boxes;
-    std::optional<DateMessage> message;
+    std::optional<Message> message;
 };
 
 // The astrological sign for the month and day fields of a birthdate, by the 24 tests on the

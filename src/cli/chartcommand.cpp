@@ -16,7 +16,7 @@ namespace {
 // Default Settings one.
 const QString LinesPerPage = QStringLiteral("50");
 
-void writeMessage(std::FILE *err, const chart::ChartMessage &message)
+void writeMessage(std::FILE *err, const calendar::Message &message)
 {
     const QByteArray text =
         (message.title + QStringLiteral(": ") + message.text + QLatin1Char('\n')).toUtf8();
@@ -46,8 +46,8 @@ int printToStream(const print::CliPrintOptions &options, const chart::ChartField
 
 } // namespace
 
-std::variant<chart::ChartFields, chart::ChartMessage> FieldsFromArguments(const ChartArguments &args,
-                                                                          const QString &today)
+std::variant<chart::ChartFields, calendar::Message> FieldsFromArguments(const ChartArguments &args,
+                                                                        const QString &today)
 {
     calendar::PersonBoxes boxes;
     boxes.birth = args.birth;
@@ -76,7 +76,7 @@ std::variant<chart::ChartFields, chart::ChartMessage> FieldsFromArguments(const 
 int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE *out, std::FILE *err)
 {
     const auto filled = FieldsFromArguments(args, today);
-    if (const auto *message = std::get_if<chart::ChartMessage>(&filled)) {
+    if (const auto *message = std::get_if<calendar::Message>(&filled)) {
         writeMessage(err, *message);
         return ExitBadInput;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/datecheck.h"
+#include "calendar/checkmessages.h"
 #include "chart/chartfields.h"
 #include "platform/alerts.h"
 #include "print/printdevice.h"
@@ -14,7 +14,7 @@ namespace print {
 
 // The checks of the cover sheet, with its own messages ("... on Cover Sheet!"); the start date
 // is tested only for its length, since the sheet prints it and computes nothing from it.
-[[nodiscard]] std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFields &fields);
+[[nodiscard]] std::optional<calendar::Message> CheckCoverSheetFields(const chart::ChartFields &fields);
 
 // The character column at which a centred line of these pieces starts on an 80-column line:
 // 40 less half of each piece's length, fractions kept and the result rounded half to even,

@@ -139,8 +139,8 @@ void TestChartArgs::entryCheckMessages()
     args.start = start;
     args.days = QStringLiteral("3");
     const auto filled = cli::FieldsFromArguments(args, QStringLiteral("01-01-2025"));
-    QVERIFY(std::holds_alternative<chart::ChartMessage>(filled));
-    QTEST(std::get<chart::ChartMessage>(filled).title, "title");
+    QVERIFY(std::holds_alternative<calendar::Message>(filled));
+    QTEST(std::get<calendar::Message>(filled).title, "title");
 }
 
 QTEST_GUILESS_MAIN(TestChartArgs)

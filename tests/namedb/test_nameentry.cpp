@@ -5,7 +5,7 @@
 #include <QTest>
 
 using namedb::EntryParts;
-using namedb::Message;
+using calendar::Message;
 
 class TestNameEntry : public QObject
 {
