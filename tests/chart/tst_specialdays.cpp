@@ -14,7 +14,7 @@ ChartDay onDate(int month, int day, int year)
     d.month = month;
     d.day = day;
     d.year = year;
-    d.weekday = calendar::WeekdayCodeOf(month, day, year);
+    d.weekday = (calendar::DateOf({month, day, year}).dayOfWeek() % 7);
     return d;
 }
 
