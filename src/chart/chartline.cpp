@@ -1,6 +1,5 @@
 #include "chart/chartline.h"
 
-#include "calendar/calendartables.h"
 #include "chart/cycles.h"
 #include "chart/daymarkers.h"
 
@@ -31,9 +30,9 @@ QString NumberField(qint64 value)
 
 void AppendDateColumn(QString &line, const ChartDay &day)
 {
-    line += QLatin1String(calendar::WeekdayAbbrevs[day.weekday]);
+    line += calendar::WeekdayAbbrev(day.weekday);
     line += QLatin1String("  ");
-    line += QLatin1String(calendar::MonthAbbrevs[day.month]);
+    line += calendar::MonthAbbrev(day.month);
     if (day.day < 10)
         line += QLatin1Char(' ');
     AppendNumberField(line, day.day);

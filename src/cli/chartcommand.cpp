@@ -40,8 +40,8 @@ int printToStream(const PrintArguments &arguments, const chart::ChartFields &fie
 
 } // namespace
 
-std::variant<chart::ChartFields, chart::ChartMessage> FieldsFromArguments(const ChartArguments &args,
-                                                                          const QString &today)
+std::variant<chart::ChartFields, calendar::Message> FieldsFromArguments(const ChartArguments &args,
+                                                                        const QString &today)
 {
     calendar::PersonBoxes boxes;
     boxes.birth = args.birth;
@@ -71,7 +71,7 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
 {
     StreamAlerts alerts(err);
     const auto filled = FieldsFromArguments(args, today);
-    if (const auto *message = std::get_if<chart::ChartMessage>(&filled)) {
+    if (const auto *message = std::get_if<calendar::Message>(&filled)) {
         alerts.critical(message->title, message->text);
         return ExitBadInput;
     }

@@ -1,5 +1,6 @@
 #include "print/coversheet.h"
 
+#include "calendar/datecheck.h"
 #include "print/printlayout.h"
 
 #include <cmath>
@@ -73,11 +74,6 @@ int CentredColumn(const QStringList &pieces)
     return std::max(1, int(std::nearbyint(CentreColumnOfLine - halves)));
 }
 
-calendar::DateMessage Message(const char *title, const char *text)
-{
-    return {QString::fromLatin1(title), QString::fromLatin1(text)};
-}
-
 class CoverSheetPrinter
 {
 public:
@@ -148,30 +144,23 @@ void CoverSheetPrinter::legend(const LegendRow *rows, qsizetype count, double le
 
 } // namespace
 
-std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFields &fields)
+std::optional<calendar::Message> CheckCoverSheetFields(const chart::ChartFields &fields)
 {
+    using calendar::Check;
+    using calendar::MessageOf;
     const QString &birth = fields.person.birth;
     if (fields.name.isEmpty())
-        return Message("NO NAME ENTERED!", "There is no Name selected to use on Cover Sheet!");
+        return MessageOf(Check::CoverNoName);
     if (birth.isEmpty())
-        return Message("NO BIRTHDATE ENTERED!", "There is no Birthdate selected to use on Cover Sheet!");
+        return MessageOf(Check::CoverNoBirthdate);
     if (!calendar::HasDateHyphens(birth))
-        return Message("DATE ERROR!",
-                       "Input error in Birthdate! The Date must include the dash (-) after the "
-                       "month, and after the day! Format must be MM-DD-YYYY.");
-    if (calendar::FieldOutside(birth, 0, 2, u"01", u"12"))
-        return Message("DATE ERROR!", "Input error in Birthdate! The Month must be a number from 01 to 12");
-    if (calendar::FieldOutside(birth, 3, 2, u"01", u"31"))
-        return Message("DATE ERROR!", "Input error in Birthdate! The Day must be a number from 01 to 31");
-    if (calendar::FieldOutside(birth, 6, 4, u"1500", u"2099"))
-        return Message("DATE ERROR!",
-                       "Input error in Birthdate! The Year must be a number from 1500 to 2099");
+        return MessageOf(Check::ChartBirthHyphens);
+    if (auto failure = calendar::CheckDateFields(birth, calendar::ChartBirthFields))
+        return failure;
     if (fields.person.start.size() < 10)
-        return Message("NO CHART STARTING DATE INDICATED!",
-                       "There is no correct date to indicate chart starting date!");
+        return MessageOf(Check::ChartNoStart);
     if (fields.person.length.isEmpty())
-        return Message("NO LENGTH OF CHART INDICATED!",
-                       "There is no number to indicate length of chart desired!");
+        return MessageOf(Check::ChartNoLength);
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/datecheck.h"
+#include "calendar/checkmessages.h"
 #include "chart/chartfields.h"
 #include "platform/alerts.h"
 #include "print/printdevice.h"
@@ -12,7 +12,7 @@ namespace print {
 
 // The checks of the cover sheet, with its own messages ("... on Cover Sheet!"); the start date
 // is tested only for its length, since the sheet prints it and computes nothing from it.
-[[nodiscard]] std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFields &fields);
+[[nodiscard]] std::optional<calendar::Message> CheckCoverSheetFields(const chart::ChartFields &fields);
 
 // Prints the cover sheet as one document of one page: the name, the heading, the person's
 // facts, the span of the chart, the explanation, the legend of the chart's symbols and the

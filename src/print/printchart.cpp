@@ -1,6 +1,5 @@
 #include "print/printchart.h"
 
-#include "calendar/calendartables.h"
 #include "calendar/numbertext.h"
 #include "chart/chartchecks.h"
 #include "chart/chartline.h"
@@ -166,9 +165,9 @@ void ChartPrinter::dayLine(const chart::ChartDay &day)
         m_device.printItem(date);
     } else {
         m_placer.place(0, 1);
-        m_device.printItem(QLatin1String(calendar::WeekdayAbbrevs[day.weekday]));
+        m_device.printItem(calendar::WeekdayAbbrev(day.weekday));
         m_placer.place(0, 6);
-        m_device.printItem(QLatin1String(calendar::MonthAbbrevs[day.month]));
+        m_device.printItem(calendar::MonthAbbrev(day.month));
         m_placer.place(0, day.day < 10 ? 11 : 10);
         m_device.printItem(chart::NumberField(day.day));
         m_placer.place(0, 14);

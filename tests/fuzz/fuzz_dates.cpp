@@ -11,6 +11,7 @@
 #include "fuzzcheck.h"
 
 #include <QDate>
+#include <QLocale>
 
 namespace {
 
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QDate real(date->year, date->month, date->day);
     const QDate counted = QDate(date->year, date->month, 1).addDays(date->day - 1);
     FUZZ_CHECK(!real.isValid() || real == counted);
-    FUZZ_CHECK(calendar::WeekdayCodeOf(date->month, date->day, date->year) == counted.dayOfWeek() % 7);
+    FUZZ_CHECK(calendar::WeekdayOf(date->month, date->day, date->year) ==
+               QLocale::c().dayName(counted.dayOfWeek()));
     const QDate end = length >= 1 ? counted.addDays(length - 1) : QDate();
     const QString expectedEnd = end.isValid() && end.year() <= 9999 ? dateText(end) : QString();
     FUZZ_CHECK(calendar::EndDateOf(text, length) == expectedEnd);
