@@ -63,7 +63,9 @@ QString EndDateOf(QStringView start, qint64 length)
     const auto parts = ParseDateText(start);
     if (!parts || length < 1)
         return {};
-    const QDate first = DateOf(*parts);
+    // A start past its month's end charts from the first of the next month, so it ends there too.
+    const QDate monthStart(parts->year, parts->month, 1);
+    const QDate first = parts->day > monthStart.daysInMonth() ? monthStart.addMonths(1) : DateOf(*parts);
     if (length - 1 > first.daysTo(LastDate))
         return {};
     const QDate end = first.addDays(length - 1);

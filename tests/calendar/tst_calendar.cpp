@@ -55,10 +55,11 @@ private Q_SLOTS:
 
     void dayPastMonthEnd_data()
     {
-        // The entry checks accept any day up to 31; such a date counts on from the first of its month.
+        // The entry checks accept any day up to 31: its weekday counts on from the first of its
+        // month, while a chart from it starts on the first of the next month and ends by that.
         columns<QString, QString, QString, qint64>({"date", "weekday", "secondDay", "ageDays"});
-        row("02-30 of a common year", "02-30-1990", "Friday", "03-03-1990", qint64(3705));
-        row("02-31, three days over", "02-31-2025", "Monday", "03-04-2025", qint64(16489));
+        row("02-30 of a common year", "02-30-1990", "Friday", "03-02-1990", qint64(3705));
+        row("02-31, three days over", "02-31-2025", "Monday", "03-02-2025", qint64(16489));
         row("02-29 of a common century", "02-29-1900", "Thursday", "03-02-1900", qint64(-29170));
         row("02-30 of a leap year", "02-30-2000", "Wednesday", "03-02-2000", qint64(7357));
         row("31st of a 30-day month", "11-31-2030", "Sunday", "12-02-2030", qint64(18589));

@@ -2,9 +2,9 @@
 // the part separator. CheckDateText takes any text; a text that ParseDateText accepts passes the
 // entry checks. For a real calendar date the weekday, the end date and the chart's days are
 // QDate's. A day past its month's end (02-30-1990), which the entry checks accept, follows the
-// program's own rule: the weekday and the end date count the day field on from the first of the
-// month (02-31-2025 is counted as 03-03-2025), while the chart starts on the first of the next
-// month, with that day's weekday and day count.
+// program's own rule: the weekday counts the day field on from the first of the month
+// (02-31-2025 is counted as 03-03-2025), while the chart, and with it the end date, starts on the
+// first of the next month, with that day's weekday and day count.
 #include "calendar/calendar.h"
 #include "calendar/datecheck.h"
 #include "chart/chartday.h"
@@ -46,11 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(!real.isValid() || real == counted);
     FUZZ_CHECK(calendar::WeekdayOf(date->month, date->day, date->year) ==
                QLocale::c().dayName(counted.dayOfWeek()));
-    const QDate end = length >= 1 ? counted.addDays(length - 1) : QDate();
+    // The chart, and so its end date, starts on the first of the next month for a day past the end.
+    const QDate first = real.isValid() ? real : QDate(date->year, date->month, 1).addMonths(1);
+    const QDate end = length >= 1 ? first.addDays(length - 1) : QDate();
     const QString expectedEnd = end.isValid() && end.year() <= 9999 ? dateText(end) : QString();
     FUZZ_CHECK(calendar::EndDateOf(text, length) == expectedEnd);
 
-    const QDate first = real.isValid() ? real : QDate(date->year, date->month, 1).addMonths(1);
     chart::ChartDay day = chart::StartingChartDay(*date, DayCount);
     for (int n = 0; n < WalkedDays; ++n) {
         day = chart::AdvanceChartDay(day);
