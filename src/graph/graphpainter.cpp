@@ -16,6 +16,8 @@ namespace graph {
 
 namespace {
 
+constexpr qsizetype PieceLength = 64;
+
 constexpr std::array<const char *, CycleCount> CycleNames = {"Physical", "Emotional", "Intellectual"};
 
 QFont FontOf(double points, bool bold)
@@ -237,6 +239,9 @@ void PaintCurves(QPainter &painter, const GraphLayout &layout, const GraphScene 
     const int count = int(scene.days.size());
     const int perDay = std::max(1, int(std::ceil(layout.dayWidth / (2 * style.unit))));
     const double firstCount = scene.days.first().day.dayCount;
+    // Dense curves are drawn thin, so that they stay apart where they turn.
+    const double width = layout.dayWidth >= 4 * style.unit ? 2.5 * style.unit : style.unit;
+    QPen pen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     QPolygonF curve;
     curve.reserve(qsizetype(count - 1) * perDay + 3);
     for (int cycle = 0; cycle < CycleCount; ++cycle) {
@@ -252,16 +257,19 @@ void PaintCurves(QPainter &painter, const GraphLayout &layout, const GraphScene 
         }
         add(count - 1);
         add(count - 0.5);
-        painter.setPen(
-            QPen(QColor(CycleColors[cycle]), 2.5 * style.unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(curve);
+        pen.setColor(QColor(CycleColors[cycle]));
+        painter.setPen(pen);
+        // A long thick polyline is stroked as one outline that crosses itself at every turn of the
+        // curve; short pieces keep the stroking linear in the number of points.
+        for (qsizetype from = 0; from + 1 < curve.size(); from += PieceLength)
+            painter.drawPolyline(curve.constData() + from, int(std::min(PieceLength + 1, curve.size() - from)));
     }
 }
 
 void PaintCriticalDots(QPainter &painter, const GraphLayout &layout, const GraphScene &scene,
                        const Style &style)
 {
-    const double radius = 3 * style.unit;
+    const double radius = std::clamp(layout.dayWidth * 0.6, style.unit, 3 * style.unit);
     painter.setPen(Qt::NoPen);
     for (int k = 0; k < scene.days.size(); ++k) {
         const GraphDay &day = scene.days[k];
