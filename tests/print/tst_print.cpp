@@ -78,6 +78,8 @@ private Q_SLOTS:
     void paginates();
     void sameDaysAsScreen_data();
     void sameDaysAsScreen();
+    void markersAndCentring_data();
+    void markersAndCentring();
     void commands_data();
     void commands();
     void pdfColumns_data();
@@ -162,6 +164,57 @@ void TestPrint::sameDaysAsScreen()
         for (const QStringList &page : ChartPages(fields))
             lines += page;
         QCOMPARE(facts(lines, 18 + 2 * laser, 29 + laser), screen);
+    }
+}
+
+void TestPrint::markersAndCentring_data()
+{
+    QTest::addColumn<PrinterType>("printer");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("expected"); // in this order in the log, among others
+    // Day count 264 has "P- " and "I+ ": the two layouts print them in opposite orders, each in
+    // its cycle's colour, black again after each.
+    const QStringList matrix{"color 008000", "print \"I+ \";", "color 000000", "color 800000",
+                             "print \"P- \";"};
+    const QStringList laser{"color 800000", "print \"P- \";", "color 000000", "color 008000",
+                            "print \"I+ \";"};
+    QTest::newRow("dot-matrix: I+ before P-") << PrinterType::Matrix << "Ann Lee" << matrix;
+    QTest::newRow("laser: P- before I+") << PrinterType::Laser << "Ann Lee" << laser;
+    // A centred cover-sheet line starts at 40 less half of each piece, a half going to the even
+    // column, and never left of column 1.
+    QTest::newRow("name of 5: column 37.5 prints at 38")
+        << PrinterType::Matrix << "Pat E" << QStringList{"tab 38", "print \"Pat E\""};
+    QTest::newRow("name of 7: column 36.5 prints at 36")
+        << PrinterType::Matrix << "Pat Eve" << QStringList{"tab 36", "print \"Pat Eve\""};
+    QTest::newRow("name of 79: column 0.5 prints at 1")
+        << PrinterType::Matrix << QString(79, 'x')
+        << QStringList{"tab 1", "print \"" + QString(79, 'x') + '"'};
+}
+
+void TestPrint::markersAndCentring()
+{
+    QFETCH(PrinterType, printer);
+    QFETCH(QString, name);
+    QFETCH(QStringList, expected);
+    const chart::ChartFields fields = With(
+        [&](auto &f) {
+            f.name = name;
+            f.person.weekday.clear(); // no weekday of birth: the day count stays as it is
+            f.person.ageDays = QStringLiteral("264");
+            f.person.length = QStringLiteral("1");
+            f.preferences.color = true;
+        },
+        printer);
+    print::RecordingPrintDevice device;
+    RecordingAlerts alerts;
+    if (expected.first().startsWith(QLatin1String("tab")))
+        QCOMPARE(print::PrintCoverSheet(fields, device, alerts), PrintOutcome::Printed);
+    else
+        QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
+    qsizetype at = 0;
+    for (const QString &operation : expected) {
+        at = device.log().indexOf(operation, at);
+        QVERIFY2(at >= 0, qPrintable(operation));
     }
 }
 
