@@ -37,6 +37,8 @@ public:
     void setView(qint64 first, int days);
     [[nodiscard]] qint64 firstDay() const;
     [[nodiscard]] int daysInView() const { return m_daysInView; }
+    // The day under the mouse, whose readout the title row shows, by index in the view; -1: none.
+    [[nodiscard]] int hoverIndex() const { return m_scene.hover; }
 
     // What is in view, without the readout: what saving and printing put on paper.
     [[nodiscard]] graph::GraphScene scene() const;
