@@ -192,7 +192,9 @@ void PaintAxis(QPainter &painter, const GraphLayout &layout, const Rows &rows, c
         painter.drawLine(QPointF(x, layout.plot.top()), QPointF(x, layout.plot.bottom()));
         painter.setPen(QPen(Qt::black, u));
         painter.drawLine(QPointF(x, layout.plot.bottom()), QPointF(x, layout.plot.bottom() + 4 * u));
-        const QRectF box(x - labelWidth / 2, rows.axis.top() + 5 * u, labelWidth, fm.height());
+        // The first and last labels stay whole inside the area.
+        const double left = std::clamp(x - labelWidth / 2, rows.axis.left(), rows.axis.right() - labelWidth);
+        const QRectF box(left, rows.axis.top() + 5 * u, labelWidth, fm.height());
         painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, label.weekday);
         painter.drawText(box.translated(0, fm.height()), Qt::AlignHCenter | Qt::AlignTop, label.date);
     }
@@ -262,7 +264,8 @@ void PaintCurves(QPainter &painter, const GraphLayout &layout, const GraphScene 
         // A long thick polyline is stroked as one outline that crosses itself at every turn of the
         // curve; short pieces keep the stroking linear in the number of points.
         for (qsizetype from = 0; from + 1 < curve.size(); from += PieceLength)
-            painter.drawPolyline(curve.constData() + from, int(std::min(PieceLength + 1, curve.size() - from)));
+            painter.drawPolyline(curve.constData() + from,
+                                 int(std::min(PieceLength + 1, curve.size() - from)));
     }
 }
 
