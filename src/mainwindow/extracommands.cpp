@@ -114,6 +114,9 @@ void MainWindow::addExtraCommands()
     button->setToolTip(QStringLiteral("Display Graph to Screen"));
     button->setAccessibleName(button->toolTip());
     connect(button, &QToolButton::clicked, this, &MainWindow::showGraph);
+    // Off with the other picture buttons: over the start-up notice, the chart display and the graph.
+    button->setEnabled(m_fileMenu->menuAction()->isEnabled());
+    connect(m_fileMenu->menuAction(), &QAction::enabledChanged, button, &QToolButton::setEnabled);
     findChild<QToolBar *>(QStringLiteral("PictureButtons"))->addWidget(button);
 
     m_graphPanel = new GraphWidget(centralWidget());

@@ -92,11 +92,13 @@ private Q_SLOTS:
     {
         Window w;
         auto *graph = w.window.findChild<GraphWidget *>("FrameGraph");
-        QTest::mouseClick(w.window.findChild<QToolButton *>("CommandGraph"), Qt::LeftButton);
-        QVERIFY(graph->isVisible() && !w.window.findChild<QMenu *>("mnuFile")->menuAction()->isEnabled());
+        auto *button = w.window.findChild<QToolButton *>("CommandGraph");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(graph->isVisible() && !button->isEnabled());
+        QVERIFY(!w.window.findChild<QMenu *>("mnuFile")->menuAction()->isEnabled());
         QCOMPARE(graph->scene().days.size(), 200);
         QTest::keyClick(graph, Qt::Key_Escape);
-        QVERIFY(!graph->isVisible() && w.window.findChild<QMenu *>("mnuFile")->menuAction()->isEnabled());
+        QVERIFY(!graph->isVisible() && button->isEnabled());
         QCOMPARE(QApplication::focusWidget(), w.window.findChild<QLineEdit *>("Text3"));
         w.trigger("mnuFileDisplayGraph");
         QVERIFY(graph->isVisible());
