@@ -93,8 +93,9 @@ private Q_SLOTS:
         Window w;
         auto *graph = w.window.findChild<GraphWidget *>("FrameGraph");
         auto *button = w.window.findChild<QToolButton *>("CommandGraph");
+        w.window.findChild<QLineEdit *>("Text11")->setFocus();
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(graph->isVisible() && !button->isEnabled());
+        QVERIFY(graph->isVisible() && graph->hasFocus() && !button->isEnabled());
         QVERIFY(!w.window.findChild<QMenu *>("mnuFile")->menuAction()->isEnabled());
         QCOMPARE(graph->scene().days.size(), 200);
         QTest::keyClick(graph, Qt::Key_Escape);
