@@ -209,7 +209,8 @@ void MainWindow::showPrintPreview()
     }
     dialog.findChild<QToolBar *>()->addWidget(choice);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *target) {
-        PaintPreview(*target, Documents[choice->currentIndex()].first, fields, today, m_env.alerts);
+        PaintPreview(*target, Documents[choice->currentIndex()].first, fields, today, m_env.alerts,
+                     PrintProgressDialogs(&dialog));
     });
     connect(choice, &QComboBox::currentIndexChanged, dialog.findChild<QPrintPreviewWidget *>(),
             &QPrintPreviewWidget::updatePreview);

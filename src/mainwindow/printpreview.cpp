@@ -8,6 +8,7 @@
 #include <QPrinter>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -15,9 +16,10 @@ namespace {
 class PreviewTargets final : public print::PrintTargetProvider
 {
 public:
-    PreviewTargets(QPrinter &printer, QPainter &painter)
+    PreviewTargets(QPrinter &printer, QPainter &painter, print::ProgressFactory makeProgress)
         : m_printer(printer)
         , m_painter(painter)
+        , m_makeProgress(std::move(makeProgress))
     {}
     print::PrintDevice &open(print::PrintDocument) override
     {
@@ -28,6 +30,13 @@ public:
         m_device = std::make_unique<print::PdfPrintDevice>(target);
         return *m_device;
     }
+    // A long chart's preview can be called off; the pages drawn so far stay in view.
+    print::PrintProgress progress(print::PrintDocument document) override
+    {
+        if (document != print::PrintDocument::Chart || !m_makeProgress)
+            return {};
+        return m_makeProgress(QStringLiteral("Preparing the preview of the chart..."));
+    }
     void close(print::PrintDocument, print::PrintOutcome outcome) override
     {
         m_drawn = m_drawn || outcome == print::PrintOutcome::Printed;
@@ -36,6 +45,7 @@ public:
 private:
     QPrinter &m_printer;
     QPainter &m_painter;
+    print::ProgressFactory m_makeProgress;
     std::unique_ptr<print::PdfPrintDevice> m_device;
     bool m_drawn = false;
 };
@@ -59,12 +69,12 @@ void PrintDocuments(print::PrintCommand command, const chart::ChartFields &field
 }
 
 void PaintPreview(QPrinter &printer, print::PrintCommand command, const chart::ChartFields &fields,
-                  const QString &today, Alerts &alerts)
+                  const QString &today, Alerts &alerts, const print::ProgressFactory &makeProgress)
 {
     // The resolution and pages of a PDF file, so that the preview breaks the pages where it does.
     printer.setResolution(1200);
     printer.setPageLayout(print::PdfPageLayout({}));
     QPainter painter(&printer);
-    PreviewTargets targets(printer, painter);
+    PreviewTargets targets(printer, painter, makeProgress);
     PrintDocuments(command, fields, today, targets, alerts);
 }

@@ -2,6 +2,7 @@
 
 #include "chart/chartfields.h"
 #include "print/printcommands.h"
+#include "print/systemprinting.h"
 
 class Alerts;
 class QPrinter;
@@ -16,6 +17,6 @@ void PrintDocuments(print::PrintCommand command, const chart::ChartFields &field
                     print::PrintTargetProvider &targets, Alerts &alerts);
 
 // Draws the command's documents on a print preview's printer, on the pages a PDF file of them has,
-// one document after the other.
+// one document after the other; a long chart shows the progress makeProgress makes.
 void PaintPreview(QPrinter &printer, print::PrintCommand command, const chart::ChartFields &fields,
-                  const QString &today, Alerts &alerts);
+                  const QString &today, Alerts &alerts, const print::ProgressFactory &makeProgress);
