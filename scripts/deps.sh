@@ -7,6 +7,7 @@ packages=(
   cmake g++ make
   qt6-base-dev libqt6svg6      # Qt 6 Widgets/PrintSupport/Test; the SVG plugin draws the toolbar icons
   fonts-liberation             # metric twins of Arial, Times and Courier New
+  libical-dev pkgconf          # libical writes the calendar files; pkg-config finds it
 )
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(

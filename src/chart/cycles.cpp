@@ -24,4 +24,10 @@ int PositionOf(double dayCount, Cycle cycle)
     return position;
 }
 
+double CycleValue(double dayCount, Cycle cycle)
+{
+    const double q = dayCount / ShapeOf(cycle).period;
+    return std::sin(static_cast<double>(TwoPi) * (q - std::floor(q)));
+}
+
 } // namespace chart

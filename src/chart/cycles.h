@@ -34,4 +34,9 @@ inline constexpr int LastGridPosition = 73;
 // them the critical days and the forecast, are the ones this chart has always shown.
 [[nodiscard]] int PositionOf(double dayCount, Cycle cycle);
 
+// The cycle's value from -1 to 1 for a day count, whole or not: the sine of its phase, taken with
+// the same two pi as PositionOf, so that on a whole day count the value times the amplitude is the
+// number PositionOf rounds down.
+[[nodiscard]] double CycleValue(double dayCount, Cycle cycle);
+
 } // namespace chart

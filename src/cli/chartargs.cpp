@@ -4,6 +4,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace cli {
 
@@ -12,7 +13,7 @@ QString UsageText()
     return QStringLiteral(
         "Usage: tidemark-chart --name TEXT --birth MM-DD-YYYY --days N [--start MM-DD-YYYY]\n"
         "                      [--forecast] [--no-holidays] [--spacing single|double|lines]\n"
-        "                      [--today MM-DD-YYYY]\n"
+        "                      [--today MM-DD-YYYY] [--format text|json] [--ics FILE]\n"
         "                      [--print-text | --pdf FILE] [--what chart|cover|both]\n"
         "                      [--printer laser|matrix] [--font NAME] [--no-color]\n"
         "                      [--lines-per-page N] [--no-date-each-page] [--lead-in TEXT]\n"
@@ -35,6 +36,10 @@ QString HelpText()
                "  --spacing S          after each day: single (nothing), double (an empty line)\n"
                "                       or lines (a line of hyphens, the default)\n"
                "  --today MM-DD-YYYY   the date to take as today\n"
+               "  --format F           text (the chart, the default) or json (one JSON object\n"
+               "                       per day, one per line)\n"
+               "  --ics FILE           write the critical days, triple highs and lows and\n"
+               "                       birthdays of the period to FILE as an iCalendar file\n"
                "\n"
                "Printing, with the window's Default Settings unless an option says otherwise:\n"
                "  --print-text         the dot-matrix pages as plain text, pages split by a form feed\n"
@@ -60,10 +65,12 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     const QCommandLineOption spacing(QStringLiteral("spacing"), {}, QStringLiteral("S"));
     const QCommandLineOption forecast(QStringLiteral("forecast"));
     const QCommandLineOption noHolidays(QStringLiteral("no-holidays"));
+    const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("F"));
+    const QCommandLineOption ics(QStringLiteral("ics"), {}, QStringLiteral("FILE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
 
     QCommandLineParser parser;
-    parser.addOptions({name, birth, days, start, today, spacing, forecast, noHolidays, help});
+    parser.addOptions({name, birth, days, start, today, spacing, forecast, noHolidays, format, ics, help});
     parser.addOptions(PrintOptions());
 
     ParsedArguments parsed;
@@ -121,6 +128,26 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
         return parsed;
     }
     a.print = printing.arguments;
+    if (parser.isSet(format)) {
+        const QString f = parser.value(format);
+        if (f == QLatin1String("json"))
+            a.format = ChartArguments::Format::Json;
+        else if (f != QLatin1String("text")) {
+            parsed.error = QStringLiteral("--format takes text or json, not \"%1\".").arg(f);
+            return parsed;
+        }
+    }
+    a.icsPath = parser.value(ics);
+    // Each of these writes something else in place of the screen chart.
+    if (int(parser.isSet(ics)) + int(a.print.has_value()) + int(a.format != ChartArguments::Format::Text) >
+        1) {
+        parsed.error = QStringLiteral("--ics, --format json and printing cannot be given together.");
+        return parsed;
+    }
+    if (parser.isSet(ics) && QFileInfo(a.icsPath).fileName().isEmpty()) {
+        parsed.error = QStringLiteral("--ics needs a file name.");
+        return parsed;
+    }
     parsed.outcome = ParsedArguments::Outcome::Run;
     return parsed;
 }

@@ -25,6 +25,9 @@ struct ChartArguments
     chart::Spacing spacing = chart::Spacing::WithLines; // --spacing single|double|lines
     // --print-text or --pdf with their options: print instead of writing the screen chart.
     std::optional<PrintArguments> print;
+    enum class Format { Text, Json };
+    Format format = Format::Text; // --format text|json: the screen chart, or JSON Lines of its days
+    QString icsPath;              // --ics FILE: the period's special days as a calendar file instead
     bool operator==(const ChartArguments &) const = default;
 };
 

@@ -5,6 +5,8 @@
 #include "cli/printoutput.h"
 #include "cli/streamalerts.h"
 #include "cli/streamsink.h"
+#include "export/calendarexport.h"
+#include "export/jsonchart.h"
 
 #include <QIODevice>
 #include <QTextStream>
@@ -36,6 +38,17 @@ int printToStream(const PrintArguments &arguments, const chart::ChartFields &fie
     if (outStream.status() != QTextStream::Ok)
         return writeFailed(err, outStream.device()->errorString());
     return status;
+}
+
+int writeCalendar(const QString &path, const chart::ChartPlan &plan, const QString &today, std::FILE *err)
+{
+    const auto date = calendar::ParseDateText(today);
+    const QString error = exports::SaveCalendarFile(path, plan, date ? calendar::DateOf(*date) : QDate());
+    if (error.isEmpty())
+        return ExitOk;
+    const QByteArray text = (QStringLiteral("tidemark-chart: ") + error + QLatin1Char('\n')).toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), err);
+    return ExitWriteFailed;
 }
 
 } // namespace
@@ -87,8 +100,12 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
         alerts.critical(QStringLiteral("DATE ERROR!"), QStringLiteral("The dates cannot be read."));
         return ExitBadInput;
     }
+    if (!args.icsPath.isEmpty())
+        return writeCalendar(args.icsPath, *plan, today, err);
     StreamLineSink sink(out);
-    if (!chart::ComposeScreenChart(*plan, sink) || !sink.flush())
+    const bool written = args.format == ChartArguments::Format::Json ? exports::ComposeJsonChart(*plan, sink)
+                                                                     : chart::ComposeScreenChart(*plan, sink);
+    if (!written || !sink.flush())
         return writeFailed(err, sink.error());
     return ExitOk;
 }

@@ -38,6 +38,7 @@ MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
     buildControls();
     buildPanels();
     connectHandlers();
+    addExtraCommands();
     setTabOrder();
     startUp();
 }

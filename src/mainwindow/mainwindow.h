@@ -89,6 +89,7 @@ class ChartTextView;
 class DatabasePanel;
 class WhatIsPanel;
 class HelpPanel;
+class GraphWidget;
 namespace print {
 class PrintTargetProvider;
 enum class PrintCommand;
@@ -174,6 +175,16 @@ private:
     void printWhatIs();
     void runPrintCommand(print::PrintCommand command);
     void showWrittenFiles(const QStringList &files);
+
+    // Print Preview, Export as PDF, Display Graph to Screen, Export to Calendar (extracommands.cpp).
+    void addExtraCommands();
+    void showGraph();
+    void closeGraph();
+    void saveGraph();
+    void showPrintPreview();
+    void exportPdf();
+    void exportCalendar();
+    GraphWidget *m_graphPanel = nullptr;
 
     // The controls as plain values, and back.
     [[nodiscard]] chart::ChartFields chartFields() const;

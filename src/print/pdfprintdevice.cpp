@@ -87,19 +87,26 @@ bool OpenPartFile(QFile &file, const QString &folder, bool ownerOnly, QString *e
 
 } // namespace
 
+QPageLayout PdfPageLayout(const PdfPrintTarget &target)
+{
+    const QPageSize paper = target.queue ? target.queue->paper : target.paper;
+    return QPageLayout(paper.isValid() ? paper : QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       PaperMargins(target.queue ? target.queue->border : QMarginsF()), QPageLayout::Point);
+}
+
 PdfPrintDevice::PdfPrintDevice(PdfPrintTarget target, FileQuestion askFile)
     : m_target(std::move(target))
     , m_askFile(std::move(askFile))
     , m_writer(std::make_unique<QPdfWriter>(&m_file))
+    , m_device(m_target.painter ? static_cast<QPagedPaintDevice *>(m_target.painter->device())
+                                : m_writer.get())
+    , m_painter(m_target.painter ? m_target.painter : &m_ownPainter)
     , m_font(QStringLiteral("Courier"))
 {
     m_font.setPointSizeF(12);
-    const QPageSize paper = m_target.queue ? m_target.queue->paper : m_target.paper;
-    m_writer->setPageSize(paper.isValid() ? paper : QPageSize(QPageSize::A4));
+    m_writer->setPageLayout(PdfPageLayout(m_target));
     m_writer->setTitle(m_target.title);
     m_writer->setCreator(QStringLiteral("Tidemark"));
-    m_writer->setPageMargins(PaperMargins(m_target.queue ? m_target.queue->border : QMarginsF()),
-                             QPageLayout::Point);
     applyFont();
 }
 
@@ -111,17 +118,17 @@ PdfPrintDevice::~PdfPrintDevice()
 
 double PdfPrintDevice::pixelsPerTwip() const
 {
-    return m_writer->resolution() / TwipsPerInch;
+    return m_device->logicalDpiY() / TwipsPerInch;
 }
 
 double PdfPrintDevice::linePitch() const
 {
-    return m_font.pointSizeF() * m_writer->resolution() / PointsPerInch;
+    return m_font.pointSizeF() * m_device->logicalDpiY() / PointsPerInch;
 }
 
 QRect PdfPrintDevice::pageRect() const
 {
-    return m_writer->pageLayout().paintRectPixels(m_writer->resolution());
+    return m_device->pageLayout().paintRectPixels(m_device->logicalDpiY());
 }
 
 double PdfPrintDevice::pageWidth() const
@@ -131,7 +138,7 @@ double PdfPrintDevice::pageWidth() const
 
 double PdfPrintDevice::textWidth(const QString &text) const
 {
-    return QFontMetricsF(m_font, m_writer.get()).horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
+    return QFontMetricsF(m_font, m_device).horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
 }
 
 QString PdfPrintDevice::subject() const
@@ -169,20 +176,20 @@ void PdfPrintDevice::applyFont()
     if (QFontInfo(m_font).fixedPitch()) {
         QFont twelve = m_font;
         twelve.setPointSizeF(12);
-        const double columns = ColumnsPerLine * QFontMetricsF(twelve, m_writer.get()).averageCharWidth();
+        const double columns = ColumnsPerLine * QFontMetricsF(twelve, m_device).averageCharWidth();
         const double line = pageRect().width();
         if (columns > line)
             m_narrowing = line / columns;
     }
     if (m_state == State::Active)
-        m_painter.setFont(m_font);
+        m_painter->setFont(m_font);
 }
 
 void PdfPrintDevice::setTextColor(QRgb rgb)
 {
     m_color = rgb | 0xff000000;
     if (m_state == State::Active)
-        m_painter.setPen(QColor::fromRgb(m_color));
+        m_painter->setPen(QColor::fromRgb(m_color));
 }
 
 bool PdfPrintDevice::begin()
@@ -192,6 +199,12 @@ bool PdfPrintDevice::begin()
     if (m_state != State::Idle)
         return false;
 
+    if (m_target.painter) {
+        m_state = State::Active;
+        m_painter->setFont(m_font);
+        m_painter->setPen(QColor::fromRgb(m_color));
+        return true;
+    }
     QString folder;
     if (!m_target.queue) {
         m_destination = m_target.pdfPath.isEmpty() && m_askFile ? m_askFile() : m_target.pdfPath;
@@ -212,13 +225,13 @@ bool PdfPrintDevice::begin()
         fail(Tr("%1 could not start: %2").arg(subject(), error));
         return false;
     }
-    if (!m_painter.begin(m_writer.get()) || !m_painter.isActive()) {
+    if (!m_painter->begin(m_device) || !m_painter->isActive()) {
         fail(Tr("%1 could not start.").arg(subject()));
         return false;
     }
     m_state = State::Active;
-    m_painter.setFont(m_font);
-    m_painter.setPen(QColor::fromRgb(m_color));
+    m_painter->setFont(m_font);
+    m_painter->setPen(QColor::fromRgb(m_color));
     return true;
 }
 
@@ -231,8 +244,8 @@ void PdfPrintDevice::fail(const QString &error)
 
 void PdfPrintDevice::discard()
 {
-    if (m_painter.isActive())
-        m_painter.end();
+    if (m_ownPainter.isActive())
+        m_ownPainter.end();
     if (!m_file.fileName().isEmpty())
         m_file.remove();
     m_file.setFileName(QString());
@@ -241,7 +254,7 @@ void PdfPrintDevice::discard()
 void PdfPrintDevice::makeRoom(double lineSpacing)
 {
     if (m_y > 0 && m_y + lineSpacing > pageRect().height()) {
-        if (!m_writer->newPage()) {
+        if (!m_device->newPage()) {
             fail(Tr("%1 did not accept a new page.").arg(subject()));
             return;
         }
@@ -254,16 +267,16 @@ void PdfPrintDevice::print(const QString &text, bool endLine)
     if (!begin())
         return;
     if (!text.isEmpty()) {
-        const QFontMetricsF metrics(m_font, m_writer.get());
+        const QFontMetricsF metrics(m_font, m_device);
         if (m_lineSpacing == 0)
             makeRoom(linePitch());
         if (m_state != State::Active)
             return;
         m_lineSpacing = std::max(m_lineSpacing, linePitch());
-        m_painter.save();
-        m_painter.scale(m_narrowing, 1);
-        m_painter.drawText(QPointF(m_x * pixelsPerTwip() / m_narrowing, m_y + metrics.ascent()), text);
-        m_painter.restore();
+        m_painter->save();
+        m_painter->scale(m_narrowing, 1);
+        m_painter->drawText(QPointF(m_x * pixelsPerTwip() / m_narrowing, m_y + metrics.ascent()), text);
+        m_painter->restore();
         m_x += metrics.horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
     }
     if (endLine)
@@ -289,7 +302,7 @@ void PdfPrintDevice::tab(int column)
 {
     if (!begin())
         return;
-    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_writer.get()).averageCharWidth() *
+    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_device).averageCharWidth() *
                      m_narrowing / pixelsPerTwip();
     if (m_x > x + 0.5)
         endLine();
@@ -306,7 +319,7 @@ void PdfPrintDevice::newPage()
 {
     if (!begin())
         return;
-    if (!m_writer->newPage()) {
+    if (!m_device->newPage()) {
         fail(Tr("%1 did not accept a new page.").arg(subject()));
         return;
     }
@@ -323,7 +336,11 @@ void PdfPrintDevice::endDoc()
     }
     if (m_state != State::Active)
         return;
-    const bool ended = m_painter.end();
+    if (m_target.painter) {
+        m_state = State::Done;
+        return;
+    }
+    const bool ended = m_painter->end();
     m_file.close();
     const QString error = ended ? finish() : Tr("%1 could not finish the document.").arg(subject());
     if (error.isEmpty())

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFont>
 #include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QString>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class QPagedPaintDevice;
 class QPdfWriter;
 
 namespace print {
@@ -38,7 +40,13 @@ struct PdfPrintTarget
     QString pdfPath; // the PDF file when there is no queue; empty: asked for when printing starts
     QString title;   // the document's name, as the queue lists the job
     QPageSize paper = QPageSize(); // the paper of a PDF file; invalid: A4
+    // Draws on this painter instead, active on a print preview's printer, which its owner has
+    // given PdfPageLayout(); endDoc() leaves the painter to its owner.
+    QPainter *painter = nullptr;
 };
+
+// The paper and margins of the target's pages.
+[[nodiscard]] QPageLayout PdfPageLayout(const PdfPrintTarget &target);
 
 // The printer as Qt draws on it: a QPainter on a QPdfWriter at 1200 dots to the inch. Twips
 // become device pixels through that resolution. The printable line keeps every character at
@@ -113,7 +121,9 @@ private:
     FileQuestion m_askFile;
     QFile m_file; // the file the document is drawn into
     std::unique_ptr<QPdfWriter> m_writer;
-    QPainter m_painter;
+    QPagedPaintDevice *m_device; // the writer, or the device of the target's painter
+    QPainter m_ownPainter;
+    QPainter *m_painter; // the own painter on the writer, or the target's
     QFont m_font;
     double m_narrowing = 1; // the horizontal scale of the font's text, below 1 where applyFont says
     QRgb m_color = 0xff000000;

@@ -3,9 +3,13 @@
 #include "calendar/profile.h"
 #include "chart/chartplan.h"
 #include "chart/screenchart.h"
+#include "chartfixture.h"
+#include "export/calendarexport.h"
+#include "export/jsonchart.h"
 #include "print/pdfpages.h"
 #include "support/testmain.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +53,7 @@ private Q_SLOTS:
     void refusals();
     void optionsWithEquals_data();
     void optionsWithEquals();
+    void jsonAndCalendarOfTheChart();
 };
 
 void TestCli::sameChartAsTheWindow_data()
@@ -106,6 +111,13 @@ void TestCli::refusals_data()
     QTest::newRow("no folder for the pdf")
         << QStringList{"--pdf=no/chart.pdf"} << "" << 1
         << "PRINTER ERROR!: The PDF file \"no/chart.pdf\" could not start:";
+    QTest::newRow("an unknown format") << QStringList{"--format=xml"} << "" << 2
+                                       << "tidemark-chart: --format takes text or json, not \"xml\".\nUsage:";
+    QTest::newRow("json and a pdf") << QStringList{"--format=json", "--pdf=c.pdf"} << "" << 2
+                                    << "tidemark-chart: --ics, --format json and printing cannot be given";
+    QTest::newRow("no folder for the calendar") << QStringList{"--ics=no/c.ics"} << "" << 1
+                                                << "tidemark-chart: The calendar file \"no/c.ics\" could not";
+    QTest::newRow("json, disk full") << QStringList{"--format=json"} << ">/dev/full" << 1 << full;
     QTest::newRow("printed text, disk full") << QStringList{"--print-text"} << ">/dev/full" << 1 << full;
     QTest::newRow("printed text, output closed") << QStringList{"--print-text"} << ">&-" << 1 << closed;
     QTest::newRow("help, disk full") << QStringList{"--help"} << ">/dev/full" << 1 << full;
@@ -140,6 +152,8 @@ void TestCli::optionsWithEquals_data()
     QTest::newRow("text pages: the cover sheet, then the chart's three")
         << QStringList{"--print-text", "--what=both"} << QStringList{};
     QTest::newRow("screen chart") << QStringList{"--spacing=double", "--start=05-20-2025"} << QStringList{};
+    QTest::newRow("json lines") << QStringList{"--format=json", "--forecast"} << QStringList{};
+    QTest::newRow("calendar") << QStringList{"--ics=c.ics"} << QStringList{"c.ics"};
 }
 
 // "--option=value" does what "--option value" does; PDFs come with no part file left beside them.
@@ -160,6 +174,26 @@ void TestCli::optionsWithEquals()
     QCOMPARE(QDir(joined.path()).entryList(QDir::Files | QDir::Hidden), pdfs);
     for (const QString &pdf : pdfs)
         QCOMPARE(PdfPageCount(joined.filePath(pdf)), PdfPageCount(QDir(spaced.path()).filePath(pdf)));
+}
+
+// --format json writes the library's JSON Lines, --ics its calendar, for today's date.
+void TestCli::jsonAndCalendarOfTheChart()
+{
+    QTemporaryDir folder;
+    chart::ChartFields fields = TypedFields("05-20-1990", "05-20-2025", "60");
+    fields.name = "Pat Example", fields.preferences.holidays = true;
+    fields.preferences.spacing = chart::Spacing::WithLines;
+    QString json;
+    chart::StringLineSink sink(json);
+    QVERIFY(exports::ComposeJsonChart(PlanOf(fields), sink));
+    QCOMPARE(QString::fromUtf8(Chart(Person + QStringList{"--format", "json"}).out), json);
+    QBuffer calendar;
+    QVERIFY(calendar.open(QIODevice::WriteOnly));
+    QVERIFY(exports::WriteCalendar(PlanOf(fields), QDate(2025, 5, 20), calendar));
+    QCOMPARE(Chart(Person + QStringList{"--ics", "c.ics"}, folder.path()).status, 0);
+    QFile written(folder.filePath("c.ics"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), calendar.data());
 }
 
 TIDEMARK_TEST(TestCli)

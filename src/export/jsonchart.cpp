@@ -1,0 +1,112 @@
+#include "export/jsonchart.h"
+
+#include "calendar/calendar.h"
+#include "chart/chartwalk.h"
+#include "chart/cycles.h"
+#include "chart/daymarkers.h"
+#include "chart/forecast.h"
+#include "chart/specialdays.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <array>
+
+namespace exports {
+
+namespace {
+
+constexpr std::array<QLatin1String, 3> CycleKeys = {QLatin1String("physical"), QLatin1String("emotional"),
+                                                    QLatin1String("intellectual")};
+
+QLatin1String MarkerName(chart::DayMarker marker)
+{
+    switch (marker) {
+    case chart::DayMarker::EmotionalCrossing:
+        return QLatin1String("emotionalCrossing");
+    case chart::DayMarker::PhysicalUp:
+        return QLatin1String("physicalUp");
+    case chart::DayMarker::IntellectualUp:
+        return QLatin1String("intellectualUp");
+    case chart::DayMarker::PhysicalDown:
+        return QLatin1String("physicalDown");
+    case chart::DayMarker::IntellectualDown:
+        return QLatin1String("intellectualDown");
+    case chart::DayMarker::TripleHigh:
+        return QLatin1String("tripleHigh");
+    case chart::DayMarker::TripleLow:
+        return QLatin1String("tripleLow");
+    }
+    return {};
+}
+
+QLatin1String SpecialDayName(chart::SpecialDay kind)
+{
+    switch (kind) {
+    case chart::SpecialDay::NewYear:
+        return QLatin1String("newYear");
+    case chart::SpecialDay::Christmas:
+        return QLatin1String("christmas");
+    case chart::SpecialDay::FridayThe13th:
+        return QLatin1String("fridayThe13th");
+    case chart::SpecialDay::Birthday:
+        return QLatin1String("birthday");
+    }
+    return {};
+}
+
+// The object of one day, without a line end.
+QByteArray DayJson(const chart::ChartDay &day, const QList<chart::SpecialDayLine> &specialLines,
+                   const chart::ForecastLines *forecast)
+{
+    const std::array<int, 3> positions = {day.p, day.e, day.i};
+    QJsonObject positionObject;
+    QJsonObject valueObject;
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        positionObject.insert(CycleKeys[cycle], positions[cycle]);
+        valueObject.insert(CycleKeys[cycle], chart::CycleValue(day.dayCount, chart::Cycle(cycle)));
+    }
+    QJsonArray markers;
+    for (const chart::DayMarker marker : chart::DayMarkers(day))
+        markers.append(MarkerName(marker));
+    QJsonArray special;
+    for (const chart::SpecialDayLine &line : specialLines)
+        special.append(QJsonObject{{QStringLiteral("kind"), SpecialDayName(line.kind)},
+                                   {QStringLiteral("text"), line.text}});
+    QJsonObject object{
+        {QStringLiteral("date"), QStringLiteral("%1-%2-%3")
+                                     .arg(day.year, 4, 10, QLatin1Char('0'))
+                                     .arg(day.month, 2, 10, QLatin1Char('0'))
+                                     .arg(day.day, 2, 10, QLatin1Char('0'))},
+        {QStringLiteral("weekday"), calendar::WeekdayAbbrev(day.weekday)},
+        {QStringLiteral("dayCount"), day.dayCount},
+        {QStringLiteral("positions"), positionObject},
+        {QStringLiteral("values"), valueObject},
+        {QStringLiteral("markers"), markers},
+        {QStringLiteral("critical"), chart::IsCriticalDay(day)},
+        {QStringLiteral("specialDays"), special},
+    };
+    if (forecast) {
+        QJsonArray sentences;
+        for (const QStringView sentence : *forecast)
+            sentences.append(sentence.toString());
+        object.insert(QStringLiteral("forecast"), sentences);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
+bool ComposeJsonChart(const chart::ChartPlan &plan, chart::LineSink &sink)
+{
+    for (chart::ChartWalk walk(plan); walk.next();) {
+        const QByteArray line =
+            DayJson(walk.day(), walk.specialLines(), plan.forecast ? &walk.forecast() : nullptr);
+        if (!sink.line(QString::fromUtf8(line)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace exports

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "chart/chartplan.h"
+#include "chart/screenchart.h"
+
+#include <QByteArray>
+
+// The chart for programs: JSON Lines, one JSON object per chart day on a line of its own, written
+// as the chart walks, so a chart of any length streams and every line parses alone. An object:
+//
+//   {"critical":true,"date":"2025-05-23","dayCount":12787,"forecast":["..."],
+//    "markers":["intellectualDown"],"positions":{"emotional":32,"intellectual":52,"physical":46},
+//    "specialDays":[{"kind":"birthday","text":"** HAPPY 35TH BIRTHDAY **"}],
+//    "values":{"emotional":-0.97,"intellectual":0.09,"physical":-0.14},"weekday":"FRI"}
+//
+// The days, positions, markers, special-day lines and forecast sentences are the text chart's;
+// "values" are chart::CycleValue of the day count, from -1 to 1. "forecast" is there only when the
+// plan has the forecast on; "specialDays" is empty when it has the holiday lines off.
+namespace exports {
+
+// Writes the chart's days to the sink, one line each; false when the sink stopped it.
+bool ComposeJsonChart(const chart::ChartPlan &plan, chart::LineSink &sink);
+
+} // namespace exports

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "chart/chartplan.h"
+#include "graph/graphdata.h"
+
+#include <QDate>
+#include <QList>
+#include <QRectF>
+#include <QRgb>
+#include <QString>
+
+#include <array>
+
+class QPaintDevice;
+class QPainter;
+
+// The graph of a chart as one picture, painted by one routine on any device: the screen, a
+// QImage, a PDF writer or a printer. A title row (the person; the period in view or the readout
+// of the day under the mouse), a legend, the three cycles as smooth curves about a centre line,
+// the triple highs and lows as bands, the critical days as dots on the curve that crosses, today
+// as a dashed line, and the date axis.
+namespace graph {
+
+// The printed chart's colours, on screen too: the graph paints its own white paper, on which
+// these dark tints read as well as on a printed page. By chart::Cycle.
+inline constexpr std::array<QRgb, CycleCount> CycleColors = {qRgb(128, 0, 0), qRgb(0, 0, 128),
+                                                             qRgb(0, 128, 0)};
+// Triple highs and lows, as the printed chart's markers.
+inline constexpr QRgb TripleColor = qRgb(128, 0, 128);
+
+struct GraphScene
+{
+    QString title;        // the person, as the text chart's heading names them
+    QList<GraphDay> days; // the days in view, in date order
+    QDate today;          // marked when it is one of the days
+    int hover = -1;       // the day under the mouse, by index in days, for the readout; -1: none
+};
+
+// The scene of the chart days numbered first to first + count - 1.
+[[nodiscard]] GraphScene SceneOf(const chart::ChartPlan &plan, qint64 first, qint64 count,
+                                 const QDate &today);
+
+// Where the curves stand in an area: the plot rectangle and the width of a day. A day's values
+// stand at the middle of its slot; +1 and -1 keep a little room from the plot's edges.
+struct GraphLayout
+{
+    QRectF plot;
+    double dayWidth = 0;
+    [[nodiscard]] double xOf(double index) const { return plot.left() + (index + 0.5) * dayWidth; }
+    [[nodiscard]] double yOf(double value) const { return plot.center().y() - value * plot.height() * 0.45; }
+    // The day at x, or -1 when x is outside the plot.
+    [[nodiscard]] int indexAt(double x, int dayCount) const;
+};
+
+// The layout of a scene of dayCount days painted into area on device (whose resolution sizes the
+// texts and lines).
+[[nodiscard]] GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device);
+
+void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene);
+
+} // namespace graph

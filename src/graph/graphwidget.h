@@ -1,0 +1,70 @@
+#pragma once
+
+// Controls by object name and member:
+//
+//   FrameGraph   the panel itself: its viewport paints the graph, its horizontal scroll bar moves
+//                through the chart period
+
+#include "chart/chartplan.h"
+#include "graph/graphpainter.h"
+
+#include <QAbstractScrollArea>
+#include <QDate>
+
+// The graph of a chart as a panel the main window hosts. The wheel and the + and - keys zoom the
+// number of days in view (about the day under the mouse, or the middle); the arrow keys, Page Up
+// and Page Down, Home and End and the scroll bar move through the period; the mouse shows the
+// readout of the day under it. Escape asks the window to close the panel.
+class GraphWidget : public QAbstractScrollArea
+{
+    Q_OBJECT
+
+public:
+    // Beyond ten years of days in view the curves are a blur, and a repaint would cost more than a
+    // frame of the screen.
+    static constexpr int MaxDaysInView = 3653;
+    static constexpr int MinDaysInView = 7;
+
+    explicit GraphWidget(QWidget *parent = nullptr);
+
+    // Shows the graph of a chart from its first day, with as many days in view as the period has up
+    // to MaxDaysInView, and today marked when it falls in view. The scroll bar reaches the first
+    // 2^31 - 1 days of a longer chart.
+    void setChart(const chart::ChartPlan &plan, const QDate &today);
+
+    // The first day in view (0 is the chart's first day) and the number of days in view, kept
+    // inside the period and the limits above.
+    void setView(qint64 first, int days);
+    [[nodiscard]] qint64 firstDay() const;
+    [[nodiscard]] int daysInView() const { return m_daysInView; }
+    // The day under the mouse, whose readout the title row shows, by index in the view; -1: none.
+    [[nodiscard]] int hoverIndex() const { return m_scene.hover; }
+
+    // What is in view, without the readout: what saving and printing put on paper.
+    [[nodiscard]] graph::GraphScene scene() const;
+
+Q_SIGNALS:
+    // Escape was pressed: the window hides the panel.
+    void closeRequested();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    // Zooms by factor (below 1 shows fewer days) keeping the day at `anchor` (0 to 1 across the
+    // plot) where it is.
+    void zoom(double factor, double anchor);
+    void loadDays();
+    void setHover(int index);
+    [[nodiscard]] graph::GraphLayout layout() const;
+    [[nodiscard]] qint64 length() const;
+
+    chart::ChartPlan m_plan;
+    int m_daysInView = 0;
+    graph::GraphScene m_scene;
+};

@@ -1,0 +1,280 @@
+// The commands beyond the printed and displayed chart: Print Preview, Export as PDF, Display Graph
+// to Screen (the graph as a panel over the form) and Export to Calendar.
+
+#include "mainwindow/mainwindow.h"
+
+#include "calendar/calendar.h"
+#include "chart/chartchecks.h"
+#include "chart/chartplan.h"
+#include "export/calendarexport.h"
+#include "graph/graphoutput.h"
+#include "graph/graphwidget.h"
+#include "mainwindow/printdialogs.h"
+#include "mainwindow/printpreview.h"
+#include "platform/alerts.h"
+#include "platform/clock.h"
+#include "print/pdfnames.h"
+#include "print/systemprinting.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QResizeEvent>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// The documents to preview or export, in the order of their choice boxes.
+const std::array<std::pair<print::PrintCommand, const char *>, 4> Documents = {{
+    {print::PrintCommand::Chart, "Chart"},
+    {print::PrintCommand::CoverSheet, "Cover Sheet"},
+    {print::PrintCommand::CoverSheetAndChart, "Cover Sheet and Chart"},
+    {print::PrintCommand::WhatIs, "What Is A Biorhythm?"},
+}};
+
+QStringList DocumentNames()
+{
+    QStringList names;
+    for (const auto &[command, name] : Documents)
+        names << QLatin1String(name);
+    return names;
+}
+
+// Keeps a panel over most of its parent when it shows and as the parent is resized.
+class PanelPlacer final : public QObject
+{
+public:
+    explicit PanelPlacer(QWidget *panel)
+        : QObject(panel)
+        , m_panel(panel)
+    {
+        panel->installEventFilter(this);
+        panel->parentWidget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if ((watched == m_panel && event->type() == QEvent::Show) ||
+            (watched != m_panel && event->type() == QEvent::Resize)) {
+            const QSize inner = m_panel->parentWidget()->size();
+            m_panel->setGeometry(inner.width() / 20, inner.height() / 20, inner.width() * 9 / 10,
+                                 inner.height() * 9 / 10);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_panel;
+};
+
+QDate DateOfText(const QString &text)
+{
+    const auto parts = calendar::ParseDateText(text);
+    return parts ? calendar::DateOf(*parts) : QDate();
+}
+
+} // namespace
+
+void MainWindow::addExtraCommands()
+{
+    auto action = [this](const char *name, const QString &caption, void (MainWindow::*handler)()) {
+        auto *a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, handler);
+        m_fileMenu->insertAction(findChild<QAction *>(QStringLiteral("mnuFileBar4")), a);
+        return a;
+    };
+    m_fileMenu->insertSeparator(findChild<QAction *>(QStringLiteral("mnuFileBar4")));
+    action("mnuFilePrintPreview", QStringLiteral("Print Pre&view..."), &MainWindow::showPrintPreview);
+    action("mnuFileExportPdf", QStringLiteral("&Export as PDF..."), &MainWindow::exportPdf);
+    QAction *graph =
+        action("mnuFileDisplayGraph", QStringLiteral("Display &Graph to Screen"), &MainWindow::showGraph);
+    graph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    graph->setIcon(QIcon(QStringLiteral(":/icons/displaygraph.svg")));
+    action("mnuFileExportCalendar", QStringLiteral("Export to Ca&lendar..."), &MainWindow::exportCalendar);
+
+    auto *button = new QToolButton(this);
+    button->setObjectName(QStringLiteral("CommandGraph"));
+    button->setIcon(graph->icon());
+    button->setToolTip(QStringLiteral("Display Graph to Screen"));
+    button->setAccessibleName(button->toolTip());
+    connect(button, &QToolButton::clicked, this, &MainWindow::showGraph);
+    // Off with the other picture buttons: over the start-up notice, the chart display and the graph.
+    button->setEnabled(m_fileMenu->menuAction()->isEnabled());
+    connect(m_fileMenu->menuAction(), &QAction::enabledChanged, button, &QToolButton::setEnabled);
+    findChild<QToolBar *>(QStringLiteral("PictureButtons"))->addWidget(button);
+
+    m_graphPanel = new GraphWidget(centralWidget());
+    m_graphPanel->hide();
+    new PanelPlacer(m_graphPanel);
+    connect(m_graphPanel, &GraphWidget::closeRequested, this, &MainWindow::closeGraph);
+    m_graphPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto graphAction = [this](const char *name, const QString &caption, const QKeySequence &keys) {
+        auto *a = new QAction(caption, m_graphPanel);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_graphPanel->addAction(a);
+        return a;
+    };
+    connect(graphAction("GraphSave", QStringLiteral("Save Graph as PNG or PDF..."), QKeySequence::Save),
+            &QAction::triggered, this, &MainWindow::saveGraph);
+    connect(graphAction("GraphPrint", QStringLiteral("Print Graph..."), QKeySequence::Print),
+            &QAction::triggered, this, [this] {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setPageOrientation(QPageLayout::Landscape);
+                QPrintDialog dialog(&printer, this);
+                if (dialog.exec() == QDialog::Accepted && !graph::PrintGraph(printer, m_graphPanel->scene()))
+                    showCritical(print::PrinterErrorTitle, QStringLiteral("The graph could not be printed."));
+            });
+    connect(graphAction("GraphClose", QStringLiteral("Close Graph"), QKeySequence(Qt::Key_Escape)),
+            &QAction::triggered, this, &MainWindow::closeGraph);
+}
+
+void MainWindow::showGraph()
+{
+    // Not over the start-up notice, the chart display or a graph already shown.
+    if (!m_fileMenu->menuAction()->isEnabled())
+        return;
+    const chart::ChartFields fields = chartFields();
+    if (const auto failure = chart::CheckChartFields(fields)) {
+        showCritical(failure->title, failure->text);
+        return;
+    }
+    const auto plan = chart::PlanChart(fields);
+    if (!plan)
+        return;
+    setMainCommandsEnabled(false);
+    m_graphPanel->setChart(*plan, DateOfText(m_env.clock.today()));
+    m_graphPanel->show();
+    m_graphPanel->raise();
+    m_graphPanel->setFocus();
+}
+
+void MainWindow::closeGraph()
+{
+    m_graphPanel->hide();
+    setMainCommandsEnabled(true);
+    m_nameEdit->setFocus();
+}
+
+void MainWindow::saveGraph()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Graph"),
+        QDir(folder).filePath(m_nameEdit->text() + QStringLiteral(" - graph.png")),
+        QStringLiteral("PNG pictures (*.png);;PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const QString error =
+        path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+            ? graph::SaveGraphPdf(path, m_graphPanel->scene())
+            : graph::SaveGraphPng(path, m_graphPanel->scene(), m_graphPanel->viewport()->size());
+    if (!error.isEmpty())
+        showCritical(QStringLiteral("SAVE ERROR!"), error);
+}
+
+void MainWindow::showPrintPreview()
+{
+    const chart::ChartFields fields = chartFields();
+    const QString today = m_env.clock.today();
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    auto *choice = new QComboBox(&dialog);
+    choice->setObjectName(QStringLiteral("PreviewDocument"));
+    choice->addItems(DocumentNames());
+    // The documents keep their own paper, so the preview offers no other.
+    for (QAction *a : dialog.findChildren<QAction *>()) {
+        if (a->text() == QLatin1String("Page setup") || a->text() == QLatin1String("Portrait") ||
+            a->text() == QLatin1String("Landscape"))
+            a->setVisible(false);
+    }
+    dialog.findChild<QToolBar *>()->addWidget(choice);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *target) {
+        PaintPreview(*target, Documents[choice->currentIndex()].first, fields, today, m_env.alerts,
+                     PrintProgressDialogs(&dialog));
+    });
+    connect(choice, &QComboBox::currentIndexChanged, dialog.findChild<QPrintPreviewWidget *>(),
+            &QPrintPreviewWidget::updatePreview);
+    // Printing from the preview runs the print command itself, to the print queue or PDF files.
+    bool print = false;
+    for (QAction *a : dialog.findChildren<QAction *>()) {
+        if (a->text() == QLatin1String("Print")) {
+            a->disconnect(&dialog);
+            connect(a, &QAction::triggered, &dialog, [&] {
+                print = true;
+                dialog.accept();
+            });
+        }
+    }
+    dialog.exec();
+    if (!print)
+        return;
+    const print::PrintCommand command = Documents[choice->currentIndex()].first;
+    const auto targets = m_env.printTargets(command, fields.name);
+    PrintDocuments(command, fields, today, *targets, m_env.alerts);
+    showWrittenFiles(targets->writtenFiles());
+}
+
+void MainWindow::exportPdf()
+{
+    bool chosen = false;
+    const QString name =
+        QInputDialog::getItem(this, QStringLiteral("Export as PDF"), QStringLiteral("Document:"),
+                              DocumentNames(), 0, false, &chosen);
+    if (!chosen)
+        return;
+    const print::PrintCommand command = Documents[DocumentNames().indexOf(name)].first;
+    const chart::ChartFields fields = chartFields();
+    const print::PdfFileQuestion askFile = [this](const QString &, const QString &suggested) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Export as PDF"), suggested,
+                                            QStringLiteral("PDF files (*.pdf)"));
+    };
+    print::SystemPrintTargets targets(command, fields.name, std::nullopt, askFile, PrintProgressDialogs(this),
+                                      m_env.alerts);
+    PrintDocuments(command, fields, m_env.clock.today(), targets, m_env.alerts);
+    showWrittenFiles(targets.writtenFiles());
+}
+
+void MainWindow::exportCalendar()
+{
+    const chart::ChartFields fields = chartFields();
+    if (const auto failure = chart::CheckChartFields(fields)) {
+        showCritical(failure->title, failure->text);
+        return;
+    }
+    const auto plan = chart::PlanChart(fields);
+    if (!plan)
+        return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export to Calendar"),
+                                     QDir(folder).filePath(fields.name + QStringLiteral(".ics")),
+                                     QStringLiteral("iCalendar files (*.ics)"));
+    if (path.isEmpty())
+        return;
+    const QString error = exports::SaveCalendarFile(path, *plan, DateOfText(m_env.clock.today()));
+    if (!error.isEmpty())
+        showCritical(QStringLiteral("SAVE ERROR!"), error);
+    else
+        statusBar()->showMessage(
+            QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
+}

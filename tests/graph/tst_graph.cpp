@@ -1,0 +1,176 @@
+#include "chart/chartwalk.h"
+#include "chart/cycles.h"
+#include "chartfixture.h"
+#include "graph/graphaxis.h"
+#include "graph/graphoutput.h"
+#include "graph/graphwidget.h"
+#include "print/pdfpages.h"
+#include "support/testmain.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+chart::ChartPlan Plan(const QString &birth, const QString &start, const QString &length)
+{
+    return PlanOf(TypedFields(birth, start, length));
+}
+
+} // namespace
+
+class TestGraph : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sameDaysAsTheTextChart_data();
+    void sameDaysAsTheTextChart();
+    void axisLabelsThinOut_data();
+    void axisLabelsThinOut();
+    void curveColoursWhereTheValuesAre();
+    void savedFiles();
+    void panelKeysWheelAndMouse();
+};
+
+void TestGraph::sameDaysAsTheTextChart_data()
+{
+    QTest::addColumn<QString>("birth");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("first"); // of the days asked for
+    QTest::newRow("across a birthday") << "05-20-1990"
+                                       << "05-01-2025" << 0;
+    QTest::newRow("the day of birth, counts below 0") << "05-20-1990"
+                                                      << "04-01-1990" << 0;
+    QTest::newRow("across a century, 02-29") << "02-29-1996"
+                                             << "12-01-2099" << 0;
+    QTest::newRow("from 02-31") << "07-04-1976"
+                                << "02-31-2001" << 0;
+    QTest::newRow("a view far into the chart") << "07-04-1976"
+                                               << "01-01-2000" << 987;
+}
+
+// The days, their markers and their values are those of the text chart's walk, corrected count
+// and all; a value times the cycle's amplitude falls in the day's grid column.
+void TestGraph::sameDaysAsTheTextChart()
+{
+    QFETCH(QString, birth);
+    QFETCH(QString, start);
+    QFETCH(int, first);
+    const chart::ChartPlan plan = Plan(birth, start, "1500");
+    const QList<graph::GraphDay> days = graph::GraphDays(plan, first, 400);
+    QCOMPARE(days.size(), 400);
+    chart::ChartWalk walk(plan);
+    for (int k = 0; k < first; ++k)
+        walk.next();
+    for (const graph::GraphDay &day : days) {
+        QVERIFY(walk.next());
+        QCOMPARE(day.day, walk.day());
+        QCOMPARE(day.markers, chart::DayMarkers(walk.day()));
+        const std::array positions = {day.day.p, day.day.e, day.day.i};
+        for (int cycle = 0; cycle < graph::CycleCount; ++cycle) {
+            int column = int(std::floor(day.values[cycle] * chart::Cycles[cycle].amplitude)) + 50;
+            column += column < 49 ? 1 : 0;
+            QCOMPARE(column, positions[cycle]);
+        }
+    }
+    QCOMPARE(graph::GraphDays(plan, 1400, 400).size(), 100);
+}
+
+void TestGraph::axisLabelsThinOut_data()
+{
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("step"); // days between two labels, at least
+    QTest::newRow("two weeks: every day") << 14 << 1;
+    QTest::newRow("three months: every week or more") << 92 << 7;
+    QTest::newRow("ten years: every year or more") << 3653 << 365;
+}
+
+void TestGraph::axisLabelsThinOut()
+{
+    QFETCH(int, days);
+    QFETCH(int, step);
+    const auto graphDays = graph::GraphDays(Plan("05-20-1990", "01-01-2025", "4000"), 0, days);
+    const auto labels = graph::AxisLabels(graphDays, 1000.0 / days, 70);
+    QVERIFY(labels.size() >= 2);
+    for (qsizetype k = 1; k < labels.size(); ++k)
+        QVERIFY(labels[k].index - labels[k - 1].index >= std::max(step, int(std::ceil(70 * days / 1000.0))));
+    QCOMPARE(labels.first().date, calendar::FormatDateText(graphDays[labels.first().index].day.month,
+                                                           graphDays[labels.first().index].day.day,
+                                                           graphDays[labels.first().index].day.year));
+}
+
+// Each curve passes through its colour where the layout puts the day's value, on a day where the
+// three curves stand apart.
+void TestGraph::curveColoursWhereTheValuesAre()
+{
+    const graph::GraphScene scene = graph::SceneOf(Plan("05-20-1990", "05-01-2025", "40"), 0, 40, {});
+    const QImage image = graph::GraphImage(scene, QSize(900, 500));
+    const graph::GraphLayout layout = graph::LayoutGraph(QRectF(0, 0, 900, 500), 40, &image);
+    for (int cycle = 0; cycle < graph::CycleCount; ++cycle) {
+        int found = 0;
+        for (int k = 0; k < 40; ++k) {
+            const auto &values = scene.days[k].values;
+            const bool apart = std::abs(values[cycle] - values[(cycle + 1) % 3]) > 0.2 &&
+                               std::abs(values[cycle] - values[(cycle + 2) % 3]) > 0.2 &&
+                               scene.days[k].markers.count == 0;
+            if (!apart)
+                continue;
+            const QPoint at(int(layout.xOf(k)), int(std::round(layout.yOf(values[cycle]))));
+            const QColor pixel = image.pixelColor(at);
+            const QColor colour(graph::CycleColors[cycle]);
+            QVERIFY(std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                        std::abs(pixel.blue() - colour.blue()) <
+                    24);
+            ++found;
+        }
+        QVERIFY(found >= 5);
+    }
+}
+
+// PNG and PDF files of the picture; a file that cannot be written is said so.
+void TestGraph::savedFiles()
+{
+    QTemporaryDir folder;
+    const graph::GraphScene scene = graph::SceneOf(Plan("05-20-1990", "05-01-2025", "90"), 0, 90, {});
+    QCOMPARE(graph::SaveGraphPng(folder.filePath("g.png"), scene, QSize(640, 400)), QString());
+    QCOMPARE(QImage(folder.filePath("g.png")).size(), QSize(640, 400));
+    QCOMPARE(graph::SaveGraphPdf(folder.filePath("g.pdf"), scene), QString());
+    QCOMPARE(PdfPageCount(folder.filePath("g.pdf")), 1);
+    QVERIFY(PdfText(folder.filePath("g.pdf"), {}).contains("YOUR NAME - 05-20-1990"));
+    QVERIFY(graph::SaveGraphPdf(folder.filePath("none/g.pdf"), scene).contains("could not be written"));
+}
+
+// + and - and the wheel zoom, the arrows and End move, the mouse picks a day, Escape asks to close.
+void TestGraph::panelKeysWheelAndMouse()
+{
+    GraphWidget panel;
+    panel.resize(800, 400);
+    panel.setChart(Plan("05-20-1990", "05-01-2025", "5000"), QDate(2025, 5, 3));
+    panel.show();
+    QCOMPARE(panel.daysInView(), GraphWidget::MaxDaysInView);
+    QTest::keyClick(&panel, Qt::Key_Plus);
+    QCOMPARE(panel.daysInView(), qRound(GraphWidget::MaxDaysInView / 1.25));
+    const qint64 first = panel.firstDay();
+    QTest::keyClick(&panel, Qt::Key_Right);
+    QCOMPARE(panel.firstDay(), first + 1);
+    QTest::keyClick(&panel, Qt::Key_End);
+    QCOMPARE(panel.firstDay() + panel.daysInView(), 5000);
+    QWheelEvent wheel(QPointF(400, 200), panel.mapToGlobal(QPointF(400, 200)), {}, QPoint(0, 120 * 30), {},
+                      {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(panel.viewport(), &wheel);
+    QCOMPARE(panel.daysInView(), GraphWidget::MinDaysInView);
+    QCOMPARE(panel.scene().days.size(), GraphWidget::MinDaysInView);
+    QCOMPARE(graph::DateOf(panel.scene().days.last().day), QDate(2025, 5, 1).addDays(panel.firstDay() + 6));
+    const auto layout = graph::LayoutGraph(panel.viewport()->rect(), panel.daysInView(), panel.viewport());
+    QTest::mouseMove(panel.viewport(), QPoint(int(layout.xOf(2)), 100));
+    QTRY_COMPARE(panel.hoverIndex(), 2);
+    QSignalSpy closing(&panel, &GraphWidget::closeRequested);
+    QTest::keyClick(&panel, Qt::Key_Escape);
+    QCOMPARE(closing.size(), 1);
+}
+
+TIDEMARK_TEST(TestGraph)
+#include "tst_graph.moc"
