@@ -22,8 +22,8 @@ int main(int argc, char *argv[])
         return std::make_unique<print::SystemPrintTargets>(command, personName, print::DefaultQueue(),
                                                            print::SaveDialogQuestion(owner), alerts, owner);
     };
-    MainWindow window(
-        {alerts, clock, DefaultDataFolder(), QString(), info::SystemInfoSearch(), printTargets});
+    MainWindow window({alerts, clock, DefaultDataFolder(), QString(), info::SystemInfoSearch(), printTargets,
+                       OldDataFolder()});
     owner = &window;
     alerts.setParent(&window);
     window.show();

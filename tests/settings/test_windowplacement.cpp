@@ -41,8 +41,6 @@ private Q_SLOTS:
     void placementFromPixels();
     void placeOnScreen_data();
     void placeOnScreen();
-    void placeOnScreenAtMinimumSize_data();
-    void placeOnScreenAtMinimumSize();
 };
 
 void TestWindowPlacement::load_data()
@@ -179,82 +177,49 @@ void TestWindowPlacement::placementFromPixels()
     QCOMPARE(PlacementFromPixels(QRect(-10, 0, 1, 1), 144), (WindowPlacement{-100, 0, 10, 10}));
 }
 
+// The window opens on the screen that holds most of its title bar, else on the first (primary)
+// one, wholly inside it, at least its minimum size and at most the screen's.
 void TestWindowPlacement::placeOnScreen_data()
 {
     QTest::addColumn<QRect>("wanted");
     QTest::addColumn<QList<QRect>>("screens");
-    QTest::addColumn<QRect>("primary");
+    QTest::addColumn<QSize>("minimum");
     QTest::addColumn<QRect>("expected");
     const QList<QRect> both{Primary, Second};
-    QTest::newRow("inside primary") << QRect(100, 100, 800, 600) << both << Primary
-                                    << QRect(100, 100, 800, 600);
-    QTest::newRow("on the second screen")
-        << QRect(2000, 100, 800, 600) << both << Primary << QRect(2000, 100, 800, 600);
-    QTest::newRow("across both screens")
-        << QRect(1800, 100, 800, 600) << both << Primary << QRect(1800, 100, 800, 600);
-    QTest::newRow("bottom below the screen")
-        << QRect(100, 900, 800, 600) << both << Primary << QRect(100, 900, 800, 600);
-    QTest::newRow("left part off, enough title left")
-        << QRect(-700, 100, 800, 600) << both << Primary << QRect(-700, 100, 800, 600);
-    QTest::newRow("left part off, too little title left")
-        << QRect(-701, 100, 800, 600) << both << Primary << QRect(0, 100, 800, 600);
-    QTest::newRow("right of every screen")
-        << QRect(4000, 100, 800, 600) << both << Primary << QRect(1120, 100, 800, 600);
-    QTest::newRow("above the screens")
-        << QRect(100, -500, 800, 600) << both << Primary << QRect(100, 0, 800, 600);
-    QTest::newRow("title just above the top")
-        << QRect(100, -10, 800, 600) << both << Primary << QRect(100, -10, 800, 600);
-    QTest::newRow("title mostly above the top")
-        << QRect(100, -20, 800, 600) << both << Primary << QRect(100, 0, 800, 600);
-    QTest::newRow("below the shorter second screen")
-        << QRect(2000, 1030, 800, 600) << both << Primary << QRect(1120, 480, 800, 600);
-    QTest::newRow("larger than primary and off screen")
-        << QRect(5000, 5000, 2500, 1500) << both << Primary << QRect(0, 0, 1920, 1080);
-    QTest::newRow("no width") << QRect(100, 100, 0, 600) << both << Primary << QRect(100, 100, 1, 600);
-    QTest::newRow("negative size") << QRect(100, 100, -20, -20) << both << Primary << QRect(100, 100, 1, 1);
-    QTest::newRow("no screens listed, on primary")
-        << QRect(100, 100, 800, 600) << QList<QRect>{} << Primary << QRect(100, 100, 800, 600);
-    QTest::newRow("no screens listed, off primary")
-        << QRect(3000, 100, 800, 600) << QList<QRect>{} << Primary << QRect(1120, 100, 800, 600);
-    QTest::newRow("no primary, first screen used")
-        << QRect(-3000, 100, 800, 600) << QList<QRect>{Second} << QRect() << QRect(1920, 100, 800, 600);
-    QTest::newRow("nowhere to go") << QRect(-3000, 100, 800, 600) << QList<QRect>{} << QRect()
-                                   << QRect(-3000, 100, 800, 600);
+    const QSize none;
+    const QSize minimum(700, 500);
+    auto row = [&](const char *tag, QRect wanted, const QList<QRect> &screens, QSize least, QRect expected) {
+        QTest::newRow(tag) << wanted << screens << least << expected;
+    };
+    row("inside primary", QRect(100, 100, 800, 600), both, none, QRect(100, 100, 800, 600));
+    row("on the second screen", QRect(2000, 100, 800, 600), both, none, QRect(2000, 100, 800, 600));
+    row("mostly on the second screen", QRect(1800, 100, 800, 600), both, none, QRect(1920, 100, 800, 600));
+    row("bottom below the screen", QRect(100, 900, 800, 600), both, none, QRect(100, 480, 800, 600));
+    row("left part off", QRect(-700, 100, 800, 600), both, none, QRect(0, 100, 800, 600));
+    row("right of every screen", QRect(4000, 100, 800, 600), both, none, QRect(1120, 100, 800, 600));
+    row("above the screens", QRect(100, -500, 800, 600), both, none, QRect(100, 0, 800, 600));
+    row("below the shorter second screen", QRect(2000, 1030, 800, 600), both, none,
+        QRect(1120, 480, 800, 600));
+    row("larger than the screen it is on", QRect(2000, 0, 1500, 1200), both, none,
+        QRect(1920, 0, 1280, 1024));
+    row("larger than primary and off screen", QRect(5000, 5000, 2500, 1500), both, none, Primary);
+    row("no width", QRect(100, 100, 0, 600), both, none, QRect(100, 100, 1, 600));
+    row("negative size", QRect(100, 100, -20, -20), both, none, QRect(100, 100, 1, 1));
+    row("no screens", QRect(3000, 100, 800, 600), {}, minimum, QRect(3000, 100, 800, 600));
+    row("no width, far right, at the minimum", QRect(1'000'000, 100, 0, 433), {Primary}, minimum,
+        QRect(1220, 100, 700, 500));
+    row("no height, far below, at the minimum", QRect(100, 1'000'000, 800, 0), {Primary}, minimum,
+        QRect(100, 580, 800, 500));
+    row("minimum larger than the screen", QRect(5000, 100, 10, 10), {Primary}, QSize(2500, 1500), Primary);
 }
 
 void TestWindowPlacement::placeOnScreen()
 {
     QFETCH(QRect, wanted);
     QFETCH(QList<QRect>, screens);
-    QFETCH(QRect, primary);
-    QFETCH(QRect, expected);
-    QCOMPARE(PlaceOnScreen(wanted, screens, primary), expected);
-}
-
-void TestWindowPlacement::placeOnScreenAtMinimumSize_data()
-{
-    QTest::addColumn<QRect>("wanted");
-    QTest::addColumn<QSize>("minimum");
-    QTest::addColumn<QRect>("expected");
-    const QSize minimum(700, 500);
-    QTest::newRow("no width, far right")
-        << QRect(1'000'000, 100, 0, 433) << minimum << QRect(1220, 100, 700, 500);
-    QTest::newRow("no height, far below")
-        << QRect(100, 1'000'000, 800, 0) << minimum << QRect(100, 580, 800, 500);
-    QTest::newRow("grabbable only at the stored size")
-        << QRect(1830, 100, 90, 600) << minimum << QRect(1220, 100, 700, 600);
-    QTest::newRow("larger than the minimum")
-        << QRect(100, 100, 800, 600) << minimum << QRect(100, 100, 800, 600);
-    QTest::newRow("minimum larger than the screen")
-        << QRect(5000, 100, 10, 10) << QSize(2500, 1500) << QRect(0, 0, 1920, 1080);
-}
-
-void TestWindowPlacement::placeOnScreenAtMinimumSize()
-{
-    QFETCH(QRect, wanted);
     QFETCH(QSize, minimum);
     QFETCH(QRect, expected);
-    QCOMPARE(PlaceOnScreen(wanted, {Primary}, Primary, minimum), expected);
+    QCOMPARE(FitOnScreen(wanted, screens.value(ScreenFor(wanted, screens)), minimum), expected);
 }
 
 QTEST_GUILESS_MAIN(TestWindowPlacement)
