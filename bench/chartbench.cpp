@@ -42,7 +42,7 @@ chart::ChartPlan planOf(qint64 days, bool forecast)
     fields.preferences.holidays = true;
     fields.preferences.forecast = forecast;
     fields.preferences.spacing = chart::Spacing::WithLines;
-    return chart::PlanChart(fields, chart::Correction::Apply).value_or(chart::ChartPlan{});
+    return chart::PlanChart(fields).value_or(chart::ChartPlan{});
 }
 
 struct Timing

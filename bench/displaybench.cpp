@@ -2,7 +2,7 @@
 // standing in the display box, for 100,000 days with and without the daily forecast. Not a
 // test; run it from a Release build with QT_QPA_PLATFORM=offscreen.
 #include "mainwindow/mainwindow.h"
-#include "platform/clock.h"
+#include "platform/systemclock.h"
 #include "print/printcommands.h"
 
 #include "mainwindow/charttextview.h"
@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTemporaryDir dir;
     SilentAlerts alerts;
-    FixedClock clock(QStringLiteral("05-20-2025"));
+    SystemClock clock;
     MainWindow window(
         {alerts,
          clock,

@@ -15,6 +15,7 @@ if [[ "${1:-}" == "--test" ]]; then
     desktop-file-utils appstream # desktop-file-validate and appstreamcli check the desktop files
     groff-base                   # groff checks the man page
     dpkg-dev file                # cpack's DEB generator: dpkg-shlibdeps finds the runtime libraries
+    clang libclang-rt-14-dev     # the fuzz targets: clang, its sanitizers and libFuzzer
   )
 fi
 

@@ -1,8 +1,9 @@
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/printdialogs.h"
 #include "platform/datafolder.h"
 #include "platform/messageboxalerts.h"
 #include "platform/systemclock.h"
-#include "print/systemprinting.h"
+#include "print/systemqueue.h"
 #include "tidemarkversion.h"
 
 #include <QApplication>
@@ -19,8 +20,9 @@ int main(int argc, char *argv[])
     QWidget *owner = nullptr;
     // Each print command goes to the default queue, or into PDF files when none is installed.
     auto printTargets = [&owner, &alerts](print::PrintCommand command, const QString &personName) {
-        return std::make_unique<print::SystemPrintTargets>(command, personName, print::DefaultQueue(),
-                                                           print::SaveDialogQuestion(owner), alerts, owner);
+        return std::make_unique<print::SystemPrintTargets>(command, personName, print::DefaultSystemQueue(),
+                                                           SavePdfDialog(owner), PrintProgressDialogs(owner),
+                                                           alerts);
     };
     MainWindow window({alerts, clock, DefaultDataFolder(), QString(), info::SystemInfoSearch(), printTargets,
                        OldDataFolder()});

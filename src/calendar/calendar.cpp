@@ -1,12 +1,22 @@
 #include "calendar/calendar.h"
 
-#include "calendar/calendartables.h"
+#include <QLocale>
 
+#include <array>
 #include <cmath>
 
 namespace calendar {
 
 namespace {
+
+// Days of a common year that lie before the first of each month (index 0 is unused): the age
+// in days counts with these and a 365.25-day year, not with the calendar.
+constexpr std::array<int, 13> DaysBeforeMonth = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+
+constexpr QLatin1String WeekdayAbbrevs("SUNMONTUEWEDTHUFRISATSUN");
+constexpr QLatin1String MonthAbbrevs("JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC");
+
+const QDate LastDate(9999, 12, 31);
 
 std::optional<int> digitsValue(QStringView field)
 {
@@ -17,17 +27,6 @@ std::optional<int> digitsValue(QStringView field)
         value = value * 10 + (c.unicode() - '0');
     }
     return value;
-}
-
-int centuryAnchorCode(int century)
-{
-    for (const CenturyAnchor &anchor : CenturyAnchors) {
-        if (anchor.year == century * 100)
-            return anchor.weekdayCode;
-    }
-    // Outside the table's range: the same Gregorian rule that produced the table.
-    const int y = century * 100 - 1;
-    return (1 + 365 * y + y / 4 - y / 100 + y / 400) % 7;
 }
 
 } // namespace
@@ -54,70 +53,38 @@ QString FormatDateText(int month, int day, int year)
         .arg(year);
 }
 
-bool IsLeapYear(int year)
+QDate DateOf(const DateParts &parts)
 {
-    if (year % 100 == 0)
-        return year % 400 == 0;
-    return year % 4 == 0;
-}
-
-int MonthLength(int month, int year)
-{
-    return DaysInMonth[month] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+    return QDate(parts.year, parts.month, 1).addDays(parts.day - 1);
 }
 
 QString EndDateOf(QStringView start, qint64 length)
 {
     const auto parts = ParseDateText(start);
-    constexpr int lastYear = 9999;
     if (!parts || length < 1)
         return {};
-    // Bound the walk before it starts: more days than the years left can hold means no end date.
-    if (length > qint64(lastYear - parts->year + 1) * 366)
+    // A start past its month's end charts from the first of the next month, so it ends there too.
+    const QDate monthStart(parts->year, parts->month, 1);
+    const QDate first = parts->day > monthStart.daysInMonth() ? monthStart.addMonths(1) : DateOf(*parts);
+    if (length - 1 > first.daysTo(LastDate))
         return {};
-    qint64 d = parts->day + length - 1;
-    int m = parts->month;
-    int y = parts->year;
-    // Whole 400-year cycles hold exactly 146097 days, so they are skipped at once.
-    constexpr qint64 daysPerCycle = 146097;
-    if (d > daysPerCycle) {
-        const qint64 cycles = (d - 1) / daysPerCycle;
-        d -= cycles * daysPerCycle;
-        y += int(cycles * 400);
-    }
-    for (;;) {
-        if (m > 12) {
-            m = 1;
-            ++y;
-        }
-        const int n = MonthLength(m, y);
-        if (d <= n)
-            break;
-        d -= n;
-        ++m;
-    }
-    if (y > lastYear)
-        return {};
-    return FormatDateText(m, int(d), y);
-}
-
-int WeekdayCodeOf(int month, int day, int year)
-{
-    const int century = year / 100;
-    const int base = century * 100;
-    int offset = 0;
-    for (int y = base; y < year; ++y)
-        offset += IsLeapYear(y) ? 366 : 365;
-    int n = offset + DaysBeforeMonth[month] + day + (IsLeapYear(year) && month >= 3 ? 1 : 0);
-    n = (n - 1) % 7 + 1;
-    return (centuryAnchorCode(century) + n - 1) % 7;
+    const QDate end = first.addDays(length - 1);
+    return FormatDateText(end.month(), end.day(), end.year());
 }
 
 QString WeekdayOf(int month, int day, int year)
 {
-    const int code = WeekdayCodeOf(month, day, year);
-    // WeekdayNames is Monday-first: code 1 (Monday) is entry 1, code 0 (Sunday) entry 7.
-    return QString::fromLatin1(WeekdayNames[code == 0 ? 7 : code]);
+    return QLocale::c().dayName(DateOf({month, day, year}).dayOfWeek(), QLocale::LongFormat);
+}
+
+QLatin1String WeekdayAbbrev(int code)
+{
+    return WeekdayAbbrevs.sliced(code * 3, 3);
+}
+
+QLatin1String MonthAbbrev(int month)
+{
+    return MonthAbbrevs.sliced((month - 1) * 3, 3);
 }
 
 std::optional<int> AgeInYears(QStringView birth, QStringView start)

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QDate>
+#include <QLatin1String>
 #include <QString>
 #include <QStringView>
 
 #include <optional>
 
-// Calendar operations on the MM-DD-YYYY date text. No platform date type is used: every
-// operation cuts the month, day and year fields out of the text and works with the tables.
+// Calendar operations on the MM-DD-YYYY date text: the month, day and year fields are cut out of
+// the text, and QDate does the Gregorian arithmetic. The entry checks accept any day from 01 to
+// 31 in every month (02-30-1990), which QDate has no date for; here such a day counts on from
+// the first of its month, so 02-30-1990 is 03-02-1990.
 namespace calendar {
 
 struct DateParts
@@ -26,20 +30,22 @@ struct DateParts
 // MM-DD-YYYY with the year written as a plain number.
 [[nodiscard]] QString FormatDateText(int month, int day, int year);
 
-[[nodiscard]] bool IsLeapYear(int year);
+// The date the fields stand for: the first of the month plus day - 1 days.
+[[nodiscard]] QDate DateOf(const DateParts &parts);
 
-// Days in a month of a given year, the leap day included.
-[[nodiscard]] int MonthLength(int month, int year);
-
-// The date of the last charted day: length - 1 days after the start. Empty when the start is
+// The date of the last charted day: length - 1 days after the first charted day, which is the
+// start, or for a start past its month's end the first of the next month. Empty when the start is
 // not a date to compute with, the length is below 1, or the end would pass the year 9999.
 [[nodiscard]] QString EndDateOf(QStringView start, qint64 length);
 
-// Weekday of a valid date by the century-anchor rule, as a weekday code (0 = Sunday).
-[[nodiscard]] int WeekdayCodeOf(int month, int day, int year);
-
-// The same weekday as a full name, Monday to Sunday.
+// The weekday as a full name, Monday to Sunday.
 [[nodiscard]] QString WeekdayOf(int month, int day, int year);
+
+// "SUN" to "SAT" by weekday code; code 7 is "SUN" again.
+[[nodiscard]] QLatin1String WeekdayAbbrev(int code);
+
+// "JAN" to "DEC" by month, 1 to 12.
+[[nodiscard]] QLatin1String MonthAbbrev(int month);
 
 // Whole years from birth to start; may be 0 or negative.
 [[nodiscard]] std::optional<int> AgeInYears(QStringView birth, QStringView start);

@@ -83,7 +83,7 @@ BoxUpdate BirthdateChanged(PersonBoxes boxes)
         boxes.ageDays.clear();
         boxes.ageYears.clear();
         if (n >= 11)
-            out.message = TooMuchDataMessage(DateBox::Birth);
+            out.message = MessageOf(Check::BirthTooMuchData);
     } else if (auto failure = CheckDateText(boxes.birth, DateBox::Birth)) {
         out.message = failure;
     } else if (const auto parts = ParseDateText(boxes.birth)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/datecheck.h"
+#include "calendar/checkmessages.h"
 #include "chart/chartfields.h"
 
 #include <optional>
@@ -8,19 +8,16 @@
 // The checks a chart command makes on the window's fields before it draws anything.
 namespace chart {
 
-using ChartMessage = calendar::DateMessage;
-
 // The combined print command checks lines per page itself, earlier; every other chart checks
 // it here first.
 enum class LinesPerPageCheck { Check, Skip };
 
-// The first failing check's title and message, or nullopt when the chart can be drawn:
-//  1 lines per page sorts before "1";  2 no name;  3 no birthdate;  4 birthdate without its
-//  dashes;  5 to 7 birthdate month, day or year out of range (a field that is not all digits
-//  is out of range too, and a birthdate longer than ten characters has too much data);
-//  8 no complete start date;  then the start date's own entry checks, again with non-digit
-//  fields out of range;  9 no length.
-[[nodiscard]] std::optional<ChartMessage>
+// The first failing check's message, or nullopt when the chart can be drawn: lines per page
+// sorts before "1"; no name; no birthdate; a birthdate without its dashes; the birthdate's
+// month, day or year out of range (a field that is not all digits is out of range too), or
+// longer than ten characters; no complete start date; the start date's own entry checks, again
+// with non-digit fields out of range; no length.
+[[nodiscard]] std::optional<calendar::Message>
 CheckChartFields(const ChartFields &fields, LinesPerPageCheck linesPerPage = LinesPerPageCheck::Check);
 
 } // namespace chart

@@ -1,6 +1,5 @@
 #include "chart/chartday.h"
 
-#include "calendar/calendartables.h"
 #include "chart/cycles.h"
 
 #include <QString>
@@ -9,21 +8,16 @@ namespace chart {
 
 ChartDay StartingChartDay(const calendar::DateParts &start, double dayCount)
 {
-    int day = start.day;
-    int month = start.month;
-    const int length = calendar::MonthLength(start.month, start.year);
-    if (day > length) {
-        // December has 31 days, so an overflowing month is never the last of the year.
-        dayCount -= day - length - 1;
-        day = 1;
-        ++month;
-    }
+    const QDate date = calendar::DateOf(start);
+    // A day past its month's end (02-31-2001 is 03-03-2001) starts the chart on the first of the
+    // next month, counted as that day: the days of overflow beyond the first come off the count.
+    const QDate first = date.month() == start.month ? date : QDate(date.year(), date.month(), 1);
     ChartDay record;
-    record.dayCount = dayCount - 1;
-    record.day = day - 1;
-    record.weekday = calendar::WeekdayCodeOf(month, day, start.year) - 1;
-    record.month = month;
-    record.year = start.year;
+    record.dayCount = dayCount - first.daysTo(date) - 1;
+    record.day = first.day() - 1;
+    record.weekday = first.dayOfWeek() % 7 - 1;
+    record.month = first.month();
+    record.year = first.year();
     return record;
 }
 
@@ -32,7 +26,8 @@ ChartDay AdvanceChartDay(ChartDay day)
     day.dayCount += 1;
     day.day += 1;
     day.weekday += 1;
-    if (day.day > calendar::MonthLength(day.month, day.year)) {
+    // Every month has at least 28 days; only a later day asks the calendar.
+    if (day.day > 28 && day.day > QDate(day.year, day.month, 1).daysInMonth()) {
         day.month += 1;
         day.day = 1;
     }
@@ -57,7 +52,7 @@ int WeekdayCodeOfName(QStringView name)
 {
     const QString abbrev = name.left(3).toString().toUpper();
     for (int code = 0; code < 7; ++code) {
-        if (abbrev == QLatin1String(calendar::WeekdayAbbrevs[code]))
+        if (abbrev == calendar::WeekdayAbbrev(code))
             return code;
     }
     return -1;

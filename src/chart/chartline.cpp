@@ -1,15 +1,11 @@
 #include "chart/chartline.h"
 
-#include "calendar/calendartables.h"
 #include "chart/cycles.h"
 #include "chart/daymarkers.h"
 
 namespace chart {
 
-namespace {
-
-// A number as the text stream writes it: a blank for the sign, the digits, a blank.
-void appendNumberField(QString &line, qint64 value)
+void AppendNumberField(QString &line, qint64 value)
 {
     std::array<char16_t, 24> digits{};
     int n = 0;
@@ -25,17 +21,22 @@ void appendNumberField(QString &line, qint64 value)
     line += QLatin1Char(' ');
 }
 
-} // namespace
+QString NumberField(qint64 value)
+{
+    QString field;
+    AppendNumberField(field, value);
+    return field;
+}
 
 void AppendDateColumn(QString &line, const ChartDay &day)
 {
-    line += QLatin1String(calendar::WeekdayAbbrevs[day.weekday]);
+    line += calendar::WeekdayAbbrev(day.weekday);
     line += QLatin1String("  ");
-    line += QLatin1String(calendar::MonthAbbrevs[day.month]);
+    line += calendar::MonthAbbrev(day.month);
     if (day.day < 10)
         line += QLatin1Char(' ');
-    appendNumberField(line, day.day);
-    appendNumberField(line, day.year);
+    AppendNumberField(line, day.day);
+    AppendNumberField(line, day.year);
 }
 
 GridWalk WalkGrid(const ChartDay &day)

@@ -12,7 +12,6 @@
 namespace chart {
 
 inline constexpr int DateColumnWidth = 18;
-inline constexpr int MarkerColumn = 19;
 // A line whose grid walk runs to the end carries blanks up to this column.
 inline constexpr int GridLineEnd = 74;
 
@@ -20,6 +19,11 @@ inline constexpr int GridLineEnd = 74;
 {
     return position + 2;
 }
+
+// A number as a print statement writes it, and so as the chart writes every number: the
+// place of the sign (a blank, or "-"), the digits, and one blank behind: 5 is " 5 ", -5 is "-5 ".
+void AppendNumberField(QString &line, qint64 value);
+[[nodiscard]] QString NumberField(qint64 value);
 
 // The date column, 18 characters: "SUN  JAN  5  2025 ", "MON  FEB 17  2025 ".
 void AppendDateColumn(QString &line, const ChartDay &day);

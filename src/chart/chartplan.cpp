@@ -23,7 +23,7 @@ qint64 FirstDayCountOf(QStringView ageDays, QStringView birth, QStringView start
     return calendar::AgeInDays(birth, start).value_or(0);
 }
 
-std::optional<ChartPlan> PlanChart(const ChartFields &fields, Correction correction)
+std::optional<ChartPlan> PlanChart(const ChartFields &fields)
 {
     const auto birth = calendar::ParseDateText(fields.person.birth);
     const auto start = calendar::ParseDateText(fields.person.start);
@@ -36,10 +36,8 @@ std::optional<ChartPlan> PlanChart(const ChartFields &fields, Correction correct
     const double dayCount =
         double(FirstDayCountOf(fields.person.ageDays, fields.person.birth, fields.person.start));
     plan.start = StartingChartDay(*start, dayCount);
-    if (correction == Correction::Apply) {
-        plan.correction = FindDayCountCorrection(plan.start, fields.person.weekday);
-        plan.start.dayCount += plan.correction;
-    }
+    plan.correction = FindDayCountCorrection(plan.start, fields.person.weekday);
+    plan.start.dayCount += plan.correction;
     plan.length = ChartLengthOf(fields.person.length);
     plan.holidays = fields.preferences.holidays;
     plan.forecast = fields.preferences.forecast;

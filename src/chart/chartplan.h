@@ -15,17 +15,13 @@ namespace chart {
 // Charts of more days than this are cut to it; the walk's year then stays far inside an int.
 inline constexpr qint64 MaxChartLength = 365'000'000'000;
 
-// Whether the chart aligns the day count with the weekday of birth (every chart but the
-// dot-matrix print does).
-enum class Correction { Apply, Skip };
-
 struct ChartPlan
 {
     QString name;              // as typed; the heading upper-cases it
     QString birthText;         // as typed
     calendar::DateParts birth; // for the birthday lines
     ChartDay start;            // the day before the first chart day, correction included
-    int correction = 0;        // the DayCountCorrection found (0 when skipped)
+    int correction = 0;        // the DayCountCorrection found
     qint64 length = 0;         // number of chart days, 0 or more
     bool holidays = false;
     bool forecast = false;
@@ -42,8 +38,9 @@ struct ChartPlan
 // what the box holds whenever the program wrote it. 0 when neither can be had.
 [[nodiscard]] qint64 FirstDayCountOf(QStringView ageDays, QStringView birth, QStringView start);
 
-// The plan of a chart whose fields have passed CheckChartFields; nullopt when the birthdate or
-// start date cannot be read as dates (which those checks rule out).
-[[nodiscard]] std::optional<ChartPlan> PlanChart(const ChartFields &fields, Correction correction);
+// The plan of a chart whose fields have passed CheckChartFields, its day count aligned with the
+// weekday of birth; nullopt when the birthdate or start date cannot be read as dates (which those
+// checks rule out).
+[[nodiscard]] std::optional<ChartPlan> PlanChart(const ChartFields &fields);
 
 } // namespace chart

@@ -1,8 +1,7 @@
 #include "chart/screenchart.h"
 
 #include "chart/chartline.h"
-#include "chart/forecast.h"
-#include "chart/specialdays.h"
+#include "chart/chartwalk.h"
 
 #include <algorithm>
 #include <limits>
@@ -95,25 +94,21 @@ bool ComposeScreenChart(const ChartPlan &plan, LineSink &sink, const ChartProgre
     const QString separator(SeparatorLength, QLatin1Char('-'));
     QString line;
     line.reserve(MaxDayLine);
-    PreviousPosition previous;
-    ChartDay day = plan.start;
-    for (qint64 n = 0; n < plan.length; ++n) {
+    for (ChartWalk walk(plan); walk.next();) {
+        const qint64 n = walk.done() - 1;
         if (progress && n % ProgressInterval == 0 && n != 0 && !progress(n, plan.length))
             return false;
-        day = WithPositions(AdvanceChartDay(day));
-        if (plan.holidays) {
-            for (const SpecialDayLine &special : SpecialDayLines(day, plan.birth)) {
-                if (!sink.line(ScreenText(special)))
-                    return false;
-            }
+        for (const SpecialDayLine &special : walk.specialLines()) {
+            if (!sink.line(ScreenText(special)))
+                return false;
         }
-        WriteDayLine(line, day);
+        WriteDayLine(line, walk.day());
         if (!sink.line(line))
             return false;
         bool ok = true;
         if (plan.forecast) {
             ok = sink.line({});
-            for (const QStringView sentence : ForecastBlock(day, previous))
+            for (const QStringView sentence : walk.forecast())
                 ok = ok && sink.line(sentence);
             ok = ok && sink.line(separator);
         } else if (plan.spacing == Spacing::Double) {

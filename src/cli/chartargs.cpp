@@ -64,7 +64,7 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
 
     QCommandLineParser parser;
     parser.addOptions({name, birth, days, start, today, spacing, forecast, noHolidays, help});
-    parser.addOptions(print::CliPrintOptionList());
+    parser.addOptions(PrintOptions());
 
     ParsedArguments parsed;
     if (!parser.parse(arguments)) {
@@ -115,12 +115,12 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
             return parsed;
         }
     }
-    const print::CliPrintRequest printing = print::ReadCliPrintOptions(parser);
+    const PrintRequest printing = ReadPrintArguments(parser);
     if (!printing.error.isEmpty()) {
         parsed.error = printing.error;
         return parsed;
     }
-    a.print = printing.options;
+    a.print = printing.arguments;
     parsed.outcome = ParsedArguments::Outcome::Run;
     return parsed;
 }

@@ -1,30 +1,30 @@
 #pragma once
 
 #include "chart/chartfields.h"
-#include "print/cliprint.h"
+#include "cli/printarguments.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-// The command line of tidemark-chart. Each option stands for a box or a preference of the main
-// window; a new option is one more field here, one more QCommandLineOption in chartargs.cpp and
-// one more line of the usage text.
+// The command line of tidemark-chart. Each option stands for a value the main window takes from
+// a box or a preference; a new option is one more field here, one more QCommandLineOption in
+// chartargs.cpp and one more line of the usage text.
 namespace cli {
 
 struct ChartArguments
 {
-    QString name;                 // --name, Text3
-    QString birth;                // --birth, Text4
-    QString days;                 // --days, Text11 (read like the box: "abc" is 0 days)
-    std::optional<QString> start; // --start, Text10; today when not given
+    QString name;                 // --name: the person's name
+    QString birth;                // --birth: the birthdate, as typed
+    QString days;                 // --days: the chart's length, read like the window's ("abc" is 0 days)
+    std::optional<QString> start; // --start: the chart's first day; today when not given
     QString today;                // --today, in place of the system clock; empty when not given
-    bool forecast = false;        // --forecast, Check4
-    bool holidays = true;         // off with --no-holidays, Check1
+    bool forecast = false;        // --forecast: the daily forecast after each day
+    bool holidays = true;         // off with --no-holidays: no holiday, Friday the 13th or birthday lines
     chart::Spacing spacing = chart::Spacing::WithLines; // --spacing single|double|lines
     // --print-text or --pdf with their options: print instead of writing the screen chart.
-    std::optional<print::CliPrintOptions> print;
+    std::optional<PrintArguments> print;
     bool operator==(const ChartArguments &) const = default;
 };
 

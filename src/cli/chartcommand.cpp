@@ -2,8 +2,9 @@
 
 #include "calendar/profile.h"
 #include "chart/chartplan.h"
+#include "cli/printoutput.h"
+#include "cli/streamalerts.h"
 #include "cli/streamsink.h"
-#include "print/cliprint.h"
 
 #include <QIODevice>
 #include <QTextStream>
@@ -16,13 +17,6 @@ namespace {
 // Default Settings one.
 const QString LinesPerPage = QStringLiteral("50");
 
-void writeMessage(std::FILE *err, const chart::ChartMessage &message)
-{
-    const QByteArray text =
-        (message.title + QStringLiteral(": ") + message.text + QLatin1Char('\n')).toUtf8();
-    std::fwrite(text.constData(), 1, size_t(text.size()), err);
-}
-
 int writeFailed(std::FILE *err, const QString &reason)
 {
     const QByteArray text =
@@ -32,12 +26,12 @@ int writeFailed(std::FILE *err, const QString &reason)
 }
 
 // The pages go through a text stream, which keeps the first failed write and whose file says why.
-int printToStream(const print::CliPrintOptions &options, const chart::ChartFields &fields,
-                  const QString &today, std::FILE *out, std::FILE *err)
+int printToStream(const PrintArguments &arguments, const chart::ChartFields &fields, const QString &today,
+                  std::FILE *out, std::FILE *err)
 {
     QTextStream outStream(out);
-    QTextStream errStream(err);
-    const int status = print::PrintFromCli(options, fields, today, outStream, errStream);
+    StreamAlerts alerts(err);
+    const int status = PrintDocuments(arguments, fields, today, outStream, alerts);
     outStream.flush();
     if (outStream.status() != QTextStream::Ok)
         return writeFailed(err, outStream.device()->errorString());
@@ -46,8 +40,8 @@ int printToStream(const print::CliPrintOptions &options, const chart::ChartField
 
 } // namespace
 
-std::variant<chart::ChartFields, chart::ChartMessage> FieldsFromArguments(const ChartArguments &args,
-                                                                          const QString &today)
+std::variant<chart::ChartFields, calendar::Message> FieldsFromArguments(const ChartArguments &args,
+                                                                        const QString &today)
 {
     calendar::PersonBoxes boxes;
     boxes.birth = args.birth;
@@ -75,21 +69,22 @@ std::variant<chart::ChartFields, chart::ChartMessage> FieldsFromArguments(const 
 
 int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE *out, std::FILE *err)
 {
+    StreamAlerts alerts(err);
     const auto filled = FieldsFromArguments(args, today);
-    if (const auto *message = std::get_if<chart::ChartMessage>(&filled)) {
-        writeMessage(err, *message);
+    if (const auto *message = std::get_if<calendar::Message>(&filled)) {
+        alerts.critical(message->title, message->text);
         return ExitBadInput;
     }
     const auto &fields = std::get<chart::ChartFields>(filled);
     if (args.print)
         return printToStream(*args.print, fields, today, out, err);
     if (const auto message = chart::CheckChartFields(fields)) {
-        writeMessage(err, *message);
+        alerts.critical(message->title, message->text);
         return ExitBadInput;
     }
-    const auto plan = chart::PlanChart(fields, chart::Correction::Apply);
+    const auto plan = chart::PlanChart(fields);
     if (!plan) {
-        writeMessage(err, {QStringLiteral("DATE ERROR!"), QStringLiteral("The dates cannot be read.")});
+        alerts.critical(QStringLiteral("DATE ERROR!"), QStringLiteral("The dates cannot be read."));
         return ExitBadInput;
     }
     StreamLineSink sink(out);

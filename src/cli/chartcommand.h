@@ -19,7 +19,7 @@ inline constexpr int ExitBadInput = 2;
 
 // The fields the main window would hold after the birthdate, the start date (today when not
 // given) and the length were typed, or the entry-check message the typing would have shown.
-[[nodiscard]] std::variant<chart::ChartFields, chart::ChartMessage>
+[[nodiscard]] std::variant<chart::ChartFields, calendar::Message>
 FieldsFromArguments(const ChartArguments &args, const QString &today);
 
 // Writes the chart to out, or "TITLE: message" to err. Returns the exit status. Output that

@@ -31,7 +31,7 @@ void holdClosedStandardStreams()
 bool writesPdf(const cli::ParsedArguments &parsed)
 {
     return parsed.outcome == cli::ParsedArguments::Outcome::Run && parsed.arguments.print &&
-           parsed.arguments.print->output == print::CliPrintOptions::Output::Pdf;
+           parsed.arguments.print->output == cli::PrintArguments::Output::Pdf;
 }
 
 } // namespace

@@ -62,7 +62,7 @@ void MainWindow::showChart()
         showCritical(failure->title, failure->text);
         return;
     }
-    const auto plan = chart::PlanChart(fields, chart::Correction::Apply);
+    const auto plan = chart::PlanChart(fields);
     if (!plan)
         return;
     const qint64 estimate = chart::EstimateScreenChartChars(*plan);

@@ -9,39 +9,29 @@
 
 namespace namedb {
 
-std::optional<Message> CheckNewEntry(QStringView name, QStringView birth)
+std::optional<calendar::Message> CheckNewEntry(QStringView name, QStringView birth)
 {
+    using calendar::Check;
+    using calendar::MessageOf;
     if (name.isEmpty() && birth.isEmpty())
-        return Message{QStringLiteral("NAME & DATE INPUT ERROR"),
-                       QStringLiteral("No name or date has been entered")};
+        return MessageOf(Check::EntryNoNameOrDate);
     if (name.isEmpty())
-        return Message{QStringLiteral("NAME INPUT ERROR"), QStringLiteral("No name has been entered")};
+        return MessageOf(Check::EntryNoName);
     if (birth.isEmpty())
-        return Message{QStringLiteral("DATE INPUT ERROR"), QStringLiteral("No date has been entered")};
-    if (calendar::FieldOutside(birth, 0, 2, u"01", u"12"))
-        return Message{QStringLiteral("MONTH DATE INPUT ERROR"),
-                       QStringLiteral("Input error in Month! The Month must be a number from 01 to 12")};
-    if (calendar::FieldOutside(birth, 2, 2, u"01", u"31"))
-        return Message{QStringLiteral("DAY DATE INPUT ERROR"),
-                       QStringLiteral("Input error in Day! The Day must be a number from 01 to 31")};
-    if (calendar::FieldOutside(birth, 4, 4, u"1500", u"2099"))
-        return Message{QStringLiteral("YEAR DATE INPUT ERROR"),
-                       QStringLiteral("Input error in Year! The Year must be a number from 1500 to 2099")};
+        return MessageOf(Check::EntryNoDate);
+    if (auto failure = calendar::CheckDateFields(birth, calendar::EntryFields, calendar::DateForm::Packed))
+        return failure;
     if (name.contains(QLatin1Char('"')))
-        return Message{QStringLiteral("NAME INPUT ERROR"),
-                       QStringLiteral("A name cannot contain the double quote character (\"). Please remove "
-                                      "it or use a single quote instead.")};
+        return MessageOf(Check::EntryQuote);
     // Each entry is one line of the file; a line break pasted into the name would split it.
     if (name.contains(u'\r') || name.contains(u'\n'))
-        return Message{QStringLiteral("NAME INPUT ERROR"),
-                       QStringLiteral("A name cannot contain a line break. Please type it on one line.")};
+        return MessageOf(Check::EntryLineBreak);
     // The checks above compare text and look at characters 1 to 8 only, so a short, long or
     // lettered date could pass them and be stored as a birthdate the Birthdate box refuses.
     const bool eightDigits = birth.size() == 8 && std::all_of(birth.begin(), birth.end(),
                                                               [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (!eightDigits)
-        return Message{QStringLiteral("DATE INPUT ERROR"),
-                       QStringLiteral("The birthdate must be eight digits, MMDDYYYY")};
+        return MessageOf(Check::EntryNotEightDigits);
     return std::nullopt;
 }
 

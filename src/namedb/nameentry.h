@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/checkmessages.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -14,14 +16,6 @@ namespace namedb {
 // The list box that holds the entries counts its items with 16-bit indices.
 inline constexpr qsizetype MaxEntries = 32767;
 
-// A message for the user: the title of the box and its sentence.
-struct Message
-{
-    QString title;
-    QString text;
-    bool operator==(const Message &) const = default;
-};
-
 struct EntryParts
 {
     QString name;
@@ -33,7 +27,7 @@ struct EntryParts
 // in order; returns the first failure. The birthdate's fields are compared as text. A double
 // quote or a line break cannot be stored in the file's one-line quoted entries, so a name
 // holding one is refused; last, a birthdate that is not exactly eight digits 0-9 is refused.
-[[nodiscard]] std::optional<Message> CheckNewEntry(QStringView name, QStringView birth);
+[[nodiscard]] std::optional<calendar::Message> CheckNewEntry(QStringView name, QStringView birth);
 
 // The name, a space, characters 1-2 and 3-4 of the birthdate and its last four characters,
 // joined by hyphens: for a birthdate that passed the checks, MM-DD-YYYY.

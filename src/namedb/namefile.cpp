@@ -7,6 +7,8 @@
 
 namespace namedb {
 
+using calendar::Message;
+
 namespace {
 
 const QString ErrorTitle = QStringLiteral("NAME DATABASE ERROR");

@@ -45,7 +45,7 @@ struct NameLine
 struct LoadResult
 {
     QStringList entries; // in list order
-    std::optional<Message> failure;
+    std::optional<calendar::Message> failure;
     bool operator==(const LoadResult &) const = default;
 };
 
@@ -55,10 +55,10 @@ struct LoadResult
 
 // Adds the entry's line to the file (creating it when missing). On any failure the file is
 // left as it was and the message says why.
-[[nodiscard]] std::optional<Message> AddEntry(const QString &path, const QString &entry);
+[[nodiscard]] std::optional<calendar::Message> AddEntry(const QString &path, const QString &entry);
 
 // Removes the line of the first entry whose text is `entry`. When the file no longer lists it
 // there is nothing to remove. On any failure the file is left as it was and the message says why.
-[[nodiscard]] std::optional<Message> DeleteEntry(const QString &path, const QString &entry);
+[[nodiscard]] std::optional<calendar::Message> DeleteEntry(const QString &path, const QString &entry);
 
 } // namespace namedb

@@ -1,5 +1,6 @@
 #include "print/coversheet.h"
 
+#include "calendar/datecheck.h"
 #include "print/printlayout.h"
 
 #include <cmath>
@@ -61,9 +62,16 @@ const char *const Disclaimer[] = {
     "by being 'aware' of the position of your biorhythm cycles.",
 };
 
-calendar::DateMessage Message(const char *title, const char *text)
+// The character column at which a centred line of these pieces starts on an 80-column line:
+// 40 less half of each piece's length, fractions kept and the result rounded half to even,
+// column 1 when that is below 1.
+int CentredColumn(const QStringList &pieces)
 {
-    return {QString::fromLatin1(title), QString::fromLatin1(text)};
+    double halves = 0;
+    for (const QString &piece : pieces)
+        halves += double(piece.size()) / 2;
+    // The default rounding mode sends a half to the even neighbour.
+    return std::max(1, int(std::nearbyint(CentreColumnOfLine - halves)));
 }
 
 class CoverSheetPrinter
@@ -136,40 +144,24 @@ void CoverSheetPrinter::legend(const LegendRow *rows, qsizetype count, double le
 
 } // namespace
 
-std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFields &fields)
+std::optional<calendar::Message> CheckCoverSheetFields(const chart::ChartFields &fields)
 {
+    using calendar::Check;
+    using calendar::MessageOf;
     const QString &birth = fields.person.birth;
     if (fields.name.isEmpty())
-        return Message("NO NAME ENTERED!", "There is no Name selected to use on Cover Sheet!");
+        return MessageOf(Check::CoverNoName);
     if (birth.isEmpty())
-        return Message("NO BIRTHDATE ENTERED!", "There is no Birthdate selected to use on Cover Sheet!");
+        return MessageOf(Check::CoverNoBirthdate);
     if (!calendar::HasDateHyphens(birth))
-        return Message("DATE ERROR!",
-                       "Input error in Birthdate! The Date must include the dash (-) after the "
-                       "month, and after the day! Format must be MM-DD-YYYY.");
-    if (calendar::FieldOutside(birth, 0, 2, u"01", u"12"))
-        return Message("DATE ERROR!", "Input error in Birthdate! The Month must be a number from 01 to 12");
-    if (calendar::FieldOutside(birth, 3, 2, u"01", u"31"))
-        return Message("DATE ERROR!", "Input error in Birthdate! The Day must be a number from 01 to 31");
-    if (calendar::FieldOutside(birth, 6, 4, u"1500", u"2099"))
-        return Message("DATE ERROR!",
-                       "Input error in Birthdate! The Year must be a number from 1500 to 2099");
+        return MessageOf(Check::ChartBirthHyphens);
+    if (auto failure = calendar::CheckDateFields(birth, calendar::ChartBirthFields))
+        return failure;
     if (fields.person.start.size() < 10)
-        return Message("NO CHART STARTING DATE INDICATED!",
-                       "There is no correct date to indicate chart starting date!");
+        return MessageOf(Check::ChartNoStart);
     if (fields.person.length.isEmpty())
-        return Message("NO LENGTH OF CHART INDICATED!",
-                       "There is no number to indicate length of chart desired!");
+        return MessageOf(Check::ChartNoLength);
     return std::nullopt;
-}
-
-int CentredColumn(const QStringList &pieces)
-{
-    double halves = 0;
-    for (const QString &piece : pieces)
-        halves += double(piece.size()) / 2;
-    // The default rounding mode sends a half to the even neighbour.
-    return std::max(1, int(std::nearbyint(CentreColumnOfLine - halves)));
 }
 
 PrintOutcome PrintCoverSheet(const chart::ChartFields &fields, PrintDevice &device, Alerts &alerts)

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "calendar/datecheck.h"
+#include "calendar/checkmessages.h"
 #include "chart/chartfields.h"
 #include "platform/alerts.h"
 #include "print/printdevice.h"
 #include "print/printoutcome.h"
-
-#include <QStringList>
 
 #include <optional>
 
@@ -14,12 +12,7 @@ namespace print {
 
 // The checks of the cover sheet, with its own messages ("... on Cover Sheet!"); the start date
 // is tested only for its length, since the sheet prints it and computes nothing from it.
-[[nodiscard]] std::optional<calendar::DateMessage> CheckCoverSheetFields(const chart::ChartFields &fields);
-
-// The character column at which a centred line of these pieces starts on an 80-column line:
-// 40 less half of each piece's length, fractions kept and the result rounded half to even,
-// column 1 when that is below 1.
-[[nodiscard]] int CentredColumn(const QStringList &pieces);
+[[nodiscard]] std::optional<calendar::Message> CheckCoverSheetFields(const chart::ChartFields &fields);
 
 // Prints the cover sheet as one document of one page: the name, the heading, the person's
 // facts, the span of the chart, the explanation, the legend of the chart's symbols and the

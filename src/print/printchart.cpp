@@ -1,14 +1,10 @@
 #include "print/printchart.h"
 
-#include "calendar/calendartables.h"
 #include "calendar/numbertext.h"
 #include "chart/chartchecks.h"
 #include "chart/chartline.h"
-#include "chart/chartplan.h"
+#include "chart/chartwalk.h"
 #include "chart/daymarkers.h"
-#include "chart/forecast.h"
-#include "chart/specialdays.h"
-#include "print/printitems.h"
 #include "print/printlayout.h"
 
 #include <algorithm>
@@ -84,9 +80,9 @@ public:
 
     void header(Layout form);
     void checkPageBreak();
-    void specialDayLines(const chart::ChartDay &day, const calendar::DateParts &birth);
+    void specialDayLines(const QList<chart::SpecialDayLine> &lines);
     void dayLine(const chart::ChartDay &day);
-    void finishDay(const chart::ChartDay &day);
+    void finishDay(const chart::ForecastLines &forecast);
 
 private:
     void setColor(PrintColor color) { m_device.setTextColor(m_colors[color]); }
@@ -102,7 +98,6 @@ private:
     double m_linesPerPage;
     qint64 m_page = 0;
     double m_lineCount = 0;
-    chart::PreviousPosition m_previous;
 };
 
 void ChartPrinter::header(Layout form)
@@ -115,7 +110,7 @@ void ChartPrinter::header(Layout form)
 
     placer.place(1);
     m_device.printItem(QStringLiteral("PAGE #"));
-    m_device.printItem(NumberItem(m_page));
+    m_device.printItem(chart::NumberField(m_page));
     m_device.printItem(QStringLiteral("- "));
     m_device.printItem(m_fields.name.toUpper());
     m_device.printItem(QStringLiteral(" - "));
@@ -149,9 +144,9 @@ void ChartPrinter::checkPageBreak()
     }
 }
 
-void ChartPrinter::specialDayLines(const chart::ChartDay &day, const calendar::DateParts &birth)
+void ChartPrinter::specialDayLines(const QList<chart::SpecialDayLine> &lines)
 {
-    for (const chart::SpecialDayLine &line : chart::SpecialDayLines(day, birth)) {
+    for (const chart::SpecialDayLine &line : lines) {
         const SpecialStyle style = StyleOf(line.kind);
         setColor(style.color);
         m_placer.place(line.column, style.units);
@@ -170,13 +165,13 @@ void ChartPrinter::dayLine(const chart::ChartDay &day)
         m_device.printItem(date);
     } else {
         m_placer.place(0, 1);
-        m_device.printItem(QLatin1String(calendar::WeekdayAbbrevs[day.weekday]));
+        m_device.printItem(calendar::WeekdayAbbrev(day.weekday));
         m_placer.place(0, 6);
-        m_device.printItem(QLatin1String(calendar::MonthAbbrevs[day.month]));
+        m_device.printItem(calendar::MonthAbbrev(day.month));
         m_placer.place(0, day.day < 10 ? 11 : 10);
-        m_device.printItem(NumberItem(day.day));
+        m_device.printItem(chart::NumberField(day.day));
         m_placer.place(0, 14);
-        m_device.printItem(NumberItem(day.year));
+        m_device.printItem(chart::NumberField(day.year));
         m_placer.place(0, 20);
     }
 
@@ -248,17 +243,14 @@ void ChartPrinter::checkForecastPageBreak(bool lineOpen)
     header(m_fields.preferences.printer == chart::PrinterType::Laser ? Layout::Page : Layout::Character);
 }
 
-void ChartPrinter::finishDay(const chart::ChartDay &day)
+void ChartPrinter::finishDay(const chart::ForecastLines &forecast)
 {
-    if (m_fields.preferences.forecast) {
-        const chart::ForecastLines lines = chart::ForecastBlock(day, m_previous);
-        for (int n = 0; n < lines.count; ++n) {
-            const bool last = n == lines.count - 1;
-            m_device.endLine();
-            m_device.print(lines.items[n].toString(), last);
-            m_lineCount += 1;
-            checkForecastPageBreak(!last);
-        }
+    for (int n = 0; n < forecast.count; ++n) {
+        const bool last = n == forecast.count - 1;
+        m_device.endLine();
+        m_device.print(forecast.items[n].toString(), last);
+        m_lineCount += 1;
+        checkForecastPageBreak(!last);
     }
     if (m_fields.preferences.spacing == chart::Spacing::Double) {
         m_device.printLine(QStringLiteral(" "));
@@ -286,24 +278,21 @@ PrintOutcome PrintChart(const chart::ChartFields &fields, const QString &today, 
         fields.preferences.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
     // Both layouts align the day count with the weekday of birth, as the screen chart does, so a
     // day carries the same markers on the screen and on either printer.
-    const auto plan = chart::PlanChart(fields, chart::Correction::Apply);
+    const auto plan = chart::PlanChart(fields);
     if (!plan)
         return PrintOutcome::Refused;
 
     ChartPrinter printer(fields, today, device, layout);
     printer.header(layout);
-    chart::ChartDay day = plan->start;
-    for (qint64 n = 0; n < plan->length; ++n) {
-        day = chart::WithPositions(chart::AdvanceChartDay(day));
-        if (plan->holidays)
-            printer.specialDayLines(day, plan->birth);
-        printer.dayLine(day);
-        printer.finishDay(day);
+    for (chart::ChartWalk walk(*plan); walk.next();) {
+        printer.specialDayLines(walk.specialLines());
+        printer.dayLine(walk.day());
+        printer.finishDay(walk.forecast());
         if (!device.ok()) {
             device.abort();
             return PrintOutcome::Failed;
         }
-        if (progress && !progress(n + 1, plan->length)) {
+        if (progress && !progress(walk.done(), plan->length)) {
             device.abort();
             return PrintOutcome::Cancelled;
         }

@@ -9,16 +9,13 @@
 #include <QString>
 #include <QStringList>
 
-// The three print commands of the File menu and the toolbar, as the main window runs them:
-//   mnuFilePrintCoverSheet_Click / Command10_Click  -> RunPrintCommand(PrintCommand::CoverSheet, ...)
-//   mnuFilePrintChart_Click / Command11_Click       -> RunPrintCommand(PrintCommand::Chart, ...)
-//   mnuFilePrintCoverSheetandChart_Click / Command12_Click
-//                                                   -> RunPrintCommand(PrintCommand::CoverSheetAndChart, ...)
+// The three print commands of the File menu and the toolbar (print the cover sheet, the chart,
+// or both), as the main window and the command-line tool run them with RunPrintCommand.
 namespace print {
 
 // WhatIs is the "What Is A Biorhythm?" sheet of the Help menu: it prints on a device from the
 // same targets (so it goes to the queue or to a PDF file like the others), but the sheet itself
-// is printed by info::CmdPrtWhat_Click, not by RunPrintCommand.
+// is printed by the info library's routine, not by RunPrintCommand.
 enum class PrintCommand { CoverSheet, Chart, CoverSheetAndChart, WhatIs };
 enum class PrintDocument { CoverSheet, Chart, WhatIs };
 

@@ -5,8 +5,8 @@
 
 // The system printer as every print routine drives it: a text-drawing device with a current
 // print position, in the manner of a BASIC `Printer` object. The same printing code runs on
-// QtPrintDevice (a real queue or a PDF file), TextPrintDevice (a character grid, pages split by
-// form feeds) and RecordingPrintDevice (the operations, for tests).
+// PdfPrintDevice (pages drawn into a PDF, for a file or a print queue) and TextPrintDevice (a
+// character grid, pages split by form feeds); tests put a recorder in their place.
 //
 // Units: horizontal positions and widths are twips (1440 per inch) from the left edge of the
 // printable area. Character columns count from 1 at the left edge and are as wide as the
@@ -14,7 +14,7 @@
 //
 // One device prints one document. The document starts with the first output (a print, an end
 // of line, a tab, a position or a new page) and goes to the printer with endDoc(); setting the
-// font, colour or orientation alone starts nothing. After endDoc() or abort() the device is
+// font or colour alone starts nothing. After endDoc() or abort() the device is
 // spent and ignores further output.
 //
 // A printer can fail at any step (it cannot start, a page is refused, the disk is full). The
@@ -25,8 +25,6 @@
 // empty: there is nothing to tell the user.
 namespace print {
 
-enum class Orientation { Portrait = 1, Landscape = 2 };
-
 class PrintDevice
 {
 public:
@@ -35,9 +33,6 @@ public:
     virtual void setFontName(const QString &face) = 0;
     virtual void setFontSize(double points) = 0;
     virtual void setFontBold(bool bold) = 0;
-    [[nodiscard]] virtual QString fontName() const = 0;
-    [[nodiscard]] virtual double fontSize() const = 0;
-    [[nodiscard]] virtual bool fontBold() const = 0;
 
     // Prints text at the current position. With endLine the line then ends and the position
     // goes to the left edge of the next line; without it the position stays just after the
@@ -58,7 +53,6 @@ public:
     [[nodiscard]] virtual double textWidth(const QString &text) const = 0;
 
     virtual void setTextColor(QRgb rgb) = 0;
-    virtual void setOrientation(Orientation orientation) = 0;
 
     virtual void newPage() = 0;
     // Ends the document and sends it to the printer.

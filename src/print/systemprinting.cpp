@@ -1,39 +1,23 @@
 #include "print/systemprinting.h"
 
 #include "print/pdfnames.h"
-#include "print/printprogressdialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 
 namespace print {
 
-QString DefaultQueue()
-{
-    const QString queue = QPrinterInfo::defaultPrinterName();
-    return queue.isEmpty() ? QPrinterInfo::availablePrinterNames().value(0) : queue;
-}
-
-PdfFileQuestion SaveDialogQuestion(QWidget *parent)
-{
-    return [parent](const QString &caption, const QString &suggestedPath) {
-        return QFileDialog::getSaveFileName(parent, caption, suggestedPath,
-                                            QCoreApplication::translate("print", "PDF files (*.pdf)"));
-    };
-}
-
-SystemPrintTargets::SystemPrintTargets(PrintCommand command, const QString &personName, QString queue,
-                                       PdfFileQuestion askFile, Alerts &alerts, QWidget *parent)
+SystemPrintTargets::SystemPrintTargets(PrintCommand command, const QString &personName,
+                                       std::optional<PrintQueue> queue, PdfFileQuestion askFile,
+                                       ProgressFactory makeProgress, Alerts &alerts)
     : m_command(command)
     , m_personName(personName)
     , m_queue(std::move(queue))
     , m_askFile(std::move(askFile))
+    , m_makeProgress(std::move(makeProgress))
     , m_alerts(alerts)
-    , m_parent(parent)
 {}
 
 SystemPrintTargets::~SystemPrintTargets() = default;
@@ -71,39 +55,29 @@ PrintDevice &SystemPrintTargets::open(PrintDocument document)
             document == PrintDocument::CoverSheet ? QStringLiteral("cover sheet") : QStringLiteral("chart");
         title = QStringLiteral("Tidemark %1 - %2").arg(what, m_personName);
     }
-    QtPrintTarget target{m_queue, {}, title};
-    m_device = std::make_unique<QtPrintDevice>(target, [this, document] { return pdfPath(document); });
+    PdfPrintTarget target{m_queue, {}, title};
+    m_device = std::make_unique<PdfPrintDevice>(target, [this, document] { return pdfPath(document); });
     return *m_device;
 }
 
 PrintProgress SystemPrintTargets::progress(PrintDocument document)
 {
-    if (document != PrintDocument::Chart)
+    if (document != PrintDocument::Chart || !m_makeProgress)
         return {};
     return [this](qint64 done, qint64 total) {
-        if (!m_progress) {
-            m_progress = std::make_unique<PrintProgressDialog>(
-                QCoreApplication::translate("print", "Printing the chart of %1...").arg(m_personName),
-                m_parent);
-        }
-        return m_progress->advance(done, total);
+        if (!m_progress)
+            m_progress = m_makeProgress(
+                QCoreApplication::translate("print", "Printing the chart of %1...").arg(m_personName));
+        return !m_progress || m_progress(done, total);
     };
 }
 
 void SystemPrintTargets::close(PrintDocument, PrintOutcome outcome)
 {
-    if (outcome == PrintOutcome::Printed && m_queue.isEmpty() && !m_device->outputPath().isEmpty())
+    if (outcome == PrintOutcome::Printed && !m_queue && !m_device->outputPath().isEmpty())
         m_written.append(m_device->outputPath());
-    m_progress.reset();
+    m_progress = nullptr;
     m_device.reset();
-}
-
-QList<PrintOutcome> PrintOnSystemPrinter(PrintCommand command, const chart::ChartFields &fields,
-                                         const QString &today, Alerts &alerts, QWidget *parent)
-{
-    SystemPrintTargets targets(command, fields.name, DefaultQueue(), SaveDialogQuestion(parent), alerts,
-                               parent);
-    return RunPrintCommand(command, fields, today, targets, alerts);
 }
 
 } // namespace print

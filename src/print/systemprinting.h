@@ -1,7 +1,7 @@
 #pragma once
 
+#include "print/pdfprintdevice.h"
 #include "print/printcommands.h"
-#include "print/qtprintdevice.h"
 
 #include <QString>
 
@@ -9,36 +9,29 @@
 #include <memory>
 #include <optional>
 
-class QWidget;
-
-// Printing on the machine's own printer: the default print queue, or PDF files when the
-// machine has none.
+// Printing on the machine's own printer: a print queue, or PDF files when the machine has none.
+// The window hands in what needs a person: the file question and the progress box.
 namespace print {
 
 // Asks where a PDF goes: the caption says what is saved, the suggestion is a full path in the
 // user's documents folder. Returns the chosen file, or an empty string when the user declined.
 using PdfFileQuestion = std::function<QString(const QString &caption, const QString &suggestedPath)>;
 
-// The default print queue, else the first one installed, else an empty string.
-[[nodiscard]] QString DefaultQueue();
+// Makes the progress of one long document, labelled with what is printed. What it returns is
+// told how far the document has come (false calls it off) and is let go when the document ends.
+using ProgressFactory = std::function<PrintProgress(const QString &label)>;
 
-// The save dialog as a PdfFileQuestion, over `parent`.
-[[nodiscard]] PdfFileQuestion SaveDialogQuestion(QWidget *parent);
-
-class PrintProgressDialog;
-
-// The printers of one print command: a QtPrintDevice per document on `queue`, or, with no
+// The printers of one print command: a PdfPrintDevice per document on `queue`, or, with no
 // queue, on a PDF file whose name is asked once for the whole command (when its first document
 // starts printing, so a command refused by its checks asks nothing). Files of the command that
-// already exist, beyond the one the save dialog confirmed, are replaced only when `alerts` gets a
-// Yes; a No calls the command off. A chart shows a progress dialog with Cancel when its pages
-// take longer than about a second to draw; the dialog is made only once the first day is drawn,
-// after the file question, so it never stands over the save dialog.
+// already exist, beyond the one the file question confirmed, are replaced only when `alerts` gets
+// a Yes; a No calls the command off. A chart's progress is made only once its first day is
+// drawn, after the file question, so a progress box never stands over the save dialog.
 class SystemPrintTargets final : public PrintTargetProvider
 {
 public:
-    SystemPrintTargets(PrintCommand command, const QString &personName, QString queue,
-                       PdfFileQuestion askFile, Alerts &alerts, QWidget *parent = nullptr);
+    SystemPrintTargets(PrintCommand command, const QString &personName, std::optional<PrintQueue> queue,
+                       PdfFileQuestion askFile, ProgressFactory makeProgress, Alerts &alerts);
     ~SystemPrintTargets() override;
 
     [[nodiscard]] PrintDevice &open(PrintDocument document) override;
@@ -53,19 +46,14 @@ private:
 
     PrintCommand m_command;
     QString m_personName;
-    QString m_queue;
+    std::optional<PrintQueue> m_queue;
     PdfFileQuestion m_askFile;
+    ProgressFactory m_makeProgress;
     Alerts &m_alerts;
-    QWidget *m_parent;
     std::optional<QString> m_chosen; // the answer to the file question, once asked
-    std::unique_ptr<QtPrintDevice> m_device;
-    std::unique_ptr<PrintProgressDialog> m_progress;
+    std::unique_ptr<PdfPrintDevice> m_device;
+    PrintProgress m_progress; // of the open document, once made
     QStringList m_written;
 };
-
-// What the main window runs for a print command: on the default queue without a dialog, or into
-// PDF files chosen with a save dialog when no queue is installed.
-QList<PrintOutcome> PrintOnSystemPrinter(PrintCommand command, const chart::ChartFields &fields,
-                                         const QString &today, Alerts &alerts, QWidget *parent);
 
 } // namespace print

@@ -4,10 +4,6 @@
 
 namespace print {
 
-TextPrintDevice::TextPrintDevice(int columns)
-    : m_columns(columns)
-{}
-
 bool TextPrintDevice::accepting()
 {
     if (m_ended)

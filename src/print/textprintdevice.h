@@ -15,29 +15,23 @@ class TextPrintDevice final : public PrintDevice
 {
 public:
     static constexpr int TwipsPerColumn = 144;
-    static constexpr int DefaultColumns = 80;
+    static constexpr int Columns = 80;
 
-    explicit TextPrintDevice(int columns = DefaultColumns);
-
-    void setFontName(const QString &face) override { m_fontName = face; }
-    void setFontSize(double points) override { m_fontSize = points; }
-    void setFontBold(bool bold) override { m_bold = bold; }
-    [[nodiscard]] QString fontName() const override { return m_fontName; }
-    [[nodiscard]] double fontSize() const override { return m_fontSize; }
-    [[nodiscard]] bool fontBold() const override { return m_bold; }
+    void setFontName(const QString &) override {}
+    void setFontSize(double) override {}
+    void setFontBold(bool) override {}
 
     void print(const QString &text, bool endLine) override;
     void endLine() override;
     void tab(int column) override;
     void setCurrentX(double twips) override;
     [[nodiscard]] double currentX() const override { return double(m_column) * TwipsPerColumn; }
-    [[nodiscard]] double pageWidth() const override { return double(m_columns) * TwipsPerColumn; }
+    [[nodiscard]] double pageWidth() const override { return double(Columns) * TwipsPerColumn; }
     [[nodiscard]] double textWidth(const QString &text) const override
     {
         return double(text.size()) * TwipsPerColumn;
     }
     void setTextColor(QRgb) override {}
-    void setOrientation(Orientation) override {}
     void newPage() override;
     void endDoc() override;
     void abort() override;
@@ -48,17 +42,10 @@ public:
     [[nodiscard]] QList<QStringList> pages() const;
     // The document as a text stream: every line ended by "\n", pages split by a form feed.
     [[nodiscard]] QString text() const;
-    [[nodiscard]] bool started() const { return m_started; }
-    [[nodiscard]] bool ended() const { return m_ended; }
 
 private:
     bool accepting();
     void closeLine();
-
-    int m_columns;
-    QString m_fontName;
-    double m_fontSize = 0;
-    bool m_bold = false;
 
     QList<QStringList> m_pages;
     QString m_line;

@@ -10,21 +10,26 @@
 // Between the two only the controls hold the values; Preferences carries them across.
 namespace settings {
 
-enum class PrinterType { None, Matrix, Laser };         // Option1 / Option2
-enum class Spacing { None, Single, Double, WithLines }; // Option3 / Option4 / Option5
+// The printer the chart is laid out for: character columns for a dot-matrix printer, page
+// positions for a laser printer. None until one is chosen.
+enum class PrinterType { None, Matrix, Laser };
+
+// The chart's line spacing: single, double, or double with a line after each day. None until
+// one is chosen.
+enum class Spacing { None, Single, Double, WithLines };
 
 struct Preferences
 {
-    QString leadIn;                 // Combo1
-    std::array<QString, 4> heading; // Text13 to Text16
-    QString font;                   // Combo2
-    QString linesPerPage;           // Text17
+    QString leadIn;                 // the cover sheet's line before the heading
+    std::array<QString, 4> heading; // the cover sheet's heading: the preparer's name and address
+    QString font;                   // the printer font's face name
+    QString linesPerPage;           // chart lines per printed page, as typed
     PrinterType printer = PrinterType::None;
     Spacing spacing = Spacing::None;
-    bool holidays = false;     // Check1 "Holiday Messages"
-    bool dateEachPage = false; // Check2 "Current Date  Each Page"
-    bool color = false;        // Check3 "Print In Color"
-    bool forecast = false;     // Check4 "Daily Forecast"
+    bool holidays = false;     // "Holiday Messages": the special-day lines in the chart
+    bool dateEachPage = false; // "Current Date  Each Page": the date of printing in each page's title
+    bool color = false;        // "Print In Color": the printed chart in colours
+    bool forecast = false;     // "Daily Forecast": each day's forecast sentences
 
     bool operator==(const Preferences &) const = default;
 };

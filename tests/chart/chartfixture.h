@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calendar/profile.h"
-#include "chart/chartfields.h"
 #include "chart/chartplan.h"
 
 #include <QTest>
@@ -9,37 +8,23 @@
 // The fields of the main window as typing a birthdate, a start date and a length fills them.
 inline chart::ChartFields TypedFields(const QString &birth, const QString &start, const QString &length)
 {
-    calendar::PersonBoxes boxes;
-    boxes.start = start;
-    boxes = calendar::StartDateChanged(boxes).boxes;
-    boxes.birth = birth;
-    boxes = calendar::BirthdateChanged(boxes).boxes;
-    boxes.length = length;
-    boxes = calendar::LengthChanged(boxes);
     chart::ChartFields fields;
     fields.name = QStringLiteral("Your Name");
     fields.preferences.linesPerPage = QStringLiteral("50");
     fields.preferences.spacing = chart::Spacing::Single;
-    fields.person = boxes;
+    fields.person.start = start;
+    fields.person = calendar::StartDateChanged(fields.person).boxes;
+    fields.person.birth = birth;
+    fields.person = calendar::BirthdateChanged(fields.person).boxes;
+    fields.person.length = length;
+    fields.person = calendar::LengthChanged(fields.person);
     return fields;
 }
 
 inline chart::ChartPlan PlanOf(const chart::ChartFields &fields)
 {
-    const auto plan = chart::PlanChart(fields, chart::Correction::Apply);
+    const auto plan = chart::PlanChart(fields);
     if (!plan)
         QTest::qFail("the fields do not plan a chart", __FILE__, __LINE__);
     return plan.value_or(chart::ChartPlan{});
-}
-
-// The chart's day records, positions set, as the walk produces them.
-inline QList<chart::ChartDay> ChartDays(const chart::ChartPlan &plan)
-{
-    QList<chart::ChartDay> days;
-    chart::ChartDay day = plan.start;
-    for (qint64 n = 0; n < plan.length; ++n) {
-        day = chart::WithPositions(chart::AdvanceChartDay(day));
-        days.append(day);
-    }
-    return days;
 }

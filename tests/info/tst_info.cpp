@@ -49,7 +49,6 @@ private Q_SLOTS:
         fields.preferences.heading = {heading[0], heading[1], heading[2], heading[3]};
         print::TextPrintDevice device;
         info::PrintWhatIsSheet(device, fields);
-        QVERIFY(device.ended());
         QCOMPARE(device.pages().size(), 1);
         QList<int> printed;
         for (const QString &block : device.text().trimmed().split(QStringLiteral("\n\n")))

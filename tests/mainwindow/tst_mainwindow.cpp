@@ -4,10 +4,11 @@
 
 #include "mainwindow/charttextview.h"
 #include "mainwindow/mainwindow.h"
-#include "platform/clock.h"
+#include "mainwindow/printdialogs.h"
 #include "print/printcommands.h"
 #include "print/systemprinting.h"
 #include "print/textprintdevice.h"
+#include "support/fixedclock.h"
 #include "support/privileged.h"
 #include "support/recordingalerts.h"
 
@@ -51,8 +52,8 @@ struct Fixture
         auto targets = [this](print::PrintCommand command,
                               const QString &person) -> std::unique_ptr<print::PrintTargetProvider> {
             if (pdfFile)
-                return std::make_unique<print::SystemPrintTargets>(command, person, QString(), pdfFile,
-                                                                   alerts, window.get());
+                return std::make_unique<print::SystemPrintTargets>(
+                    command, person, std::nullopt, pdfFile, PrintProgressDialogs(window.get()), alerts);
             return std::make_unique<RecordingTargets>(printed);
         };
         window = std::make_unique<MainWindow>(MainWindowEnv{alerts, clock, dataFolder,

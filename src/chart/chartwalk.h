@@ -1,0 +1,43 @@
+#pragma once
+
+#include "chart/chartplan.h"
+#include "chart/forecast.h"
+#include "chart/specialdays.h"
+
+#include <QList>
+
+// The day-by-day walk of a chart, shared by the screen chart and the printed chart: each chart
+// day in turn, its positions set, with the special-day lines written before its line and the
+// forecast sentences written after it.
+//
+//   for (ChartWalk walk(plan); walk.next();)
+//       write walk.specialLines(), then walk.day(), then walk.forecast()
+namespace chart {
+
+class ChartWalk
+{
+public:
+    // The plan must outlive the walk.
+    explicit ChartWalk(const ChartPlan &plan);
+
+    // Moves on to the next chart day; false once the plan's last day has been visited.
+    bool next();
+
+    [[nodiscard]] const ChartDay &day() const { return m_day; }
+    // The days visited so far, this one included.
+    [[nodiscard]] qint64 done() const { return m_done; }
+    // The special-day lines of this day; none when the plan has its holiday lines off.
+    [[nodiscard]] const QList<SpecialDayLine> &specialLines() const { return m_specialLines; }
+    // The forecast sentences of this day; none when the plan has its forecast off.
+    [[nodiscard]] const ForecastLines &forecast() const { return m_forecast; }
+
+private:
+    const ChartPlan &m_plan;
+    ChartDay m_day;
+    qint64 m_done = 0;
+    PreviousPosition m_previous;
+    QList<SpecialDayLine> m_specialLines;
+    ForecastLines m_forecast;
+};
+
+} // namespace chart

@@ -1,0 +1,363 @@
+#include "print/pdfprintdevice.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPdfWriter>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+
+#include <filesystem>
+
+namespace print {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+constexpr double PointsPerInch = 72.0;
+constexpr int ColumnsPerLine = 80;
+// Points every character keeps clear of the paper's edge and of the border the printer cannot
+// print on.
+constexpr double EdgeClearance = 12;
+// Room past the printing area for what may stand there: the page layout prints its last item
+// at the very end of the line, and a descender hangs below the last line.
+constexpr double Overhang = 12;
+constexpr double LeastTopAndBottom = 36;
+
+// The sheet's margins in points, from the printer's unprintable border (none for a PDF file).
+QMarginsF PaperMargins(const QMarginsF &unprintable)
+{
+    const auto side = [](double border) { return std::max(EdgeClearance, border) + Overhang; };
+    return {side(unprintable.left()), std::max(LeastTopAndBottom, side(unprintable.top())),
+            side(unprintable.right()), std::max(LeastTopAndBottom, side(unprintable.bottom()))};
+}
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("print", text);
+}
+
+// A PDF that ends properly: a document cut short by a full disk has no end-of-file marker.
+bool IsCompletePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 8)
+        return false;
+    if (!file.read(5).startsWith("%PDF-"))
+        return false;
+    file.seek(std::max<qint64>(0, file.size() - 1024));
+    return file.readAll().contains("%%EOF");
+}
+
+// Where a document for a queue is drawn until the queue has taken it: it holds a person's name
+// and birthdate, so it goes to the user's own runtime folder (emptied at logout), or to the
+// user's cache folder where there is none.
+QString SpoolFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(cache);
+    return cache;
+}
+
+// Opens `file` as a new empty file in `folder` for a document to be drawn into: owner-only, or
+// with the permissions any new file gets there (so that a finished PDF has them too). On failure
+// the file is left without a name and `error` says why.
+bool OpenPartFile(QFile &file, const QString &folder, bool ownerOnly, QString *error)
+{
+    constexpr QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString name = QStringLiteral(".tidemark-%1.part")
+                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        file.setFileName(QDir(folder).filePath(name));
+        if (ownerOnly ? file.open(mode, QFile::ReadOwner | QFile::WriteOwner) : file.open(mode))
+            return true;
+        *error = file.errorString();
+        if (!file.exists())
+            break;
+    }
+    file.setFileName(QString());
+    return false;
+}
+
+} // namespace
+
+PdfPrintDevice::PdfPrintDevice(PdfPrintTarget target, FileQuestion askFile)
+    : m_target(std::move(target))
+    , m_askFile(std::move(askFile))
+    , m_writer(std::make_unique<QPdfWriter>(&m_file))
+    , m_font(QStringLiteral("Courier"))
+{
+    m_font.setPointSizeF(12);
+    const QPageSize paper = m_target.queue ? m_target.queue->paper : m_target.paper;
+    m_writer->setPageSize(paper.isValid() ? paper : QPageSize(QPageSize::A4));
+    m_writer->setTitle(m_target.title);
+    m_writer->setCreator(QStringLiteral("Tidemark"));
+    m_writer->setPageMargins(PaperMargins(m_target.queue ? m_target.queue->border : QMarginsF()),
+                             QPageLayout::Point);
+    applyFont();
+}
+
+PdfPrintDevice::~PdfPrintDevice()
+{
+    if (m_state == State::Active)
+        abort();
+}
+
+double PdfPrintDevice::pixelsPerTwip() const
+{
+    return m_writer->resolution() / TwipsPerInch;
+}
+
+double PdfPrintDevice::linePitch() const
+{
+    return m_font.pointSizeF() * m_writer->resolution() / PointsPerInch;
+}
+
+QRect PdfPrintDevice::pageRect() const
+{
+    return m_writer->pageLayout().paintRectPixels(m_writer->resolution());
+}
+
+double PdfPrintDevice::pageWidth() const
+{
+    return pageRect().width() / pixelsPerTwip();
+}
+
+double PdfPrintDevice::textWidth(const QString &text) const
+{
+    return QFontMetricsF(m_font, m_writer.get()).horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
+}
+
+QString PdfPrintDevice::subject() const
+{
+    if (m_target.queue)
+        return Tr("The printer \"%1\"").arg(m_target.queue->name);
+    return Tr("The PDF file \"%1\"").arg(QDir::toNativeSeparators(m_destination));
+}
+
+void PdfPrintDevice::setFontName(const QString &face)
+{
+    m_font.setFamily(face);
+    applyFont();
+}
+
+void PdfPrintDevice::setFontSize(double points)
+{
+    if (points > 0)
+        m_font.setPointSizeF(points);
+    applyFont();
+}
+
+void PdfPrintDevice::setFontBold(bool bold)
+{
+    m_font.setBold(bold);
+    applyFont();
+}
+
+// A fixed-pitch face sets 80 columns on the line: when 80 of its characters at 12 points are
+// wider than the line, its text is narrowed (the same for every size) until they fit, as a
+// printer's condensed pitch would. Any other face keeps its width.
+void PdfPrintDevice::applyFont()
+{
+    m_narrowing = 1;
+    if (QFontInfo(m_font).fixedPitch()) {
+        QFont twelve = m_font;
+        twelve.setPointSizeF(12);
+        const double columns = ColumnsPerLine * QFontMetricsF(twelve, m_writer.get()).averageCharWidth();
+        const double line = pageRect().width();
+        if (columns > line)
+            m_narrowing = line / columns;
+    }
+    if (m_state == State::Active)
+        m_painter.setFont(m_font);
+}
+
+void PdfPrintDevice::setTextColor(QRgb rgb)
+{
+    m_color = rgb | 0xff000000;
+    if (m_state == State::Active)
+        m_painter.setPen(QColor::fromRgb(m_color));
+}
+
+bool PdfPrintDevice::begin()
+{
+    if (m_state == State::Active)
+        return true;
+    if (m_state != State::Idle)
+        return false;
+
+    QString folder;
+    if (!m_target.queue) {
+        m_destination = m_target.pdfPath.isEmpty() && m_askFile ? m_askFile() : m_target.pdfPath;
+        if (m_destination.isEmpty()) {
+            m_state = State::Failed; // called off: nothing to report
+            return false;
+        }
+        folder = QFileInfo(m_destination).absolutePath();
+    } else if (!m_target.queue->handOver) {
+        fail(Tr("The printer \"%1\" is not available.").arg(m_target.queue->name));
+        return false;
+    } else {
+        folder = SpoolFolder();
+    }
+
+    QString error;
+    if (!OpenPartFile(m_file, folder, m_target.queue.has_value(), &error)) {
+        fail(Tr("%1 could not start: %2").arg(subject(), error));
+        return false;
+    }
+    if (!m_painter.begin(m_writer.get()) || !m_painter.isActive()) {
+        fail(Tr("%1 could not start.").arg(subject()));
+        return false;
+    }
+    m_state = State::Active;
+    m_painter.setFont(m_font);
+    m_painter.setPen(QColor::fromRgb(m_color));
+    return true;
+}
+
+void PdfPrintDevice::fail(const QString &error)
+{
+    discard();
+    m_state = State::Failed;
+    m_error = error;
+}
+
+void PdfPrintDevice::discard()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+    if (!m_file.fileName().isEmpty())
+        m_file.remove();
+    m_file.setFileName(QString());
+}
+
+void PdfPrintDevice::makeRoom(double lineSpacing)
+{
+    if (m_y > 0 && m_y + lineSpacing > pageRect().height()) {
+        if (!m_writer->newPage()) {
+            fail(Tr("%1 did not accept a new page.").arg(subject()));
+            return;
+        }
+        m_y = 0;
+    }
+}
+
+void PdfPrintDevice::print(const QString &text, bool endLine)
+{
+    if (!begin())
+        return;
+    if (!text.isEmpty()) {
+        const QFontMetricsF metrics(m_font, m_writer.get());
+        if (m_lineSpacing == 0)
+            makeRoom(linePitch());
+        if (m_state != State::Active)
+            return;
+        m_lineSpacing = std::max(m_lineSpacing, linePitch());
+        m_painter.save();
+        m_painter.scale(m_narrowing, 1);
+        m_painter.drawText(QPointF(m_x * pixelsPerTwip() / m_narrowing, m_y + metrics.ascent()), text);
+        m_painter.restore();
+        m_x += metrics.horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
+    }
+    if (endLine)
+        this->endLine();
+}
+
+void PdfPrintDevice::endLine()
+{
+    if (!begin())
+        return;
+    if (m_lineSpacing == 0) {
+        m_lineSpacing = linePitch();
+        makeRoom(m_lineSpacing);
+        if (m_state != State::Active)
+            return;
+    }
+    m_y += m_lineSpacing;
+    m_lineSpacing = 0;
+    m_x = 0;
+}
+
+void PdfPrintDevice::tab(int column)
+{
+    if (!begin())
+        return;
+    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_writer.get()).averageCharWidth() *
+                     m_narrowing / pixelsPerTwip();
+    if (m_x > x + 0.5)
+        endLine();
+    m_x = x;
+}
+
+void PdfPrintDevice::setCurrentX(double twips)
+{
+    if (begin())
+        m_x = twips;
+}
+
+void PdfPrintDevice::newPage()
+{
+    if (!begin())
+        return;
+    if (!m_writer->newPage()) {
+        fail(Tr("%1 did not accept a new page.").arg(subject()));
+        return;
+    }
+    m_x = 0;
+    m_y = 0;
+    m_lineSpacing = 0;
+}
+
+void PdfPrintDevice::endDoc()
+{
+    if (m_state == State::Idle) {
+        m_state = State::Done; // nothing was printed, so nothing goes out
+        return;
+    }
+    if (m_state != State::Active)
+        return;
+    const bool ended = m_painter.end();
+    m_file.close();
+    const QString error = ended ? finish() : Tr("%1 could not finish the document.").arg(subject());
+    if (error.isEmpty())
+        m_state = State::Done;
+    else
+        fail(error);
+}
+
+QString PdfPrintDevice::finish()
+{
+    if (!IsCompletePdf(m_file.fileName()))
+        return Tr("%1 could not be written completely (is the disk full?).").arg(subject());
+    if (m_target.queue) {
+        const QString error = m_target.queue->handOver(m_file.fileName(), m_target.title);
+        discard();
+        return error;
+    }
+    // One rename that replaces any file of that name: the old file stays whole until the new
+    // one takes its place.
+    std::error_code renamed;
+    std::filesystem::rename(QFile::encodeName(m_file.fileName()).toStdString(),
+                            QFile::encodeName(m_destination).toStdString(), renamed);
+    if (renamed)
+        return Tr("%1 could not be written.").arg(subject());
+    m_file.setFileName(QString());
+    return {};
+}
+
+void PdfPrintDevice::abort()
+{
+    discard();
+    if (m_state != State::Failed)
+        m_state = State::Done;
+    m_destination.clear();
+}
+
+} // namespace print

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "print/printdevice.h"
+
+#include <QFile>
+#include <QFont>
+#include <QMarginsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPdfWriter;
+
+namespace print {
+
+// A print queue of the system, as the window side finds it: a PdfPrintDevice draws the document
+// on the queue's paper, keeps clear of the border its printer cannot print on, and hands the
+// finished PDF over.
+struct PrintQueue
+{
+    QString name;     // as the print system lists it
+    QPageSize paper;  // the queue's paper; invalid: A4
+    QMarginsF border; // in points: what the printer cannot print on, at each edge of that paper
+    // Gives a finished PDF to the queue under the document's title; returns an empty string once
+    // the queue has taken it, else a sentence that says what failed. Empty when the print system
+    // does not know the queue.
+    std::function<QString(const QString &pdfFile, const QString &title)> handOver;
+};
+
+// Where a PdfPrintDevice sends its document.
+struct PdfPrintTarget
+{
+    std::optional<PrintQueue> queue; // a system print queue; none for a PDF file
+    QString pdfPath; // the PDF file when there is no queue; empty: asked for when printing starts
+    QString title;   // the document's name, as the queue lists the job
+    QPageSize paper = QPageSize(); // the paper of a PDF file; invalid: A4
+};
+
+// The printer as Qt draws on it: a QPainter on a QPdfWriter at 1200 dots to the inch. Twips
+// become device pixels through that resolution. The printable line keeps every character at
+// least 12 points clear of the paper's edges and of the border the printer cannot print on,
+// with room to spare on the right for an item the page layout starts at the line's very end.
+// A character column is the current font's average character width, and a fixed-pitch face
+// keeps 80 columns on the line: "Courier" 12 point is 10 to the inch (144 twips) on a line of 8
+// inches or more, and is narrowed just enough to fit 80 on a shorter one (portrait A4 and
+// Letter). Lines advance by the point size of the largest font printed on them, six lines to
+// the inch at 12 points as in a printer's own text mode: the faces that fontconfig puts in for
+// "Courier" or "Times" differ in their line spacing by a fifth, and the lines a chart counts
+// must fit the sheet alike on every machine. A line that would still pass the foot of the page
+// goes to a new page, as a printer's own form feed would.
+//
+// The document is drawn into a file and goes out only when it is complete: a PDF file's
+// document is drawn beside it and endDoc() renames it into place; a queue's is drawn into an
+// owner-only file in the user's runtime folder and handed to the queue (so a failed hand-over
+// is seen and reported), then removed. abort(), a failure or the device's end removes it too,
+// so nothing half-printed is ever left as if complete, and no one else can read a person's
+// name and birthdate from it.
+class PdfPrintDevice final : public PrintDevice
+{
+public:
+    // Asked for the PDF file when the document starts and none was given. An empty answer
+    // calls the document off: ok() turns false with an empty errorText().
+    using FileQuestion = std::function<QString()>;
+
+    explicit PdfPrintDevice(PdfPrintTarget target, FileQuestion askFile = {});
+    ~PdfPrintDevice() override;
+    PdfPrintDevice(const PdfPrintDevice &) = delete;
+    PdfPrintDevice &operator=(const PdfPrintDevice &) = delete;
+
+    void setFontName(const QString &face) override;
+    void setFontSize(double points) override;
+    void setFontBold(bool bold) override;
+
+    void print(const QString &text, bool endLine) override;
+    void endLine() override;
+    void tab(int column) override;
+    void setCurrentX(double twips) override;
+    [[nodiscard]] double currentX() const override { return m_x; }
+    [[nodiscard]] double pageWidth() const override;
+    [[nodiscard]] double textWidth(const QString &text) const override;
+    void setTextColor(QRgb rgb) override;
+    void newPage() override;
+    void endDoc() override;
+    void abort() override;
+    [[nodiscard]] bool ok() const override { return m_state != State::Failed; }
+    [[nodiscard]] QString errorText() const override { return m_error; }
+
+    // The PDF file written, once the document has gone out.
+    [[nodiscard]] QString outputPath() const { return m_state == State::Done ? m_destination : QString(); }
+
+private:
+    enum class State { Idle, Active, Done, Failed };
+
+    bool begin();
+    void fail(const QString &error);
+    void discard();
+    void applyFont();
+    void makeRoom(double lineSpacing);
+    [[nodiscard]] double pixelsPerTwip() const;
+    // The printable area in device pixels.
+    [[nodiscard]] QRect pageRect() const;
+    // The advance of a line in the current font, in device pixels.
+    [[nodiscard]] double linePitch() const;
+    [[nodiscard]] QString finish();
+    // "The printer "name"" or "The PDF file "path"", to begin a message.
+    [[nodiscard]] QString subject() const;
+
+    PdfPrintTarget m_target;
+    FileQuestion m_askFile;
+    QFile m_file; // the file the document is drawn into
+    std::unique_ptr<QPdfWriter> m_writer;
+    QPainter m_painter;
+    QFont m_font;
+    double m_narrowing = 1; // the horizontal scale of the font's text, below 1 where applyFont says
+    QRgb m_color = 0xff000000;
+    State m_state = State::Idle;
+    QString m_error;
+    QString m_destination; // the PDF file, for a PDF target
+
+    double m_x = 0;           // twips from the left of the printable area
+    double m_y = 0;           // device pixels from the top of the printable area to this line
+    double m_lineSpacing = 0; // of the largest font printed on this line, 0 while it is empty
+};
+
+} // namespace print

@@ -1,0 +1,355 @@
+#include "calendar/datecheck.h"
+#include "chart/chartchecks.h"
+#include "chart/daymarkers.h"
+#include "chart/forecast.h"
+#include "chart/screenchart.h"
+#include "chart/specialdays.h"
+#include "chartfixture.h"
+#include "namedb/nameentry.h"
+#include "print/coversheet.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <array>
+
+#include "support/testmain.h"
+
+using calendar::Check;
+using chart::ChartDay;
+using chart::Cycle;
+using chart::Spacing;
+
+Q_DECLARE_METATYPE(chart::Spacing)
+
+namespace {
+
+// The fields for a chart of someone born on Sunday 05-20-1990, from 05-18-2025.
+chart::ChartFields fieldsWith(const QString &length, Spacing spacing = Spacing::Single, bool forecast = false,
+                              bool holidays = false)
+{
+    chart::ChartFields fields = TypedFields("05-20-1990", "05-18-2025", length);
+    std::tie(fields.preferences.spacing, fields.preferences.forecast, fields.preferences.holidays) =
+        std::tuple(spacing, forecast, holidays);
+    return fields;
+}
+
+template <typename... T> void columns(const std::array<const char *, sizeof...(T)> &names)
+{
+    int k = 0;
+    (QTest::addColumn<T>(names[k++]), ...);
+}
+
+template <typename... T> void row(const char *tag, const T &...values)
+{
+    (QTest::newRow(tag) << ... << values);
+}
+
+// Who checks: a date box as it is typed, a chart command, the combined print command (which
+// leaves lines per page to the chart), the cover sheet, or "Add This Entry" of the name database.
+enum By { StartBox, BirthBox, Chart, CombinedPrint, Cover, Entry };
+
+struct Row
+{
+    const char *tag;
+    Check check;
+    By by;
+    char field;        // the field changed: Name, Birth, Start, Length, lines Per page
+    const char *value; // a new entry: its name and birthdate on either side of "|"
+};
+
+// One row per check, each on an input of its own kind.
+const Row Rows[] = {
+    {"start box, eleven characters", Check::StartTooMuchData, StartBox, 0, "05-20-20255"},
+    {"start box, slashes", Check::StartHyphens, StartBox, 0, "03/15/2024"},
+    {"start box, month 00", Check::StartMonth, StartBox, 0, "00-10-2000"},
+    {"chart, start day not digits", Check::StartDay, Chart, 'S', "05-2x-2025"},
+    {"start box, year 1499", Check::StartYear, StartBox, 0, "01-01-1499"},
+    {"chart, birthdate of eleven characters", Check::BirthTooMuchData, Chart, 'B', "02-01-19901"},
+    {"birth box, month 13", Check::BirthMonth, BirthBox, 0, "13-10-2000"},
+    {"birth box, day 00", Check::BirthDay, BirthBox, 0, "01-00-2000"},
+    {"birth box, year 2100", Check::BirthYear, BirthBox, 0, "01-01-2100"},
+    {"chart, lines per page 05 sorts before 1", Check::ChartLinesPerPage, Chart, 'P', "05"},
+    {"combined print, no name, lines per page 0", Check::ChartNoName, CombinedPrint, 'N', ""},
+    {"chart, no birthdate", Check::ChartNoBirthdate, Chart, 'B', ""},
+    {"cover, dash missing", Check::ChartBirthHyphens, Cover, 'B', "5-20-1990"},
+    {"chart, birth month not digits", Check::ChartBirthMonth, Chart, 'B', "0A-01-1990"},
+    {"cover, birth day 32", Check::ChartBirthDay, Cover, 'B', "02-32-1990"},
+    {"chart, birth year cut short", Check::ChartBirthYear, Chart, 'B', "02-01-199"},
+    {"cover, start incomplete", Check::ChartNoStart, Cover, 'S', "05-20-202"},
+    {"chart, no length", Check::ChartNoLength, Chart, 'L', ""},
+    {"cover, no name", Check::CoverNoName, Cover, 'N', ""},
+    {"cover, no birthdate", Check::CoverNoBirthdate, Cover, 'B', ""},
+    {"entry, nothing typed", Check::EntryNoNameOrDate, Entry, 0, "|"},
+    {"entry, no name", Check::EntryNoName, Entry, 0, "|03091975"},
+    {"entry, no date", Check::EntryNoDate, Entry, 0, "Ann|"},
+    {"entry, month 00", Check::EntryMonth, Entry, 0, "Ann|00091975"},
+    {"entry, day 32", Check::EntryDay, Entry, 0, "Ann|03321975"},
+    {"entry, too short to hold a year", Check::EntryYear, Entry, 0, "Ann|0309"},
+    {"entry, double quote in the name", Check::EntryQuote, Entry, 0, "Ann \"Annie\" Lee|03091975"},
+    {"entry, pasted line break", Check::EntryLineBreak, Entry, 0, "Ann\nLee|03091975"},
+    {"entry, nine digits", Check::EntryNotEightDigits, Entry, 0, "Ann|030919751"},
+};
+
+std::optional<calendar::Message> run(const Row &row)
+{
+    const QString value = QString::fromUtf8(row.value);
+    chart::ChartFields f = fieldsWith("10");
+    QString *const fields[] = {&f.name, &f.person.birth, &f.person.start, &f.person.length,
+                               &f.preferences.linesPerPage};
+    if (row.field)
+        *fields[QByteArrayView("NBSLP").indexOf(row.field)] = value;
+    if (row.by == CombinedPrint)
+        f.preferences.linesPerPage = QStringLiteral("0");
+    switch (row.by) {
+    case StartBox:
+    case BirthBox:
+        return calendar::CheckDateText(value, row.by == StartBox ? calendar::DateBox::Start
+                                                                 : calendar::DateBox::Birth);
+    case Chart:
+    case CombinedPrint:
+        return chart::CheckChartFields(f, row.by == Chart ? chart::LinesPerPageCheck::Check
+                                                          : chart::LinesPerPageCheck::Skip);
+    case Cover:
+        return print::CheckCoverSheetFields(f);
+    case Entry:
+        return namedb::CheckNewEntry(value.section(u'|', 0, 0), value.section(u'|', 1));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+class TestChart : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void positionByCycleDay_data()
+    {
+        // Two digits for each cycle day from day 0, the birth.
+        columns<int, QString>({"cycle", "positions"});
+        row("physical", int(Cycle::Physical), "5054596366686867656157524843393533323234374146");
+        row("emotional", int(Cycle::Emotional), "50545862666869706968666258545046423834323130313234384246");
+        row("intellectual", int(Cycle::Intellectual),
+            "505457616467697071717068666359565248444137343230292930313336394346");
+    }
+
+    void positionByCycleDay()
+    {
+        QFETCH(int, cycle);
+        QFETCH(QString, positions);
+        const int period = chart::ShapeOf(Cycle(cycle)).period;
+        QString found; // the same cycle day in a later cycle and before the birth too
+        for (int k = 0; k < period; ++k) {
+            const int p = chart::PositionOf(k, Cycle(cycle));
+            const bool same = chart::PositionOf(k + 500.0 * period, Cycle(cycle)) == p &&
+                              chart::PositionOf(k - 3.0 * period, Cycle(cycle)) == p;
+            found += QString::number(same ? p : 0).rightJustified(2, u'0');
+            // Every position a cycle takes has its forecast sentences, falling or not.
+            QVERIFY(!chart::CycleSentence(Cycle(cycle), p, 0).isEmpty() &&
+                    !chart::CycleSentence(Cycle(cycle), p, 99).isEmpty());
+        }
+        QCOMPARE(found, positions);
+    }
+
+    void walkMatchesTheCalendar()
+    {
+        // Every day from 1500 into 2100, against QDate's Gregorian calendar.
+        ChartDay day = chart::StartingChartDay({1, 1, 1500}, 0);
+        for (QDate d(1500, 1, 1); d.year() <= 2100; d = d.addDays(1)) {
+            day = chart::AdvanceChartDay(day);
+            if (QDate(day.year, day.month, day.day) != d || day.weekday != d.dayOfWeek() % 7)
+                QFAIL(qPrintable(d.toString(Qt::ISODate)));
+        }
+    }
+
+    void startPastMonthEnd_data()
+    {
+        // Starts on the first of the next month, counted as that day: the overflow beyond it comes off.
+        columns<QString, QString, double>({"start", "firstDay", "dayCount"});
+        row("02-31, three days over", "02-31-2001", "2001-03-01", 998.0);
+        row("02-30 of a leap year", "02-30-2000", "2000-03-01", 1000.0);
+        row("31st of a 30-day month", "04-31-2024", "2024-05-01", 1000.0);
+    }
+
+    void startPastMonthEnd()
+    {
+        QFETCH(QString, start);
+        const auto first =
+            chart::AdvanceChartDay(chart::StartingChartDay(*calendar::ParseDateText(start), 1000));
+        const QDate date(first.year, first.month, first.day);
+        QTEST(date.toString(Qt::ISODate), "firstDay");
+        QCOMPARE(first.weekday, date.dayOfWeek() % 7);
+        QTEST(first.dayCount, "dayCount");
+    }
+
+    void correction_data()
+    {
+        // One row per correction: the reference day is a Sunday, the birth on each weekday.
+        columns<QString, int>({"born", "correction"});
+        const char *born[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "sAT"};
+        const int correction[] = {0, -1, -2, -3, 3, 2, 1};
+        for (int k = 0; k < 7; ++k)
+            row(born[k], born[k], correction[k]);
+        row("no weekday", "Someday", 0);
+    }
+
+    void correction()
+    {
+        QFETCH(QString, born);
+        // Emotional cycle day 21 (E = 30, a turning point) on the first chart day, made a Sunday.
+        ChartDay start = chart::StartingChartDay({3, 10, 2025}, 21 + 28 * 400);
+        start.weekday = -1;
+        QTEST(chart::FindDayCountCorrection(start, born), "correction");
+    }
+
+    void markers_data()
+    {
+        columns<QList<int>, QString>({"pei", "markers"});
+        row("nothing", QList{41, 34, 56}, "");
+        row("emotional crossing", QList{41, 50, 56}, "E* ");
+        row("physical down after intellectual up", QList{52, 34, 50}, "I+ P- ");
+        row("triple high", QList{54, 54, 54}, ">HIGH>");
+        row("no high on a downward crossing", QList{52, 54, 54}, "P- ");
+        row("triple low", QList{48, 46, 48}, "<LOW<");
+    }
+
+    void markers()
+    {
+        ChartDay day;
+        QFETCH(QList<int>, pei);
+        std::tie(day.p, day.e, day.i) = std::tie(pei[0], pei[1], pei[2]);
+        QString texts;
+        for (const chart::DayMarker marker : chart::DayMarkers(day))
+            texts += chart::MarkerText(marker);
+        QTEST(texts, "markers");
+    }
+
+    void goldenChart()
+    {
+        // Six weeks with every option: a birthday, a Friday the 13th, crossings, highs and lows.
+        const QString text = chart::ScreenChartText(PlanOf(fieldsWith("42", Spacing::WithLines, true, true)));
+        QFile golden(QStringLiteral(TIDEMARK_TEST_DATA "/chart/worked-chart-forecast.txt"));
+        QVERIFY2(golden.open(QIODevice::ReadOnly), qPrintable(golden.fileName()));
+        QCOMPARE(text.split(u'\n'), QString::fromUtf8(golden.readAll()).split(u'\n'));
+    }
+
+    void spacing_data()
+    {
+        columns<Spacing, QStringList>({"spacing", "between"}); // what stands between two day lines
+        row("double", Spacing::Double, QStringList{""});
+        row("double with lines", Spacing::WithLines, QStringList{QString(74, u'-')});
+    }
+
+    void spacing()
+    {
+        QFETCH(QStringList, between);
+        QFETCH(Spacing, spacing);
+        const QStringList lines = chart::ScreenChartText(PlanOf(fieldsWith("2", spacing))).split(u'\n');
+        QCOMPARE(lines.mid(6, between.size()), between);
+        QVERIFY(lines[6 + between.size()].startsWith(u"MON  MAY 19  2025"));
+    }
+
+    void specialDays_data()
+    {
+        columns<QString, QString, QStringList>({"birth", "date", "lines"});
+        row("New Year, born on it", "01-01-2000", "01-01-2021",
+            QStringList{"**** HAPPY NEW YEAR ****", "** HAPPY 21ST BIRTHDAY **"});
+        row("a year before the birth", "05-20-1990", "05-20-1968", QStringList{"** HAPPY 22ND BIRTHDAY **"});
+        row("leap-day birth in a common year", "02-29-1896", "03-01-1900", QStringList{});
+        row("leap-day birth in a leap year", "02-29-1896", "02-29-2000",
+            QStringList{"** HAPPY 104TH BIRTHDAY **"});
+    }
+
+    void specialDays()
+    {
+        QFETCH(QString, birth);
+        QFETCH(QString, date);
+        const auto day = chart::AdvanceChartDay(chart::StartingChartDay(*calendar::ParseDateText(date), 0));
+        QStringList texts;
+        for (const auto &line : chart::SpecialDayLines(day, *calendar::ParseDateText(birth)))
+            texts << line.text;
+        QTEST(texts, "lines");
+    }
+
+    void planFromTexts_data()
+    {
+        // What the age-in-days and length boxes hold, and the first day count and length planned.
+        columns<QString, QString, qint64, qint64>({"ageDays", "length", "firstCount", "days"});
+        row("typed age with blanks", " 100 ", "4", qint64(100), qint64(4));
+        row("age in letters is computed again", "abc", "4", qint64(12782), qint64(4));
+        row("length in letters", "12782", "abc", qint64(12782), qint64(0));
+        row("length with a fraction and words", "12782", " 3.9 days", qint64(12782), qint64(3));
+    }
+
+    void planFromTexts()
+    {
+        chart::ChartFields fields = fieldsWith("4");
+        QFETCH(QString, ageDays);
+        QFETCH(QString, length);
+        fields.person.ageDays = ageDays;
+        fields.person.length = length;
+        const auto plan = chart::PlanChart(fields);
+        QVERIFY(plan);
+        QTEST(qint64(chart::AdvanceChartDay(plan->start).dayCount) - plan->correction, "firstCount");
+        QTEST(plan->length, "days");
+    }
+
+    void estimateBoundsOddPlans_data()
+    {
+        columns<QString, qint64>({"name", "length"});
+        row("every option, many days", QStringLiteral("Your Name"), qint64(3000));
+        // Names whose capitals are longer than they are, long enough to outgrow the days' margin.
+        row("sharp s, SS in capitals", QStringLiteral("Weiß ").repeated(5000), qint64(30));
+        row("ligature fi, FI in capitals", QString(5000, QChar(0xFB01)), qint64(30));
+        row("Greek iota, three characters in capitals", QString(5000, QChar(0x0390)), qint64(30));
+        // A plan built by hand rather than from the fields.
+        row("length below zero", QStringLiteral("Your Name"), qint64(-1000));
+    }
+
+    void estimateBoundsOddPlans()
+    {
+        chart::ChartPlan plan = PlanOf(fieldsWith("1", Spacing::WithLines, true, true));
+        QFETCH(QString, name);
+        QFETCH(qint64, length);
+        plan.name = name;
+        plan.length = length;
+        const qint64 estimate = chart::EstimateScreenChartChars(plan);
+        const qint64 actual = chart::ScreenChartText(plan).size();
+        QVERIFY2(estimate >= actual, qPrintable(QStringLiteral("%1 < %2").arg(estimate).arg(actual)));
+        plan.length = chart::MaxChartLength; // known too large before anything is built
+        QVERIFY(chart::EstimateScreenChartChars(plan) > qint64(1) << 40);
+    }
+
+    void progressAndCancel()
+    {
+        QList<qint64> calls;
+        QString text;
+        chart::StringLineSink sink(text);
+        const auto progress = [&calls](qint64 done, qint64) { return calls << done, done < 8192; };
+        QVERIFY(!chart::ComposeScreenChart(PlanOf(fieldsWith("10000")), sink, progress));
+        QCOMPARE(calls, (QList<qint64>{4096, 8192}));
+        QCOMPARE(text.count(u'\n'), 5 + 8192);
+    }
+
+    void messageOfEachCheck_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int k = 0; k < int(std::size(Rows)); ++k)
+            QTest::newRow(Rows[k].tag) << k;
+        QCOMPARE(int(std::size(Rows)), calendar::CheckCount);
+    }
+
+    void messageOfEachCheck()
+    {
+        QFETCH(int, row);
+        QCOMPARE(int(Rows[row].check), row); // the rows stand in the order of the checks, one each
+        const calendar::Message message = run(Rows[row]).value_or(calendar::Message{});
+        QCOMPARE(message.title, calendar::MessageOf(Rows[row].check).title);
+        QCOMPARE(message.text, calendar::MessageOf(Rows[row].check).text);
+    }
+};
+
+TIDEMARK_TEST(TestChart)
+#include "tst_chart.moc"

@@ -1,0 +1,166 @@
+// Runs the built tidemark-chart: its chart is the window's, its messages and exit statuses say
+// what went wrong, and output it cannot write is reported as such.
+#include "calendar/profile.h"
+#include "chart/chartplan.h"
+#include "chart/screenchart.h"
+#include "print/pdfpages.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the tool in `folder` with `arguments`, its standard output redirected by the shell as
+// `redirection` says (">/dev/full", ">&-") when given.
+Run Chart(const QStringList &arguments, const QString &folder = {}, const QString &redirection = {})
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start("sh",
+                  QStringList{"-c", "exec \"$0\" \"$@\" " + redirection, TIDEMARK_CHART_EXE} + arguments);
+    process.waitForFinished(120'000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+const QStringList Person = {"--name=Pat Example", "--birth=05-20-1990", "--days=60", "--today=05-20-2025"};
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sameChartAsTheWindow_data();
+    void sameChartAsTheWindow();
+    void refusals_data();
+    void refusals();
+    void optionsWithEquals_data();
+    void optionsWithEquals();
+};
+
+void TestCli::sameChartAsTheWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("the defaults") << QStringList{"--birth=05-20-1990", "--start=05-20-2025", "--days=40"};
+    QTest::newRow("forecast, single") << QStringList{"--birth=12-25-1962", "--start=12-01-2024", "--days=60",
+                                                     "--forecast", "--spacing=single"};
+    QTest::newRow("no holidays, double") << QStringList{"--birth=02-29-1996", "--start=02-01-2024",
+                                                        "--days=400", "--no-holidays", "--spacing=double"};
+    QTest::newRow("start on 02-31") << QStringList{"--birth=05-20-1990", "--start=02-31-2001", "--days=5"};
+}
+
+// The chart on standard output is the one the window shows for the boxes typed so.
+void TestCli::sameChartAsTheWindow()
+{
+    QFETCH(QStringList, arguments);
+    const auto value = [&arguments](const char *option) {
+        return arguments.filter(QRegularExpression(QString("^--%1=").arg(option))).value(0).section('=', 1);
+    };
+    chart::ChartFields fields{QStringLiteral("Zoë Example"), {}, {}};
+    auto &boxes = fields.person;
+    boxes.start = value("start"), boxes = calendar::StartDateChanged(boxes).boxes;
+    boxes.birth = value("birth"), boxes = calendar::BirthdateChanged(boxes).boxes;
+    boxes.length = value("days"), boxes = calendar::LengthChanged(boxes);
+    fields.preferences.linesPerPage = QStringLiteral("50");
+    fields.preferences.forecast = arguments.contains("--forecast");
+    fields.preferences.holidays = !arguments.contains("--no-holidays");
+    const QMap<QString, chart::Spacing> spacing = {{"single", chart::Spacing::Single},
+                                                   {"double", chart::Spacing::Double}};
+    fields.preferences.spacing = spacing.value(value("spacing"), chart::Spacing::WithLines);
+    const Run run = Chart(QStringList{"--name", fields.name} + arguments);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(QString::fromUtf8(run.out), chart::ScreenChartText(*chart::PlanChart(fields)));
+}
+
+void TestCli::refusals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("redirection"); // of standard output
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err"); // the start of standard error
+    const QString full = QString("tidemark-chart: cannot write the output: %1\n").arg(std::strerror(ENOSPC));
+    const QString closed = QString("tidemark-chart: cannot write the output: %1\n").arg(std::strerror(EBADF));
+    QTest::newRow("an entry check") << QStringList{"--birth=13-01-1990"} << "" << 2
+                                    << "MONTH DATE INPUT ERROR IN BIRTH DATE: Input error in Birth date!";
+    QTest::newRow("a chart check") << QStringList{"--name="} << "" << 2
+                                   << "NO NAME ENTERED!: There is no Name selected to use on chart!\n";
+    QTest::newRow("a print check") << QStringList{"--print-text", "--lines-per-page=0"} << "" << 2
+                                   << "LINES PER PAGE INCORRECT!: Lines Per Page is zero";
+    QTest::newRow("an unknown option, and the usage")
+        << QStringList{"--pages"} << "" << 2 << "tidemark-chart: Unknown option 'pages'.\nUsage:";
+    QTest::newRow("a pdf into a folder")
+        << QStringList{"--pdf=charts/"} << "" << 2 << "tidemark-chart: --pdf needs a file name.\nUsage:";
+    QTest::newRow("no folder for the pdf")
+        << QStringList{"--pdf=no/chart.pdf"} << "" << 1
+        << "PRINTER ERROR!: The PDF file \"no/chart.pdf\" could not start:";
+    QTest::newRow("printed text, disk full") << QStringList{"--print-text"} << ">/dev/full" << 1 << full;
+    QTest::newRow("printed text, output closed") << QStringList{"--print-text"} << ">&-" << 1 << closed;
+    QTest::newRow("help, disk full") << QStringList{"--help"} << ">/dev/full" << 1 << full;
+    QTest::newRow("screen chart, disk full") << QStringList{} << ">/dev/full" << 1 << full;
+    QTest::newRow("screen chart, output closed") << QStringList{} << ">&-" << 1 << closed;
+}
+
+// What cannot be done is said on standard error, with the exit status; nothing is written.
+void TestCli::refusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, redirection);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    QTemporaryDir folder;
+    const Run run = Chart(Person + arguments, folder.path(), redirection);
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(run.err.startsWith(err.toUtf8()) && (run.err == err.toUtf8() || !err.endsWith('\n')), run.err);
+    QVERIFY(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+}
+
+void TestCli::optionsWithEquals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("pdfs");
+    QTest::newRow("pdf of the chart") << QStringList{"--pdf=chart.pdf"} << QStringList{"chart.pdf"};
+    QTest::newRow("pdf of both, every print option")
+        << QStringList{"--pdf=Pat.pdf",       "--what=both",   "--printer=matrix",   "--font=Courier",
+                       "--lines-per-page=20", "--lead-in=By:", "--heading=Your Name"}
+        << QStringList{"Pat - chart.pdf", "Pat - cover sheet.pdf"};
+    QTest::newRow("text pages: the cover sheet, then the chart's three")
+        << QStringList{"--print-text", "--what=both"} << QStringList{};
+    QTest::newRow("screen chart") << QStringList{"--spacing=double", "--start=05-20-2025"} << QStringList{};
+}
+
+// "--option=value" does what "--option value" does; PDFs come with no part file left beside them.
+void TestCli::optionsWithEquals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, pdfs);
+    QTemporaryDir joined;
+    QTemporaryDir spaced;
+    QStringList words;
+    for (const QString &argument : Person + arguments)
+        words << argument.section('=', 0, 0) << argument.section('=', 1);
+    const Run run = Chart(Person + arguments, joined.path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, Chart(words.filter(QRegularExpression(".")), spaced.path()).out);
+    QCOMPARE(run.out.count('\f'), arguments.contains("--print-text") ? 3 : 0);
+    QCOMPARE(run.out.isEmpty(), !pdfs.isEmpty());
+    QCOMPARE(QDir(joined.path()).entryList(QDir::Files | QDir::Hidden), pdfs);
+    for (const QString &pdf : pdfs)
+        QCOMPARE(PdfPageCount(joined.filePath(pdf)), PdfPageCount(QDir(spaced.path()).filePath(pdf)));
+}
+
+TIDEMARK_TEST(TestCli)
+#include "tst_cli.moc"

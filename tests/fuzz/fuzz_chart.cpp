@@ -1,0 +1,61 @@
+// The chart checks and the screen chart. The input holds the window's fields, separated by the
+// part separator: name, birthdate, start date, length, age in days, weekday of birth, lines per
+// page, and the options as letters (h holiday messages, f forecast, s, d or l for single,
+// double or lined spacing). Fields that pass CheckChartFields make a plan, and the chart composed
+// from it (cut to MaxDays days) is never longer than EstimateScreenChartChars promised, a bound
+// that only grows with the length.
+#include "chart/chartchecks.h"
+#include "chart/chartplan.h"
+#include "chart/screenchart.h"
+#include "fuzzcheck.h"
+
+#include <algorithm>
+
+namespace {
+
+// A few thousand days cross every kind of year end and special day; more only slow the fuzzer.
+constexpr qint64 MaxDays = 3000;
+
+settings::Spacing spacingOf(const QString &options)
+{
+    if (options.contains(u's'))
+        return settings::Spacing::Single;
+    if (options.contains(u'd'))
+        return settings::Spacing::Double;
+    if (options.contains(u'l'))
+        return settings::Spacing::WithLines;
+    return settings::Spacing::None;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QList<QByteArray> parts = fuzz::InputParts(data, size);
+    const auto field = [&parts](qsizetype k) { return QString::fromUtf8(parts.value(k)); };
+    chart::ChartFields fields;
+    fields.name = field(0);
+    fields.person.birth = field(1);
+    fields.person.start = field(2);
+    fields.person.length = field(3);
+    fields.person.ageDays = field(4);
+    fields.person.weekday = field(5);
+    fields.preferences.linesPerPage = field(6);
+    const QString options = field(7);
+    fields.preferences.holidays = options.contains(u'h');
+    fields.preferences.forecast = options.contains(u'f');
+    fields.preferences.spacing = spacingOf(options);
+    if (chart::CheckChartFields(fields))
+        return 0;
+
+    std::optional<chart::ChartPlan> plan = chart::PlanChart(fields);
+    FUZZ_CHECK(plan);
+    const qint64 wholeBound = chart::EstimateScreenChartChars(*plan);
+    plan->length = std::min(plan->length, MaxDays);
+    const qint64 bound = chart::EstimateScreenChartChars(*plan);
+    QString text;
+    chart::StringLineSink sink(text);
+    FUZZ_CHECK(chart::ComposeScreenChart(*plan, sink));
+    FUZZ_CHECK(text.size() <= bound && bound <= wholeBound);
+    return 0;
+}

@@ -1,0 +1,478 @@
+// The print routines and commands on recording and text printers, the PDF printer, and the print
+// commands into PDF files as the window runs them without a queue, read back with pdftotext.
+#include "chart/chartplan.h"
+#include "chart/screenchart.h"
+#include "info/whatisprint.h"
+#include "pdfpages.h"
+#include "print/coversheet.h"
+#include "print/pdfnames.h"
+#include "print/systemprinting.h"
+#include "printfixture.h"
+#include "support/recordingprintdevice.h"
+#include "support/testmain.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+using chart::PrinterType;
+using print::PrintOutcome;
+
+Q_DECLARE_METATYPE(chart::ChartFields)
+
+namespace {
+
+// A recorder for each document of a command, its log kept; the first fails at operation
+// `failAt`, and the chart is called off after `cancelAfter` days.
+struct RecordingTargets final : print::PrintTargetProvider
+{
+    print::PrintDevice &open(print::PrintDocument document) override
+    {
+        opened.append(document);
+        device.emplace().failAt(opened.size() == 1 ? failAt : -1, failure);
+        return *device;
+    }
+    print::PrintProgress progress(print::PrintDocument) override
+    {
+        return [this](qint64 done, qint64) { return cancelAfter < 0 || done < cancelAfter; };
+    }
+    void close(print::PrintDocument, PrintOutcome outcome) override
+    {
+        closed.append(outcome), logs.append(device->log());
+    }
+    int failAt = -1;
+    QString failure;
+    qint64 cancelAfter = -1;
+    std::optional<print::RecordingPrintDevice> device;
+    QList<print::PrintDocument> opened;
+    QList<PrintOutcome> closed;
+    QList<QStringList> logs;
+};
+
+struct Command
+{
+    print::PrintCommand command;
+    chart::ChartFields fields;
+    int failAt = -1; // -2: the chart is called off after two days
+    QString error = {};
+};
+
+QStringList FilesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+class TestPrint : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void paginates_data();
+    void paginates();
+    void sameDaysAsScreen_data();
+    void sameDaysAsScreen();
+    void markersAndCentring_data();
+    void markersAndCentring();
+    void commands_data();
+    void commands();
+    void pdfColumns_data();
+    void pdfColumns();
+    void pdfFileOnlyWhenFinished();
+    void queueDocumentIsOwnerOnlyAndGoes();
+    void pagesFitThePaper_data();
+    void pagesFitThePaper();
+    void commandIntoPdfFiles_data();
+    void commandIntoPdfFiles();
+};
+
+void TestPrint::paginates_data()
+{
+    QTest::addColumn<QString>("linesPerPage");
+    QTest::addColumn<QList<int>>("dayLinesPerPage");
+    QTest::addColumn<QString>("length");
+    QTest::newRow("50 lines, one short page") << "50" << QList{41} << "41";
+    QTest::newRow("50 lines, the last page only a header") << "50" << QList{42, 0} << "42";
+    QTest::newRow("50 lines, 42 day lines a page") << "50" << QList{42, 42, 16} << "100";
+    QTest::newRow("below the header: a page after every day") << "5" << QList{1, 1, 1, 0} << "3";
+    QTest::newRow("10 lines, two days a page") << "10" << QList{2, 1} << "3";
+    QTest::newRow("a letter counts 0") << "x" << QList{1, 1, 0} << "2";
+}
+
+// Every page starts with its header: three empty lines, the title, an empty line, the column
+// headings and an empty line; then as many day lines as the page has room for.
+void TestPrint::paginates()
+{
+    QFETCH(QString, linesPerPage);
+    QFETCH(QList<int>, dayLinesPerPage);
+    QFETCH(QString, length);
+    for (const PrinterType printer : {PrinterType::Matrix, PrinterType::Laser}) {
+        QList<int> counted;
+        for (const QStringList &page : ChartPages(
+                 With([&](auto &f) { f.preferences.linesPerPage = linesPerPage, f.person.length = length; },
+                      printer))) {
+            counted.append(int(DayLines(page).size()));
+            QVERIFY(page[3].trimmed().startsWith(QString("PAGE # %1 - YOUR NAME").arg(counted.size())));
+            QVERIFY(page.mid(0, 3) == QStringList(3) && page[5].contains("DATE") && page[6].isEmpty());
+        }
+        QCOMPARE(counted, dayLinesPerPage);
+    }
+}
+
+void TestPrint::sameDaysAsScreen_data()
+{
+    QTest::addColumn<QStringList>("person"); // birthdate, start, weekday of birth
+    QTest::newRow("day count one short of the weekday of birth")
+        << QStringList{"03-15-1963", "01-01-2025", "Friday"};
+    QTest::newRow("day count already on the weekday of birth")
+        << QStringList{"05-20-1990", "05-20-2025", "Sunday"};
+    QTest::newRow("leap-day birth, across a year end") << QStringList{"02-29-1960", "12-20-2024", "Monday"};
+    QTest::newRow("born in the 1800s, across a leap day")
+        << QStringList{"07-04-1876", "02-10-2000", "Tuesday"};
+}
+
+// The same person and days carry the same date, markers, letters and forecast on the screen and
+// on either printer; the page layout stands one column further right on the text grid.
+void TestPrint::sameDaysAsScreen()
+{
+    QFETCH(QStringList, person);
+    chart::ChartFields fields =
+        With([&](auto &f) { f.person = {person[0], {}, person[2], {}, {}, person[1], "45", {}}; },
+             PrinterType::Matrix, true);
+    // Date, markers in a fixed order and the grid of the day lines (their markers from 0-based
+    // column `markers`, their grid from `grid`), then the forecast sentences.
+    const auto facts = [](const QStringList &lines, int markers, int grid) {
+        QStringList out;
+        for (const QString &line : DayLines(lines)) {
+            QStringList marks = line.mid(markers, grid - markers).split(' ', Qt::SkipEmptyParts);
+            marks.sort();
+            out << line.left(markers).simplified() + '/' + marks.join(' ') + '/' + line.mid(grid).trimmed();
+        }
+        return out + lines.filter(QRegularExpression("^[A-Z][a-z ]"));
+    };
+    const QStringList screen = facts(chart::ScreenChartText(*chart::PlanChart(fields)).split('\n'), 18, 29);
+    QVERIFY(screen.size() >= 45 * 4);
+    for (const int laser : {0, 1}) {
+        fields.preferences.printer = laser ? PrinterType::Laser : PrinterType::Matrix;
+        QStringList lines;
+        for (const QStringList &page : ChartPages(fields))
+            lines += page;
+        QCOMPARE(facts(lines, 18 + 2 * laser, 29 + laser), screen);
+    }
+}
+
+void TestPrint::markersAndCentring_data()
+{
+    QTest::addColumn<PrinterType>("printer");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("expected"); // in this order in the log, among others
+    // Day count 264 has "P- " and "I+ ": the two layouts print them in opposite orders, each in
+    // its cycle's colour, black again after each.
+    const QStringList matrix{"color 008000", "print \"I+ \";", "color 000000", "color 800000",
+                             "print \"P- \";"};
+    const QStringList laser{"color 800000", "print \"P- \";", "color 000000", "color 008000",
+                            "print \"I+ \";"};
+    QTest::newRow("dot-matrix: I+ before P-") << PrinterType::Matrix << "Ann Lee" << matrix;
+    QTest::newRow("laser: P- before I+") << PrinterType::Laser << "Ann Lee" << laser;
+    // A centred cover-sheet line starts at 40 less half of each piece, a half going to the even
+    // column, and never left of column 1.
+    QTest::newRow("name of 5: column 37.5 prints at 38")
+        << PrinterType::Matrix << "Pat E" << QStringList{"tab 38", "print \"Pat E\""};
+    QTest::newRow("name of 7: column 36.5 prints at 36")
+        << PrinterType::Matrix << "Pat Eve" << QStringList{"tab 36", "print \"Pat Eve\""};
+    QTest::newRow("name of 79: column 0.5 prints at 1")
+        << PrinterType::Matrix << QString(79, 'x')
+        << QStringList{"tab 1", "print \"" + QString(79, 'x') + '"'};
+}
+
+void TestPrint::markersAndCentring()
+{
+    QFETCH(PrinterType, printer);
+    QFETCH(QString, name);
+    QFETCH(QStringList, expected);
+    const chart::ChartFields fields = With(
+        [&](auto &f) {
+            f.name = name;
+            f.person.weekday.clear(); // no weekday of birth: the day count stays as it is
+            f.person.ageDays = QStringLiteral("264");
+            f.person.length = QStringLiteral("1");
+            f.preferences.color = true;
+        },
+        printer);
+    print::RecordingPrintDevice device;
+    RecordingAlerts alerts;
+    if (expected.first().startsWith(QLatin1String("tab")))
+        QCOMPARE(print::PrintCoverSheet(fields, device, alerts), PrintOutcome::Printed);
+    else
+        QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
+    qsizetype at = 0;
+    for (const QString &operation : expected) {
+        at = device.log().indexOf(operation, at);
+        QVERIFY2(at >= 0, qPrintable(operation));
+    }
+}
+
+void TestPrint::commands_data()
+{
+    QTest::addColumn<Command>("run");
+    QTest::addColumn<QList<PrintOutcome>>("outcomes");
+    using enum PrintOutcome;
+    const auto both = print::PrintCommand::CoverSheetAndChart;
+    const auto laser = WorkedFields(PrinterType::Laser);
+    const auto noName = With([](auto &f) { f.name.clear(); }, PrinterType::Laser);
+    const QString paper = QStringLiteral("The printer is out of paper.");
+    QTest::newRow("cover sheet") << Command{print::PrintCommand::CoverSheet, laser} << QList{Printed};
+    QTest::newRow("both, dot-matrix in Courier") << Command{both, WorkedFields()} << QList{Printed, Printed};
+    QTest::newRow("cover sheet, its checks")
+        << Command{print::PrintCommand::CoverSheet, noName} << QList{Refused};
+    QTest::newRow("both: its checks first") << Command{both, noName} << QList<PrintOutcome>{};
+    QTest::newRow("both: the chart's checks")
+        << Command{both, With([](auto &f) { f.preferences.linesPerPage = "0"; })} << QList{Printed, Refused};
+    QTest::newRow("page printer: on after a failed sheet")
+        << Command{both, laser, 40, paper} << QList{Failed, Printed};
+    QTest::newRow("page printer: a refused size passed over")
+        << Command{both, laser, 1, paper} << QList{Failed, Printed};
+    QTest::newRow("page printer: a refused face ends it") << Command{both, laser, 0, paper} << QList{Failed};
+    QTest::newRow("dot-matrix: a failure ends it")
+        << Command{both, WorkedFields(), 40, paper} << QList{Failed};
+    QTest::newRow("called off: no message") << Command{both, laser, 40} << QList{Cancelled};
+    QTest::newRow("chart called off by its progress")
+        << Command{both, laser, -2} << QList{Printed, Cancelled};
+}
+
+// Each document gets its printer, whose font is set before the routine checks anything, and is
+// printed, refused with one message, or abandoned after a failure with one message; with the
+// page printer the command then goes on to its next document.
+void TestPrint::commands()
+{
+    QFETCH(Command, run);
+    QFETCH(QList<PrintOutcome>, outcomes);
+    RecordingTargets targets;
+    targets.failAt = run.failAt;
+    targets.failure = run.error;
+    targets.cancelAfter = run.failAt == -2 ? 2 : -1;
+    RecordingAlerts alerts;
+    QCOMPARE(print::RunPrintCommand(run.command, run.fields, Today, targets, alerts), outcomes);
+    QCOMPARE(targets.closed, outcomes);
+    QCOMPARE(alerts.messages().size(),
+             outcomes.count(PrintOutcome::Refused) + !run.error.isEmpty() + outcomes.isEmpty());
+    QVERIFY(run.error.isEmpty() ||
+            alerts.messages()[0] == (RecordingAlerts::Message{true, "PRINTER ERROR!", run.error}));
+    const QString face = run.fields.preferences.printer == PrinterType::Matrix ? "Courier" : "Arial";
+    for (int n = 0; n < outcomes.size(); ++n) {
+        const QStringList &log = targets.logs[n];
+        const QString last = outcomes[n] == PrintOutcome::Printed   ? "enddoc"
+                             : outcomes[n] == PrintOutcome::Refused ? "bold 0"
+                                                                    : "abort";
+        QVERIFY(log[0].endsWith("font " + face) && log.last() == last);
+    }
+    QVERIFY(outcomes.size() < 2 ||
+            targets.opened == (QList{print::PrintDocument::CoverSheet, print::PrintDocument::Chart}));
+}
+
+void TestPrint::pdfColumns_data()
+{
+    QTest::addColumn<QPageSize>("paper");
+    QTest::newRow("Letter: 80 columns, a little narrowed") << QPageSize(QPageSize::Letter);
+    QTest::newRow("A4: 80 columns, a little narrowed") << QPageSize(QPageSize::A4);
+    QTest::newRow("A3: ten to the inch") << QPageSize(QPageSize::A3);
+}
+
+// A fixed-pitch 12 point face has ten characters to the inch where the line holds 80 of them,
+// and exactly 80 to the line where it does not; a tab to a column passed goes to the next line.
+void TestPrint::pdfColumns()
+{
+    QFETCH(QPageSize, paper);
+    QTemporaryDir folder;
+    print::PdfPrintDevice device({{}, folder.filePath("columns.pdf"), "t", paper});
+    device.setFontName(QStringLiteral("Courier"));
+    const double column = std::min(144.0, device.pageWidth() / 80);
+    QVERIFY(qAbs(device.textWidth(QString(80, '0')) - 80 * column) < 1);
+    device.tab(11);
+    const double tabbed = device.currentX() / column;
+    device.printItem(QStringLiteral("abc"));
+    const double printed = device.currentX() / column;
+    device.tab(2);
+    QCOMPARE((QList{std::round(tabbed), std::round(printed), std::round(device.currentX() / column)}),
+             (QList{10.0, 13.0, 1.0}));
+}
+
+// A PDF file comes only from a finished document, replacing any file of its name, with the
+// permissions a new file gets there; an abandoned or failed document leaves nothing behind.
+void TestPrint::pdfFileOnlyWhenFinished()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("chart.pdf"));
+    QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    print::PdfPrintDevice device({{}, path, QStringLiteral("t")});
+    device.printLine(QStringLiteral("a"));
+    device.newPage();
+    QCOMPARE(FilesIn(folder.path()).size(), 2); // the old file and the document being drawn
+    device.endDoc();
+    QCOMPARE(PdfPageCount(device.outputPath()), 2);
+    QFile fresh(folder.filePath(QStringLiteral("fresh")));
+    QVERIFY(fresh.open(QIODevice::WriteOnly));
+    QCOMPARE(QFileInfo(path).permissions(), fresh.permissions());
+    print::PdfPrintDevice aborted({{}, folder.filePath(QStringLiteral("aborted.pdf")), QStringLiteral("t")});
+    aborted.printLine(QStringLiteral("a"));
+    aborted.abort();
+    aborted.printLine(QStringLiteral("b"));
+    aborted.endDoc();
+    print::PdfPrintDevice unwritable({{}, folder.filePath(QStringLiteral("missing/chart.pdf")), "t"});
+    unwritable.printLine(QStringLiteral("a"));
+    QVERIFY(unwritable.errorText().startsWith(
+        QString("The PDF file \"%1/missing/chart.pdf\"").arg(folder.path())));
+    QCOMPARE(FilesIn(folder.path()), (QStringList{"chart.pdf", "fresh"}));
+}
+
+// A document for a queue is drawn owner-only in the user's runtime folder, since it holds a
+// person's name and birthdate, and is gone once handed over, abandoned or let go.
+void TestPrint::queueDocumentIsOwnerOnlyAndGoes()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QStringList handed;
+    const auto handOver = [&handed](const QString &file, const QString &title) {
+        handed << QString::number(QFileInfo(file).permissions(), 16) + ' ' + QFileInfo(file).path() + ' ' +
+                      title;
+        return QString();
+    };
+    for (const auto end :
+         {&print::PrintDevice::endDoc, &print::PrintDevice::abort, &print::PrintDevice::newPage}) {
+        auto device = std::make_unique<print::PdfPrintDevice>(
+            print::PdfPrintTarget{print::PrintQueue{"Office", {}, {}, handOver}, {}, "chart"});
+        device->printLine(QStringLiteral("Your Name"));
+        ((*device).*end)(); // a new page leaves the document to be let go unfinished
+        QCOMPARE(FilesIn(runtime).size(), end == &print::PrintDevice::newPage ? 1 : 0);
+        device.reset();
+        QCOMPARE(FilesIn(runtime), QStringList());
+    }
+    QCOMPARE(handed, QStringList{"6600 " + runtime + " chart"});
+}
+
+void TestPrint::pagesFitThePaper_data()
+{
+    QTest::addColumn<QPageSize>("paper");
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<chart::ChartFields>("fields");
+    for (const QPageSize &paper : {QPageSize(QPageSize::Letter), QPageSize(QPageSize::A4)}) {
+        for (const char *document : {"chart", "cover sheet", "What Is"}) {
+            for (const char *font : {"", "Arial", "Courier"}) {
+                chart::ChartFields fields = LongChart(*font ? PrinterType::Laser : PrinterType::Matrix);
+                fields.preferences.font = font;
+                QTest::addRow("%s, %s, %s", qPrintable(paper.name()), document, *font ? font : "dot-matrix")
+                    << paper << document << fields;
+            }
+        }
+    }
+}
+
+// Every printed character stands on the paper at least 12 points clear of its edges, a chart
+// has the pages it counts, and a dot-matrix chart read back at its pitch (80 columns to the
+// line) holds the text printer's day lines, blank for blank.
+void TestPrint::pagesFitThePaper()
+{
+    QFETCH(QPageSize, paper);
+    QFETCH(QString, document);
+    QFETCH(chart::ChartFields, fields);
+    QTemporaryDir folder;
+    print::PdfPrintDevice device({{}, folder.filePath(QStringLiteral("fit.pdf")), "fit", paper});
+    RecordingAlerts alerts;
+    QVERIFY(print::SetUpPrinterFont(device, fields));
+    if (document == "chart")
+        QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
+    else if (document == "cover sheet")
+        QCOMPARE(print::PrintCoverSheet(fields, device, alerts), PrintOutcome::Printed);
+    else
+        info::PrintWhatIsSheet(device, fields);
+    const QSizeF size = paper.size(QPageSize::Point);
+    const QString pages =
+        QString("<page width=\"%1.000000\" height=\"%2.000000\">").arg(size.width()).arg(size.height());
+    const QString words = PdfText(device.outputPath(), {"-bbox"});
+    QCOMPARE(words.count(pages), document == "chart" ? ChartPages(fields).size() : 1);
+    QVERIFY(words.count("<word ") > 30);
+    static const QRegularExpression box(
+        "<word xMin=\"([^\"]+)\" yMin=\"([^\"]+)\" xMax=\"([^\"]+)\" yMax=\"([^\"]+)\">");
+    for (const auto &word : box.globalMatch(words)) {
+        const QRectF at(QPointF(word.captured(1).toDouble(), word.captured(2).toDouble()),
+                        QPointF(word.captured(3).toDouble(), word.captured(4).toDouble()));
+        QVERIFY2(QRectF(QPointF(12, 12), size - QSizeF(24, 24)).contains(at), qPrintable(word.captured(0)));
+    }
+    if (document != "chart" || fields.preferences.printer != PrinterType::Matrix)
+        return;
+    QStringList read; // at the width of a column, the printer's Courier 12 point "0"
+    for (const QString &line :
+         PdfText(device.outputPath(), {"-fixed", QString::number(device.textWidth("0") / 20)}).split('\n'))
+        read << line.trimmed();
+    QStringList printed;
+    for (const QStringList &page : ChartPages(fields))
+        printed += DayLines(page).replaceInStrings(QRegularExpression("^ +| +$"), QString());
+    QCOMPARE(DayLines(read), printed);
+}
+
+void TestPrint::commandIntoPdfFiles_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<chart::ChartFields>("fields");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QStringList>("written");
+    const auto chart = int(print::PrintCommand::Chart);
+    const auto both = int(print::PrintCommand::CoverSheetAndChart);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + '/';
+    const QString printing = QStringLiteral("Printing the chart of Your Name...");
+    const chart::ChartFields jr = With([](auto &f) { f.name = QStringLiteral("Pat Example Jr."); });
+    QTest::newRow("chart: asked first, .pdf added")
+        << chart << LongChart() << "Chart" << QStringList{documents + "Your Name - chart.pdf", printing}
+        << QStringList{"Chart.pdf"};
+    QTest::newRow("both: asked once for two files, no double dot")
+        << both << jr << "Jr.PDF"
+        << QStringList{documents + "Pat Example Jr.pdf", "Printing the chart of Pat Example Jr...."}
+        << QStringList{"Jr - chart.pdf", "Jr - cover sheet.pdf"};
+    QTest::newRow("declined: nothing")
+        << both << jr << "" << QStringList{documents + "Pat Example Jr.pdf"} << QStringList{};
+    QTest::newRow("refused: nothing asked")
+        << chart << With([](auto &f) { f.preferences.linesPerPage = "0"; }) << "x" << QStringList{}
+        << QStringList{};
+    QTest::newRow("called off from the progress: nothing")
+        << chart << With([](auto &f) { f.person.length = "3"; }) << "x"
+        << QStringList{documents + "Your Name - chart.pdf", printing} << QStringList{};
+}
+
+// The file question comes when the first document starts, once, before the chart's progress;
+// the files are written when their documents are done, and only then.
+void TestPrint::commandIntoPdfFiles()
+{
+    QFETCH(int, command);
+    QFETCH(chart::ChartFields, fields);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, asked);
+    QFETCH(QStringList, written);
+    QTemporaryDir folder;
+    QStringList questions;
+    const auto question = [&](const QString &caption, const QString &suggested) {
+        questions << (caption == print::PdfQuestionCaption(print::PrintCommand(command)) ? suggested
+                                                                                         : caption);
+        return answer.isEmpty() ? answer : folder.filePath(answer);
+    };
+    const auto progress = [&questions](const QString &label) -> print::PrintProgress {
+        questions << label;
+        return [](qint64 done, qint64 total) { return total != 3 || done < 2; };
+    };
+    RecordingAlerts alerts;
+    print::SystemPrintTargets targets(print::PrintCommand(command), fields.name, std::nullopt, question,
+                                      progress, alerts);
+    (void)print::RunPrintCommand(print::PrintCommand(command), fields, Today, targets, alerts);
+    QCOMPARE(questions, asked);
+    QCOMPARE(FilesIn(folder.path()), written);
+    QCOMPARE(targets.writtenFiles().size(), written.size());
+    QCOMPARE(alerts.messages().size(), fields.preferences.linesPerPage == "0" ? 1 : 0);
+}
+
+TIDEMARK_TEST(TestPrint)
+#include "tst_print.moc"
