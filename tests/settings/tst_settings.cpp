@@ -211,6 +211,17 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 7);
     }
 
+    // The files live in Tidemark in the user's data folder; earlier versions kept them one level down.
+    void dataFolderPath()
+    {
+        QTemporaryDir home;
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        const QStringList folders = {DefaultDataFolder(), OldDataFolder()};
+        qputenv("XDG_DATA_HOME", saved);
+        QCOMPARE(folders, QStringList({home.filePath("Tidemark"), home.filePath("Tidemark/Tidemark")}));
+    }
+
     void folderAndFilesAreOwnerOnly()
     {
         const auto mode = [](const QString &path) {
