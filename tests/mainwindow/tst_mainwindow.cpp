@@ -312,6 +312,53 @@ private Q_SLOTS:
                                 .arg(placed.height())));
     }
 
+    // On each screen the fonts follow, the window's least size fits it, and there as on the whole
+    // screen every caption shows whole and no two controls of the form overlap.
+    void captionsShowWhole_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        for (const QSize screen :
+             {QSize(640, 480), QSize(800, 600), QSize(1280, 720), QSize(1024, 768), QSize(1366, 768),
+              QSize(1280, 800), QSize(1152, 864), QSize(1280, 960), QSize(1280, 1024), QSize(1920, 1080),
+              QSize(1920, 1200), QSize(2560, 1440), QSize(960, 540)})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height())))
+                << screen;
+    }
+
+    void captionsShowWhole()
+    {
+        QFETCH(QSize, screen);
+        Fixture f(QStringLiteral("05-20-2025"), screen.height() * 15);
+        f.showAndDismiss();
+        const QSize least = f.window->minimumSize();
+        QVERIFY2(least.width() <= screen.width() && least.height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+        for (const QSize size : {least, screen}) {
+            f.window->resize(size);
+            QTRY_COMPARE(f.window->size(), size);
+            for (const QWidget *w : f.window->centralWidget()->findChildren<QWidget *>()) {
+                if (!w->isVisible() || w->inherits("QToolButton"))
+                    continue;
+                const auto *label = qobject_cast<const QLabel *>(w);
+                const auto *button = qobject_cast<const QAbstractButton *>(w);
+                const QString text = label ? label->text() : button ? button->text() : QString();
+                if (text.isEmpty() || (label && label->wordWrap()))
+                    continue;
+                // A push button's style asks for more room than its caption needs.
+                const int slack = qobject_cast<const QPushButton *>(w) ? 24 : 0;
+                const int need =
+                    label ? w->fontMetrics().horizontalAdvance(text) : w->sizeHint().width() - slack;
+                const int room = label ? label->contentsRect().width() : w->width();
+                QVERIFY2(need <= room && w->height() >= w->fontMetrics().height(), qPrintable(text));
+                for (const QWidget *other :
+                     w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                    QVERIFY2(other == w || !other->isVisible() ||
+                                 !other->geometry().intersects(w->geometry()),
+                             qPrintable(text + u' ' + other->objectName()));
+            }
+        }
+    }
+
     void commandLineToolPrintsWhatTheBoxHolds_data()
     {
         QTest::addColumn<QString>("spacing");
