@@ -73,9 +73,9 @@ void MainWindow::buildCommands()
                 &MainWindow::showChart, QStringLiteral("Show the chart in the window"),
                 QKeySequence(Qt::CTRL | Qt::Key_D));
     separator(m_fileMenu, "mnuFileBar4");
-    m_exitAction = command(m_fileMenu, "mnuFileExit", QStringLiteral("E&xit"), &QWidget::close,
-                           QStringLiteral("Save the settings and close Tidemark"),
-                           QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_exitAction =
+        command(m_fileMenu, "mnuFileExit", QStringLiteral("E&xit"), &QWidget::close,
+                QStringLiteral("Save the settings and close Tidemark"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     m_editMenu = menu("mnuEdit", QStringLiteral("&Edit"));
     m_clearPersonAction = command(
