@@ -140,7 +140,8 @@ private Q_SLOTS:
         g.showAndDismiss();
         for (const char *button : {"Command9", "Command11", "Command18"}) {
             const auto *action = g.find<QToolButton>(button)->defaultAction();
-            QVERIFY2(action->toolTip().contains(action->shortcut().toString(QKeySequence::NativeText)),
+            QVERIFY2(action &&
+                         action->toolTip().contains(action->shortcut().toString(QKeySequence::NativeText)),
                      button);
         }
         QTest::keyClick(g.box("Text3"), Qt::Key_Backtab);
