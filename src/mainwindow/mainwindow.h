@@ -137,6 +137,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // While a panel or the chart covers the form, Tab goes round its controls only.
@@ -174,6 +175,9 @@ private:
     // The proportional layout (placement.cpp).
     void placeControls();
     void fitMinimumSize();
+    // Moves and shrinks the window so that its frame, title bar included, lies on its screen.
+    void keepFrameOnScreen();
+    void fitFrameOnceKnown();
     [[nodiscard]] int screenHeightTwips() const;
     [[nodiscard]] layout::Scale shownScale() const;
     void showScale(const layout::Scale &scale);
@@ -218,6 +222,8 @@ private:
     bool m_shutDown = false;
     // False when the data folder could not be prepared: nothing is written there then.
     bool m_filesUsable = false;
+    // Shown, but not yet framed by the desktop: the frame's size is not known.
+    bool m_frameUnknown = false;
 
     std::array<QWidget *, layout::ItemCount> m_placed{};
     // Where the keyboard focus goes back to when the last panel over the form closes.

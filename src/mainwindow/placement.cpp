@@ -7,6 +7,7 @@
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
 #include "namedb/databasepanel.h"
+#include "settings/windowplacement.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -111,10 +112,40 @@ void MainWindow::fitMinimumSize()
     showScale(scale);
     const QSize chrome(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     QSize least = layout::MinimumWindowSize(screenHeight, scale, chrome, measureNeeds());
-    // A screen too small for the fonts its height asks for still holds the whole window.
+    // A screen too small for the fonts its height asks for still holds the whole window, with the
+    // title bar and borders the desktop puts round it once it shows.
     if (const QScreen *shown = screen(); shown && m_env.screenHeightTwips == 0)
-        least = least.boundedTo(shown->availableGeometry().size());
+        least = least.boundedTo(shown->availableGeometry().size() - (frameGeometry().size() - size()));
     setMinimumSize(least);
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    fitFrameOnceKnown();
+}
+
+void MainWindow::fitFrameOnceKnown()
+{
+    if (m_frameUnknown && frameGeometry() != geometry()) {
+        m_frameUnknown = false;
+        keepFrameOnScreen();
+    }
+}
+
+void MainWindow::keepFrameOnScreen()
+{
+    const QScreen *shown = screen();
+    if (!shown || isMaximized() || isFullScreen() || isMinimized())
+        return;
+    fitMinimumSize();
+    const QRect frame = frameGeometry();
+    const QSize border = frame.size() - size();
+    const QRect fitted = settings::FitOnScreen(frame, shown->availableGeometry(), minimumSize() + border);
+    if (fitted == frame)
+        return;
+    resize(fitted.size() - border);
+    move(fitted.topLeft());
 }
 
 void MainWindow::placeControls()
@@ -149,6 +180,12 @@ void MainWindow::showEvent(QShowEvent *event)
                 Qt::UniqueConnection);
     fitMinimumSize();
     placeControls();
+    // The stored placement was fitted to the screen before the desktop framed the window; once the
+    // frame is known (it moves the window), the whole frame is fitted once more.
+    if (!event->spontaneous()) {
+        m_frameUnknown = true;
+        fitFrameOnceKnown();
+    }
     if (!m_startupNotice->isHidden())
         m_startupNotice->setFocus();
 }

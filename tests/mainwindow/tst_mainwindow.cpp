@@ -304,12 +304,14 @@ private Q_SLOTS:
         f.restart();
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-        const QRect placed(f.window->frameGeometry().topLeft(), f.window->size());
-        QVERIFY2(f.window->screen()->availableGeometry().contains(placed),
-                 qPrintable(QStringLiteral("window at %1, %2 x %3")
-                                .arg(placed.left())
-                                .arg(placed.width())
-                                .arg(placed.height())));
+        // The frame as well, once it is known.
+        QTRY_VERIFY(f.window->frameGeometry() != f.window->geometry());
+        const QRect placed = f.window->frameGeometry();
+        QTRY_VERIFY2(f.window->screen()->availableGeometry().contains(f.window->frameGeometry()),
+                     qPrintable(QStringLiteral("window at %1, %2 x %3")
+                                    .arg(placed.left())
+                                    .arg(placed.width())
+                                    .arg(placed.height())));
     }
 
     // On each screen the fonts follow, the window's least size fits it, and there as on the whole
