@@ -24,8 +24,8 @@ int main(int argc, char *argv[])
                                                            SavePdfDialog(owner), PrintProgressDialogs(owner),
                                                            alerts);
     };
-    MainWindow window(
-        {alerts, clock, DefaultDataFolder(), QString(), info::SystemInfoSearch(), printTargets});
+    MainWindow window({alerts, clock, DefaultDataFolder(), QString(), info::SystemInfoSearch(), printTargets,
+                       OldDataFolder()});
     owner = &window;
     alerts.setParent(&window);
     window.show();

@@ -82,6 +82,7 @@ void HelpPanel::open()
         m_topicList->addItem(QString::fromLatin1(topic.name));
     show();
     raise();
+    m_topicList->setFocus(Qt::OtherFocusReason);
 }
 
 void HelpPanel::showSelectedTopic()

@@ -32,7 +32,8 @@ public:
     // point size (that of the main window's Name label).
     void placeIn(const QSize &hostSize, qreal textPointSize);
 
-    // Rebuilds the list with no topic selected, empties the text box and shows the panel.
+    // Rebuilds the list with no topic selected, empties the text box and shows the panel with the
+    // cursor in the list.
     void open();
 
 Q_SIGNALS:

@@ -18,11 +18,11 @@ constexpr const char *ShortcutIcons =
     "  * FOUR BLANK TEXT BOXES - clears all the text boxes on the left side of the screen.";
 
 constexpr const char *DesktopIcon =
-    "The program does not automatically install an icon on your desktop.  Until Tidemark comes as an "
-    "installed package, it runs from the folder it was built in: the program is the file "
-    "build/src/app/tidemark inside its source folder (INSTALLING AN UPDATE/UPGRADE tells how to build "
-    "it).  If you want an icon, add a launcher for that file with your desktop's own menu or "
-    "launcher editor.";
+    "The program does not automatically install an icon on your desktop.  Installed from its "
+    "package, Tidemark is in your desktop's menu of applications, under Office, and most desktops "
+    "let you add it to the desktop or a panel from there.  Built from its source folder, the program "
+    "is the file build/src/app/tidemark inside that folder (INSTALLING AN UPDATE/UPGRADE tells how to "
+    "build it); add a launcher for that file with your desktop's own menu or launcher editor.";
 
 constexpr const char *PrintWhatIs =
     "To print 'WHAT IS A BIORHYTHM' to printer, from the pull-down menu select 'HELP,' and then "
@@ -64,8 +64,8 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "at the bottom of the 'WHAT IS A BIORHYTHM' sheet."},
     {"DATABASE",
      "The database is used to store frequently used names and birthdates.  It is kept in the file "
-     "bioname.dat in Tidemark's data folder, .local/share/Tidemark/Tidemark in your home folder, and "
-     "it lists the names in alphabetical order.  Picking a name from it fills in the 'NAME' and "
+     "bioname.dat in Tidemark's data folder, .local/share/Tidemark in your home folder, and it "
+     "lists the names in alphabetical order.  Picking a name from it fills in the 'NAME' and "
      "'BIRTHDATE' boxes for you; see the topics that follow."},
     {"   -Adding a name to the database",
      "With your mouse, select 'FILE' from the top pull-down menu.\n\n"
@@ -100,7 +100,9 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "The chart is made from the name, birthdate, starting date and length of chart on the left "
      "side of the screen and from your 'CHART PREFERENCES.'  While it shows, the menus and the "
      "other icons are put aside; click 'CLOSE THIS WINDOW' at the top right, or the 'COMPUTER "
-     "SCREEN EMPTY' icon, to close it."},
+     "SCREEN EMPTY' icon, or press the 'ESC' key, to close it.  The arrow and page keys move "
+     "through the chart; with the 'SHIFT' key held down they select, and 'CTRL' and 'C' copy what "
+     "is selected ('CTRL' and 'A' selects the whole chart)."},
     {"CHART PREFERENCES", "See the category 'PRINTER SETTINGS.'"},
     {"DEFAULT SETTINGS",
      "With your mouse, select 'EDIT' from the top pull-down menu.  From the 'EDIT' menu select "
@@ -119,12 +121,14 @@ constexpr std::array<HelpTopic, 48> Topics{{
     {"   -Desktop icon", DesktopIcon},
     {"INSTALLING AN UPDATE/UPGRADE",
      "When you are ready to install a newer version of the program onto your computer, you need to "
-     "first un-install the program currently on your computer.  For Tidemark that means only "
-     "removing the source folder that holds the old version; the system packages it uses can stay.  "
-     "Your names, settings and cover sheet heading lie in Tidemark's data folder, "
-     ".local/share/Tidemark/Tidemark in your home folder, and are kept, so the new version starts "
-     "with them.  Then put the new version's source folder in its place, open a terminal in it, and "
-     "build and start the program with the commands below.  Building needs the packages cmake, g++, "
+     "first un-install the program currently on your computer.  Installed from its package, Tidemark "
+     "is removed with your system's package manager (apt-get remove tidemark); built from its source "
+     "folder, remove that folder.  Your names, settings and cover sheet heading lie in Tidemark's "
+     "data folder, .local/share/Tidemark in your home folder, and are kept, so the new version starts "
+     "with them (versions that kept them in .local/share/Tidemark/Tidemark hand them on by "
+     "themselves).  Then install the new version's package with the package manager, or put its "
+     "source folder in place of the old one, open a terminal in it, and build and start the program "
+     "with the commands below.  Building needs the packages cmake, g++, "
      "make, qt6-base-dev, libqt6svg6 and fonts-liberation, which your system's package manager "
      "installs.\n"
      "  * cmake -S . -B build -DCMAKE_BUILD_TYPE=Release\n"
@@ -248,13 +252,18 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "The program should work well in any screen resolution on which its whole window fits (see "
      "SCREEN RESOLUTION).  Resolution is changed in your desktop's display settings, for example "
      "Settings, Displays in GNOME, or System Settings, Display in KDE Plasma.\n\n"
-     "Tidemark's window can be resized, and the panels it opens over itself take their size from "
-     "it.  The text keeps the size set in your desktop's font settings; it does not grow or shrink "
-     "with the resolution or with the window."},
+     "Tidemark's text follows the height of the screen.  On a screen 480, 600, 720, 768, 864, 960, "
+     "1024 or 1200 pixels high, the labels, boxes and buttons take the size made for that height, "
+     "from 8 points on the smallest to 18 points on the largest, and the title of the starting "
+     "notice grows with them; on a screen of any other height the text keeps its size (10 points "
+     "when the program starts).  The positions and widths of the boxes and frames follow the "
+     "window when it is resized, and the panels it opens over itself take their size from it."},
     {"SCREEN RESOLUTION",
-     "The best screen resolution to use when running this program is 1024 x 768 or more.  With "
-     "the usual desktop font size the window needs about 720 x 540 pixels, more with larger fonts; "
-     "on a larger screen it can be resized to any size above that."},
+     "The best screen resolution to use when running this program is 1024 x 768 or more.  The "
+     "window opens within the screen and can be made as small as its text allows, which shows every "
+     "caption whole: about 720 x 520 pixels with 10-point text, 1010 x 670 with the 14-point text "
+     "of a screen 768 pixels high, and 1250 x 800 with the 18-point text of one 960 or 1024 pixels "
+     "high (on a screen 1200 pixels high the window takes nearly its whole height)."},
     {"SHORTCUT ICONS", ShortcutIcons},
     {"SHORTCUT KEYS", "Same as SHORTCUT ICONS."},
     {"SYSTEM INFORMATION",

@@ -25,7 +25,7 @@ WhatIsPanel::WhatIsPanel(QWidget *parent)
     m_textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     connect(m_printButton, &QPushButton::clicked, this, &WhatIsPanel::printRequested);
-    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     hide();
 }
 
@@ -49,4 +49,5 @@ void WhatIsPanel::open()
     m_textBox->setPlainText(info::WhatIsScreenText());
     show();
     raise();
+    m_textBox->setFocus(Qt::OtherFocusReason);
 }

@@ -27,7 +27,7 @@ public:
     // main window's Name label).
     void placeIn(const QSize &hostSize, qreal textPointSize);
 
-    // Fills the text box with the explanation and shows the panel.
+    // Fills the text box with the explanation and shows the panel with the cursor in the text.
     void open();
 
 Q_SIGNALS:

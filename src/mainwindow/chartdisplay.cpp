@@ -30,9 +30,6 @@ namespace {
 // start to swap long before the user could read a line of it.
 constexpr qint64 MaxDisplayChars = 200'000'000;
 
-// The width of a chart line in characters, which the box shows whole.
-constexpr int DisplayColumns = 77;
-
 // Writes each line to the temporary chart file as well as to the text for the display box, so
 // the file holds the chart while the command runs, as it always has.
 class DisplaySink final : public chart::LineSink
@@ -57,31 +54,6 @@ private:
 };
 
 } // namespace
-
-QFont MainWindow::chartFont() const
-{
-    QFont font(QStringLiteral("Courier"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch())
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(m_nameLabel->font().pointSizeF());
-    return font;
-}
-
-void MainWindow::placeChartView()
-{
-    const QSize inner = centralWidget()->size();
-    const QFontMetrics metrics(chartFont());
-    const int frame = 2 * (m_chartView->frameWidth() + ChartTextView::TextMargin);
-    const int width = metrics.horizontalAdvance(QString(DisplayColumns, QLatin1Char('-'))) + frame +
-                      m_chartView->verticalScrollBar()->sizeHint().width();
-    const int height = int(inner.height() * 0.8);
-    m_chartView->setGeometry((inner.width() - width) / 2, (inner.height() - height) / 2, width, height);
-    const QSize button = m_closeChartButton->sizeHint().expandedTo(
-        QSize(m_nameEdit->width(), m_clearPersonToolButton->height()));
-    m_closeChartButton->setGeometry(inner.width() - button.width(), 0, button.width(), button.height());
-}
 
 void MainWindow::showChart()
 {
@@ -123,21 +95,19 @@ void MainWindow::showChart()
     if (!complete)
         return;
 
-    setMainCommandsEnabled(false);
-    m_closeChartToolButton->setEnabled(true);
-    m_chartView->setFont(chartFont());
-    placeChartView();
     m_chartView->setPlainText(text);
     m_chartView->show();
     m_closeChartButton->show();
     m_chartView->raise();
     m_closeChartButton->raise();
-    m_nameEdit->setFocus();
+    // The chart takes the keys at once: the arrows and page keys move through it, Ctrl+A and
+    // Ctrl+C copy it.
+    m_chartView->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::closeChart()
 {
-    m_chartView->hide();
     m_closeChartButton->hide();
-    setMainCommandsEnabled(true);
+    m_chartView->hide();
+    m_nameEdit->setFocus(Qt::OtherFocusReason);
 }

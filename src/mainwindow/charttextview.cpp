@@ -1,5 +1,8 @@
 #include "mainwindow/charttextview.h"
 
+#include "mainwindow/charttextaccessible.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,7 +11,10 @@
 #include <QPainter>
 
 #include <QScrollBar>
+
+#include <array>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -26,6 +32,7 @@ ChartTextView::ChartTextView(QWidget *parent)
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     m_lineStarts.append(0);
+    InstallChartTextAccessible();
 }
 
 void ChartTextView::setPlainText(QString text)
@@ -49,6 +56,9 @@ void ChartTextView::setPlainText(QString text)
     horizontalScrollBar()->setValue(0);
     updateScrollBars();
     viewport()->update();
+    QAccessibleEvent changed(this, QAccessible::TextUpdated);
+    QAccessible::updateAccessibility(&changed);
+    selectionChanged();
 }
 
 QStringView ChartTextView::line(qsizetype index) const
@@ -58,9 +68,25 @@ QStringView ChartTextView::line(qsizetype index) const
     return QStringView(m_text).mid(begin, end - begin);
 }
 
+qsizetype ChartTextView::lineOf(qsizetype offset) const
+{
+    return std::upper_bound(m_lineStarts.cbegin(), m_lineStarts.cend(), offset) - m_lineStarts.cbegin() - 1;
+}
+
+std::pair<qsizetype, qsizetype> ChartTextView::lineAround(qsizetype offset) const
+{
+    const qsizetype index = lineOf(std::clamp<qsizetype>(offset, 0, m_text.size()));
+    return {m_lineStarts[index], m_lineStarts[index] + line(index).size()};
+}
+
 int ChartTextView::lineHeight() const
 {
     return std::max(1, fontMetrics().lineSpacing());
+}
+
+int ChartTextView::visibleLines() const
+{
+    return std::max(1, viewport()->height() / lineHeight());
 }
 
 qreal ChartTextView::charWidth() const
@@ -71,11 +97,17 @@ qreal ChartTextView::charWidth() const
     return std::max(1.0, QFontMetricsF(font()).horizontalAdvance(QString(run, QLatin1Char('M'))) / run);
 }
 
+int ChartTextView::widthForColumns(int columns) const
+{
+    return int(std::ceil(columns * charWidth())) + 2 * (frameWidth() + Margin) +
+           verticalScrollBar()->sizeHint().width();
+}
+
 void ChartTextView::updateScrollBars()
 {
-    const int visibleLines = std::max(1, viewport()->height() / lineHeight());
-    verticalScrollBar()->setRange(0, int(std::max<qsizetype>(0, m_lineStarts.size() - visibleLines)));
-    verticalScrollBar()->setPageStep(visibleLines);
+    const int visible = visibleLines();
+    verticalScrollBar()->setRange(0, int(std::max<qsizetype>(0, m_lineStarts.size() - visible)));
+    verticalScrollBar()->setPageStep(visible);
     verticalScrollBar()->setSingleStep(1);
     const int textWidth = int(std::ceil(qreal(m_longestLine) * charWidth())) + 2 * Margin;
     horizontalScrollBar()->setRange(0, std::max(0, textWidth - viewport()->width()));
@@ -122,6 +154,19 @@ void ChartTextView::paintEvent(QPaintEvent *)
             painter.drawText(QPointF(box.x(), qreal(y + ascent)), text.mid(begin, end - begin).toString());
         }
     }
+    if (hasFocus()) {
+        const QRect caret = characterRect(m_cursor);
+        painter.fillRect(caret.x(), caret.y(), 1, caret.height(), pal.color(QPalette::Text));
+    }
+}
+
+QRect ChartTextView::characterRect(qsizetype offset) const
+{
+    const qsizetype index = lineOf(std::clamp<qsizetype>(offset, 0, m_text.size()));
+    const qreal x =
+        TextMargin - horizontalScrollBar()->value() + qreal(offset - m_lineStarts[index]) * charWidth();
+    const int y = int(index - verticalScrollBar()->value()) * lineHeight();
+    return QRect(int(x), y, int(std::ceil(charWidth())), lineHeight());
 }
 
 qsizetype ChartTextView::offsetAt(QPoint p) const
@@ -140,7 +185,7 @@ void ChartTextView::mousePressEvent(QMouseEvent *event)
     m_cursor = offsetAt(event->position().toPoint());
     if (!(event->modifiers() & Qt::ShiftModifier))
         m_anchor = m_cursor;
-    viewport()->update();
+    selectionChanged();
 }
 
 void ChartTextView::mouseMoveEvent(QMouseEvent *event)
@@ -154,7 +199,7 @@ void ChartTextView::mouseMoveEvent(QMouseEvent *event)
     else if (p.y() > viewport()->height())
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     m_cursor = offsetAt(p);
-    viewport()->update();
+    selectionChanged();
 }
 
 void ChartTextView::keyPressEvent(QKeyEvent *event)
@@ -167,29 +212,127 @@ void ChartTextView::keyPressEvent(QKeyEvent *event)
         copy();
         return;
     }
-    QScrollBar *bar = verticalScrollBar();
-    switch (event->key()) {
-    case Qt::Key_Up:
-        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        return;
-    case Qt::Key_Down:
-        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        return;
-    case Qt::Key_PageUp:
-        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-        return;
-    case Qt::Key_PageDown:
-        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        return;
-    case Qt::Key_Home:
-        bar->triggerAction(QAbstractSlider::SliderToMinimum);
-        return;
-    case Qt::Key_End:
-        bar->triggerAction(QAbstractSlider::SliderToMaximum);
-        return;
-    default:
-        QAbstractScrollArea::keyPressEvent(event);
+    using Key = QKeySequence;
+    static constexpr std::array<std::tuple<Key::StandardKey, Key::StandardKey, Step>, 10> Moves{{
+        {Key::MoveToPreviousChar, Key::SelectPreviousChar, Step::PreviousChar},
+        {Key::MoveToNextChar, Key::SelectNextChar, Step::NextChar},
+        {Key::MoveToPreviousLine, Key::SelectPreviousLine, Step::PreviousLine},
+        {Key::MoveToNextLine, Key::SelectNextLine, Step::NextLine},
+        {Key::MoveToPreviousPage, Key::SelectPreviousPage, Step::PreviousPage},
+        {Key::MoveToNextPage, Key::SelectNextPage, Step::NextPage},
+        {Key::MoveToStartOfLine, Key::SelectStartOfLine, Step::LineStart},
+        {Key::MoveToEndOfLine, Key::SelectEndOfLine, Step::LineEnd},
+        {Key::MoveToStartOfDocument, Key::SelectStartOfDocument, Step::TextStart},
+        {Key::MoveToEndOfDocument, Key::SelectEndOfDocument, Step::TextEnd},
+    }};
+    for (const auto &[move, select, step] : Moves) {
+        const bool selecting = event->matches(select);
+        if (selecting || event->matches(move)) {
+            moveCursor(step, selecting);
+            return;
+        }
     }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+// The cursor shows while the view has the keyboard.
+void ChartTextView::focusInEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void ChartTextView::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+void ChartTextView::moveCursor(Step step, bool select)
+{
+    const qsizetype current = lineOf(m_cursor);
+    const qsizetype column = m_cursor - m_lineStarts[current];
+    // Up and down keep the column, as far as the line reaches.
+    auto onLine = [&](qsizetype target) {
+        target = std::clamp<qsizetype>(target, 0, m_lineStarts.size() - 1);
+        return m_lineStarts[target] + std::min(column, line(target).size());
+    };
+    const int page = visibleLines();
+    QScrollBar *bar = verticalScrollBar();
+    switch (step) {
+    case Step::PreviousChar:
+        m_cursor = std::max<qsizetype>(0, m_cursor - 1);
+        break;
+    case Step::NextChar:
+        m_cursor = std::min(m_text.size(), m_cursor + 1);
+        break;
+    case Step::PreviousLine:
+        m_cursor = onLine(current - 1);
+        break;
+    case Step::NextLine:
+        m_cursor = onLine(current + 1);
+        break;
+    // A page key turns the page and takes the cursor along.
+    case Step::PreviousPage:
+        bar->setValue(bar->value() - page);
+        m_cursor = onLine(current - page);
+        break;
+    case Step::NextPage:
+        bar->setValue(bar->value() + page);
+        m_cursor = onLine(current + page);
+        break;
+    case Step::LineStart:
+        m_cursor = m_lineStarts[current];
+        break;
+    case Step::LineEnd:
+        m_cursor = m_lineStarts[current] + line(current).size();
+        break;
+    case Step::TextStart:
+        m_cursor = 0;
+        break;
+    case Step::TextEnd:
+        m_cursor = m_text.size();
+        break;
+    }
+    if (!select)
+        m_anchor = m_cursor;
+    ensureCursorVisible();
+    selectionChanged();
+}
+
+void ChartTextView::ensureCursorVisible()
+{
+    QScrollBar *bar = verticalScrollBar();
+    const qsizetype current = lineOf(m_cursor);
+    if (current < bar->value())
+        bar->setValue(int(current));
+    else if (current >= bar->value() + visibleLines())
+        bar->setValue(int(current - visibleLines() + 1));
+    QScrollBar *across = horizontalScrollBar();
+    const int x = int(qreal(m_cursor - m_lineStarts[current]) * charWidth());
+    const int room = viewport()->width() - 2 * Margin - int(std::ceil(charWidth()));
+    if (x < across->value())
+        across->setValue(x);
+    else if (x > across->value() + room)
+        across->setValue(x - room);
+}
+
+void ChartTextView::setSelection(qsizetype anchor, qsizetype cursor)
+{
+    m_anchor = std::clamp<qsizetype>(anchor, 0, m_text.size());
+    m_cursor = std::clamp<qsizetype>(cursor, 0, m_text.size());
+    ensureCursorVisible();
+    selectionChanged();
+}
+
+void ChartTextView::selectionChanged()
+{
+    viewport()->update();
+    QAccessibleTextCursorEvent cursor(this, int(m_cursor));
+    QAccessible::updateAccessibility(&cursor);
+    QAccessibleTextSelectionEvent selection(this, int(std::min(m_anchor, m_cursor)),
+                                            int(std::max(m_anchor, m_cursor)));
+    QAccessible::updateAccessibility(&selection);
 }
 
 void ChartTextView::contextMenuEvent(QContextMenuEvent *event)
@@ -212,7 +355,7 @@ void ChartTextView::selectAll()
 {
     m_anchor = 0;
     m_cursor = m_text.size();
-    viewport()->update();
+    selectionChanged();
 }
 
 void ChartTextView::copy() const

@@ -1,24 +1,17 @@
-// Builds the main window's controls, menus and picture buttons, with their captions and tooltips.
+// Builds the main window's form: the person column, the three frames and the title, with their
+// captions and tooltips. Where each stands is the layout's business (placement.cpp).
 
 #include "mainwindow/mainwindow.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -57,21 +50,47 @@ QGroupBox *titledFrame(const char *name, const QString &title, QWidget *parent)
 
 } // namespace
 
+void MainWindow::placed(layout::Item item, QWidget *widget)
+{
+    m_placed[std::size_t(item)] = widget;
+}
+
 void MainWindow::buildControls()
 {
+    using layout::Item;
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("Form"));
     setCentralWidget(central);
 
+    // Title at the top right, a rule under it.
+    auto *titleLabel = new QLabel(QStringLiteral("Tidemark"), central);
+    titleLabel->setObjectName(QStringLiteral("Label26"));
+    QFont titleFont = titleLabel->font();
+    titleFont.setPointSize(16);
+    titleFont.setBold(true);
+    titleLabel->setFont(titleFont);
+    auto *subtitle = new QLabel(QStringLiteral("Biorhythm Charts"), central);
+    subtitle->setObjectName(QStringLiteral("Label25"));
+    QFont subtitleFont = subtitle->font();
+    subtitleFont.setPointSize(9);
+    subtitle->setFont(subtitleFont);
+    subtitle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto *titleRule = new QFrame(central);
+    titleRule->setObjectName(QStringLiteral("Line14"));
+    titleRule->setFrameShape(QFrame::HLine);
+    titleRule->setFrameShadow(QFrame::Sunken);
+    placed(Item::Title, titleLabel);
+    placed(Item::Subtitle, subtitle);
+    placed(Item::TitleRule, titleRule);
+
     // Person column: each label stands directly above its box.
-    auto *person = new QVBoxLayout;
-    person->setSpacing(2);
-    auto addRow = [&](const char *labelName, const QString &caption, QLineEdit *box) {
+    auto row = [this, central](Item item, const char *labelName, const QString &caption, QLineEdit *box) {
         auto *label = new QLabel(caption, central);
         label->setObjectName(QLatin1String(labelName));
         label->setBuddy(box);
-        person->addWidget(label);
-        person->addWidget(box);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        placed(item, label);
+        placed(layout::Item(int(item) + 1), box);
         return label;
     };
     m_nameEdit = lineEdit("Text3", central);
@@ -89,32 +108,28 @@ void MainWindow::buildControls()
     m_resetStartButton->setObjectName(QStringLiteral("Command8"));
     m_resetStartButton->setToolTip(QStringLiteral("Reset to current date!"));
     m_resetStartButton->setAutoDefault(true);
+    placed(Item::Reset, m_resetStartButton);
 
-    m_nameLabel = addRow("Label10", QStringLiteral("Name:"), m_nameEdit);
-    addRow("Label11", QStringLiteral("Birthdate (MM-DD-YYYY):"), m_birthdateEdit);
-    addRow("Label12", QStringLiteral("Astrological Sign:"), m_signField);
-    addRow("Label13", QStringLiteral("Day of Week Born:"), m_weekdayField);
-    addRow("Label14", QStringLiteral("Age In Days:"), m_ageDaysField);
-    addRow("Label15", QStringLiteral("Age in Years:"), m_ageYearsField);
-    auto *startLabel = new QLabel(QStringLiteral("Chart Starts (MM-DD-YYYY):"), central);
-    startLabel->setObjectName(QStringLiteral("Label16"));
-    startLabel->setBuddy(m_startDateEdit);
-    person->addWidget(startLabel);
-    auto *startRow = new QHBoxLayout;
-    startRow->addWidget(m_startDateEdit, 1);
-    startRow->addWidget(m_resetStartButton);
-    person->addLayout(startRow);
-    addRow("Label17", QStringLiteral("Length of Chart in Days:"), m_lengthEdit);
-    addRow("Label18", QStringLiteral("Ending Date of Chart:"), m_endDateField);
-    person->addStretch(1);
+    m_nameLabel = row(Item::NameLabel, "Label10", QStringLiteral("Name:"), m_nameEdit);
+    row(Item::BirthdateLabel, "Label11", QStringLiteral("Birthdate (MM-DD-YYYY):"), m_birthdateEdit);
+    row(Item::SignLabel, "Label12", QStringLiteral("Astrological Sign:"), m_signField);
+    row(Item::WeekdayLabel, "Label13", QStringLiteral("Day of Week Born:"), m_weekdayField);
+    row(Item::AgeDaysLabel, "Label14", QStringLiteral("Age In Days:"), m_ageDaysField);
+    row(Item::AgeYearsLabel, "Label15", QStringLiteral("Age in Years:"), m_ageYearsField);
+    row(Item::StartLabel, "Label16", QStringLiteral("Chart Starts (MM-DD-YYYY):"), m_startDateEdit);
+    row(Item::LengthLabel, "Label17", QStringLiteral("Length of Chart in Days:"), m_lengthEdit);
+    row(Item::EndLabel, "Label18", QStringLiteral("Ending Date of Chart:"), m_endDateField);
 
-    // Cover Sheet Heading.
+    // Cover Sheet Heading: each line with its caption before it and its "<< Clear" after it.
     QGroupBox *headingFrame = titledFrame("Frame1", QStringLiteral("Cover Sheet Heading"), central);
-    auto *heading = new QGridLayout(headingFrame);
+    placed(Item::HeadingFrame, headingFrame);
     m_leadInCombo = new QComboBox(headingFrame);
     m_leadInCombo->setObjectName(QStringLiteral("Combo1"));
     m_leadInCombo->setEditable(true);
     m_leadInCombo->setInsertPolicy(QComboBox::NoInsert);
+    // The long lead-in lines scroll in the box instead of widening the window.
+    m_leadInCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_leadInCombo->setMinimumContentsLength(12);
     m_headingEdits[0] = lineEdit("Text13", headingFrame);
     m_headingEdits[1] = lineEdit("Text14", headingFrame);
     m_headingEdits[2] = lineEdit("Text15", headingFrame);
@@ -130,19 +145,18 @@ void MainWindow::buildControls()
         {QStringLiteral("Line 2:"), m_headingEdits[1], m_headingClearButtons[1]},
         {QStringLiteral("Line 3:"), m_headingEdits[2], m_headingClearButtons[2]},
         {QStringLiteral("Line 4:"), m_headingEdits[3], m_headingClearButtons[3]}};
-    for (int row = 0; row < headingRows.size(); ++row) {
-        const auto &[caption, field, button] = headingRows[row];
+    Item item = Item::LeadInLabel;
+    for (const auto &[caption, field, button] : headingRows) {
         auto *label = new QLabel(caption, headingFrame);
         label->setBuddy(field);
-        heading->addWidget(label, row, 0);
-        heading->addWidget(field, row, 1);
-        heading->addWidget(button, row, 2);
+        for (QWidget *widget : std::initializer_list<QWidget *>{label, field, button}) {
+            placed(item, widget);
+            item = Item(int(item) + 1);
+        }
     }
-    heading->setColumnStretch(1, 1);
 
     // Printer Settings.
     QGroupBox *printerFrame = titledFrame("Frame2", QStringLiteral("Printer Settings"), central);
-    auto *printer = new QVBoxLayout(printerFrame);
     m_dotMatrixRadio = new QRadioButton(QStringLiteral("Dot-Matrix Printer"), printerFrame);
     m_dotMatrixRadio->setObjectName(QStringLiteral("Option1"));
     m_dotMatrixRadio->setToolTip(QStringLiteral("Click-on for dot-matrix printer"));
@@ -165,27 +179,23 @@ void MainWindow::buildControls()
     m_fontCombo->setObjectName(QStringLiteral("Combo2"));
     m_fontCombo->setEditable(true);
     m_fontCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_fontCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_fontCombo->setMinimumContentsLength(8);
     auto *fontLabel = new QLabel(QStringLiteral("Font:"), printerFrame);
     fontLabel->setBuddy(m_fontCombo);
-    auto *linesRow = new QHBoxLayout;
-    linesRow->addWidget(m_linesPerPageEdit);
-    linesRow->addWidget(linesLabel, 1);
-    auto *fontRow = new QHBoxLayout;
-    fontRow->addWidget(fontLabel);
-    fontRow->addWidget(m_fontCombo, 1);
-    printer->addWidget(m_dotMatrixRadio);
-    printer->addWidget(m_laserRadio);
-    printer->addWidget(rule);
-    printer->addLayout(linesRow);
-    printer->addWidget(m_colorCheck);
-    printer->addLayout(fontRow);
-    printer->addStretch(1);
-    m_linesPerPageEdit->setMaximumWidth(
-        m_linesPerPageEdit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+    placed(Item::PrinterFrame, printerFrame);
+    placed(Item::DotMatrix, m_dotMatrixRadio);
+    placed(Item::Laser, m_laserRadio);
+    placed(Item::PrinterRule, rule);
+    placed(Item::LinesPerPage, m_linesPerPageEdit);
+    placed(Item::LinesPerPageLabel, linesLabel);
+    placed(Item::Color, m_colorCheck);
+    placed(Item::FontLabel, fontLabel);
+    placed(Item::Font, m_fontCombo);
 
     // Chart Preferences.
     QGroupBox *preferencesFrame = titledFrame("Frame3", QStringLiteral("Chart Preferences"), central);
-    auto *prefs = new QVBoxLayout(preferencesFrame);
+    placed(Item::PreferencesFrame, preferencesFrame);
     m_singleSpaceRadio = new QRadioButton(QStringLiteral("Single Space"), preferencesFrame);
     m_singleSpaceRadio->setObjectName(QStringLiteral("Option3"));
     m_doubleSpaceRadio = new QRadioButton(QStringLiteral("Double Space"), preferencesFrame);
@@ -201,121 +211,11 @@ void MainWindow::buildControls()
     m_dateEachPageCheck->setObjectName(QStringLiteral("Check2"));
     m_forecastCheck = new QCheckBox(QStringLiteral("Daily Forecast"), preferencesFrame);
     m_forecastCheck->setObjectName(QStringLiteral("Check4"));
+    item = Item::SingleSpace;
     for (QWidget *row :
          std::initializer_list<QWidget *>{m_singleSpaceRadio, m_doubleSpaceRadio, m_linedSpaceRadio,
-                                          m_holidaysCheck, m_dateEachPageCheck, m_forecastCheck})
-        prefs->addWidget(row);
-    prefs->addStretch(1);
-
-    // Title at the top right, a rule under it, then the person column and the three frames.
-    auto *titleLabel = new QLabel(QStringLiteral("Tidemark"), central);
-    titleLabel->setObjectName(QStringLiteral("Label26"));
-    QFont titleFont = titleLabel->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 2.2);
-    titleFont.setBold(true);
-    titleLabel->setFont(titleFont);
-    auto *subtitle = new QLabel(QStringLiteral("Biorhythm Charts"), central);
-    subtitle->setObjectName(QStringLiteral("Label25"));
-    auto *titleBox = new QVBoxLayout;
-    titleBox->setSpacing(0);
-    titleBox->addWidget(titleLabel, 0, Qt::AlignRight);
-    titleBox->addWidget(subtitle, 0, Qt::AlignRight);
-    auto *titleRule = new QFrame(central);
-    titleRule->setObjectName(QStringLiteral("Line14"));
-    titleRule->setFrameShape(QFrame::HLine);
-    titleRule->setFrameShadow(QFrame::Sunken);
-
-    auto *lowerFrames = new QHBoxLayout;
-    lowerFrames->addWidget(printerFrame, 1);
-    lowerFrames->addWidget(preferencesFrame, 1);
-    auto *right = new QVBoxLayout;
-    right->addWidget(headingFrame);
-    right->addLayout(lowerFrames);
-    right->addStretch(1);
-
-    auto *body = new QHBoxLayout;
-    body->addLayout(person, 26);
-    body->addSpacing(12);
-    body->addLayout(right, 72);
-
-    auto *top = new QHBoxLayout;
-    top->addStretch(1);
-    top->addLayout(titleBox);
-
-    auto *page = new QVBoxLayout(central);
-    page->addLayout(top);
-    page->addWidget(titleRule);
-    page->addLayout(body, 1);
-}
-
-void MainWindow::buildMenus()
-{
-    auto action = [this](QMenu *menu, const char *name, const QString &caption) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        return a;
-    };
-    auto separator = [](QMenu *menu, const char *name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
-    };
-
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
-    m_openDatabaseAction = action(m_fileMenu, "mnuFileOpenDatabase", QStringLiteral("&Open Database"));
-    m_openDatabaseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    separator(m_fileMenu, "mnuFileBar0");
-    m_printCoverSheetAction =
-        action(m_fileMenu, "mnuFilePrintCoverSheet", QStringLiteral("&Print Cover Sheet (only)"));
-    m_printChartAction = action(m_fileMenu, "mnuFilePrintChart", QStringLiteral("Print &Chart (only)"));
-    m_printBothAction =
-        action(m_fileMenu, "mnuFilePrintCoverSheetandChart", QStringLiteral("Print Cover Sheet and Chart"));
-    separator(m_fileMenu, "mnuFileBar2");
-    m_showChartAction =
-        action(m_fileMenu, "mnuFilePrintCharttoFullScreen", QStringLiteral("&Display Chart to Screen"));
-    separator(m_fileMenu, "mnuFileBar4");
-    m_exitAction = action(m_fileMenu, "mnuFileExit", QStringLiteral("E&xit"));
-
-    m_editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-    m_editMenu->setObjectName(QStringLiteral("mnuEdit"));
-    m_clearPersonAction =
-        action(m_editMenu, "mnuEditClearBoxes", QStringLiteral("&Clear All Text Boxes Below"));
-    m_defaultSettingsAction =
-        action(m_editMenu, "menuEditDefaultSettings", QStringLiteral("&Default Settings"));
-
-    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
-    m_showHelpAction = action(m_helpMenu, "mnuHelpGetHelpOn", QStringLiteral("&Get Help On...?"));
-    separator(m_helpMenu, "mnuHelpBar0");
-    m_showWhatIsAction =
-        action(m_helpMenu, "mnuHelpWhatIsABiorhythm", QStringLiteral("&What Is A Biorhythm?"));
-    m_printWhatIsAction =
-        action(m_helpMenu, "mnuHelpPrintWhatIsABiorhythm", QStringLiteral("&Print What Is A Biorhythm?"));
-    m_aboutAction = action(m_helpMenu, "mnuHelpAbout", QStringLiteral("&About Tidemark"));
-}
-
-void MainWindow::buildToolbar()
-{
-    auto *bar = addToolBar(QStringLiteral("Commands"));
-    bar->setObjectName(QStringLiteral("PictureButtons"));
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    bar->toggleViewAction()->setVisible(false);
-    bar->setIconSize(QSize(28, 28));
-    auto button = [bar](const char *name, const char *icon, const QString &tip) {
-        auto *b = new QToolButton(bar);
-        b->setObjectName(QLatin1String(name));
-        b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
-        b->setToolTip(tip);
-        b->setAccessibleName(tip);
-        bar->addWidget(b);
-        return b;
-    };
-    m_openDatabaseToolButton = button("Command9", "opendatabase", QStringLiteral("Open Database"));
-    m_printCoverSheetToolButton = button("Command10", "printcover", QStringLiteral("Print Cover Sheet"));
-    m_printChartToolButton = button("Command11", "printchart", QStringLiteral("Print Chart"));
-    m_printBothToolButton = button("Command12", "printboth", QStringLiteral("Print Cover & Chart"));
-    m_clearPersonToolButton = button("Command13", "clearboxes", QStringLiteral("Clear All Text Boxes Below"));
-    m_showChartToolButton = button("Command18", "displaychart", QStringLiteral("Display Chart to Screen"));
-    m_closeChartToolButton =
-        button("Command17", "closedisplay", QStringLiteral("Close Display To Screen Window"));
+                                          m_holidaysCheck, m_dateEachPageCheck, m_forecastCheck}) {
+        placed(item, row);
+        item = Item(int(item) + 1);
+    }
 }

@@ -90,38 +90,13 @@ QDate DateOfText(const QString &text)
 
 } // namespace
 
-void MainWindow::addExtraCommands()
+void MainWindow::buildGraphPanel()
 {
-    auto action = [this](const char *name, const QString &caption, void (MainWindow::*handler)()) {
-        auto *a = new QAction(caption, this);
-        a->setObjectName(QLatin1String(name));
-        connect(a, &QAction::triggered, this, handler);
-        m_fileMenu->insertAction(findChild<QAction *>(QStringLiteral("mnuFileBar4")), a);
-        return a;
-    };
-    m_fileMenu->insertSeparator(findChild<QAction *>(QStringLiteral("mnuFileBar4")));
-    action("mnuFilePrintPreview", QStringLiteral("Print Pre&view..."), &MainWindow::showPrintPreview);
-    action("mnuFileExportPdf", QStringLiteral("&Export as PDF..."), &MainWindow::exportPdf);
-    QAction *graph =
-        action("mnuFileDisplayGraph", QStringLiteral("Display &Graph to Screen"), &MainWindow::showGraph);
-    graph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    graph->setIcon(QIcon(QStringLiteral(":/icons/displaygraph.svg")));
-    action("mnuFileExportCalendar", QStringLiteral("Export to Ca&lendar..."), &MainWindow::exportCalendar);
-
-    auto *button = new QToolButton(this);
-    button->setObjectName(QStringLiteral("CommandGraph"));
-    button->setIcon(graph->icon());
-    button->setToolTip(QStringLiteral("Display Graph to Screen"));
-    button->setAccessibleName(button->toolTip());
-    connect(button, &QToolButton::clicked, this, &MainWindow::showGraph);
-    // Off with the other picture buttons: over the start-up notice, the chart display and the graph.
-    button->setEnabled(m_fileMenu->menuAction()->isEnabled());
-    connect(m_fileMenu->menuAction(), &QAction::enabledChanged, button, &QToolButton::setEnabled);
-    findChild<QToolBar *>(QStringLiteral("PictureButtons"))->addWidget(button);
-
     m_graphPanel = new GraphWidget(centralWidget());
     m_graphPanel->hide();
     new PanelPlacer(m_graphPanel);
+    // Like the other panels, it tells the window when it shows or hides.
+    m_graphPanel->installEventFilter(this);
     connect(m_graphPanel, &GraphWidget::closeRequested, this, &MainWindow::closeGraph);
     m_graphPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto graphAction = [this](const char *name, const QString &caption, const QKeySequence &keys) {
@@ -142,8 +117,9 @@ void MainWindow::addExtraCommands()
                 if (dialog.exec() == QDialog::Accepted && !graph::PrintGraph(printer, m_graphPanel->scene()))
                     showCritical(print::PrinterErrorTitle, QStringLiteral("The graph could not be printed."));
             });
-    connect(graphAction("GraphClose", QStringLiteral("Close Graph"), QKeySequence(Qt::Key_Escape)),
-            &QAction::triggered, this, &MainWindow::closeGraph);
+    // Escape closes the graph through the window's own Escape, as it closes every panel.
+    connect(graphAction("GraphClose", QStringLiteral("Close Graph"), {}), &QAction::triggered, this,
+            &MainWindow::closeGraph);
 }
 
 void MainWindow::showGraph()
@@ -159,7 +135,6 @@ void MainWindow::showGraph()
     const auto plan = chart::PlanChart(fields);
     if (!plan)
         return;
-    setMainCommandsEnabled(false);
     m_graphPanel->setChart(*plan, DateOfText(m_env.clock.today()));
     m_graphPanel->show();
     m_graphPanel->raise();
@@ -169,8 +144,6 @@ void MainWindow::showGraph()
 void MainWindow::closeGraph()
 {
     m_graphPanel->hide();
-    setMainCommandsEnabled(true);
-    m_nameEdit->setFocus();
 }
 
 void MainWindow::saveGraph()

@@ -9,6 +9,7 @@
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "platform/datafolder.h"
+#include "settings/preferences.h"
 #include "settings/windowplacement.h"
 
 #include <QAction>
@@ -105,6 +106,8 @@ settings::Preferences MainWindow::preferences() const
 void MainWindow::showPreferences(const settings::Preferences &p)
 {
     m_leadInCombo->setEditText(p.leadIn);
+    // A lead-in longer than its box shows from its start.
+    m_leadInCombo->lineEdit()->setCursorPosition(0);
     m_headingEdits[0]->setText(p.heading[0]);
     m_headingEdits[1]->setText(p.heading[1]);
     m_headingEdits[2]->setText(p.heading[2]);
@@ -130,21 +133,27 @@ void MainWindow::startUp()
 {
     m_startupNotice->show();
     m_helpPanel->hide();
-    setMainCommandsEnabled(false);
     m_closeChartButton->hide();
     placeFromStoredPlacement();
     m_databasePanel->hide();
     m_whatIsPanel->hide();
     m_chartView->hide();
-    m_openDatabaseAction->setEnabled(true);
+    updateCommands();
 
     m_startDateEdit->setText(m_env.clock.today());
 
     const QString folderError = PrepareDataFolder(m_env.dataFolder);
     m_filesUsable = folderError.isEmpty();
     QString fileError;
-    if (m_filesUsable)
-        fileError = settings::EnsureSettingsFiles(m_env.dataFolder);
+    if (m_filesUsable) {
+        // Files an earlier version left in its folder move across before any is made anew.
+        fileError =
+            MoveDataFiles(m_env.oldDataFolder, m_env.dataFolder,
+                          QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames());
+        const QString createError = settings::EnsureSettingsFiles(m_env.dataFolder);
+        if (fileError.isEmpty())
+            fileError = createError;
+    }
 
     m_leadInCombo->addItems(LeadInLines);
     m_fontCombo->addItems(FontNames);
@@ -161,14 +170,24 @@ void MainWindow::placeFromStoredPlacement()
 {
     const auto store = placementStore();
     const QRect wanted = settings::PlacementToPixels(settings::LoadWindowPlacement(*store), screenDpi());
-    QList<QRect> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens << screen->availableGeometry();
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    // The window never gets smaller than its minimum size, so that is the size to fit.
-    const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
-    const QRect placed =
-        primary ? settings::PlaceOnScreen(wanted, screens, primary->availableGeometry(), minimum) : wanted;
+    // The primary screen first: it is the one to open on when no screen holds the stored place.
+    QList<QScreen *> screens = QGuiApplication::screens();
+    if (QScreen *primary = QGuiApplication::primaryScreen()) {
+        screens.removeOne(primary);
+        screens.prepend(primary);
+    }
+    QList<QRect> areas;
+    for (const QScreen *screen : screens)
+        areas << screen->availableGeometry();
+    const qsizetype chosen = settings::ScreenFor(wanted, areas);
+    if (chosen < 0) {
+        resize(wanted.size());
+        return;
+    }
+    // The fonts, and so the least size, follow the height of the screen the window opens on.
+    setScreen(screens[chosen]);
+    fitMinimumSize();
+    const QRect placed = settings::FitOnScreen(wanted, areas[chosen], minimumSize());
     move(placed.topLeft());
     resize(placed.size());
 }

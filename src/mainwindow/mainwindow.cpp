@@ -1,6 +1,10 @@
 #include "mainwindow/mainwindow.h"
 
 #include "calendar/profile.h"
+#include "graph/graphwidget.h"
+#include "info/helppanel.h"
+#include "mainwindow/charttextview.h"
+#include "namedb/databasepanel.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 
@@ -12,8 +16,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
-#include <QToolButton>
+#include <QToolBar>
 
 // The icons are compiled into this static library, whose resources are not registered by themselves.
 static void initResources()
@@ -31,14 +36,14 @@ MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/tidemark.svg")));
     // The right mouse button over the background pops up the File menu instead.
     setContextMenuPolicy(Qt::PreventContextMenu);
-    buildMenus();
-    buildToolbar();
     // There from the start, so the layout does not shift when the first message shows.
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     buildControls();
+    buildCommands();
     buildPanels();
+    buildGraphPanel();
+    showScale(layout::DesignScale);
     connectHandlers();
-    addExtraCommands();
     setTabOrder();
     startUp();
 }
@@ -64,59 +69,42 @@ void MainWindow::connectHandlers()
         });
     }
 
-    connect(m_openDatabaseAction, &QAction::triggered, this, &MainWindow::openDatabase);
-    connect(m_printCoverSheetAction, &QAction::triggered, this, &MainWindow::printCoverSheet);
-    connect(m_printChartAction, &QAction::triggered, this, &MainWindow::printChart);
-    connect(m_printBothAction, &QAction::triggered, this, &MainWindow::printCoverSheetAndChart);
-    connect(m_showChartAction, &QAction::triggered, this, &MainWindow::showChart);
-    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(m_clearPersonAction, &QAction::triggered, this, &MainWindow::clearPersonBoxes);
-    connect(m_defaultSettingsAction, &QAction::triggered, this, &MainWindow::restoreDefaultSettings);
-    connect(m_showHelpAction, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(m_showWhatIsAction, &QAction::triggered, this, &MainWindow::showWhatIs);
-    connect(m_printWhatIsAction, &QAction::triggered, this, &MainWindow::printWhatIs);
-    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
-
-    // Each picture button does nothing but run its command.
-    connect(m_openDatabaseToolButton, &QToolButton::clicked, this, &MainWindow::openDatabase);
-    connect(m_printCoverSheetToolButton, &QToolButton::clicked, this, &MainWindow::printCoverSheet);
-    connect(m_printChartToolButton, &QToolButton::clicked, this, &MainWindow::printChart);
-    connect(m_printBothToolButton, &QToolButton::clicked, this, &MainWindow::printCoverSheetAndChart);
-    connect(m_clearPersonToolButton, &QToolButton::clicked, this, &MainWindow::clearPersonBoxes);
-    connect(m_showChartToolButton, &QToolButton::clicked, this, &MainWindow::showChart);
-    connect(m_closeChartToolButton, &QToolButton::clicked, this, &MainWindow::closeChart);
     connect(m_closeChartButton, &QPushButton::clicked, this, &MainWindow::closeChart);
 }
 
 void MainWindow::setTabOrder()
 {
-    // Reading order down the person column, then the heading, printer settings and preferences.
-    const QList<QWidget *> order = {m_nameEdit,
-                                    m_birthdateEdit,
-                                    m_startDateEdit,
-                                    m_lengthEdit,
-                                    m_resetStartButton,
-                                    m_leadInCombo,
-                                    m_leadInClearButton,
-                                    m_headingEdits[0],
-                                    m_headingClearButtons[0],
-                                    m_headingEdits[1],
-                                    m_headingClearButtons[1],
-                                    m_headingEdits[2],
-                                    m_headingClearButtons[2],
-                                    m_headingEdits[3],
-                                    m_headingClearButtons[3],
-                                    m_dotMatrixRadio,
-                                    m_laserRadio,
-                                    m_linesPerPageEdit,
-                                    m_colorCheck,
-                                    m_fontCombo,
-                                    m_singleSpaceRadio,
-                                    m_doubleSpaceRadio,
-                                    m_linedSpaceRadio,
-                                    m_holidaysCheck,
-                                    m_dateEachPageCheck,
-                                    m_forecastCheck};
+    // The picture buttons, then reading order down the person column, then the heading, printer
+    // settings and preferences.
+    QList<QWidget *> order;
+    for (QAction *action : m_toolBar->actions())
+        order << m_toolBar->widgetForAction(action);
+    order += {m_nameEdit,
+              m_birthdateEdit,
+              m_startDateEdit,
+              m_lengthEdit,
+              m_resetStartButton,
+              m_leadInCombo,
+              m_leadInClearButton,
+              m_headingEdits[0],
+              m_headingClearButtons[0],
+              m_headingEdits[1],
+              m_headingClearButtons[1],
+              m_headingEdits[2],
+              m_headingClearButtons[2],
+              m_headingEdits[3],
+              m_headingClearButtons[3],
+              m_dotMatrixRadio,
+              m_laserRadio,
+              m_linesPerPageEdit,
+              m_colorCheck,
+              m_fontCombo,
+              m_singleSpaceRadio,
+              m_doubleSpaceRadio,
+              m_linedSpaceRadio,
+              m_holidaysCheck,
+              m_dateEachPageCheck,
+              m_forecastCheck};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -189,20 +177,35 @@ void MainWindow::clearPersonBoxes()
         box->clear();
 }
 
-void MainWindow::setMainCommandsEnabled(bool enabled)
+// Which commands are on follows from what shows over the form: the start-up notice, the help
+// panel, the chart and the graph take every menu and picture button away (the chart leaves its
+// own close button), the name database only its menu item.
+void MainWindow::updateCommands()
 {
-    for (QMenu *menu : {m_fileMenu, m_editMenu, m_helpMenu})
-        menu->menuAction()->setEnabled(enabled);
-    for (QToolButton *button :
-         {m_openDatabaseToolButton, m_printCoverSheetToolButton, m_printChartToolButton,
-          m_printBothToolButton, m_clearPersonToolButton, m_closeChartToolButton, m_showChartToolButton})
-        button->setEnabled(enabled);
+    const bool notice = !m_startupNotice->isHidden();
+    const bool chart = !m_chartView->isHidden();
+    const bool help = !m_helpPanel->isHidden();
+    const bool graph = !m_graphPanel->isHidden();
+    const bool main = !(notice || chart || help || graph);
+    for (QMenu *menu : {m_fileMenu, m_editMenu, m_helpMenu}) {
+        menu->menuAction()->setEnabled(main);
+        // A shortcut works whenever its action is on, whatever its menu: both go off together.
+        for (QAction *action : menu->actions())
+            action->setEnabled(main);
+    }
+    for (QAction *action : m_toolBar->actions())
+        action->setEnabled(main);
+    m_openDatabaseAction->setEnabled(main && m_databasePanel->isHidden());
+    m_closeChartAction->setEnabled(!notice && !help && !graph);
+    const bool covered = shownOverlay() != nullptr;
+    setFormEnabled(!covered);
+    m_escapeShortcut->setEnabled(covered);
 }
 
 void MainWindow::dismissStartupNotice()
 {
-    setMainCommandsEnabled(true);
     m_startupNotice->hide();
+    updateCommands();
     m_nameEdit->setFocus();
 }
 

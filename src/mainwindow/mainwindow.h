@@ -26,14 +26,15 @@
 //   Text11        m_lengthEdit                Check3      m_colorCheck
 //   Text12        m_endDateField              Combo2      m_fontCombo
 //
-//   Picture buttons                           Chart Preferences
-//   Command9      m_openDatabaseToolButton    Option3     m_singleSpaceRadio
-//   Command10     m_printCoverSheetToolButton Option4     m_doubleSpaceRadio
-//   Command11     m_printChartToolButton      Option5     m_linedSpaceRadio
-//   Command12     m_printBothToolButton       Check1      m_holidaysCheck
-//   Command13     m_clearPersonToolButton     Check2      m_dateEachPageCheck
-//   Command18     m_showChartToolButton       Check4      m_forecastCheck
-//   Command17     m_closeChartToolButton
+//   Picture buttons (the menu command's action, shown in the toolbar)
+//   Command9      m_openDatabaseToolAction    Chart Preferences
+//   Command10     m_printCoverSheetAction     Option3     m_singleSpaceRadio
+//   Command11     m_printChartAction          Option4     m_doubleSpaceRadio
+//   Command12     m_printBothAction           Option5     m_linedSpaceRadio
+//   Command13     m_clearPersonAction         Check1      m_holidaysCheck
+//   Command18     m_showChartAction           Check2      m_dateEachPageCheck
+//   Command17     m_closeChartAction          Check4      m_forecastCheck
+//   CommandGraph  m_showGraphAction
 //
 //   Panels                                    Menus
 //   FrameSplash   m_startupNotice             mnuFile     m_fileMenu
@@ -42,6 +43,7 @@
 //   FrameHelp     m_helpPanel
 //   Text18        m_chartView
 //   Command24     m_closeChartButton
+//   FrameGraph    m_graphPanel
 //
 //   Menu commands
 //   mnuFileOpenDatabase            m_openDatabaseAction
@@ -49,6 +51,7 @@
 //   mnuFilePrintChart              m_printChartAction
 //   mnuFilePrintCoverSheetandChart m_printBothAction
 //   mnuFilePrintCharttoFullScreen  m_showChartAction
+//   mnuFileDisplayGraph            m_showGraphAction
 //   mnuFileExit                    m_exitAction
 //   mnuEditClearBoxes              m_clearPersonAction
 //   menuEditDefaultSettings        m_defaultSettingsAction
@@ -57,15 +60,25 @@
 //   mnuHelpPrintWhatIsABiorhythm   m_printWhatIsAction
 //   mnuHelpAbout                   m_aboutAction
 //
+// Each command is one QAction, built in buildCommands(): its menu item and its picture button
+// show the same action, so they share text, shortcut, icon, tips and enabled state. Only Open
+// Database has two, since its picture button stays on (and reloads the panel) while the menu
+// item is off.
+//
+// Every control the layout places is also in m_placed, by its layout::Item; placeControls()
+// is the one place that sizes and moves them.
+//
 // The frames, the start-up notice's labels and the other captions are made where they are laid
 // out and need no member.
 
 #include "calendar/profile.h"
 #include "chart/chartfields.h"
 #include "info/systeminfo.h"
+#include "mainwindow/formlayout.h"
 #include "settings/preferences.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -84,7 +97,8 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSettings;
-class QToolButton;
+class QShortcut;
+class QToolBar;
 class ChartTextView;
 class DatabasePanel;
 class WhatIsPanel;
@@ -109,6 +123,10 @@ struct MainWindowEnv
     // tests. Asked once per command, with the person's name for the names of PDF files.
     std::function<std::unique_ptr<print::PrintTargetProvider>(print::PrintCommand, const QString &personName)>
         printTargets;
+    // The folder earlier versions kept the files in; the ones missing from dataFolder move from it.
+    QString oldDataFolder = {};
+    // The screen height in twips the layout follows; 0 for that of the screen the window is on.
+    int screenHeightTwips = 0;
 };
 
 class MainWindow : public QMainWindow
@@ -123,17 +141,20 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // While a panel or the chart covers the form, Tab goes round its controls only.
+    bool focusNextPrevChild(bool next) override;
 
 private:
-    // Building the window (controls.cpp, panels.cpp).
+    // Building the window (controls.cpp, commands.cpp, panels.cpp).
     void buildControls();
-    void buildMenus();
-    void buildToolbar();
+    void buildCommands();
     void buildPanels();
     void connectHandlers();
     void setTabOrder();
+    void placed(layout::Item item, QWidget *widget);
 
     // Start-up and shut-down (lifecycle.cpp).
     void startUp();
@@ -152,20 +173,38 @@ private:
     void resetStartDate();
     void clearPersonBoxes();
     void dismissStartupNotice();
-    void setMainCommandsEnabled(bool enabled);
+    void updateCommands();
     void showCritical(const QString &title, const QString &text);
 
-    // The panels (panels.cpp).
+    // The proportional layout (placement.cpp).
     void placeControls();
+    void fitMinimumSize();
+    // Moves and shrinks the window so that its frame, title bar included, lies on its screen.
+    void keepFrameOnScreen();
+    void fitFrameOnceKnown();
+    [[nodiscard]] int screenHeightTwips() const;
+    [[nodiscard]] layout::Scale shownScale() const;
+    void showScale(const layout::Scale &scale);
+    [[nodiscard]] layout::Needs measureNeeds() const;
+
+    // The panels and the chart display over the form (panels.cpp).
     void openDatabase();
     void showWhatIs();
     void showHelp();
     void showAbout();
+    // The panel or chart now covering the form (the topmost when several are open), or none.
+    [[nodiscard]] QWidget *shownOverlay() const;
+    [[nodiscard]] bool inOverlay(const QWidget *widget, const QWidget *overlay) const;
+    void overlayShown();
+    void overlayHidden();
+    // Whether the form under the panels (the title, the person column, the frames) takes input.
+    [[nodiscard]] bool formEnabled() const;
+    void setFormEnabled(bool enabled);
+    void closeOverlay();
 
     // The chart display (chartdisplay.cpp).
     void showChart();
     void closeChart();
-    void placeChartView();
     [[nodiscard]] QFont chartFont() const;
 
     // Printing (printcommands.cpp).
@@ -177,7 +216,7 @@ private:
     void showWrittenFiles(const QStringList &files);
 
     // Print Preview, Export as PDF, Display Graph to Screen, Export to Calendar (extracommands.cpp).
-    void addExtraCommands();
+    void buildGraphPanel();
     void showGraph();
     void closeGraph();
     void saveGraph();
@@ -197,6 +236,13 @@ private:
     bool m_shutDown = false;
     // False when the data folder could not be prepared: nothing is written there then.
     bool m_filesUsable = false;
+    // Shown, but not yet framed by the desktop: the frame's size is not known.
+    bool m_frameUnknown = false;
+
+    std::array<QWidget *, layout::ItemCount> m_placed{};
+    // Where the keyboard focus goes back to when the last panel over the form closes.
+    QPointer<QWidget> m_focusBeforeOverlay;
+    QShortcut *m_escapeShortcut = nullptr;
 
     // Person column.
     QLabel *m_nameLabel = nullptr;
@@ -234,15 +280,6 @@ private:
     QCheckBox *m_dateEachPageCheck = nullptr;
     QCheckBox *m_forecastCheck = nullptr;
 
-    // Picture buttons.
-    QToolButton *m_openDatabaseToolButton = nullptr;
-    QToolButton *m_printCoverSheetToolButton = nullptr;
-    QToolButton *m_printChartToolButton = nullptr;
-    QToolButton *m_printBothToolButton = nullptr;
-    QToolButton *m_clearPersonToolButton = nullptr;
-    QToolButton *m_showChartToolButton = nullptr;
-    QToolButton *m_closeChartToolButton = nullptr;
-
     // Panels.
     QFrame *m_startupNotice = nullptr;
     DatabasePanel *m_databasePanel = nullptr;
@@ -251,15 +288,19 @@ private:
     ChartTextView *m_chartView = nullptr;
     QPushButton *m_closeChartButton = nullptr;
 
-    // Menus.
+    // Menus, picture buttons and the commands they share.
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QToolBar *m_toolBar = nullptr;
     QAction *m_openDatabaseAction = nullptr;
+    QAction *m_openDatabaseToolAction = nullptr;
     QAction *m_printCoverSheetAction = nullptr;
     QAction *m_printChartAction = nullptr;
     QAction *m_printBothAction = nullptr;
     QAction *m_showChartAction = nullptr;
+    QAction *m_showGraphAction = nullptr;
+    QAction *m_closeChartAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_clearPersonAction = nullptr;
     QAction *m_defaultSettingsAction = nullptr;

@@ -1,7 +1,9 @@
-// The panels the main window hosts over its middle, and the states they put the commands in.
+// The start-up notice, the panels and the chart display over the form: what each shows, which
+// commands it leaves on, and where the keyboard goes while it shows and after it closes.
 
 #include "mainwindow/mainwindow.h"
 
+#include "graph/graphwidget.h"
 #include "info/aboutdialog.h"
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
@@ -10,17 +12,14 @@
 #include "tidemarkversion.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResizeEvent>
-#include <QToolButton>
-#include <QVBoxLayout>
+#include <QShortcut>
 
 namespace {
 
@@ -29,7 +28,6 @@ QLabel *splashLabel(const char *name, const QString &text, QWidget *parent)
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
     return label;
 }
 
@@ -37,6 +35,7 @@ QLabel *splashLabel(const char *name, const QString &text, QWidget *parent)
 
 void MainWindow::buildPanels()
 {
+    using layout::Item;
     QWidget *host = centralWidget();
 
     m_startupNotice = new QFrame(host);
@@ -47,12 +46,11 @@ void MainWindow::buildPanels()
     m_startupNotice->setFocusPolicy(Qt::StrongFocus);
     auto *title = splashLabel("Label27", QStringLiteral("Tidemark"), m_startupNotice);
     auto *version = splashLabel("Label28", QStringLiteral("Version " TIDEMARK_VERSION), m_startupNotice);
-    QFont big = title->font();
-    big.setPointSizeF(big.pointSizeF() * 3.5);
-    big.setBold(true);
-    title->setFont(big);
-    big.setPointSizeF(big.pointSizeF() * 0.5);
-    version->setFont(big);
+    for (QLabel *big : {title, version}) {
+        QFont font = big->font();
+        font.setBold(true);
+        big->setFont(font);
+    }
     auto *notice = splashLabel(
         "Label29",
         QStringLiteral("WARNING: This program is protected by copyright law.  Unauthorized reproduction or "
@@ -64,47 +62,53 @@ void MainWindow::buildPanels()
         m_startupNotice);
     auto *hint = splashLabel("Label30", QStringLiteral("Click this notice, or press Enter, to begin."),
                              m_startupNotice);
-    auto *splashLayout = new QVBoxLayout(m_startupNotice);
-    splashLayout->addStretch(1);
-    splashLayout->addWidget(title);
-    splashLayout->addWidget(version);
-    splashLayout->addSpacing(24);
-    splashLayout->addWidget(notice);
-    splashLayout->addSpacing(12);
-    splashLayout->addWidget(hint);
-    splashLayout->addStretch(1);
-    splashLayout->setContentsMargins(32, 16, 32, 16);
+    notice->setWordWrap(true);
+    hint->setWordWrap(true);
     for (QWidget *w : std::initializer_list<QWidget *>{m_startupNotice, title, version, notice, hint})
         w->installEventFilter(this);
+    placed(Item::Splash, m_startupNotice);
+    placed(Item::SplashTitle, title);
+    placed(Item::SplashVersion, version);
+    placed(Item::SplashNotice, notice);
+    placed(Item::SplashHint, hint);
 
     m_databasePanel = new DatabasePanel(m_env.alerts, m_env.dataFolder, host);
-    connect(m_databasePanel, &DatabasePanel::closed, this,
-            [this] { m_openDatabaseAction->setEnabled(true); });
     connect(m_databasePanel, &DatabasePanel::nameUsed, this,
             [this](const QString &name, const QString &birth) {
                 m_nameEdit->setText(name);
                 m_birthdateEdit->setText(birth);
                 m_lengthEdit->setFocus();
             });
-
     m_whatIsPanel = new WhatIsPanel(host);
     connect(m_whatIsPanel, &WhatIsPanel::printRequested, this, &MainWindow::printWhatIs);
-
     m_helpPanel = new HelpPanel(host);
-    connect(m_helpPanel, &HelpPanel::closed, this, [this] {
-        m_showHelpAction->setEnabled(true);
-        setMainCommandsEnabled(true);
-    });
 
     m_chartView = new ChartTextView(host);
     m_chartView->setObjectName(QStringLiteral("Text18"));
     m_closeChartButton = new QPushButton(QStringLiteral("Close This Window"), host);
     m_closeChartButton->setObjectName(QStringLiteral("Command24"));
     m_closeChartButton->setAutoDefault(true);
+    placed(Item::ChartView, m_chartView);
+    placed(Item::CloseChart, m_closeChartButton);
+
+    // Each panel tells the window when it shows or hides, whichever button or key did it.
+    for (QWidget *overlay :
+         std::initializer_list<QWidget *>{m_databasePanel, m_whatIsPanel, m_helpPanel, m_chartView})
+        overlay->installEventFilter(this);
+    m_escapeShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(m_escapeShortcut, &QShortcut::activated, this, &MainWindow::closeOverlay);
+    // The notice lies over everything, the chart over the panels.
+    m_startupNotice->raise();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool overlay = watched == m_databasePanel || watched == m_whatIsPanel || watched == m_helpPanel ||
+                         watched == m_chartView || (m_graphPanel && watched == m_graphPanel);
+    if (overlay && event->type() == QEvent::ShowToParent)
+        overlayShown();
+    else if (overlay && event->type() == QEvent::HideToParent)
+        overlayHidden();
     if (m_startupNotice && m_startupNotice->isVisible()) {
         const bool click = event->type() == QEvent::MouseButtonRelease &&
                            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
@@ -120,66 +124,105 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::resizeEvent(QResizeEvent *event)
+QWidget *MainWindow::shownOverlay() const
 {
-    QMainWindow::resizeEvent(event);
-    placeControls();
+    for (QWidget *overlay : {static_cast<QWidget *>(m_graphPanel), static_cast<QWidget *>(m_chartView),
+                             static_cast<QWidget *>(m_helpPanel), static_cast<QWidget *>(m_databasePanel),
+                             static_cast<QWidget *>(m_whatIsPanel)}) {
+        if (!overlay->isHidden())
+            return overlay;
+    }
+    return nullptr;
 }
 
-void MainWindow::showEvent(QShowEvent *event)
+bool MainWindow::inOverlay(const QWidget *widget, const QWidget *overlay) const
 {
-    QMainWindow::showEvent(event);
-    placeControls();
-    if (m_startupNotice->isVisible())
-        m_startupNotice->setFocus();
+    if (overlay == m_chartView && widget == m_closeChartButton)
+        return true;
+    return widget == overlay || overlay->isAncestorOf(widget);
 }
 
-void MainWindow::placeControls()
+void MainWindow::overlayShown()
 {
-    const QSize inner = centralWidget()->size();
-    const int w = inner.width();
-    const int h = inner.height();
-    const qreal pointSize = m_nameLabel->font().pointSizeF();
+    // The first panel over the form remembers where the user was; the form then leaves the reach
+    // of Tab and of the mouse.
+    if (formEnabled())
+        m_focusBeforeOverlay = QApplication::focusWidget();
+    updateCommands();
+}
 
-    const QSize splash(int(w * 0.8), int(h * 0.8));
-    m_startupNotice->setGeometry((w - splash.width()) / 2, (h - splash.height()) / 2, splash.width(),
-                                 splash.height());
-    m_databasePanel->placeIn(inner, pointSize);
-    m_whatIsPanel->placeIn(inner, pointSize);
-    m_helpPanel->placeIn(inner, pointSize);
-    placeChartView();
+bool MainWindow::formEnabled() const
+{
+    return m_nameEdit->isEnabled();
+}
 
-    m_databasePanel->raise();
-    m_whatIsPanel->raise();
-    m_helpPanel->raise();
-    m_chartView->raise();
-    m_closeChartButton->raise();
-    m_startupNotice->raise();
+void MainWindow::setFormEnabled(bool enabled)
+{
+    for (int i = 0; i < layout::ItemCount; ++i) {
+        const auto item = layout::Item(i);
+        if (item != layout::Item::PictureButtons && layout::LayerOf(item) == layout::Layer::Form &&
+            layout::ParentOf(item) == layout::Item::Count)
+            m_placed[std::size_t(i)]->setEnabled(enabled);
+    }
+}
+
+void MainWindow::overlayHidden()
+{
+    updateCommands();
+    if (QWidget *overlay = shownOverlay()) {
+        QWidget *inside = overlay->focusWidget();
+        (inside ? inside : overlay)->setFocus(Qt::OtherFocusReason);
+    } else if (m_focusBeforeOverlay && m_focusBeforeOverlay->isEnabled() &&
+               m_focusBeforeOverlay->isVisible()) {
+        m_focusBeforeOverlay->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_nameEdit->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MainWindow::closeOverlay()
+{
+    QWidget *overlay = shownOverlay();
+    if (overlay == m_chartView)
+        closeChart();
+    else if (overlay)
+        overlay->close();
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    QWidget *overlay = shownOverlay();
+    if (!overlay)
+        return QMainWindow::focusNextPrevChild(next);
+    QWidget *from = QApplication::focusWidget() ? QApplication::focusWidget() : overlay;
+    QWidget *candidate = from;
+    do {
+        candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+        if (inOverlay(candidate, overlay) && candidate->isVisible() && candidate->isEnabled() &&
+            (candidate->focusPolicy() & Qt::TabFocus)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (candidate != from);
+    return true;
 }
 
 void MainWindow::openDatabase()
 {
     m_whatIsPanel->hide();
-    m_databasePanel->placeIn(centralWidget()->size(), m_nameLabel->font().pointSizeF());
     m_databasePanel->raise();
     m_databasePanel->open();
-    m_openDatabaseAction->setEnabled(false);
 }
 
 void MainWindow::showWhatIs()
 {
     m_databasePanel->hide();
-    m_openDatabaseAction->setEnabled(true);
-    m_whatIsPanel->placeIn(centralWidget()->size(), m_nameLabel->font().pointSizeF());
     m_whatIsPanel->raise();
     m_whatIsPanel->open();
 }
 
 void MainWindow::showHelp()
 {
-    setMainCommandsEnabled(false);
-    m_showHelpAction->setEnabled(false);
-    m_helpPanel->placeIn(centralWidget()->size(), m_nameLabel->font().pointSizeF());
     m_helpPanel->raise();
     m_helpPanel->open();
 }

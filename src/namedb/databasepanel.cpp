@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -45,6 +46,11 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
 
 // Pixels between the rows, and above the first and below the last.
 constexpr int RowGap = 6;
+// The panel's share of its host's width, and of its height before it fits its rows; the list's
+// share of the latter.
+constexpr double WidthShare = 0.6;
+constexpr double HeightShare = 0.8;
+constexpr double ListShare = 0.3;
 
 } // namespace
 
@@ -105,8 +111,12 @@ DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent
     setTabOrder(m_useButton, m_closeButton);
 
     connect(m_addButton, &QPushButton::clicked, this, &DatabasePanel::addEntry);
-    // A selection made with the mouse or the arrow keys both count as a click on the list.
+    connect(m_birthdateEdit, &QLineEdit::returnPressed, this, &DatabasePanel::addEntry);
+    // A selection made with the mouse, the arrow keys or by typing a name's first letters all
+    // count as a click on the list; Enter or a double click uses the name.
     connect(m_entryList, &QListWidget::itemSelectionChanged, this, &DatabasePanel::selectEntry);
+    connect(m_entryList, &QListWidget::itemActivated, this, &DatabasePanel::useItem);
+    new QShortcut(QKeySequence::Delete, m_entryList, this, &DatabasePanel::deleteEntry, Qt::WidgetShortcut);
     connect(m_deleteButton, &QPushButton::clicked, this, &DatabasePanel::deleteEntry);
     connect(m_useButton, &QPushButton::clicked, this, &DatabasePanel::useEntry);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -140,21 +150,46 @@ void DatabasePanel::buildLayout()
     rows->addLayout(buttons);
 }
 
-void DatabasePanel::placeIn(const QSize &hostSize, qreal textPointSize)
+void DatabasePanel::setPointSizes(qreal text, qreal buttons)
 {
     for (QWidget *widget : std::initializer_list<QWidget *>{m_subtitleLabel, m_nameLabel, m_nameEdit,
                                                             m_birthdateLabel, m_birthdateEdit, m_hintLabel,
                                                             m_exampleLabel, m_entryList, m_selectedLabel})
-        SetPointSize(widget, textPointSize);
-    const int width = static_cast<int>(std::lround(hostSize.width() * 0.6));
-    const int fullHeight = static_cast<int>(std::lround(hostSize.height() * 0.8));
+        SetPointSize(widget, text);
+    for (QWidget *button :
+         std::initializer_list<QWidget *>{m_addButton, m_deleteButton, m_useButton, m_closeButton})
+        SetPointSize(button, buttons);
+}
+
+qreal DatabasePanel::buttonPointSize() const
+{
+    return m_addButton->font().pointSizeF();
+}
+
+void DatabasePanel::placeIn(const QSize &hostSize)
+{
+    const int width = static_cast<int>(std::lround(hostSize.width() * WidthShare));
+    const int fullHeight = static_cast<int>(std::lround(hostSize.height() * HeightShare));
     // The rows span 0.92 of the panel's width, centred.
     const int side = static_cast<int>(std::lround(width * 0.04));
     layout()->setContentsMargins(side, RowGap, side, RowGap);
-    m_entryList->setFixedHeight(static_cast<int>(std::lround(fullHeight * 0.3)));
+    m_entryList->setFixedHeight(static_cast<int>(std::lround(fullHeight * ListShare)));
     layout()->activate();
     const int height = layout()->sizeHint().height();
     setGeometry((hostSize.width() - width) / 2, (hostSize.height() - fullHeight) / 2, width, height);
+}
+
+QSize DatabasePanel::minimumHostSize() const
+{
+    // The rows other than the list keep their height; the panel starts a tenth of the host's
+    // height down and the list takes 0.3 of 0.8 of it. The rows span 0.92 of the panel's width.
+    const QMargins margins = layout()->contentsMargins();
+    const int rows =
+        layout()->sizeHint().height() - layout()->itemAt(layout()->indexOf(m_entryList))->sizeHint().height();
+    const int rowsWidth = layout()->minimumSize().width() - margins.left() - margins.right();
+    const double topShare = (1 - HeightShare) / 2;
+    return {int(std::ceil(rowsWidth / 0.92 / WidthShare)),
+            int(std::ceil(rows / (1 - topShare - HeightShare * ListShare)))};
 }
 
 void DatabasePanel::open()
@@ -221,6 +256,12 @@ void DatabasePanel::deleteEntry()
     m_entryList->selectionModel()->clear();
     delete m_entryList->takeItem(row);
     m_selectedField->clear();
+}
+
+void DatabasePanel::useItem(const QListWidgetItem *item)
+{
+    m_selectedField->setText(item->text());
+    useEntry();
 }
 
 void DatabasePanel::useEntry()

@@ -26,6 +26,7 @@ class Alerts;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QSize;
 
@@ -35,7 +36,8 @@ class QSize;
 //
 // The main window shows the panel with placeIn() and open(). When the panel closes (Use or
 // Close) it emits closed(); Use then emits nameUsed() with the entry's name and birthdate for
-// the Name and Birthdate boxes.
+// the Name and Birthdate boxes. From the keyboard: Enter in the Birthdate box adds, Enter (or a
+// double click) on a name uses it, Delete deletes it, and typing a name's first letters finds it.
 class DatabasePanel : public QFrame
 {
     Q_OBJECT
@@ -43,10 +45,17 @@ class DatabasePanel : public QFrame
 public:
     DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent = nullptr);
 
+    // The subtitle, labels, entry fields and list take `text` points (the size of the main
+    // window's Name label), the four buttons `buttons` points.
+    void setPointSizes(qreal text, qreal buttons);
+    [[nodiscard]] qreal buttonPointSize() const;
+
     // Sizes the panel for a host of the given size: 0.6 of its width, centred, with the list
-    // 0.3 of 0.8 of its height and the panel as high as its rows need. The subtitle, labels,
-    // entry fields and list take the given point size (that of the main window's Name label).
-    void placeIn(const QSize &hostSize, qreal textPointSize);
+    // 0.3 of 0.8 of its height and the panel as high as its rows need.
+    void placeIn(const QSize &hostSize);
+
+    // The smallest host in which placeIn() leaves every row whole, at the present point sizes.
+    [[nodiscard]] QSize minimumHostSize() const;
 
     // Shows the panel, empties the list, puts the cursor in the Name box, then loads the list
     // from the file.
@@ -69,6 +78,7 @@ private:
     void selectEntry();
     void deleteEntry();
     void useEntry();
+    void useItem(const QListWidgetItem *item);
 
     QLabel *m_titleLabel;
     QLabel *m_subtitleLabel;

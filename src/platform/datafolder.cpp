@@ -16,7 +16,33 @@ constexpr QFile::Permissions Others = QFile::ReadGroup | QFile::WriteGroup | QFi
 
 QString DefaultDataFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return shared.isEmpty() ? QString() : QDir(shared).filePath(QStringLiteral("Tidemark"));
+}
+
+QString OldDataFolder()
+{
+    const QString folder = DefaultDataFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("Tidemark"));
+}
+
+QString MoveDataFiles(const QString &oldFolder, const QString &folder, const QStringList &names)
+{
+    if (oldFolder.isEmpty() || !QFileInfo(oldFolder).isDir())
+        return {};
+    QString firstError;
+    for (const QString &name : names) {
+        const QString from = QDir(oldFolder).filePath(name);
+        const QString to = QDir(folder).filePath(name);
+        // QFile::rename never replaces a file that is there.
+        if (QFileInfo::exists(to) || !QFileInfo::exists(from) || QFile::rename(from, to) ||
+            !firstError.isEmpty())
+            continue;
+        firstError = QStringLiteral("The file %1 could not be moved to %2.")
+                         .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(folder));
+    }
+    QDir().rmdir(oldFolder);
+    return firstError;
 }
 
 QString PrepareDataFolder(const QString &folder)

@@ -2,8 +2,17 @@
 
 #include <QString>
 
-// The per-user folder that holds the settings files and the name database.
+// The per-user folder that holds the settings files and the name database: ~/.local/share/Tidemark.
 [[nodiscard]] QString DefaultDataFolder();
+
+// Where versions before this one kept the files: the folder Tidemark inside DefaultDataFolder().
+[[nodiscard]] QString OldDataFolder();
+
+// Renames each of `names` that `folder` lacks and `oldFolder` holds into `folder`, never over a
+// file, so that a move cut off halfway finishes on the next start; removes `oldFolder` once it is
+// empty. Returns an empty string on success, otherwise a sentence that says what failed.
+[[nodiscard]] QString MoveDataFiles(const QString &oldFolder, const QString &folder,
+                                    const QStringList &names);
 
 // Creates the folder when missing, for its owner only (0700), narrows an existing folder that
 // others may use to its owner, and checks that a file can be written in it.

@@ -15,10 +15,8 @@ constexpr double TwipsPerInch = 1440.0;
 constexpr double FallbackDpi = 96.0;
 constexpr double PixelLimit = 1'000'000.0;
 
-// Part of the title bar that must lie on one screen for the window to be moved by hand.
+// The strip along the window's top by which it is dragged, and by which its screen is chosen.
 constexpr int TitleBarHeight = 30;
-constexpr int GrabWidth = 100;
-constexpr int GrabHeight = 15;
 
 const QString LeftKey = QStringLiteral("Settings/MainLeft");
 const QString TopKey = QStringLiteral("Settings/MainTop");
@@ -53,19 +51,6 @@ int PixelEdge(double twips, double dpi)
     if (!std::isfinite(pixels))
         return 0;
     return int(std::lround(std::clamp(pixels, -PixelLimit, PixelLimit)));
-}
-
-bool Grabbable(const QRect &wanted, const QList<QRect> &screens)
-{
-    const QRect titleBar(wanted.left(), wanted.top(), wanted.width(),
-                         std::min(TitleBarHeight, wanted.height()));
-    if (titleBar.isEmpty())
-        return false;
-    return std::any_of(screens.begin(), screens.end(), [&](const QRect &screen) {
-        const QRect seen = titleBar & screen;
-        return !seen.isEmpty() && seen.width() >= std::min(GrabWidth, titleBar.width()) &&
-               seen.height() >= std::min(GrabHeight, titleBar.height());
-    });
 }
 
 } // namespace
@@ -107,17 +92,32 @@ WindowPlacement PlacementFromPixels(const QRect &rect, double dpi)
             PixelsToTwips(rect.height(), dpi)};
 }
 
-QRect PlaceOnScreen(const QRect &wanted, const QList<QRect> &screens, const QRect &primary,
-                    const QSize &minimum)
+qsizetype ScreenFor(const QRect &wanted, const QList<QRect> &screens)
 {
-    const QRect home = primary.isEmpty() && !screens.isEmpty() ? screens.first() : primary;
-    const QRect real(wanted.topLeft(), wanted.size().expandedTo(minimum));
-    if (Grabbable(real, screens.isEmpty() ? QList<QRect>{home} : screens) || home.isEmpty())
-        return wanted;
-    const int width = std::clamp(real.width(), 1, home.width());
-    const int height = std::clamp(real.height(), 1, home.height());
-    const int left = std::clamp(real.left(), home.left(), home.left() + home.width() - width);
-    const int top = std::clamp(real.top(), home.top(), home.top() + home.height() - height);
+    const QRect titleBar(wanted.left(), wanted.top(), std::max(wanted.width(), 1),
+                         std::clamp(wanted.height(), 1, TitleBarHeight));
+    qsizetype best = screens.isEmpty() ? -1 : 0;
+    qint64 bestArea = 0;
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        const QRect seen = titleBar & screens[i];
+        const qint64 area = qint64(seen.width()) * seen.height();
+        if (!seen.isEmpty() && area > bestArea) {
+            best = i;
+            bestArea = area;
+        }
+    }
+    return best;
+}
+
+QRect FitOnScreen(const QRect &wanted, const QRect &screen, const QSize &minimum)
+{
+    const QSize size = wanted.size().expandedTo(minimum);
+    if (screen.isEmpty())
+        return QRect(wanted.topLeft(), size);
+    const int width = std::clamp(size.width(), 1, screen.width());
+    const int height = std::clamp(size.height(), 1, screen.height());
+    const int left = std::clamp(wanted.left(), screen.left(), screen.left() + screen.width() - width);
+    const int top = std::clamp(wanted.top(), screen.top(), screen.top() + screen.height() - height);
     return QRect(left, top, width, height);
 }
 

@@ -35,11 +35,13 @@ void SaveWindowPlacement(QSettings &store, const WindowPlacement &placement);
 [[nodiscard]] QRect PlacementToPixels(const WindowPlacement &placement, double dpi);
 [[nodiscard]] WindowPlacement PlacementFromPixels(const QRect &rect, double dpi);
 
-// Keeps `wanted` when its title-bar strip can be grabbed on one of `screens`; otherwise moves it
-// onto `primary` as near its old position as fits, shrunk to the primary screen's size when
-// larger. The window is never smaller than `minimum` (its minimum size), so that size is the one
-// checked and fitted. All rectangles are in the same (device-independent) pixels.
-[[nodiscard]] QRect PlaceOnScreen(const QRect &wanted, const QList<QRect> &screens, const QRect &primary,
-                                  const QSize &minimum = {});
+// Of the available areas of the screens, the one the window at `wanted` opens on: the one that
+// holds the most of its title-bar strip, or else the first (list the primary screen first);
+// -1 when there is none.
+[[nodiscard]] qsizetype ScreenFor(const QRect &wanted, const QList<QRect> &screens);
+
+// The window at `wanted`, at least `minimum` and at most `screen` in size, moved as little as
+// needed to lie wholly within `screen`. All rectangles are in the same (device-independent) pixels.
+[[nodiscard]] QRect FitOnScreen(const QRect &wanted, const QRect &screen, const QSize &minimum = {});
 
 } // namespace settings

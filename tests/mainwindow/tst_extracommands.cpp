@@ -100,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(graph->scene().days.size(), 200);
         QTest::keyClick(graph, Qt::Key_Escape);
         QVERIFY(!graph->isVisible() && button->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), w.window.findChild<QLineEdit *>("Text3"));
+        QCOMPARE(QApplication::focusWidget(), w.window.findChild<QLineEdit *>("Text11"));
         w.trigger("mnuFileDisplayGraph");
         QVERIFY(graph->isVisible());
         SaveAs(w.dir.filePath("graph.png"));

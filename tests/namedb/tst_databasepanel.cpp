@@ -89,6 +89,44 @@ private Q_SLOTS:
         QVERIFY(p.list()->count() == 2 && p.box("Text5")->text() == QStringLiteral("Ann Lee 03-09-1975"));
     }
 
+    // From the keyboard: Enter in the Birthdate box adds, typing a name's first letters finds it,
+    // Delete deletes it, and Enter or a double click uses a name.
+    void keyboard_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("Enter uses") << false;
+        QTest::newRow("double click uses") << true;
+    }
+
+    void keyboard()
+    {
+        QFETCH(bool, doubleClick);
+        Panel p;
+        QSignalSpy used(&p.panel, &DatabasePanel::nameUsed);
+        p.panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.panel));
+        p.box("Text1")->setText(QStringLiteral("Cy Poe"));
+        QTest::keyClicks(p.box("Text2"), QStringLiteral("01021950"));
+        QTest::keyClick(p.box("Text2"), Qt::Key_Return);
+        QCOMPARE(p.list()->count(), 3);
+        p.list()->setFocus();
+        QTest::keyClicks(p.list(), QStringLiteral("bo"));
+        QTest::keyClick(p.list(), Qt::Key_Delete);
+        QVERIFY(p.list()->findItems(QStringLiteral("Bob"), Qt::MatchStartsWith).isEmpty() &&
+                !p.bytes().contains("Bob"));
+        QListWidgetItem *cy = p.list()->findItems(QStringLiteral("Cy Poe"), Qt::MatchStartsWith).value(0);
+        p.list()->setCurrentItem(cy);
+        const QPoint at = p.list()->visualItemRect(cy).center();
+        if (doubleClick) {
+            // As a person does it: a press and release, then the second press that doubles it.
+            QTest::mouseClick(p.list()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(p.list()->viewport(), Qt::LeftButton, {}, at);
+        } else
+            QTest::keyClick(p.list(), Qt::Key_Return);
+        QCOMPARE(used.value(0), (QVariantList{QStringLiteral("Cy Poe"), QStringLiteral("01-02-1950")}));
+        QVERIFY(p.panel.isHidden() && p.alerts.messages().isEmpty());
+    }
+
     // Add writes the old bytes unchanged before the new line; Delete removes its line alone.
     void oldLinesKeepEveryByte_data()
     {

@@ -211,6 +211,17 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 7);
     }
 
+    // The files live in Tidemark in the user's data folder; earlier versions kept them one level down.
+    void dataFolderPath()
+    {
+        QTemporaryDir home;
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+        const QStringList folders = {DefaultDataFolder(), OldDataFolder()};
+        qputenv("XDG_DATA_HOME", saved);
+        QCOMPARE(folders, QStringList({home.filePath("Tidemark"), home.filePath("Tidemark/Tidemark")}));
+    }
+
     void folderAndFilesAreOwnerOnly()
     {
         const auto mode = [](const QString &path) {
@@ -244,32 +255,32 @@ private Q_SLOTS:
         QCOMPARE(PlacementFromPixels(QRect(-10, 0, 1, 1), 0), (WindowPlacement{-150, 0, 15, 15}));
     }
 
-    void placeOnScreenAtMinimumSize_data()
+    // The window opens on the screen holding most of its title-bar strip, else on the first one,
+    // wholly inside it, at least its minimum size and at most the screen's.
+    void placeOnScreen_data()
     {
         QTest::addColumn<QRect>("wanted");
         QTest::addColumn<QSize>("minimum");
         QTest::addColumn<QRect>("placed");
-        // The primary screen is 1920 x 1080 at the origin; a row without a minimum size has a second
-        // screen of 1280 x 1024 right of it.
+        // The first screen is 1920 x 1080 at the origin, a second of 1280 x 1024 right of it.
         row("on the second screen", QRect(2000, 100, 800, 600), QSize(), QRect(2000, 100, 800, 600));
+        row("mostly on the second screen", QRect(1800, 100, 800, 600), QSize(), QRect(1920, 100, 800, 600));
         row("below the shorter screen", QRect(2000, 1030, 800, 600), QSize(), QRect(1120, 480, 800, 600));
+        row("larger than its screen", QRect(2000, 0, 1500, 1200), QSize(), QRect(1920, 0, 1280, 1024));
+        row("off every screen, larger", QRect(5000, 5000, 2500, 1500), QSize(), QRect(0, 0, 1920, 1080));
         const QSize minimum(700, 500);
         row("no width, far right", QRect(1'000'000, 100, 0, 433), minimum, QRect(1220, 100, 700, 500));
         row("no height, far below", QRect(100, 1'000'000, 800, 0), minimum, QRect(100, 580, 800, 500));
-        row("grabbable only at the stored size", QRect(1830, 100, 90, 600), minimum,
-            QRect(1220, 100, 700, 600));
         row("minimum larger than the screen", QRect(5000, 100, 10, 10), QSize(2500, 1500),
             QRect(0, 0, 1920, 1080));
     }
 
-    void placeOnScreenAtMinimumSize()
+    void placeOnScreen()
     {
         QFETCH(QRect, wanted);
         QFETCH(QSize, minimum);
-        const QRect primary(0, 0, 1920, 1080);
-        const QList<QRect> screens = {primary, QRect(1920, 0, 1280, 1024)};
-        QTEST(PlaceOnScreen(wanted, minimum.isValid() ? screens.first(1) : screens, primary, minimum),
-              "placed");
+        const QList<QRect> screens = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+        QTEST(FitOnScreen(wanted, screens.value(ScreenFor(wanted, screens)), minimum), "placed");
     }
 };
 

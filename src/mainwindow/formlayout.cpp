@@ -1,0 +1,336 @@
+#include "mainwindow/formlayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+namespace layout {
+
+namespace {
+
+constexpr double TwipsPerPixel = 15;
+
+// One row of the font table. A share or splash size of 0 leaves that value as it was.
+struct Row
+{
+    int screenHeight;
+    qreal basePoints;
+    double nameLabelShare; // of the window's height
+    int headingFrameLabels;
+    qreal splashTitlePoints;
+    qreal databaseButtonPoints;
+};
+
+constexpr Row FontTable[] = {
+    {18000, 18, 0.05, 9, 72, 18},  {15360, 18, 0.04, 10, 72, 18}, {14400, 18, 0.04, 10, 48, 14},
+    {12960, 14, 0.04, 10, 48, 14}, {11520, 14, 0.04, 10, 48, 14}, {10800, 12, 0.03, 12, 48, 12},
+    {9000, 10, 0, 12, 0, 10},      {7200, 8, 0, 11, 0, 8},
+};
+
+int Round(double value)
+{
+    return int(std::lround(value));
+}
+
+Item Next(Item item, int steps = 1)
+{
+    return Item(int(item) + steps);
+}
+
+bool Inside(const QRect &r, const QRect &area)
+{
+    return r.x() >= area.x() && r.y() >= area.y() && r.x() + r.width() <= area.x() + area.width() &&
+           r.y() + r.height() <= area.y() + area.height();
+}
+
+class Placer
+{
+public:
+    Placer(QSize window, QSize inner, const Scale &scale, const Needs &needs)
+        : m_window(window)
+        , m_inner(inner)
+        , m_needs(needs)
+    {
+        m_placement.scale = scale;
+    }
+
+    Placement run()
+    {
+        placeTitle();
+        placePersonColumn();
+        placeFrames();
+        placeSplash();
+        placeChart();
+        return m_placement;
+    }
+
+private:
+    [[nodiscard]] QSize need(Item item) const { return m_needs.size[std::size_t(item)]; }
+    [[nodiscard]] QRect &at(Item item) { return m_placement.rect[std::size_t(item)]; }
+    [[nodiscard]] const Scale &scale() const { return m_placement.scale; }
+    [[nodiscard]] int wrapped(Item item, int width) const
+    {
+        return m_needs.wrappedHeight && width > 0 ? m_needs.wrappedHeight(item, width) : need(item).height();
+    }
+    // Where the first row of a frame stands: 45 twips for each point of the base font.
+    [[nodiscard]] int firstRowTop() const { return Round(45 * scale().basePoints / TwipsPerPixel); }
+
+    // The picture buttons keep their place at the top left; the title and the line under it stand
+    // right-aligned at 95 % of the width, the rule under both.
+    void placeTitle()
+    {
+        at(Item::PictureButtons) = QRect(QPoint(0, 0), need(Item::PictureButtons));
+        const int right = Round(0.95 * m_window.width());
+        const QSize title = need(Item::Title);
+        at(Item::Title) = QRect(right - title.width(), 0, title.width(), title.height());
+        const QSize subtitle = need(Item::Subtitle);
+        at(Item::Subtitle) =
+            QRect(right - subtitle.width(), title.height(), subtitle.width(), subtitle.height());
+        const int ruleTop =
+            std::max(at(Item::PictureButtons).height(), title.height() + subtitle.height()) + 2;
+        const int left = columnLeft();
+        at(Item::TitleRule) = QRect(left, ruleTop, right - left, need(Item::TitleRule).height());
+    }
+
+    [[nodiscard]] int columnLeft() const { return Round(m_window.width() - 0.98 * m_window.width()); }
+
+    // Each label over its box: a box 1.2 label heights below its label's top, the next label 1.1
+    // box heights below the box's top. "<< Reset" shares the start date's row at its right end.
+    void placePersonColumn()
+    {
+        const int left = columnLeft();
+        const int width = Round(0.26 * m_window.width());
+        const int labelHeight = scale().nameLabelHeight;
+        int top = Round(1.1 * at(Item::TitleRule).y());
+        for (Item label = Item::NameLabel; label <= Item::EndLabel; label = Next(label, 2)) {
+            const Item box = Next(label);
+            at(label) = QRect(left, top, width, labelHeight);
+            int height = need(box).height();
+            if (box == Item::Start)
+                height = std::max(height, need(Item::Reset).height());
+            at(box) = QRect(left, top + Round(1.2 * labelHeight), width, height);
+            top = at(box).y() + Round(1.1 * height);
+        }
+        QRect &start = at(Item::Start);
+        const int reset = need(Item::Reset).width();
+        at(Item::Reset) = QRect(left + width - reset, start.y(), reset, start.height());
+        start.setWidth(width - reset - std::max(2, Round(0.02 * width)));
+    }
+
+    void placeFrames()
+    {
+        const QRect label = at(Item::NameLabel);
+        const QRect heading(label.x() + label.width(), label.y(),
+                            Round(m_window.width() - 1.3 * at(Item::Name).width()),
+                            scale().headingFrameHeight);
+        at(Item::HeadingFrame) = heading;
+        const int lowerTop = heading.y() + Round(1.05 * heading.height());
+        const int half = heading.width() / 2;
+        at(Item::PrinterFrame) = QRect(heading.x(), lowerTop, half, heading.height());
+        at(Item::PreferencesFrame) = QRect(heading.x() + half, lowerTop, half, heading.height());
+        placeHeadingRows();
+        placePrinterRows();
+        placePreferenceRows();
+    }
+
+    // Each heading row 0.7 of the frame wide with its "<< Clear" button right of it, 0.23 of the
+    // row wide, and its caption left of it; the rows 1.5 row heights apart.
+    void placeHeadingRows()
+    {
+        const int frame = at(Item::HeadingFrame).width();
+        const int rowWidth = Round(0.7 * frame);
+        const int clearWidth = Round(0.23 * rowWidth);
+        const int margin = Round(0.01 * frame);
+        const int gap = std::max(1, Round(0.005 * frame));
+        const int clearLeft = frame - margin - clearWidth;
+        const int rowLeft = clearLeft - gap - rowWidth;
+        int top = firstRowTop();
+        for (Item label = Item::LeadInLabel; label <= Item::Line4Label; label = Next(label, 3)) {
+            const Item field = Next(label);
+            const Item clear = Next(label, 2);
+            const int height = std::max({need(label).height(), need(field).height(), need(clear).height()});
+            at(label) = QRect(margin, top, rowLeft - gap - margin, height);
+            at(field) = QRect(rowLeft, top, rowWidth, height);
+            at(clear) = QRect(clearLeft, top, clearWidth, height);
+            top += Round(1.5 * height);
+        }
+    }
+
+    // A row 0.9 of the frame wide, centred, at `top`; returns the top of the row under it.
+    int frameRow(Item item, int frame, int top)
+    {
+        const int height = need(item).height();
+        at(item) = QRect(Round(0.05 * frame), top, Round(0.9 * frame), height);
+        return top + Round(1.4 * height);
+    }
+
+    // The two printer types, a rule 1.5 option heights below the second, then the lines per page
+    // with its caption beside it, "Print In Color", and the font list after its caption.
+    void placePrinterRows()
+    {
+        const int frame = at(Item::PrinterFrame).width();
+        const int laserTop = frameRow(Item::DotMatrix, frame, firstRowTop());
+        frameRow(Item::Laser, frame, laserTop);
+        const int optionHeight = at(Item::Laser).height();
+        const int ruleTop = laserTop + Round(1.5 * optionHeight);
+        at(Item::PrinterRule) =
+            QRect(Round(0.06 * frame), ruleTop, Round(0.88 * frame), need(Item::PrinterRule).height());
+        const int left = Round(0.05 * frame);
+        const int right = left + Round(0.9 * frame);
+        const int gap = Round(0.03 * frame);
+        auto pair = [&](Item first, Item second, int top) {
+            const int height = std::max(need(first).height(), need(second).height());
+            at(first) = QRect(left, top, need(first).width(), height);
+            const int secondLeft = left + need(first).width() + gap;
+            at(second) = QRect(secondLeft, top, right - secondLeft, height);
+            return top + Round(1.4 * height);
+        };
+        const int colorTop =
+            pair(Item::LinesPerPage, Item::LinesPerPageLabel, ruleTop + Round(0.5 * optionHeight));
+        pair(Item::FontLabel, Item::Font, frameRow(Item::Color, frame, colorTop));
+    }
+
+    void placePreferenceRows()
+    {
+        const int frame = at(Item::PreferencesFrame).width();
+        int top = firstRowTop();
+        for (Item row = Item::SingleSpace; row <= Item::Forecast; row = Next(row))
+            top = frameRow(row, frame, top);
+    }
+
+    // The notice 0.8 of the window wide, centred as if 0.8 high, then as high as its labels: the
+    // title and version lines 23 twips a point high, one under the other, the notice text and the
+    // hint under them, 0.94 of the panel wide.
+    void placeSplash()
+    {
+        const int width = Round(0.8 * m_window.width());
+        const int fullHeight = Round(0.8 * m_window.height());
+        const int titleHeight = Round(23 * scale().splashTitlePoints / TwipsPerPixel);
+        const int titleTop = Round(0.25 * titleHeight);
+        at(Item::SplashTitle) = QRect(0, titleTop, width, titleHeight);
+        at(Item::SplashVersion) = QRect(0, titleTop + titleHeight, width, titleHeight);
+        const int textLeft = Round(0.03 * width);
+        const int textWidth = Round(0.94 * width);
+        const int noticeTop = at(Item::SplashVersion).y() + Round(1.5 * titleHeight);
+        at(Item::SplashNotice) =
+            QRect(textLeft, noticeTop, textWidth, wrapped(Item::SplashNotice, textWidth));
+        const int hintTop = noticeTop + Round(1.2 * at(Item::SplashNotice).height());
+        at(Item::SplashHint) = QRect(textLeft, hintTop, textWidth, wrapped(Item::SplashHint, textWidth));
+        const int height = Round(1.5 * 2 * titleHeight +
+                                 1.2 * (at(Item::SplashNotice).height() + at(Item::SplashHint).height()));
+        at(Item::Splash) =
+            QRect((m_inner.width() - width) / 2, (m_inner.height() - fullHeight) / 2, width, height);
+    }
+
+    // The close button at the inner area's top right, as wide as the name box and as high as a
+    // picture button; the chart box as wide as its lines, 0.8 of the inner height, centred below it.
+    void placeChart()
+    {
+        const QSize close(std::max(at(Item::Name).width(), need(Item::CloseChart).width()),
+                          std::max(at(Item::PictureButtons).height(), need(Item::CloseChart).height()));
+        at(Item::CloseChart) = QRect(QPoint(m_inner.width() - close.width(), 0), close);
+        const int width = need(Item::ChartView).width();
+        const int height = Round(0.8 * m_inner.height());
+        const int top = std::max((m_inner.height() - height) / 2, close.height() + 2);
+        at(Item::ChartView) = QRect((m_inner.width() - width) / 2, top, width, height);
+    }
+
+    QSize m_window;
+    QSize m_inner;
+    const Needs &m_needs;
+    Placement m_placement;
+};
+
+} // namespace
+
+Scale ScaleFor(int screenHeightTwips, int windowHeight, const Scale &previous)
+{
+    const auto row = std::find_if(std::begin(FontTable), std::end(FontTable),
+                                  [&](const Row &r) { return r.screenHeight == screenHeightTwips; });
+    if (row == std::end(FontTable))
+        return previous;
+    Scale scale = previous;
+    scale.basePoints = row->basePoints;
+    if (row->nameLabelShare > 0)
+        scale.nameLabelHeight = Round(row->nameLabelShare * windowHeight);
+    scale.headingFrameHeight = row->headingFrameLabels * scale.nameLabelHeight;
+    if (row->splashTitlePoints > 0)
+        scale.splashTitlePoints = row->splashTitlePoints;
+    scale.databaseButtonPoints = row->databaseButtonPoints;
+    return scale;
+}
+
+Item ParentOf(Item item)
+{
+    if (item > Item::HeadingFrame && item < Item::PrinterFrame)
+        return Item::HeadingFrame;
+    if (item > Item::PrinterFrame && item < Item::PreferencesFrame)
+        return Item::PrinterFrame;
+    if (item > Item::PreferencesFrame && item < Item::Splash)
+        return Item::PreferencesFrame;
+    if (item > Item::Splash && item < Item::ChartView)
+        return Item::Splash;
+    return Item::Count;
+}
+
+Layer LayerOf(Item item)
+{
+    if (item >= Item::Splash && item <= Item::SplashHint)
+        return Layer::Notice;
+    return item >= Item::ChartView ? Layer::Chart : Layer::Form;
+}
+
+Placement PlaceControls(QSize window, QSize inner, const Scale &scale, const Needs &needs)
+{
+    return Placer(window, inner, scale, needs).run();
+}
+
+bool Fits(const Placement &placement, QSize inner, const Needs &needs)
+{
+    if (inner.width() < needs.panels.width() || inner.height() < needs.panels.height())
+        return false;
+    for (int i = 0; i < ItemCount; ++i) {
+        const Item item = Item(i);
+        const QRect &rect = placement.rect[i];
+        if (rect.width() < needs.size[i].width() || rect.height() < needs.size[i].height())
+            return false;
+        const Item parent = ParentOf(item);
+        const QRect area(QPoint(0, 0), parent == Item::Count ? inner : placement[parent].size());
+        if (!Inside(rect, area))
+            return false;
+        for (int j = i + 1; j < ItemCount; ++j) {
+            const Item other = Item(j);
+            if (ParentOf(other) == parent && LayerOf(other) == LayerOf(item) &&
+                rect.intersects(placement.rect[j]))
+                return false;
+        }
+    }
+    return true;
+}
+
+QSize MinimumWindowSize(int screenHeightTwips, const Scale &previous, QSize chrome, const Needs &needs)
+{
+    constexpr int Largest = 10000;
+    auto fits = [&](QSize window) {
+        const QSize inner = window - chrome;
+        const Scale scale = ScaleFor(screenHeightTwips, window.height(), previous);
+        return Fits(PlaceControls(window, inner, scale, needs), inner, needs);
+    };
+    // Everything only grows with the window, so the least size that fits is found by halving.
+    auto least = [](auto fitsAt) {
+        int low = 1;
+        int high = Largest;
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (fitsAt(middle))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    };
+    const int width = least([&](int w) { return fits({w, Largest}); });
+    return {width, least([&](int h) { return fits({width, h}); })};
+}
+
+} // namespace layout

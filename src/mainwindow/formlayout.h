@@ -1,0 +1,145 @@
+#pragma once
+
+// Where every control of the main window's form stands, and at which font sizes, computed from the
+// window's size and the screen's height alone: plain rectangles from plain sizes, so that the
+// rules can be tested at any size without a screen. MainWindow::placeControls applies the result.
+//
+// Positions follow the window: the person column is 0.26 of the window's width, the three frames
+// fill the rest, the title's right edge stands at 95 %. Font sizes and a few heights come from a
+// table indexed by the screen's height in twips (15 to a pixel), compared for exact equality;
+// on a screen the table does not list they keep the values they had before.
+
+#include <QRect>
+#include <QSize>
+
+#include <array>
+#include <functional>
+
+namespace layout {
+
+// The values the font table sets. A screen the table does not list keeps the ones the controls
+// have; the first layout starts from DesignScale.
+struct Scale
+{
+    qreal basePoints = 10;           // the form's labels, boxes, buttons and the panels
+    int nameLabelHeight = 17;        // pixels; every label of the person column takes it
+    int headingFrameHeight = 210;    // pixels; the printer and preference frames take it too
+    qreal splashTitlePoints = 36;    // the start-up notice's two title lines
+    qreal databaseButtonPoints = 10; // the four buttons of the name database panel
+    bool operator==(const Scale &) const = default;
+};
+
+inline constexpr Scale DesignScale{};
+
+// The row of the font table for a screen `screenHeightTwips` high, for a window `windowHeight`
+// pixels high; a screen the table does not list keeps `previous`.
+[[nodiscard]] Scale ScaleFor(int screenHeightTwips, int windowHeight, const Scale &previous);
+
+// Every control the layout places. Frame rows stand in their frame's coordinates, the notice's
+// labels in the notice's, all others in the window's inner area.
+enum class Item {
+    PictureButtons,
+    Title,
+    Subtitle,
+    TitleRule,
+    // The person column, each label over its box; Reset shares the start date's row.
+    NameLabel,
+    Name,
+    BirthdateLabel,
+    Birthdate,
+    SignLabel,
+    Sign,
+    WeekdayLabel,
+    Weekday,
+    AgeDaysLabel,
+    AgeDays,
+    AgeYearsLabel,
+    AgeYears,
+    StartLabel,
+    Start,
+    LengthLabel,
+    Length,
+    EndLabel,
+    End,
+    Reset,
+    HeadingFrame,
+    LeadInLabel,
+    LeadIn,
+    LeadInClear,
+    Line1Label,
+    Line1,
+    Line1Clear,
+    Line2Label,
+    Line2,
+    Line2Clear,
+    Line3Label,
+    Line3,
+    Line3Clear,
+    Line4Label,
+    Line4,
+    Line4Clear,
+    PrinterFrame,
+    DotMatrix,
+    Laser,
+    PrinterRule,
+    LinesPerPage,
+    LinesPerPageLabel,
+    Color,
+    FontLabel,
+    Font,
+    PreferencesFrame,
+    SingleSpace,
+    DoubleSpace,
+    LinedSpace,
+    Holidays,
+    DateEachPage,
+    Forecast,
+    // Over the form: the start-up notice and the chart display.
+    Splash,
+    SplashTitle,
+    SplashVersion,
+    SplashNotice,
+    SplashHint,
+    ChartView,
+    CloseChart,
+    Count
+};
+inline constexpr int ItemCount = int(Item::Count);
+
+// The frame or panel an item stands in; Item::Count for the window's inner area.
+[[nodiscard]] Item ParentOf(Item item);
+// Items of one layer may not overlap; the start-up notice and the chart display lie over the form.
+enum class Layer { Form, Notice, Chart };
+[[nodiscard]] Layer LayerOf(Item item);
+
+// What the controls need at the fonts of a Scale: the least size each shows its caption and
+// content in, the height a word-wrapped label takes at a width, and the least inner area the
+// panels over the form (the name database) fit in.
+struct Needs
+{
+    std::array<QSize, ItemCount> size{};
+    std::function<int(Item, int width)> wrappedHeight;
+    QSize panels;
+};
+
+struct Placement
+{
+    Scale scale;
+    std::array<QRect, ItemCount> rect{};
+    [[nodiscard]] const QRect &operator[](Item item) const { return rect[std::size_t(item)]; }
+};
+
+// Places every item for a window of `window` pixels whose inner area is `inner`. Rectangles may
+// come out empty or negative when the window is smaller than its minimum size.
+[[nodiscard]] Placement PlaceControls(QSize window, QSize inner, const Scale &scale, const Needs &needs);
+
+// Whether every item shows whole: at least its need, inside its frame or the inner area, and
+// clear of the others on its layer; and whether the panels fit the inner area.
+[[nodiscard]] bool Fits(const Placement &placement, QSize inner, const Needs &needs);
+
+// The smallest window in which everything fits, on a screen `screenHeightTwips` high, with
+// `chrome` the window's size less its inner area (the menu and status bars).
+[[nodiscard]] QSize MinimumWindowSize(int screenHeightTwips, const Scale &previous, QSize chrome,
+                                      const Needs &needs);
+
+} // namespace layout

@@ -1,0 +1,123 @@
+// The proportional layout as a pure function: the font table's rows, and the rules every placement
+// keeps at any window size.
+
+#include "mainwindow/formlayout.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+#include "support/testmain.h"
+
+using namespace layout;
+
+namespace {
+
+// Needs that grow with the fonts, as real captions do: every control some characters wide and a
+// line high, the chart 79 characters wide, the notice's text wrapping at the width it is given.
+Needs NeedsFor(const Scale &scale)
+{
+    const double pixels = scale.basePoints * 4 / 3;
+    Needs needs;
+    needs.size.fill(QSize(int(7 * pixels), int(1.6 * pixels)));
+    auto need = [&needs](Item item) -> QSize & { return needs.size[std::size_t(item)]; };
+    need(Item::PictureButtons) = QSize(210, 30);
+    need(Item::Title) = QSize(110, 26);
+    need(Item::TitleRule) = need(Item::PrinterRule) = QSize(0, 2);
+    need(Item::Splash) = need(Item::HeadingFrame) = need(Item::PrinterFrame) =
+        need(Item::PreferencesFrame) = {};
+    need(Item::SplashTitle) = need(Item::SplashVersion) =
+        QSize(int(6 * scale.splashTitlePoints), int(1.5 * scale.splashTitlePoints));
+    need(Item::ChartView) = QSize(int(79 * 0.6 * pixels) + 25, 0);
+    need(Item::SplashNotice) = need(Item::SplashHint) = {};
+    needs.wrappedHeight = [pixels](Item, int width) { return int(std::ceil(2500 * pixels / width)); };
+    needs.panels = QSize(int(40 * pixels), int(30 * pixels));
+    return needs;
+}
+
+QRect Rect(const Placement &p, Item item)
+{
+    return p.rect[std::size_t(item)];
+}
+
+} // namespace
+
+class TestFormLayout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void followsTheRules_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<qreal>("base");
+        QTest::addColumn<double>("labelShare"); // of the window's height; 0 keeps the height it had
+        QTest::addColumn<int>("frameLabels");   // Frame1's height in label heights; 0 keeps it
+        QTest::addColumn<qreal>("title");       // Label27's size; 0 keeps it
+        QTest::addColumn<qreal>("buttons");
+        QTest::newRow("1200 pixels high") << 18000 << 18.0 << 0.05 << 9 << 72.0 << 18.0;
+        QTest::newRow("1024 pixels high") << 15360 << 18.0 << 0.04 << 10 << 72.0 << 18.0;
+        QTest::newRow("960 pixels high") << 14400 << 18.0 << 0.04 << 10 << 48.0 << 14.0;
+        QTest::newRow("864 pixels high") << 12960 << 14.0 << 0.04 << 10 << 48.0 << 14.0;
+        QTest::newRow("768 pixels high") << 11520 << 14.0 << 0.04 << 10 << 48.0 << 14.0;
+        QTest::newRow("720 pixels high") << 10800 << 12.0 << 0.03 << 12 << 48.0 << 12.0;
+        QTest::newRow("600 pixels high") << 9000 << 10.0 << 0.0 << 12 << 0.0 << 10.0;
+        QTest::newRow("480 pixels high") << 7200 << 8.0 << 0.0 << 11 << 0.0 << 8.0;
+        QTest::newRow("1080 pixels high, not in the table") << 16200 << 0.0 << 0.0 << 0 << 0.0 << 0.0;
+    }
+
+    void followsTheRules()
+    {
+        QFETCH(int, screen);
+        QFETCH(qreal, base);
+        QFETCH(double, labelShare);
+        QFETCH(int, frameLabels);
+        QFETCH(qreal, title);
+        QFETCH(qreal, buttons);
+        const Scale previous{11, 25, 300, 40, 11};
+        const QSize chrome(0, 45);
+        const Needs needs = NeedsFor(ScaleFor(screen, 700, previous));
+        const QSize least = MinimumWindowSize(screen, previous, chrome, needs);
+        for (const QSize window :
+             {QSize(0, 0), QSize(150, 90), least, least + QSize(333, 171), QSize(2560, 1400)}) {
+            const Scale scale = ScaleFor(screen, window.height(), previous);
+            QCOMPARE(scale,
+                     (Scale{base ? base : previous.basePoints,
+                            labelShare ? qRound(labelShare * window.height()) : previous.nameLabelHeight,
+                            frameLabels ? frameLabels * scale.nameLabelHeight : previous.headingFrameHeight,
+                            title ? title : previous.splashTitlePoints,
+                            buttons ? buttons : previous.databaseButtonPoints}));
+            const Placement p = PlaceControls(window, window - chrome, scale, needs);
+            // The person column: 0.26 of the width, each label as wide as the column and directly over its
+            // box.
+            QCOMPARE(Rect(p, Item::Name).width(), qRound(0.26 * window.width()));
+            for (auto label = int(Item::NameLabel); label < int(Item::Reset); label += 2) {
+                const QRect above = Rect(p, Item(label));
+                const QRect box = Rect(p, Item(label + 1));
+                QVERIFY(above.left() == box.left() && above.width() == Rect(p, Item::Name).width());
+                QCOMPARE(box.top(), above.top() + qRound(1.2 * scale.nameLabelHeight));
+            }
+            QCOMPARE(Rect(p, Item::Title).right() + 1, qRound(0.95 * window.width()));
+            QCOMPARE(Rect(p, Item::HeadingFrame).height(), scale.headingFrameHeight);
+            if (window.width() < least.width() || window.height() < least.height())
+                continue;
+            // From the least size up everything shows whole, within its frame or the window, and
+            // nothing overlaps another control of its layer.
+            for (int i = 0; i < ItemCount; ++i) {
+                const Item parent = ParentOf(Item(i));
+                const QRect r = p.rect[i];
+                const QSize area = parent == Item::Count ? window - chrome : Rect(p, parent).size();
+                QVERIFY2(QRect(QPoint(), area).contains(r) && r.width() >= needs.size[i].width() &&
+                             r.height() >= needs.size[i].height(),
+                         qPrintable(QString::number(i)));
+                for (int j = 0; j < i; ++j)
+                    QVERIFY2(ParentOf(Item(j)) != parent || LayerOf(Item(j)) != LayerOf(Item(i)) ||
+                                 !r.intersects(p.rect[j]),
+                             qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+            }
+        }
+    }
+};
+
+TIDEMARK_TEST(TestFormLayout)
+#include "tst_formlayout.moc"

@@ -1,0 +1,197 @@
+// The main window from the keyboard: what covers the form owns the keys, each command's shortcut,
+// the chart display as a text view, and the data files an earlier version left in its folder.
+
+#include "mainwindow/charttextview.h"
+#include "windowfixture.h"
+
+#include <QAccessible>
+
+#include "support/testmain.h"
+
+namespace {
+
+bool Within(const QWidget *widget, const QWidget *overlay, const QWidget *companion)
+{
+    return widget && (widget == overlay || overlay->isAncestorOf(widget) || widget == companion);
+}
+
+} // namespace
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // While a panel or the chart shows, Tab and the mouse stay inside it; Escape closes it and the
+    // cursor goes back where it was (to the name after a chart).
+    void overlayOwnsTheKeys_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("overlay");
+        QTest::addColumn<QString>("companion"); // a control of the overlay's outside its frame
+        QTest::addColumn<QString>("returnsTo");
+        QTest::newRow("name database") << "mnuFileOpenDatabase"
+                                       << "FrameDatabase"
+                                       << ""
+                                       << "Text4";
+        QTest::newRow("what is") << "mnuHelpWhatIsABiorhythm"
+                                 << "FrameWhatIs"
+                                 << ""
+                                 << "Text4";
+        QTest::newRow("help") << "mnuHelpGetHelpOn"
+                              << "FrameHelp"
+                              << ""
+                              << "Text4";
+        QTest::newRow("chart") << "mnuFilePrintCharttoFullScreen"
+                               << "Text18"
+                               << "Command24"
+                               << "Text3";
+        QTest::newRow("graph") << "mnuFileDisplayGraph"
+                               << "FrameGraph"
+                               << ""
+                               << "Text4";
+    }
+
+    void overlayOwnsTheKeys()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, overlay);
+        QFETCH(QString, companion);
+        QFETCH(QString, returnsTo);
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson();
+        f.box("Text4")->setFocus();
+        f.trigger(qPrintable(command));
+        QWidget *shown = f.find(qPrintable(overlay));
+        QWidget *other = companion.isEmpty() ? nullptr : f.find(qPrintable(companion));
+        QVERIFY(shown->isVisible());
+        for (int i = 0; i < 25; ++i) {
+            QVERIFY2(Within(QApplication::focusWidget(), shown, other), qPrintable(QString::number(i)));
+            QTest::keyClick(QApplication::focusWidget(), i % 5 ? Qt::Key_Tab : Qt::Key_Backtab);
+        }
+        QTest::mouseClick(f.box("Text10"), Qt::LeftButton);
+        QVERIFY(Within(QApplication::focusWidget(), shown, other));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(shown->isHidden());
+        QCOMPARE(QApplication::focusWidget(), f.box(qPrintable(returnsTo)));
+        QCOMPARE(f.state(), QStringLiteral("1111111111 11"));
+    }
+
+    // The chart has the keys at once: Shift with the arrows selects, Ctrl+A and Ctrl+C copy it
+    // all; screen readers read the same text, cursor and selection. Its longest lines show whole,
+    // in a fixed-pitch face.
+    void chartIsATextView()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.find<QAbstractButton>("Check4")->setChecked(true);
+        f.enterPerson();
+        QTest::keySequence(f.window.get(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        auto *view = f.find<ChartTextView>("Text18");
+        QCOMPARE(QApplication::focusWidget(), view);
+        QVERIFY(QFontInfo(view->font()).fixedPitch());
+        qsizetype longest = 0;
+        for (const QString &line : view->toPlainText().split(u'\n'))
+            longest = std::max(longest, line.size());
+        const qreal needed = QFontMetricsF(view->font()).horizontalAdvance(QString(longest, u'M'));
+        QVERIFY(view->viewport()->width() >= std::ceil(needed) + 2 * ChartTextView::TextMargin);
+
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        const QString firstLine = view->toPlainText().section(u'\n', 0, 0) + u'\n';
+        QCOMPARE(view->selectedText(), firstLine);
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(view);
+        QAccessibleTextInterface *text = reader->textInterface();
+        QVERIFY(reader->state().readOnly && text);
+        int start = -1;
+        int end = -1;
+        text->selection(0, &start, &end);
+        QCOMPARE(text->text(start, end), firstLine);
+        QCOMPARE(text->cursorPosition(), firstLine.size());
+        QCOMPARE(text->text(0, text->characterCount()), view->toPlainText());
+
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClicks(view, QStringLiteral("xyz"));
+        QCOMPARE(QApplication::clipboard()->text(), view->toPlainText());
+    }
+
+    // Each standard shortcut runs its command; the picture buttons' tips name it, and Tab reaches
+    // them.
+    void shortcutsRunTheirCommands_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("shows");
+        QTest::newRow("open database") << QKeySequence(QKeySequence::Open) << "FrameDatabase";
+        QTest::newRow("help") << QKeySequence(QKeySequence::HelpContents) << "FrameHelp";
+        QTest::newRow("display chart") << QKeySequence(Qt::CTRL | Qt::Key_D) << "Text18";
+        QTest::newRow("display graph") << QKeySequence(Qt::CTRL | Qt::Key_G) << "FrameGraph";
+        QTest::newRow("print chart") << QKeySequence(QKeySequence::Print) << "";
+        QTest::newRow("exit") << QKeySequence(Qt::CTRL | Qt::Key_Q) << "";
+    }
+
+    void shortcutsRunTheirCommands()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, shows);
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson();
+        QTest::keySequence(f.window.get(), keys);
+        if (!shows.isEmpty())
+            QVERIFY(f.find(qPrintable(shows))->isVisible());
+        else if (keys == QKeySequence::Print)
+            QCOMPARE(f.printed.size(), 1);
+        else
+            QVERIFY(!f.window->isVisible());
+
+        Fixture g;
+        g.showAndDismiss();
+        for (const char *button : {"Command9", "Command11", "Command18"}) {
+            const auto *action = g.find<QToolButton>(button)->defaultAction();
+            QVERIFY2(action &&
+                         action->toolTip().contains(action->shortcut().toString(QKeySequence::NativeText)),
+                     button);
+        }
+        QTest::keyClick(g.box("Text3"), Qt::Key_Backtab);
+        QVERIFY(qobject_cast<QToolButton *>(QApplication::focusWidget()));
+    }
+
+    // Files an earlier version kept in its folder move across at start-up, never over a file that
+    // is already there, so a move cut off halfway finishes on the next start.
+    void dataFilesMoveAcross_data()
+    {
+        QTest::addColumn<QStringList>("old");
+        QTest::addColumn<QStringList>("moved"); // already in the new folder, with other content
+        QTest::newRow("all in the old folder") << QStringList{"bioname.dat", "printer.dat"} << QStringList{};
+        QTest::newRow("half moved") << QStringList{"printer.dat"} << QStringList{"bioname.dat"};
+        QTest::newRow("both folders hold it") << QStringList{"printer.dat"} << QStringList{"printer.dat"};
+    }
+
+    void dataFilesMoveAcross()
+    {
+        QFETCH(QStringList, old);
+        QFETCH(QStringList, moved);
+        Fixture f;
+        f.window->close();
+        f.window.reset();
+        QVERIFY(QDir(f.dataFolder).removeRecursively() && QDir().mkpath(f.oldFolder));
+        auto put = [](const QString &path, const QByteArray &bytes) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        for (const QString &name : old)
+            QVERIFY(put(f.oldFolder + u'/' + name, "\"60\"\r\n"));
+        for (const QString &name : moved)
+            QVERIFY(put(f.dataFile(qPrintable(name)), "\"70\"\r\n"));
+        f.restart();
+        QVERIFY(f.alerts.messages().isEmpty());
+        QCOMPARE(f.box("Text17")->text(), moved.contains(u"printer.dat") ? "70" : "60");
+        for (const QString &name : old)
+            QCOMPARE(QFile::exists(f.oldFolder + u'/' + name), moved.contains(name));
+        QCOMPARE(QDir(f.dataFolder).entryList(QDir::Files).size(), 7);
+    }
+};
+
+TIDEMARK_TEST(TestKeyboard)
+#include "tst_keyboard.moc"
