@@ -191,6 +191,12 @@ void MainWindow::closeOverlay()
 
 bool MainWindow::focusNextPrevChild(bool next)
 {
+    // The start-up notice keeps the keyboard until it is dismissed: keys must not reach the boxes
+    // it hides.
+    if (!m_startupNotice->isHidden()) {
+        m_startupNotice->setFocus(Qt::TabFocusReason);
+        return true;
+    }
     QWidget *overlay = shownOverlay();
     if (!overlay)
         return QMainWindow::focusNextPrevChild(next);

@@ -22,6 +22,19 @@ class TestKeyboard : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Tab and typing cannot reach the boxes under the start-up notice.
+    void noticeKeepsTheKeys()
+    {
+        Fixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(QApplication::focusWidget(), i % 3 ? Qt::Key_Tab : Qt::Key_Backtab);
+        QTest::keyClicks(QApplication::focusWidget(), "Zed");
+        QCOMPARE(QApplication::focusWidget(), f.find("FrameSplash"));
+        QVERIFY(f.box("Text3")->text().isEmpty());
+    }
+
     // While a panel or the chart shows, Tab and the mouse stay inside it; Escape closes it and the
     // cursor goes back where it was (to the name after a chart).
     void overlayOwnsTheKeys_data()
