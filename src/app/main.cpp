@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Tidemark"));
     QApplication::setApplicationName(QStringLiteral("Tidemark"));
     QApplication::setApplicationVersion(QStringLiteral(TIDEMARK_VERSION));
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Tidemark"));
 
     MessageBoxAlerts alerts;
     SystemClock clock;

@@ -15,7 +15,9 @@ constexpr const char *ShortcutIcons =
     "  * PRINTER WITH 2-SHEETS OF PAPER - prints a cover sheet and a chart.\n"
     "  * COMPUTER SCREEN FILLED - prints chart to screen.\n"
     "  * COMPUTER SCREEN EMPTY - clears the PRINT TO SCREEN window.\n"
-    "  * FOUR BLANK TEXT BOXES - clears all the text boxes on the left side of the screen.";
+    "  * FOUR BLANK TEXT BOXES - clears all the text boxes on the left side of the screen.\n"
+    "  * THREE CURVES (red, blue and green) - shows the chart as a graph of the three cycles.\n"
+    "Rest the mouse on an icon to see what it does and its shortcut key.";
 
 constexpr const char *DesktopIcon =
     "The program does not automatically install an icon on your desktop.  Installed from its "
@@ -128,9 +130,10 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "with them (versions that kept them in .local/share/Tidemark/Tidemark hand them on by "
      "themselves).  Then install the new version's package with the package manager, or put its "
      "source folder in place of the old one, open a terminal in it, and build and start the program "
-     "with the commands below.  Building needs the packages cmake, g++, "
-     "make, qt6-base-dev, libqt6svg6 and fonts-liberation, which your system's package manager "
-     "installs.\n"
+     "with the commands below.  Building needs the packages cmake, g++, make, qt6-base-dev, "
+     "libqt6svg6, libical-dev, pkgconf and fonts-liberation, which your system's package manager "
+     "installs.  (To make the package itself instead, run 'cpack -G DEB' in the build folder and "
+     "install the file it writes with 'apt-get install ./tidemark_*.deb'.)\n"
      "  * cmake -S . -B build -DCMAKE_BUILD_TYPE=Release\n"
      "  * cmake --build build --target tidemark\n"
      "  * build/src/app/tidemark"},
@@ -265,7 +268,18 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "of a screen 768 pixels high, and 1250 x 800 with the 18-point text of one 960 or 1024 pixels "
      "high (on a screen 1200 pixels high the window takes nearly its whole height)."},
     {"SHORTCUT ICONS", ShortcutIcons},
-    {"SHORTCUT KEYS", "Same as SHORTCUT ICONS."},
+    {"SHORTCUT KEYS",
+     "Each menu command can be reached by holding 'ALT' and pressing the underlined letters of the "
+     "menu and of the command.  These commands also have a key of their own:\n"
+     "  * CTRL+O - opens the database screen.\n"
+     "  * CTRL+P - prints a chart.\n"
+     "  * CTRL+D - displays the chart to the screen.\n"
+     "  * CTRL+G - displays the graph of the three cycles.\n"
+     "  * F1 - shows these help topics.\n"
+     "  * CTRL+Q - exits the program.\n"
+     "  * ESC - closes the chart, the graph, the database screen or the help window that is shown.\n"
+     "In the database screen, ENTER in the birthdate box adds the name, ENTER on a name uses it and "
+     "DELETE deletes it.  The TAB key moves from box to box, and reaches the shortcut icons too."},
     {"SYSTEM INFORMATION",
      "If you would like to view information about your computer, we have added a neat little "
      "utility in the program.  From the 'HELP' menu select 'ABOUT TIDEMARK' and click the 'SYSTEM "
