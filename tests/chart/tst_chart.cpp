@@ -153,6 +153,28 @@ private Q_SLOTS:
         QCOMPARE(found, positions);
     }
 
+    void tableGivesTheFormula()
+    {
+        // dayCount / period is rounded to the step of the power of two it lies in, so the formula
+        // depends only on the sign, that power and the day of the cycle: one whole day count of each
+        // class, for every power up to 2^40 (beyond the table's reach for every period), stands for all.
+        const chart::PositionTable table;
+        for (const Cycle cycle : {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual}) {
+            const int period = chart::ShapeOf(cycle).period;
+            for (int power = -1; power <= 40; ++power) {
+                for (int day = 0; day < period; ++day) {
+                    const double whole = (power < 0 ? 0 : std::ldexp(period, power)) + day;
+                    for (const double count : {whole, -whole}) {
+                        if (chart::PositionOf(count, cycle) !=
+                            table.position(cycle, chart::CycleDayOf(count, cycle)))
+                            QFAIL(qPrintable(QString::number(count, 'f', 0)));
+                    }
+                }
+            }
+        }
+        QVERIFY(chart::RepeatingDayCounts <= std::ldexp(1, 41));
+    }
+
     void walkMatchesTheCalendar()
     {
         // Every day from 1500 into 2100, against QDate's Gregorian calendar.
