@@ -98,6 +98,8 @@ private:
     double m_linesPerPage;
     qint64 m_page = 0;
     double m_lineCount = 0;
+    chart::DayLineWriter m_lineWriter;
+    QString m_date;
 };
 
 void ChartPrinter::header(Layout form)
@@ -160,9 +162,9 @@ void ChartPrinter::specialDayLines(const QList<chart::SpecialDayLine> &lines)
 void ChartPrinter::dayLine(const chart::ChartDay &day)
 {
     if (m_placer.layout() == Layout::Character) {
-        QString date;
-        chart::AppendDateColumn(date, day);
-        m_device.printItem(date);
+        m_date.resize(0);
+        m_date.append(m_lineWriter.dateColumn(day));
+        m_device.printItem(m_date);
     } else {
         m_placer.place(0, 1);
         m_device.printItem(calendar::WeekdayAbbrev(day.weekday));

@@ -1,5 +1,7 @@
 #include "calendar/datecheck.h"
 #include "chart/chartchecks.h"
+#include "chart/chartline.h"
+#include "chart/chartwalk.h"
 #include "chart/daymarkers.h"
 #include "chart/forecast.h"
 #include "chart/screenchart.h"
@@ -12,6 +14,7 @@
 #include <QTest>
 
 #include <array>
+#include <optional>
 
 #include "support/testmain.h"
 
@@ -173,6 +176,22 @@ private Q_SLOTS:
             }
         }
         QVERIFY(chart::RepeatingDayCounts <= std::ldexp(1, 41));
+    }
+
+    void longWalkAsComputed()
+    {
+        // Across the birth and well past the writer's first lines: the walk's positions against
+        // the formula, and each line against a writer that has written few lines, so writes it whole.
+        const chart::ChartPlan plan = PlanOf(TypedFields("12-31-2060", "01-01-2000", "45000"));
+        chart::DayLineWriter writer;
+        std::optional<chart::DayLineWriter> fresh;
+        for (chart::ChartWalk walk(plan); walk.next();) {
+            const ChartDay &day = walk.day();
+            if (walk.done() % 1000 == 1)
+                fresh.emplace();
+            if (day != chart::WithPositions(day) || writer.dayLine(day) != fresh->dayLine(day))
+                QFAIL(qPrintable(QString::number(walk.done())));
+        }
     }
 
     void walkMatchesTheCalendar()
