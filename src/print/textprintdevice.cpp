@@ -4,13 +4,18 @@
 
 namespace print {
 
+TextPrintDevice::TextPrintDevice(TextOutput output)
+    : m_output(std::move(output))
+{}
+
 bool TextPrintDevice::accepting()
 {
     if (m_ended)
         return false;
     if (!m_started) {
         m_started = true;
-        m_pages.append(QStringList());
+        if (!m_output)
+            m_pages.append(QStringList());
     }
     return true;
 }
@@ -35,8 +40,14 @@ void TextPrintDevice::endLine()
 
 void TextPrintDevice::closeLine()
 {
-    m_pages.last().append(m_line);
-    m_line.clear();
+    if (m_output) {
+        m_line += QLatin1Char('\n');
+        m_output(m_line);
+        m_line.resize(0);
+    } else {
+        m_pages.last().append(m_line);
+        m_line.clear();
+    }
     m_column = 0;
 }
 
@@ -62,9 +73,12 @@ void TextPrintDevice::newPage()
         return;
     if (!m_line.isEmpty())
         closeLine();
-    m_line.clear();
+    m_line.resize(0);
     m_column = 0;
-    m_pages.append(QStringList());
+    if (m_output)
+        m_output(u"\f");
+    else
+        m_pages.append(QStringList());
 }
 
 void TextPrintDevice::endDoc()

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace print {
 
 // The generic text printer a dot-matrix chart was made for: a grid of characters, one per
@@ -11,11 +13,21 @@ namespace print {
 // on a line 80 columns wide. Pages end where newPage() says; the device itself never breaks a
 // page. Colours and font sizes are taken and ignored. A horizontal position maps to the nearest
 // column; printing over text already on the line replaces it, as a second strike would.
+//
+// The device keeps its pages for pages() and text(), or, given an output, keeps nothing and hands
+// on each piece of the text stream as soon as it is final: every line with its "\n", and the form
+// feed that starts each later page. What was handed on stays out even if the document is then
+// abandoned.
 class TextPrintDevice final : public PrintDevice
 {
 public:
     static constexpr int TwipsPerColumn = 144;
     static constexpr int Columns = 80;
+
+    using TextOutput = std::function<void(QStringView text)>;
+
+    TextPrintDevice() = default;
+    explicit TextPrintDevice(TextOutput output);
 
     void setFontName(const QString &) override {}
     void setFontSize(double) override {}
@@ -38,7 +50,7 @@ public:
     [[nodiscard]] bool ok() const override { return true; }
     [[nodiscard]] QString errorText() const override { return {}; }
 
-    // The pages printed so far, each a list of lines without line ends.
+    // The pages printed so far, each a list of lines without line ends; none with an output.
     [[nodiscard]] QList<QStringList> pages() const;
     // The document as a text stream: every line ended by "\n", pages split by a form feed.
     [[nodiscard]] QString text() const;
@@ -47,6 +59,7 @@ private:
     bool accepting();
     void closeLine();
 
+    TextOutput m_output;
     QList<QStringList> m_pages;
     QString m_line;
     int m_column = 0; // 0-based offset of the print position on the current line

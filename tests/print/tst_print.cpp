@@ -74,6 +74,7 @@ class TestPrint : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void textStreams();
     void paginates_data();
     void paginates();
     void sameDaysAsScreen_data();
@@ -89,6 +90,20 @@ private Q_SLOTS:
     void commandIntoPdfFiles_data();
     void commandIntoPdfFiles();
 };
+
+// Given an output, the text printer hands on the text it would keep, and keeps none of it.
+void TestPrint::textStreams()
+{
+    QString streamed;
+    print::TextPrintDevice kept;
+    print::TextPrintDevice streaming([&streamed](QStringView text) { streamed += text; });
+    RecordingAlerts alerts;
+    for (print::TextPrintDevice *device : {&kept, &streaming})
+        QCOMPARE(print::PrintChart(LongChart(PrinterType::Matrix), Today, *device, alerts),
+                 PrintOutcome::Printed);
+    QCOMPARE(streamed, kept.text());
+    QVERIFY(streaming.pages().isEmpty() && kept.pages().size() > 1);
+}
 
 void TestPrint::paginates_data()
 {
