@@ -65,6 +65,22 @@ SpecialStyle StyleOf(chart::SpecialDay kind)
     return {41, PrintColor::Black};
 }
 
+// A grid character and its colour. The texts are static, so printing them allocates nothing.
+std::pair<QString, PrintColor> GridSymbol(QChar symbol)
+{
+    switch (symbol.unicode()) {
+    case u'E':
+        return {QStringLiteral("E"), PrintColor::Blue};
+    case u'P':
+        return {QStringLiteral("P"), PrintColor::Red};
+    case u'I':
+        return {QStringLiteral("I"), PrintColor::Green};
+    case u'|':
+        return {QStringLiteral("|"), PrintColor::Black};
+    }
+    return {QString(symbol), PrintColor::Black};
+}
+
 // One chart document being printed: the page and line counts live here.
 class ChartPrinter
 {
@@ -190,7 +206,10 @@ void ChartPrinter::dayLine(const chart::ChartDay &day)
     }
     for (int n = 0; n < markers.count; ++n) {
         setColor(StyleOf(ordered[n]).color);
-        m_device.printItem(chart::MarkerText(ordered[n]).toString());
+        // The marker texts are static: the device takes them without a copy being made.
+        const QStringView marker = chart::MarkerText(ordered[n]);
+        m_device.printItem(
+            QString::fromRawData(reinterpret_cast<const QChar *>(marker.utf16()), marker.size()));
         setColor(PrintColor::Black);
     }
 
@@ -205,11 +224,9 @@ void ChartPrinter::grid(const chart::ChartDay &day)
     for (const chart::GridItem &item : chart::WalkGrid(day)) {
         m_placer.place(chart::ColumnOf(item.position));
         for (const QChar symbol : item.text) {
-            setColor(symbol == QLatin1Char('E')   ? PrintColor::Blue
-                     : symbol == QLatin1Char('P') ? PrintColor::Red
-                     : symbol == QLatin1Char('I') ? PrintColor::Green
-                                                  : PrintColor::Black);
-            m_device.printItem(QString(symbol));
+            const auto [text, color] = GridSymbol(symbol);
+            setColor(color);
+            m_device.printItem(text);
         }
         setColor(PrintColor::Black);
     }

@@ -24,9 +24,14 @@ void TextPrintDevice::print(const QString &text, bool endLine)
 {
     if (!accepting())
         return;
-    if (m_line.size() < m_column)
-        m_line.append(QString(m_column - m_line.size(), QLatin1Char(' ')));
-    m_line.replace(m_column, text.size(), text);
+    const auto column = std::size_t(m_column);
+    const auto *const chars = reinterpret_cast<const char16_t *>(text.constData());
+    if (m_line.size() <= column) {
+        m_line.resize(column, u' ');
+        m_line.append(chars, std::size_t(text.size()));
+    } else {
+        m_line.replace(column, std::size_t(text.size()), chars, std::size_t(text.size()));
+    }
     m_column += int(text.size());
     if (endLine)
         closeLine();
@@ -41,13 +46,12 @@ void TextPrintDevice::endLine()
 void TextPrintDevice::closeLine()
 {
     if (m_output) {
-        m_line += QLatin1Char('\n');
+        m_line += u'\n';
         m_output(m_line);
-        m_line.resize(0);
     } else {
-        m_pages.last().append(m_line);
-        m_line.clear();
+        m_pages.last().append(QString::fromStdU16String(m_line));
     }
+    m_line.clear();
     m_column = 0;
 }
 
@@ -71,9 +75,9 @@ void TextPrintDevice::newPage()
 {
     if (!accepting())
         return;
-    if (!m_line.isEmpty())
+    if (!m_line.empty())
         closeLine();
-    m_line.resize(0);
+    m_line.clear();
     m_column = 0;
     if (m_output)
         m_output(u"\f");
@@ -85,7 +89,7 @@ void TextPrintDevice::endDoc()
 {
     if (m_ended)
         return;
-    if (!m_line.isEmpty())
+    if (!m_line.empty())
         closeLine();
     m_ended = true;
 }

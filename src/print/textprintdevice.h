@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 
 namespace print {
 
@@ -61,7 +62,7 @@ private:
 
     TextOutput m_output;
     QList<QStringList> m_pages;
-    QString m_line;
+    std::u16string m_line;
     int m_column = 0; // 0-based offset of the print position on the current line
     bool m_started = false;
     bool m_ended = false;
