@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -131,7 +132,7 @@ double PdfPrintDevice::pageWidth() const
 
 double PdfPrintDevice::textWidth(const QString &text) const
 {
-    return QFontMetricsF(m_font, m_writer.get()).horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
+    return m_metrics->horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
 }
 
 QString PdfPrintDevice::subject() const
@@ -165,6 +166,8 @@ void PdfPrintDevice::setFontBold(bool bold)
 // printer's condensed pitch would. Any other face keeps its width.
 void PdfPrintDevice::applyFont()
 {
+    m_metrics.emplace(m_font, m_writer.get());
+    m_rawFont = QRawFont();
     m_narrowing = 1;
     if (QFontInfo(m_font).fixedPitch()) {
         QFont twelve = m_font;
@@ -254,7 +257,7 @@ void PdfPrintDevice::print(const QString &text, bool endLine)
     if (!begin())
         return;
     if (!text.isEmpty()) {
-        const QFontMetricsF metrics(m_font, m_writer.get());
+        const QFontMetricsF &metrics = *m_metrics;
         if (m_lineSpacing == 0)
             makeRoom(linePitch());
         if (m_state != State::Active)
@@ -289,11 +292,44 @@ void PdfPrintDevice::tab(int column)
 {
     if (!begin())
         return;
-    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_writer.get()).averageCharWidth() *
-                     m_narrowing / pixelsPerTwip();
+    const double x =
+        (std::max(column, 1) - 1) * m_metrics->averageCharWidth() * m_narrowing / pixelsPerTwip();
     if (m_x > x + 0.5)
         endLine();
     m_x = x;
+}
+
+void PdfPrintDevice::printAt(const QString &text, const QList<double> &positions)
+{
+    if (!begin())
+        return;
+    if (!m_rawFont.isValid())
+        m_rawFont = QRawFont::fromFont(QFont(m_font, m_writer.get()));
+    const QList<quint32> glyphs = m_rawFont.glyphIndexesForString(text);
+    // Characters the face lacks are left to the text drawing, which finds them in another.
+    if (text.isEmpty() || glyphs.size() != text.size() || glyphs.contains(0)) {
+        PrintDevice::printAt(text, positions);
+        return;
+    }
+    if (m_lineSpacing == 0)
+        makeRoom(linePitch());
+    if (m_state != State::Active)
+        return;
+    m_lineSpacing = std::max(m_lineSpacing, linePitch());
+    QList<QPointF> points;
+    points.reserve(text.size());
+    for (const double x : positions.first(text.size()))
+        points.append(QPointF(x * pixelsPerTwip() / m_narrowing, m_y + m_metrics->ascent()));
+    QGlyphRun run;
+    run.setRawFont(m_rawFont);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(points);
+    m_painter.save();
+    m_painter.scale(m_narrowing, 1);
+    m_painter.drawGlyphRun(QPointF(), run);
+    m_painter.restore();
+    m_x = positions[text.size() - 1];
+    m_x += m_metrics->horizontalAdvance(text.back()) * m_narrowing / pixelsPerTwip();
 }
 
 void PdfPrintDevice::setCurrentX(double twips)

@@ -4,9 +4,11 @@
 
 #include <QFile>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPainter>
+#include <QRawFont>
 #include <QString>
 
 #include <functional>
@@ -83,6 +85,7 @@ public:
     [[nodiscard]] double pageWidth() const override;
     [[nodiscard]] double textWidth(const QString &text) const override;
     void setTextColor(QRgb rgb) override;
+    void printAt(const QString &text, const QList<double> &positions) override;
     void newPage() override;
     void endDoc() override;
     void abort() override;
@@ -115,6 +118,9 @@ private:
     std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
     QFont m_font;
+    // The font's measures on the PDF, and the font as glyphs, made again with each change of font.
+    std::optional<QFontMetricsF> m_metrics;
+    QRawFont m_rawFont;
     double m_narrowing = 1; // the horizontal scale of the font's text, below 1 where applyFont says
     QRgb m_color = 0xff000000;
     State m_state = State::Idle;

@@ -75,6 +75,7 @@ class TestPrint : public QObject
 
 private Q_SLOTS:
     void textStreams();
+    void dashedLineIsOneRun();
     void paginates_data();
     void paginates();
     void sameDaysAsScreen_data();
@@ -103,6 +104,17 @@ void TestPrint::textStreams()
                  PrintOutcome::Printed);
     QCOMPARE(streamed, kept.text());
     QVERIFY(streaming.pages().isEmpty() && kept.pages().size() > 1);
+}
+
+// The page layout's dashed line goes to the printer in one call: 80 dashes an eightieth apart.
+void TestPrint::dashedLineIsOneRun()
+{
+    print::RecordingPrintDevice device;
+    RecordingAlerts alerts;
+    QCOMPARE(print::PrintChart(LongChart(), Today, device, alerts), PrintOutcome::Printed);
+    const QStringList runs = device.log().filter("print at");
+    QVERIFY(!runs.isEmpty() && !device.log().contains("print \"-\";"));
+    QCOMPARE(QSet(runs.begin(), runs.end()), QSet{"print at 144 by 144 \"" + QString(80, '-') + "\";"});
 }
 
 void TestPrint::paginates_data()
