@@ -27,6 +27,8 @@ constexpr double EdgeClearance = 12;
 // at the very end of the line, and a descender hangs below the last line.
 constexpr double Overhang = 12;
 constexpr double LeastTopAndBottom = 36;
+// Texts whose widths are kept for each font: far more than a chart prints.
+constexpr qsizetype MaxAdvances = 4096;
 
 // The sheet's margins in points, from the printer's unprintable border (none for a PDF file).
 QMarginsF PaperMargins(const QMarginsF &unprintable)
@@ -86,6 +88,31 @@ bool OpenPartFile(QFile &file, const QString &folder, bool ownerOnly, QString *e
     return false;
 }
 
+// Draws with the text narrowed to `narrowing` of its width while it lives; at full width it
+// leaves the painter as it is.
+class Narrowed
+{
+public:
+    Narrowed(QPainter &painter, double narrowing)
+        : m_painter(narrowing != 1 ? &painter : nullptr)
+    {
+        if (m_painter) {
+            m_painter->save();
+            m_painter->scale(narrowing, 1);
+        }
+    }
+    ~Narrowed()
+    {
+        if (m_painter)
+            m_painter->restore();
+    }
+    Narrowed(const Narrowed &) = delete;
+    Narrowed &operator=(const Narrowed &) = delete;
+
+private:
+    QPainter *m_painter;
+};
+
 } // namespace
 
 PdfPrintDevice::PdfPrintDevice(PdfPrintTarget target, FileQuestion askFile)
@@ -132,7 +159,19 @@ double PdfPrintDevice::pageWidth() const
 
 double PdfPrintDevice::textWidth(const QString &text) const
 {
-    return m_metrics->horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
+    return advance(text) * m_narrowing / pixelsPerTwip();
+}
+
+double PdfPrintDevice::advance(const QString &text) const
+{
+    // A chart prints the same few texts (dashes, letters, markers, sentences) on every line.
+    const auto known = m_advances.constFind(text);
+    if (known != m_advances.cend())
+        return *known;
+    const double width = m_metrics->horizontalAdvance(text);
+    if (m_advances.size() < MaxAdvances)
+        m_advances.insert(text, width);
+    return width;
 }
 
 QString PdfPrintDevice::subject() const
@@ -167,6 +206,7 @@ void PdfPrintDevice::setFontBold(bool bold)
 void PdfPrintDevice::applyFont()
 {
     m_metrics.emplace(m_font, m_writer.get());
+    m_advances.clear();
     m_rawFont = QRawFont();
     m_narrowing = 1;
     if (QFontInfo(m_font).fixedPitch()) {
@@ -183,6 +223,9 @@ void PdfPrintDevice::applyFont()
 
 void PdfPrintDevice::setTextColor(QRgb rgb)
 {
+    // A chart sets the colour around every letter; the pen changes only when the colour does.
+    if (m_color == (rgb | 0xff000000))
+        return;
     m_color = rgb | 0xff000000;
     if (m_state == State::Active)
         m_painter.setPen(QColor::fromRgb(m_color));
@@ -263,11 +306,9 @@ void PdfPrintDevice::print(const QString &text, bool endLine)
         if (m_state != State::Active)
             return;
         m_lineSpacing = std::max(m_lineSpacing, linePitch());
-        m_painter.save();
-        m_painter.scale(m_narrowing, 1);
+        const Narrowed narrowed(m_painter, m_narrowing);
         m_painter.drawText(QPointF(m_x * pixelsPerTwip() / m_narrowing, m_y + metrics.ascent()), text);
-        m_painter.restore();
-        m_x += metrics.horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
+        m_x += advance(text) * m_narrowing / pixelsPerTwip();
     }
     if (endLine)
         this->endLine();
@@ -324,12 +365,10 @@ void PdfPrintDevice::printAt(const QString &text, const QList<double> &positions
     run.setRawFont(m_rawFont);
     run.setGlyphIndexes(glyphs);
     run.setPositions(points);
-    m_painter.save();
-    m_painter.scale(m_narrowing, 1);
+    const Narrowed narrowed(m_painter, m_narrowing);
     m_painter.drawGlyphRun(QPointF(), run);
-    m_painter.restore();
     m_x = positions[text.size() - 1];
-    m_x += m_metrics->horizontalAdvance(text.back()) * m_narrowing / pixelsPerTwip();
+    m_x += advance(text.back()) * m_narrowing / pixelsPerTwip();
 }
 
 void PdfPrintDevice::setCurrentX(double twips)

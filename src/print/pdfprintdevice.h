@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPainter>
@@ -108,6 +109,8 @@ private:
     [[nodiscard]] QRect pageRect() const;
     // The advance of a line in the current font, in device pixels.
     [[nodiscard]] double linePitch() const;
+    // The advance of text in the current font, in device pixels, measured once.
+    [[nodiscard]] double advance(const QString &text) const;
     [[nodiscard]] QString finish();
     // "The printer "name"" or "The PDF file "path"", to begin a message.
     [[nodiscard]] QString subject() const;
@@ -121,6 +124,7 @@ private:
     // The font's measures on the PDF, and the font as glyphs, made again with each change of font.
     std::optional<QFontMetricsF> m_metrics;
     QRawFont m_rawFont;
+    mutable QHash<QString, double> m_advances; // device pixels, by text
     double m_narrowing = 1; // the horizontal scale of the font's text, below 1 where applyFont says
     QRgb m_color = 0xff000000;
     State m_state = State::Idle;
