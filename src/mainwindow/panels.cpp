@@ -147,7 +147,9 @@ void MainWindow::placeControls()
     m_databasePanel->placeIn(inner, pointSize);
     m_whatIsPanel->placeIn(inner, pointSize);
     m_helpPanel->placeIn(inner, pointSize);
-    placeChartView();
+    // The chart box finds its font in the font database; Display Chart to Screen places it.
+    if (m_chartView->isVisible())
+        placeChartView();
 
     m_databasePanel->raise();
     m_whatIsPanel->raise();
