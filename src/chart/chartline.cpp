@@ -3,6 +3,7 @@
 #include "chart/cycles.h"
 #include "chart/daymarkers.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace chart {
@@ -86,19 +87,18 @@ QString NumberField(qint64 value)
 
 GridWalk WalkGrid(const ChartDay &day)
 {
+    // The positions holding a letter or the centre line, in order; the walk visits each in turn.
+    std::array<int, 4> stops = {day.e, day.p, day.i, CentreColumn};
+    std::sort(stops.begin(), stops.end());
     GridWalk walk;
     int weight = 0;
     int p = FirstGridPosition;
-    while (true) {
-        // The first position from p on that holds a letter or the centre line.
-        int next = LastGridPosition + 1;
-        for (const int q : {day.e, day.p, day.i, CentreColumn}) {
-            if (q >= p && q < next)
-                next = q;
-        }
-        if (next > LastGridPosition)
+    for (const int stop : stops) {
+        if (stop < p)
+            continue; // on the last item's position, or under its later letters
+        if (stop > LastGridPosition)
             break;
-        p = next;
+        p = stop;
         const int letters = (day.e == p ? 4 : 0) | (day.p == p ? 2 : 0) | (day.i == p ? 1 : 0);
         const QStringView text = GroupText[letters];
         walk.items[walk.count++] = {p, text};
