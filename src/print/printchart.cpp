@@ -179,6 +179,20 @@ void ChartPrinter::specialDayLines(const QList<chart::SpecialDayLine> &lines)
 
 void ChartPrinter::dayLine(const chart::ChartDay &day)
 {
+    // Without colours, a character-layout line begun at the left edge with an 18-character date
+    // column holds what the screen line holds, in the same columns (the markers stay short of the
+    // grid, and each grid item starts at or past the end of the one before), less the blanks the
+    // screen pads it with; so it goes to the printer whole.
+    if (m_placer.layout() == Layout::Character && !m_device.showsColor() && m_device.currentX() == 0 &&
+        m_lineWriter.dateColumn(day).size() == chart::DateColumnWidth) {
+        QStringView line = m_lineWriter.dayLine(day);
+        while (line.endsWith(u' '))
+            line.chop(1);
+        m_device.printItem(QString::fromRawData(reinterpret_cast<const QChar *>(line.utf16()), line.size()));
+        m_device.endLine();
+        m_lineCount += 1;
+        return;
+    }
     if (m_placer.layout() == Layout::Character) {
         m_date.resize(0);
         m_date.append(m_lineWriter.dateColumn(day));

@@ -54,6 +54,8 @@ public:
     [[nodiscard]] virtual double textWidth(const QString &text) const = 0;
 
     virtual void setTextColor(QRgb rgb) = 0;
+    // Whether text colours show; a device that ignores them may be given a line's items as one.
+    [[nodiscard]] virtual bool showsColor() const { return true; }
 
     // Prints each character of `text` at its own position (in twips, one for each character),
     // exactly as setting the position and printing the character would, so that the position

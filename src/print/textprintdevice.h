@@ -45,6 +45,7 @@ public:
         return double(text.size()) * TwipsPerColumn;
     }
     void setTextColor(QRgb) override {}
+    [[nodiscard]] bool showsColor() const override { return false; }
     void newPage() override;
     void endDoc() override;
     void abort() override;
