@@ -19,7 +19,7 @@ namespace print {
 // on each piece of the text stream as soon as it is final: every line with its "\n", and the form
 // feed that starts each later page. What was handed on stays out even if the document is then
 // abandoned.
-class TextPrintDevice final : public PrintDevice
+class TextPrintDevice : public PrintDevice
 {
 public:
     static constexpr int TwipsPerColumn = 144;

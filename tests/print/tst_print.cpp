@@ -76,6 +76,7 @@ class TestPrint : public QObject
 private Q_SLOTS:
     void textStreams();
     void dashedLineIsOneRun();
+    void wholeLinesAsItems();
     void paginates_data();
     void paginates();
     void sameDaysAsScreen_data();
@@ -115,6 +116,26 @@ void TestPrint::dashedLineIsOneRun()
     const QStringList runs = device.log().filter("print at");
     QVERIFY(!runs.isEmpty() && !device.log().contains("print \"-\";"));
     QCOMPARE(QSet(runs.begin(), runs.end()), QSet{"print at 144 by 144 \"" + QString(80, '-') + "\";"});
+}
+
+// A text printer takes a day line whole, as the screen line less its padding: the same text as
+// item by item, as for a printer that shows colours; here across four years of markers.
+void TestPrint::wholeLinesAsItems()
+{
+    struct ItemByItem final : print::TextPrintDevice
+    {
+        [[nodiscard]] bool showsColor() const override { return true; }
+    };
+    const auto fields = With([](auto &f) {
+        f.person.length = "1500", f.preferences.holidays = true;
+        f.preferences.spacing = chart::Spacing::WithLines;
+    });
+    print::TextPrintDevice whole;
+    ItemByItem items;
+    RecordingAlerts alerts;
+    QCOMPARE(print::PrintChart(fields, Today, whole, alerts), PrintOutcome::Printed);
+    QCOMPARE(print::PrintChart(fields, Today, items, alerts), PrintOutcome::Printed);
+    QCOMPARE(whole.text(), items.text());
 }
 
 void TestPrint::paginates_data()
