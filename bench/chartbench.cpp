@@ -1,6 +1,7 @@
 // Times the composition of screen charts: days per second for charts of 1,000, 100,000 and
 // 1,000,000 days, with and without the daily forecast, best of a few runs. Not a test; run it
-// from a Release build.
+// from a Release build. `tidemark_bench --rate DAYS [forecast]` prints only the days per second
+// of one length, best of three, for bench/run.sh.
 #include "calendar/profile.h"
 #include "chart/chartplan.h"
 #include "chart/screenchart.h"
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -85,8 +88,17 @@ void report(const char *what, qint64 days, bool forecast, int runs,
 
 } // namespace
 
-int main()
+int main(int argc, char *argv[])
 {
+    if (argc >= 3 && std::strcmp(argv[1], "--rate") == 0) {
+        const qint64 days = std::atoll(argv[2]);
+        const chart::ChartPlan plan = planOf(days, argc >= 4 && std::strcmp(argv[3], "forecast") == 0);
+        double best = 1e30;
+        for (int n = 0; n < 3; ++n)
+            best = std::min(best, timeStreamed(plan).seconds);
+        std::printf("%.0f\n", double(days) / best);
+        return 0;
+    }
     for (const bool forecast : {false, true}) {
         report("stream", 1000, forecast, 20, timeStreamed);
         report("stream", 100000, forecast, 5, timeStreamed);

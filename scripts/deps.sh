@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tidemark needs to build, run and test, when any is missing.
 # Quick when everything is there: it only asks dpkg.
+# With --test it adds what the tests need; with --bench, what bench/run.sh needs.
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,14 @@ if [[ "${1:-}" == "--test" ]]; then
     groff-base                   # groff checks the man page
     dpkg-dev file                # cpack's DEB generator: dpkg-shlibdeps finds the runtime libraries
     clang libclang-rt-14-dev     # the fuzz targets: clang, its sanitizers and libFuzzer
+  )
+fi
+if [[ "${1:-}" == "--bench" ]]; then
+  packages+=(
+    time                         # /usr/bin/time -v: the peak memory of each run
+    xvfb                         # a virtual screen for the start-up time
+    poppler-utils                # pdfinfo: the page count of the PDFs timed
+    linux-perf                   # perf: where the time goes
   )
 fi
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/chartplan.h"
+#include "chart/cycles.h"
 #include "chart/forecast.h"
 #include "chart/specialdays.h"
 
@@ -32,9 +33,16 @@ public:
     [[nodiscard]] const ForecastLines &forecast() const { return m_forecast; }
 
 private:
+    void setPositions();
+
     const ChartPlan &m_plan;
     ChartDay m_day;
     qint64 m_done = 0;
+    // Whole day counts that stay below RepeatingDayCounts take their positions from the table, by
+    // the day of each cycle (P, E, I) kept in step with the day count; any other chart computes them.
+    bool m_tabled = false;
+    PositionTable m_table;
+    std::array<int, 3> m_cycleDays{};
     PreviousPosition m_previous;
     QList<SpecialDayLine> m_specialLines;
     ForecastLines m_forecast;

@@ -1,5 +1,7 @@
 #include "chart/cycles.h"
 
+#include <QtGlobal>
+
 #include <cmath>
 
 namespace chart {
@@ -28,6 +30,21 @@ double CycleValue(double dayCount, Cycle cycle)
 {
     const double q = dayCount / ShapeOf(cycle).period;
     return std::sin(static_cast<double>(TwoPi) * (q - std::floor(q)));
+}
+
+int CycleDayOf(double dayCount, Cycle cycle)
+{
+    const int period = ShapeOf(cycle).period;
+    const int day = static_cast<int>(static_cast<qint64>(dayCount) % period);
+    return day < 0 ? day + period : day;
+}
+
+PositionTable::PositionTable()
+{
+    for (const Cycle cycle : {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual}) {
+        for (int day = 0; day < ShapeOf(cycle).period; ++day)
+            m_positions[static_cast<int>(cycle)][day] = PositionOf(day, cycle);
+    }
 }
 
 } // namespace chart

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 // The three biorhythm cycles and the rule that turns a day count into a grid position.
@@ -38,5 +39,29 @@ inline constexpr int LastGridPosition = 73;
 // the same two pi as PositionOf, so that on a whole day count the value times the amplitude is the
 // number PositionOf rounds down.
 [[nodiscard]] double CycleValue(double dayCount, Cycle cycle);
+
+// PositionOf repeats exactly with each cycle's period for whole day counts below this in size
+// (far beyond the longest chart's). The quotient dayCount / period is then rounded to the step of
+// the power of two it lies in, so PositionOf depends only on the sign, that power and the day of
+// the cycle; tst_chart checks one day count of every such class against the table.
+inline constexpr double RepeatingDayCounts = 0x1p40;
+
+// The day of a cycle (0 to period - 1) of a whole day count below RepeatingDayCounts in size.
+[[nodiscard]] int CycleDayOf(double dayCount, Cycle cycle);
+
+// PositionOf for each day of each cycle, computed once, for a chart to look its positions up.
+class PositionTable
+{
+public:
+    PositionTable();
+    [[nodiscard]] int position(Cycle cycle, int cycleDay) const
+    {
+        return m_positions[static_cast<int>(cycle)][cycleDay];
+    }
+
+private:
+    static constexpr int LongestPeriod = std::max({Cycles[0].period, Cycles[1].period, Cycles[2].period});
+    std::array<std::array<int, LongestPeriod>, 3> m_positions{};
+};
 
 } // namespace chart

@@ -2,16 +2,25 @@
 
 #include "chart/daymarkers.h"
 
-#include <algorithm>
-
 namespace chart {
 
 QStringView CycleSentence(Cycle cycle, int position, int previous)
 {
-    const std::span<const PhraseRow> rows = ForecastPhrases(cycle);
-    const auto row = std::lower_bound(rows.begin(), rows.end(), position,
-                                      [](const PhraseRow &r, int p) { return r.position < p; });
-    if (row == rows.end() || row->position != position)
+    // Each chart day asks three times, so the rows stand by position: every row's position is a
+    // grid position.
+    constexpr int GridPositions = LastGridPosition - FirstGridPosition + 1;
+    static const auto rowAt = [] {
+        std::array<std::array<const PhraseRow *, GridPositions>, Cycles.size()> at{};
+        for (std::size_t c = 0; c < Cycles.size(); ++c) {
+            for (const PhraseRow &row : ForecastPhrases(Cycle(c)))
+                at[c][std::size_t(row.position - FirstGridPosition)] = &row;
+        }
+        return at;
+    }();
+    if (position < FirstGridPosition || position > LastGridPosition)
+        return {};
+    const PhraseRow *const row = rowAt[std::size_t(cycle)][std::size_t(position - FirstGridPosition)];
+    if (!row)
         return {};
     return previous > position ? row->falling : row->otherwise;
 }

@@ -92,8 +92,7 @@ bool ComposeScreenChart(const ChartPlan &plan, LineSink &sink, const ChartProgre
         return false;
 
     const QString separator(SeparatorLength, QLatin1Char('-'));
-    QString line;
-    line.reserve(MaxDayLine);
+    DayLineWriter writer;
     for (ChartWalk walk(plan); walk.next();) {
         const qint64 n = walk.done() - 1;
         if (progress && n % ProgressInterval == 0 && n != 0 && !progress(n, plan.length))
@@ -102,8 +101,7 @@ bool ComposeScreenChart(const ChartPlan &plan, LineSink &sink, const ChartProgre
             if (!sink.line(ScreenText(special)))
                 return false;
         }
-        WriteDayLine(line, walk.day());
-        if (!sink.line(line))
+        if (!sink.line(writer.dayLine(walk.day())))
             return false;
         bool ok = true;
         if (plan.forecast) {

@@ -8,9 +8,6 @@
 #include "export/calendarexport.h"
 #include "export/jsonchart.h"
 
-#include <QIODevice>
-#include <QTextStream>
-
 namespace cli {
 
 namespace {
@@ -27,16 +24,14 @@ int writeFailed(std::FILE *err, const QString &reason)
     return ExitWriteFailed;
 }
 
-// The pages go through a text stream, which keeps the first failed write and whose file says why.
 int printToStream(const PrintArguments &arguments, const chart::ChartFields &fields, const QString &today,
                   std::FILE *out, std::FILE *err)
 {
-    QTextStream outStream(out);
+    StreamLineSink sink(out);
     StreamAlerts alerts(err);
-    const int status = PrintDocuments(arguments, fields, today, outStream, alerts);
-    outStream.flush();
-    if (outStream.status() != QTextStream::Ok)
-        return writeFailed(err, outStream.device()->errorString());
+    const int status = PrintDocuments(arguments, fields, today, sink, alerts);
+    if (!sink.flush())
+        return writeFailed(err, sink.error());
     return status;
 }
 

@@ -7,10 +7,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <malloc.h>
 #include <memory>
 #include <unistd.h>
 
 namespace {
+
+constexpr int LargestHeapBuffer = 32 << 20;
+constexpr int LargeBuffersKept = 256 << 20;
 
 // A closed standard output or error would be handed to the next file the program opens, and
 // the chart written into that file. Holding its place with a descriptor open for reading only
@@ -48,6 +52,13 @@ int main(int argc, char *argv[])
     // Only a PDF needs the GUI side of Qt (its fonts and painter); it needs no screen, so without
     // a display the offscreen platform serves. Everything else runs on the core alone.
     const bool pdf = writesPdf(parsed);
+    // Qt's PDF writer allocates and frees large buffers for every page it compresses. Served from
+    // the heap and kept there once freed, they are reused page after page instead of going back
+    // to the system and coming again as fresh zeroed pages (a fifth of a long PDF's time).
+    if (pdf) {
+        mallopt(M_MMAP_THRESHOLD, LargestHeapBuffer);
+        mallopt(M_TRIM_THRESHOLD, LargeBuffersKept);
+    }
     if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

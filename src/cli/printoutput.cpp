@@ -1,11 +1,10 @@
 #include "cli/printoutput.h"
 
 #include "cli/chartcommand.h"
+#include "cli/streamsink.h"
 #include "print/pdfnames.h"
 #include "print/pdfprintdevice.h"
 #include "print/textprintdevice.h"
-
-#include <QTextStream>
 
 #include <memory>
 
@@ -13,32 +12,45 @@ namespace cli {
 
 namespace {
 
-// Text pages gathered document by document onto the output.
+// Text pages streamed onto the output line by line as each device makes them final; a form feed
+// splits the documents as it splits the pages.
 class TextTargets final : public print::PrintTargetProvider
 {
 public:
-    explicit TextTargets(QTextStream &out)
+    explicit TextTargets(StreamLineSink &out)
         : m_out(out)
     {}
     print::PrintDevice &open(print::PrintDocument) override
     {
-        m_device = std::make_unique<print::TextPrintDevice>();
+        m_begun = false;
+        m_device = std::make_unique<print::TextPrintDevice>([this](QStringView text) {
+            begin();
+            m_out.write(text);
+        });
         return *m_device;
     }
     void close(print::PrintDocument, print::PrintOutcome outcome) override
     {
+        // A text document is refused, if at all, before its first line.
         if (outcome != print::PrintOutcome::Printed)
             return;
-        if (m_documents++ > 0)
-            m_out << '\f';
-        m_out << m_device->text();
-        m_out.flush();
+        begin();
+        ++m_documents;
     }
 
 private:
-    QTextStream &m_out;
+    // The form feed before a later document, once it has something to show or is complete.
+    void begin()
+    {
+        if (!m_begun && m_documents > 0)
+            m_out.write(u"\f");
+        m_begun = true;
+    }
+
+    StreamLineSink &m_out;
     std::unique_ptr<print::TextPrintDevice> m_device;
     int m_documents = 0;
+    bool m_begun = false;
 };
 
 // Each document into its PDF file, replacing any file of that name.
@@ -66,7 +78,7 @@ private:
 } // namespace
 
 int PrintDocuments(const PrintArguments &arguments, const chart::ChartFields &fields, const QString &today,
-                   QTextStream &out, Alerts &alerts)
+                   StreamLineSink &out, Alerts &alerts)
 {
     const chart::ChartFields printed = WithPrintArguments(fields, arguments);
     QList<print::PrintOutcome> outcomes;

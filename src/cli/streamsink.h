@@ -2,15 +2,16 @@
 
 #include "chart/screenchart.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdio>
 
 namespace cli {
 
-// Writes lines as UTF-8 with "\n" line ends, gathering them in a small buffer so that a chart of
-// any length streams at full speed and is never held whole. The first failed write or flush is
-// kept, with the system's reason for it.
+// Writes lines as UTF-8 with "\n" line ends, gathering them in one large buffer so that a chart of
+// any length streams at full speed in few writes and is never held whole. The first failed write
+// or flush is kept, with the system's reason for it.
 class StreamLineSink final : public chart::LineSink
 {
 public:
@@ -24,10 +25,14 @@ public:
     [[nodiscard]] QString error() const;
 
 private:
+    bool put(QStringView text, bool endLine);
+    void putBytes(const char *bytes, qsizetype size);
+    bool writeBuffer();
     void fail();
 
     std::FILE *m_out;
-    QString m_buffer;
+    QByteArray m_buffer;
+    qsizetype m_used = 0;
     int m_errno = 0;
     bool m_failed = false;
 };

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -26,6 +27,8 @@ constexpr double EdgeClearance = 12;
 // at the very end of the line, and a descender hangs below the last line.
 constexpr double Overhang = 12;
 constexpr double LeastTopAndBottom = 36;
+// Texts whose widths are kept for each font: far more than a chart prints.
+constexpr qsizetype MaxAdvances = 4096;
 
 // The sheet's margins in points, from the printer's unprintable border (none for a PDF file).
 QMarginsF PaperMargins(const QMarginsF &unprintable)
@@ -85,6 +88,31 @@ bool OpenPartFile(QFile &file, const QString &folder, bool ownerOnly, QString *e
     return false;
 }
 
+// Draws with the text narrowed to `narrowing` of its width while it lives; at full width it
+// leaves the painter as it is.
+class Narrowed
+{
+public:
+    Narrowed(QPainter &painter, double narrowing)
+        : m_painter(narrowing != 1 ? &painter : nullptr)
+    {
+        if (m_painter) {
+            m_painter->save();
+            m_painter->scale(narrowing, 1);
+        }
+    }
+    ~Narrowed()
+    {
+        if (m_painter)
+            m_painter->restore();
+    }
+    Narrowed(const Narrowed &) = delete;
+    Narrowed &operator=(const Narrowed &) = delete;
+
+private:
+    QPainter *m_painter;
+};
+
 } // namespace
 
 QPageLayout PdfPageLayout(const PdfPrintTarget &target)
@@ -138,7 +166,19 @@ double PdfPrintDevice::pageWidth() const
 
 double PdfPrintDevice::textWidth(const QString &text) const
 {
-    return QFontMetricsF(m_font, m_device).horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
+    return advance(text) * m_narrowing / pixelsPerTwip();
+}
+
+double PdfPrintDevice::advance(const QString &text) const
+{
+    // A chart prints the same few texts (dashes, letters, markers, sentences) on every line.
+    const auto known = m_advances.constFind(text);
+    if (known != m_advances.cend())
+        return *known;
+    const double width = m_metrics->horizontalAdvance(text);
+    if (m_advances.size() < MaxAdvances)
+        m_advances.insert(text, width);
+    return width;
 }
 
 QString PdfPrintDevice::subject() const
@@ -172,6 +212,9 @@ void PdfPrintDevice::setFontBold(bool bold)
 // printer's condensed pitch would. Any other face keeps its width.
 void PdfPrintDevice::applyFont()
 {
+    m_metrics.emplace(m_font, m_device);
+    m_advances.clear();
+    m_rawFont = QRawFont();
     m_narrowing = 1;
     if (QFontInfo(m_font).fixedPitch()) {
         QFont twelve = m_font;
@@ -187,6 +230,9 @@ void PdfPrintDevice::applyFont()
 
 void PdfPrintDevice::setTextColor(QRgb rgb)
 {
+    // A chart sets the colour around every letter; the pen changes only when the colour does.
+    if (m_color == (rgb | 0xff000000))
+        return;
     m_color = rgb | 0xff000000;
     if (m_state == State::Active)
         m_painter->setPen(QColor::fromRgb(m_color));
@@ -267,17 +313,15 @@ void PdfPrintDevice::print(const QString &text, bool endLine)
     if (!begin())
         return;
     if (!text.isEmpty()) {
-        const QFontMetricsF metrics(m_font, m_device);
+        const QFontMetricsF &metrics = *m_metrics;
         if (m_lineSpacing == 0)
             makeRoom(linePitch());
         if (m_state != State::Active)
             return;
         m_lineSpacing = std::max(m_lineSpacing, linePitch());
-        m_painter->save();
-        m_painter->scale(m_narrowing, 1);
+        const Narrowed narrowed(*m_painter, m_narrowing);
         m_painter->drawText(QPointF(m_x * pixelsPerTwip() / m_narrowing, m_y + metrics.ascent()), text);
-        m_painter->restore();
-        m_x += metrics.horizontalAdvance(text) * m_narrowing / pixelsPerTwip();
+        m_x += advance(text) * m_narrowing / pixelsPerTwip();
     }
     if (endLine)
         this->endLine();
@@ -302,11 +346,42 @@ void PdfPrintDevice::tab(int column)
 {
     if (!begin())
         return;
-    const double x = (std::max(column, 1) - 1) * QFontMetricsF(m_font, m_device).averageCharWidth() *
-                     m_narrowing / pixelsPerTwip();
+    const double x =
+        (std::max(column, 1) - 1) * m_metrics->averageCharWidth() * m_narrowing / pixelsPerTwip();
     if (m_x > x + 0.5)
         endLine();
     m_x = x;
+}
+
+void PdfPrintDevice::printAt(const QString &text, const QList<double> &positions)
+{
+    if (!begin())
+        return;
+    if (!m_rawFont.isValid())
+        m_rawFont = QRawFont::fromFont(QFont(m_font, m_device));
+    const QList<quint32> glyphs = m_rawFont.glyphIndexesForString(text);
+    // Characters the face lacks are left to the text drawing, which finds them in another.
+    if (text.isEmpty() || glyphs.size() != text.size() || glyphs.contains(0)) {
+        PrintDevice::printAt(text, positions);
+        return;
+    }
+    if (m_lineSpacing == 0)
+        makeRoom(linePitch());
+    if (m_state != State::Active)
+        return;
+    m_lineSpacing = std::max(m_lineSpacing, linePitch());
+    QList<QPointF> points;
+    points.reserve(text.size());
+    for (const double x : positions.first(text.size()))
+        points.append(QPointF(x * pixelsPerTwip() / m_narrowing, m_y + m_metrics->ascent()));
+    QGlyphRun run;
+    run.setRawFont(m_rawFont);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(points);
+    const Narrowed narrowed(*m_painter, m_narrowing);
+    m_painter->drawGlyphRun(QPointF(), run);
+    m_x = positions[text.size() - 1];
+    m_x += advance(text.back()) * m_narrowing / pixelsPerTwip();
 }
 
 void PdfPrintDevice::setCurrentX(double twips)

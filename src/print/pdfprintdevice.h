@@ -4,10 +4,13 @@
 
 #include <QFile>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QRawFont>
 #include <QString>
 
 #include <functional>
@@ -91,6 +94,7 @@ public:
     [[nodiscard]] double pageWidth() const override;
     [[nodiscard]] double textWidth(const QString &text) const override;
     void setTextColor(QRgb rgb) override;
+    void printAt(const QString &text, const QList<double> &positions) override;
     void newPage() override;
     void endDoc() override;
     void abort() override;
@@ -113,6 +117,8 @@ private:
     [[nodiscard]] QRect pageRect() const;
     // The advance of a line in the current font, in device pixels.
     [[nodiscard]] double linePitch() const;
+    // The advance of text in the current font, in device pixels, measured once.
+    [[nodiscard]] double advance(const QString &text) const;
     [[nodiscard]] QString finish();
     // "The printer "name"" or "The PDF file "path"", to begin a message.
     [[nodiscard]] QString subject() const;
@@ -125,6 +131,10 @@ private:
     QPainter m_ownPainter;
     QPainter *m_painter; // the own painter on the writer, or the target's
     QFont m_font;
+    // The font's measures on the PDF, and the font as glyphs, made again with each change of font.
+    std::optional<QFontMetricsF> m_metrics;
+    QRawFont m_rawFont;
+    mutable QHash<QString, double> m_advances; // device pixels, by text
     double m_narrowing = 1; // the horizontal scale of the font's text, below 1 where applyFont says
     QRgb m_color = 0xff000000;
     State m_state = State::Idle;

@@ -65,6 +65,22 @@ SpecialStyle StyleOf(chart::SpecialDay kind)
     return {41, PrintColor::Black};
 }
 
+// A grid character and its colour. The texts are static, so printing them allocates nothing.
+std::pair<QString, PrintColor> GridSymbol(QChar symbol)
+{
+    switch (symbol.unicode()) {
+    case u'E':
+        return {QStringLiteral("E"), PrintColor::Blue};
+    case u'P':
+        return {QStringLiteral("P"), PrintColor::Red};
+    case u'I':
+        return {QStringLiteral("I"), PrintColor::Green};
+    case u'|':
+        return {QStringLiteral("|"), PrintColor::Black};
+    }
+    return {QString(symbol), PrintColor::Black};
+}
+
 // One chart document being printed: the page and line counts live here.
 class ChartPrinter
 {
@@ -98,6 +114,10 @@ private:
     double m_linesPerPage;
     qint64 m_page = 0;
     double m_lineCount = 0;
+    chart::DayLineWriter m_lineWriter;
+    QString m_date;
+    const QString m_dashes = QString(DashCount, QLatin1Char('-'));
+    QList<double> m_dashPositions;
 };
 
 void ChartPrinter::header(Layout form)
@@ -159,10 +179,24 @@ void ChartPrinter::specialDayLines(const QList<chart::SpecialDayLine> &lines)
 
 void ChartPrinter::dayLine(const chart::ChartDay &day)
 {
+    // Without colours, a character-layout line begun at the left edge with an 18-character date
+    // column holds what the screen line holds, in the same columns (the markers stay short of the
+    // grid, and each grid item starts at or past the end of the one before), less the blanks the
+    // screen pads it with; so it goes to the printer whole.
+    if (m_placer.layout() == Layout::Character && !m_device.showsColor() && m_device.currentX() == 0 &&
+        m_lineWriter.dateColumn(day).size() == chart::DateColumnWidth) {
+        QStringView line = m_lineWriter.dayLine(day);
+        while (line.endsWith(u' '))
+            line.chop(1);
+        m_device.printItem(QString::fromRawData(reinterpret_cast<const QChar *>(line.utf16()), line.size()));
+        m_device.endLine();
+        m_lineCount += 1;
+        return;
+    }
     if (m_placer.layout() == Layout::Character) {
-        QString date;
-        chart::AppendDateColumn(date, day);
-        m_device.printItem(date);
+        m_date.resize(0);
+        m_date.append(m_lineWriter.dateColumn(day));
+        m_device.printItem(m_date);
     } else {
         m_placer.place(0, 1);
         m_device.printItem(calendar::WeekdayAbbrev(day.weekday));
@@ -188,7 +222,10 @@ void ChartPrinter::dayLine(const chart::ChartDay &day)
     }
     for (int n = 0; n < markers.count; ++n) {
         setColor(StyleOf(ordered[n]).color);
-        m_device.printItem(chart::MarkerText(ordered[n]).toString());
+        // The marker texts are static: the device takes them without a copy being made.
+        const QStringView marker = chart::MarkerText(ordered[n]);
+        m_device.printItem(
+            QString::fromRawData(reinterpret_cast<const QChar *>(marker.utf16()), marker.size()));
         setColor(PrintColor::Black);
     }
 
@@ -203,11 +240,9 @@ void ChartPrinter::grid(const chart::ChartDay &day)
     for (const chart::GridItem &item : chart::WalkGrid(day)) {
         m_placer.place(chart::ColumnOf(item.position));
         for (const QChar symbol : item.text) {
-            setColor(symbol == QLatin1Char('E')   ? PrintColor::Blue
-                     : symbol == QLatin1Char('P') ? PrintColor::Red
-                     : symbol == QLatin1Char('I') ? PrintColor::Green
-                                                  : PrintColor::Black);
-            m_device.printItem(QString(symbol));
+            const auto [text, color] = GridSymbol(symbol);
+            setColor(color);
+            m_device.printItem(text);
         }
         setColor(PrintColor::Black);
     }
@@ -216,14 +251,16 @@ void ChartPrinter::grid(const chart::ChartDay &day)
 void ChartPrinter::dashedLine(Layout form)
 {
     if (form == Layout::Character) {
-        m_device.printLine(QString(DashCount, QLatin1Char('-')));
+        m_device.printLine(m_dashes);
         return;
     }
-    Placer placer(m_device, Layout::Page);
-    for (int i = 1; i <= DashCount; ++i) {
-        placer.place(0, i);
-        m_device.printItem(QStringLiteral("-"));
+    // The dashes stand one eightieth of the page apart, from the first eightieth on: one run.
+    if (m_dashPositions.isEmpty()) {
+        const Placer placer(m_device, Layout::Page);
+        for (int i = 1; i <= DashCount; ++i)
+            m_dashPositions.append(i * placer.unit());
     }
+    m_device.printAt(m_dashes, m_dashPositions);
     m_device.endLine();
 }
 

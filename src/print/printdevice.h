@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRgb>
 #include <QString>
 
@@ -53,6 +54,19 @@ public:
     [[nodiscard]] virtual double textWidth(const QString &text) const = 0;
 
     virtual void setTextColor(QRgb rgb) = 0;
+    // Whether text colours show; a device that ignores them may be given a line's items as one.
+    [[nodiscard]] virtual bool showsColor() const { return true; }
+
+    // Prints each character of `text` at its own position (in twips, one for each character),
+    // exactly as setting the position and printing the character would, so that the position
+    // then stands after the last one. A device that can draws them as one run.
+    virtual void printAt(const QString &text, const QList<double> &positions)
+    {
+        for (qsizetype n = 0; n < text.size(); ++n) {
+            setCurrentX(positions[n]);
+            printItem(QString(text[n]));
+        }
+    }
 
     virtual void newPage() = 0;
     // Ends the document and sends it to the printer.

@@ -4,13 +4,18 @@
 
 namespace print {
 
+TextPrintDevice::TextPrintDevice(TextOutput output)
+    : m_output(std::move(output))
+{}
+
 bool TextPrintDevice::accepting()
 {
     if (m_ended)
         return false;
     if (!m_started) {
         m_started = true;
-        m_pages.append(QStringList());
+        if (!m_output)
+            m_pages.append(QStringList());
     }
     return true;
 }
@@ -19,9 +24,14 @@ void TextPrintDevice::print(const QString &text, bool endLine)
 {
     if (!accepting())
         return;
-    if (m_line.size() < m_column)
-        m_line.append(QString(m_column - m_line.size(), QLatin1Char(' ')));
-    m_line.replace(m_column, text.size(), text);
+    const auto column = std::size_t(m_column);
+    const auto *const chars = reinterpret_cast<const char16_t *>(text.constData());
+    if (m_line.size() <= column) {
+        m_line.resize(column, u' ');
+        m_line.append(chars, std::size_t(text.size()));
+    } else {
+        m_line.replace(column, std::size_t(text.size()), chars, std::size_t(text.size()));
+    }
     m_column += int(text.size());
     if (endLine)
         closeLine();
@@ -35,7 +45,12 @@ void TextPrintDevice::endLine()
 
 void TextPrintDevice::closeLine()
 {
-    m_pages.last().append(m_line);
+    if (m_output) {
+        m_line += u'\n';
+        m_output(m_line);
+    } else {
+        m_pages.last().append(QString::fromStdU16String(m_line));
+    }
     m_line.clear();
     m_column = 0;
 }
@@ -60,18 +75,21 @@ void TextPrintDevice::newPage()
 {
     if (!accepting())
         return;
-    if (!m_line.isEmpty())
+    if (!m_line.empty())
         closeLine();
     m_line.clear();
     m_column = 0;
-    m_pages.append(QStringList());
+    if (m_output)
+        m_output(u"\f");
+    else
+        m_pages.append(QStringList());
 }
 
 void TextPrintDevice::endDoc()
 {
     if (m_ended)
         return;
-    if (!m_line.isEmpty())
+    if (!m_line.empty())
         closeLine();
     m_ended = true;
 }

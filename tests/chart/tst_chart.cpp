@@ -1,5 +1,7 @@
 #include "calendar/datecheck.h"
 #include "chart/chartchecks.h"
+#include "chart/chartline.h"
+#include "chart/chartwalk.h"
 #include "chart/daymarkers.h"
 #include "chart/forecast.h"
 #include "chart/screenchart.h"
@@ -12,6 +14,7 @@
 #include <QTest>
 
 #include <array>
+#include <optional>
 
 #include "support/testmain.h"
 
@@ -151,6 +154,44 @@ private Q_SLOTS:
                     !chart::CycleSentence(Cycle(cycle), p, 99).isEmpty());
         }
         QCOMPARE(found, positions);
+    }
+
+    void tableGivesTheFormula()
+    {
+        // dayCount / period is rounded to the step of the power of two it lies in, so the formula
+        // depends only on the sign, that power and the day of the cycle: one whole day count of each
+        // class, for every power up to 2^40 (beyond the table's reach for every period), stands for all.
+        const chart::PositionTable table;
+        for (const Cycle cycle : {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual}) {
+            const int period = chart::ShapeOf(cycle).period;
+            for (int power = -1; power <= 40; ++power) {
+                for (int day = 0; day < period; ++day) {
+                    const double whole = (power < 0 ? 0 : std::ldexp(period, power)) + day;
+                    for (const double count : {whole, -whole}) {
+                        if (chart::PositionOf(count, cycle) !=
+                            table.position(cycle, chart::CycleDayOf(count, cycle)))
+                            QFAIL(qPrintable(QString::number(count, 'f', 0)));
+                    }
+                }
+            }
+        }
+        QVERIFY(chart::RepeatingDayCounts <= std::ldexp(1, 41));
+    }
+
+    void longWalkAsComputed()
+    {
+        // Across the birth and well past the writer's first lines: the walk's positions against
+        // the formula, and each line against a writer that has written few lines, so writes it whole.
+        const chart::ChartPlan plan = PlanOf(TypedFields("12-31-2060", "01-01-2000", "45000"));
+        chart::DayLineWriter writer;
+        std::optional<chart::DayLineWriter> fresh;
+        for (chart::ChartWalk walk(plan); walk.next();) {
+            const ChartDay &day = walk.day();
+            if (walk.done() % 1000 == 1)
+                fresh.emplace();
+            if (day != chart::WithPositions(day) || writer.dayLine(day) != fresh->dayLine(day))
+                QFAIL(qPrintable(QString::number(walk.done())));
+        }
     }
 
     void walkMatchesTheCalendar()

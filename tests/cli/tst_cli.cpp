@@ -54,6 +54,7 @@ private Q_SLOTS:
     void optionsWithEquals_data();
     void optionsWithEquals();
     void jsonAndCalendarOfTheChart();
+    void printedTextStreams();
 };
 
 void TestCli::sameChartAsTheWindow_data()
@@ -194,6 +195,19 @@ void TestCli::jsonAndCalendarOfTheChart()
     QFile written(folder.filePath("c.ics"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), calendar.data());
+}
+
+// Printed pages of a chart far too long to hold in the memory allowed come out at once.
+void TestCli::printedTextStreams()
+{
+    QProcess process;
+    process.start("sh", QStringList{"-c", "ulimit -v 1000000; exec \"$0\" \"$@\" | head -c 4000",
+                                    TIDEMARK_CHART_EXE, "--name=Pat Example", "--birth=05-20-1990",
+                                    "--days=100000000", "--print-text"});
+    process.waitForFinished(120'000);
+    const QByteArray out = process.readAllStandardOutput();
+    QCOMPARE(out.size(), 4000);
+    QVERIFY(out.contains("PAGE # 1 - PAT EXAMPLE"));
 }
 
 TIDEMARK_TEST(TestCli)

@@ -74,6 +74,9 @@ class TestPrint : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void textStreams();
+    void dashedLineIsOneRun();
+    void wholeLinesAsItems();
     void paginates_data();
     void paginates();
     void sameDaysAsScreen_data();
@@ -91,6 +94,51 @@ private Q_SLOTS:
     void commandIntoPdfFiles_data();
     void commandIntoPdfFiles();
 };
+
+// Given an output, the text printer hands on the text it would keep, and keeps none of it.
+void TestPrint::textStreams()
+{
+    QString streamed;
+    print::TextPrintDevice kept;
+    print::TextPrintDevice streaming([&streamed](QStringView text) { streamed += text; });
+    RecordingAlerts alerts;
+    for (print::TextPrintDevice *device : {&kept, &streaming})
+        QCOMPARE(print::PrintChart(LongChart(PrinterType::Matrix), Today, *device, alerts),
+                 PrintOutcome::Printed);
+    QCOMPARE(streamed, kept.text());
+    QVERIFY(streaming.pages().isEmpty() && kept.pages().size() > 1);
+}
+
+// The page layout's dashed line goes to the printer in one call: 80 dashes an eightieth apart.
+void TestPrint::dashedLineIsOneRun()
+{
+    print::RecordingPrintDevice device;
+    RecordingAlerts alerts;
+    QCOMPARE(print::PrintChart(LongChart(), Today, device, alerts), PrintOutcome::Printed);
+    const QStringList runs = device.log().filter("print at");
+    QVERIFY(!runs.isEmpty() && !device.log().contains("print \"-\";"));
+    QCOMPARE(QSet(runs.begin(), runs.end()), QSet{"print at 144 by 144 \"" + QString(80, '-') + "\";"});
+}
+
+// A text printer takes a day line whole, as the screen line less its padding: the same text as
+// item by item, as for a printer that shows colours; here across four years of markers.
+void TestPrint::wholeLinesAsItems()
+{
+    struct ItemByItem final : print::TextPrintDevice
+    {
+        [[nodiscard]] bool showsColor() const override { return true; }
+    };
+    const auto fields = With([](auto &f) {
+        f.person.length = "1500", f.preferences.holidays = true;
+        f.preferences.spacing = chart::Spacing::WithLines;
+    });
+    print::TextPrintDevice whole;
+    ItemByItem items;
+    RecordingAlerts alerts;
+    QCOMPARE(print::PrintChart(fields, Today, whole, alerts), PrintOutcome::Printed);
+    QCOMPARE(print::PrintChart(fields, Today, items, alerts), PrintOutcome::Printed);
+    QCOMPARE(whole.text(), items.text());
+}
 
 void TestPrint::paginates_data()
 {

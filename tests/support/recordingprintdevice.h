@@ -9,7 +9,7 @@ namespace print {
 // Writes down every operation a print routine asks of the printer, one line each, on a line of
 // 80 columns of 144 twips. The log reads like the print statements themselves:
 //   font Courier | size 12 | bold 0 | print "PAGE #"; | print "DATE" | endline | tab 56
-//   x 1440 | color 800000 | newpage | enddoc | abort
+//   x 1440 | color 800000 | newpage | enddoc | abort | print at 144 by 144 "---";
 // A printer failure can be staged: the operation with the given index (0 for the first one
 // logged) fails instead of running, and everything after it is ignored. A failure with no error
 // text stands for a document the user called off.
@@ -30,6 +30,13 @@ public:
     [[nodiscard]] double pageWidth() const override { return 80 * 144; }
     [[nodiscard]] double textWidth(const QString &text) const override { return double(text.size()) * 144; }
     void setTextColor(QRgb rgb) override { record(QString::asprintf("color %06x", rgb & 0xffffff)); }
+    void printAt(const QString &text, const QList<double> &positions) override
+    {
+        record(QStringLiteral("print at %1 by %2 \"")
+                   .arg(positions.value(0))
+                   .arg(positions.value(1) - positions.value(0)) +
+               text + "\";");
+    }
     void newPage() override { record(QStringLiteral("newpage")); }
     void endDoc() override { record(QStringLiteral("enddoc")); }
     void abort() override { m_log.append(QStringLiteral("abort")); }
