@@ -49,8 +49,8 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[n]));
     const cli::ParsedArguments parsed = cli::ParseChartArguments(arguments);
 
-    // Only a PDF needs the GUI side of Qt (its fonts and painter); it needs no screen, so without
-    // a display the offscreen platform serves. Everything else runs on the core alone.
+    // Only a PDF needs the GUI side of Qt (its fonts and painter); it needs no screen, so the
+    // offscreen platform serves. Everything else runs on the core alone.
     const bool pdf = writesPdf(parsed);
     // Qt's PDF writer allocates and frees large buffers for every page it compresses. Served from
     // the heap and kept there once freed, they are reused page after page instead of going back
@@ -59,8 +59,8 @@ int main(int argc, char *argv[])
         mallopt(M_MMAP_THRESHOLD, LargestHeapBuffer);
         mallopt(M_TRIM_THRESHOLD, LargeBuffersKept);
     }
-    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    // Offscreen even where a display is named: a stale one (after ssh -X) would abort the run.
+    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
         pdf ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void optionsWithEquals();
     void jsonAndCalendarOfTheChart();
     void printedTextStreams();
+    void pdfWithAStaleDisplay();
 };
 
 void TestCli::sameChartAsTheWindow_data()
@@ -208,6 +209,20 @@ void TestCli::printedTextStreams()
     const QByteArray out = process.readAllStandardOutput();
     QCOMPARE(out.size(), 4000);
     QVERIFY(out.contains("PAGE # 1 - PAT EXAMPLE"));
+}
+
+// A PDF needs no screen: a display that cannot be reached does not stop it.
+void TestCli::pdfWithAStaleDisplay()
+{
+    QTemporaryDir folder;
+    const QByteArray display = qgetenv("DISPLAY"), platform = qgetenv("QT_QPA_PLATFORM");
+    qputenv("DISPLAY", ":999");
+    qunsetenv("QT_QPA_PLATFORM");
+    const Run run = Chart(Person + QStringList{"--pdf", "p.pdf"}, folder.path());
+    qputenv("DISPLAY", display);
+    qputenv("QT_QPA_PLATFORM", platform);
+    QCOMPARE(run.status, 0);
+    QVERIFY(QFileInfo(folder.filePath("p.pdf")).size() > 0);
 }
 
 TIDEMARK_TEST(TestCli)
