@@ -29,7 +29,7 @@ QString HelpText()
                "\n"
                "  --name TEXT          the person's name\n"
                "  --birth MM-DD-YYYY   the birthdate\n"
-               "  --days N             the length of the chart in days\n"
+               "  --days N             the length of the chart in days (ending by 12-31-9999)\n"
                "  --start MM-DD-YYYY   the first day of the chart (default: today)\n"
                "  --forecast           a daily forecast after each day\n"
                "  --no-holidays        no holiday, Friday the 13th and birthday lines\n"

@@ -64,6 +64,12 @@ std::variant<chart::ChartFields, calendar::Message> FieldsFromArguments(const Ch
     boxes = start.boxes;
     boxes.length = args.days;
     boxes = calendar::LengthChanged(boxes);
+    // The window stops such a chart by its size; streamed here, it would run into years of five
+    // digits.
+    bool counted = false;
+    if (boxes.length.toLongLong(&counted) > 0 && counted && boxes.end.isEmpty())
+        return calendar::Message{QStringLiteral("LENGTH OF CHART TOO LONG!"),
+                                 QStringLiteral("The chart would end after 12-31-9999.")};
 
     chart::ChartFields fields;
     fields.name = args.name;

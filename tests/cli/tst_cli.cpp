@@ -104,6 +104,8 @@ void TestCli::refusals_data()
                                     << "MONTH DATE INPUT ERROR IN BIRTH DATE: Input error in Birth date!";
     QTest::newRow("a chart check") << QStringList{"--name="} << "" << 2
                                    << "NO NAME ENTERED!: There is no Name selected to use on chart!\n";
+    QTest::newRow("past the year 9999") << QStringList{"--days=3000000"} << "" << 2
+                                        << "LENGTH OF CHART TOO LONG!: The chart would end after 12-31-9999.";
     QTest::newRow("a print check") << QStringList{"--print-text", "--lines-per-page=0"} << "" << 2
                                    << "LINES PER PAGE INCORRECT!: Lines Per Page is zero";
     QTest::newRow("an unknown option, and the usage")
@@ -204,7 +206,7 @@ void TestCli::printedTextStreams()
     QProcess process;
     process.start("sh", QStringList{"-c", "ulimit -v 1000000; exec \"$0\" \"$@\" | head -c 4000",
                                     TIDEMARK_CHART_EXE, "--name=Pat Example", "--birth=05-20-1990",
-                                    "--days=100000000", "--print-text"});
+                                    "--start=01-01-1500", "--days=3000000", "--print-text"});
     process.waitForFinished(120'000);
     const QByteArray out = process.readAllStandardOutput();
     QCOMPARE(out.size(), 4000);
