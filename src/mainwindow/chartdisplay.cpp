@@ -55,14 +55,19 @@ private:
 
 } // namespace
 
-void MainWindow::showChart()
+std::optional<chart::ChartPlan> MainWindow::checkedChartPlan()
 {
     const chart::ChartFields fields = chartFields();
     if (const auto failure = chart::CheckChartFields(fields)) {
         showCritical(failure->title, failure->text);
-        return;
+        return std::nullopt;
     }
-    const auto plan = chart::PlanChart(fields);
+    return chart::PlanChart(fields);
+}
+
+void MainWindow::showChart()
+{
+    const auto plan = checkedChartPlan();
     if (!plan)
         return;
     const qint64 estimate = chart::EstimateScreenChartChars(*plan);

@@ -127,12 +127,7 @@ void MainWindow::showGraph()
     // Not over the start-up notice, the chart display or a graph already shown.
     if (!m_fileMenu->menuAction()->isEnabled())
         return;
-    const chart::ChartFields fields = chartFields();
-    if (const auto failure = chart::CheckChartFields(fields)) {
-        showCritical(failure->title, failure->text);
-        return;
-    }
-    const auto plan = chart::PlanChart(fields);
+    const auto plan = checkedChartPlan();
     if (!plan)
         return;
     m_graphPanel->setChart(*plan, DateOfText(m_env.clock.today()));
@@ -229,18 +224,13 @@ void MainWindow::exportPdf()
 
 void MainWindow::exportCalendar()
 {
-    const chart::ChartFields fields = chartFields();
-    if (const auto failure = chart::CheckChartFields(fields)) {
-        showCritical(failure->title, failure->text);
-        return;
-    }
-    const auto plan = chart::PlanChart(fields);
+    const auto plan = checkedChartPlan();
     if (!plan)
         return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
         QFileDialog::getSaveFileName(this, QStringLiteral("Export to Calendar"),
-                                     QDir(folder).filePath(fields.name + QStringLiteral(".ics")),
+                                     QDir(folder).filePath(plan->name + QStringLiteral(".ics")),
                                      QStringLiteral("iCalendar files (*.ics)"));
     if (path.isEmpty())
         return;

@@ -73,6 +73,7 @@
 
 #include "calendar/profile.h"
 #include "chart/chartfields.h"
+#include "chart/chartplan.h"
 #include "info/systeminfo.h"
 #include "mainwindow/formlayout.h"
 #include "settings/preferences.h"
@@ -206,6 +207,8 @@ private:
     void showChart();
     void closeChart();
     [[nodiscard]] QFont chartFont() const;
+    // The plan of the chart the boxes describe, or none after telling the user what is wrong.
+    [[nodiscard]] std::optional<chart::ChartPlan> checkedChartPlan();
 
     // Printing (printcommands.cpp).
     void printCoverSheet();
