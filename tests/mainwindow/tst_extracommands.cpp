@@ -9,6 +9,7 @@
 #include "support/fixedclock.h"
 #include "support/recordingalerts.h"
 #include "support/testmain.h"
+#include "windowfixture.h"
 
 #include <QtPrintSupport>
 #include <QtTest>
@@ -17,17 +18,6 @@
 #include <optional>
 
 namespace {
-
-struct Recorder final : print::PrintTargetProvider
-{
-    explicit Recorder(QStringList &log)
-        : log(log)
-    {}
-    print::PrintDevice &open(print::PrintDocument) override { return device.emplace(); }
-    void close(print::PrintDocument, print::PrintOutcome) override { log << device->text(); }
-    std::optional<print::TextPrintDevice> device;
-    QStringList &log;
-};
 
 // The window, shown with Pat Example's 200-day chart in its boxes, printing to a recorder.
 struct Window
@@ -54,7 +44,7 @@ struct Window
                                     {{}, {}},
                                     [this](print::PrintCommand, const QString &) {
                                         return std::unique_ptr<print::PrintTargetProvider>(
-                                            new Recorder(printed));
+                                            new RecordingTargets(printed));
                                     }}};
 };
 
