@@ -68,6 +68,10 @@ void MainWindow::connectHandlers()
             edit->setFocus();
         });
     }
+    // A heading line longer than its box shows its beginning again once the cursor leaves it.
+    for (QLineEdit *edit : {m_leadInCombo->lineEdit(), m_headingEdits[0], m_headingEdits[1],
+                            m_headingEdits[2], m_headingEdits[3]})
+        connect(edit, &QLineEdit::editingFinished, edit, [edit] { edit->setCursorPosition(0); });
 
     connect(m_closeChartButton, &QPushButton::clicked, this, &MainWindow::closeChart);
 }

@@ -35,6 +35,20 @@ private Q_SLOTS:
         QVERIFY(f.box("Text3")->text().isEmpty());
     }
 
+    // A long lead-in the user tabbed through shows its beginning again.
+    void longHeadingShowsItsStart()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        QLineEdit *leadIn = f.find<QComboBox>("Combo1")->lineEdit();
+        leadIn->setText(QString(200, u'x'));
+        leadIn->setFocus(Qt::TabFocusReason);
+        QVERIFY(leadIn->cursorPosition() > 0);
+        QTest::keyClick(leadIn, Qt::Key_Tab);
+        QVERIFY(!leadIn->hasFocus());
+        QCOMPARE(leadIn->cursorPosition(), 0);
+    }
+
     // While a panel or the chart shows, Tab and the mouse stay inside it; Escape closes it and the
     // cursor goes back where it was (to the name after a chart).
     void overlayOwnsTheKeys_data()
