@@ -151,8 +151,14 @@ void MainWindow::startUp()
             MoveDataFiles(m_env.oldDataFolder, m_env.dataFolder,
                           QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames());
         const QString createError = settings::EnsureSettingsFiles(m_env.dataFolder);
-        if (fileError.isEmpty())
+        if (!fileError.isEmpty()) {
+            // Saving the defaults at exit would bar the next start from moving the old files in.
+            m_filesUsable = false;
+            fileError +=
+                QStringLiteral(" It is tried again at the next start; until then changes are not saved.");
+        } else {
             fileError = createError;
+        }
     }
 
     m_leadInCombo->addItems(LeadInLines);

@@ -34,7 +34,11 @@ QString MoveDataFiles(const QString &oldFolder, const QString &folder, const QSt
     for (const QString &name : names) {
         const QString from = QDir(oldFolder).filePath(name);
         const QString to = QDir(folder).filePath(name);
-        // QFile::rename never replaces a file that is there.
+        // An empty file there holds nothing: a start whose move failed made it, and the old
+        // file's content takes its place. Anything else is kept (QFile::rename never replaces).
+        const QFileInfo there(to);
+        if (there.exists() && there.size() == 0 && QFileInfo(from).size() > 0)
+            QFile::remove(to);
         if (QFileInfo::exists(to) || !QFileInfo::exists(from) || QFile::rename(from, to) ||
             !firstError.isEmpty())
             continue;

@@ -8,9 +8,10 @@
 // Where versions before this one kept the files: the folder Tidemark inside DefaultDataFolder().
 [[nodiscard]] QString OldDataFolder();
 
-// Renames each of `names` that `folder` lacks and `oldFolder` holds into `folder`, never over a
-// file, so that a move cut off halfway finishes on the next start; removes `oldFolder` once it is
-// empty. Returns an empty string on success, otherwise a sentence that says what failed.
+// Renames each of `names` that `folder` lacks (or holds only as an empty file) and `oldFolder`
+// holds into `folder`, never over a file with content, so that a move cut off halfway finishes on
+// the next start; removes `oldFolder` once it is empty. Returns an empty string on success, otherwise a
+// sentence that says what failed.
 [[nodiscard]] QString MoveDataFiles(const QString &oldFolder, const QString &folder,
                                     const QStringList &names);
 

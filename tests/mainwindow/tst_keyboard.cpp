@@ -189,16 +189,24 @@ private Q_SLOTS:
     void dataFilesMoveAcross_data()
     {
         QTest::addColumn<QStringList>("old");
-        QTest::addColumn<QStringList>("moved"); // already in the new folder, with other content
-        QTest::newRow("all in the old folder") << QStringList{"bioname.dat", "printer.dat"} << QStringList{};
-        QTest::newRow("half moved") << QStringList{"printer.dat"} << QStringList{"bioname.dat"};
-        QTest::newRow("both folders hold it") << QStringList{"printer.dat"} << QStringList{"printer.dat"};
+        QTest::addColumn<QStringList>("moved"); // already in the new folder
+        QTest::addColumn<QByteArray>("movedBytes");
+        const QByteArray other = "\"70\"\r\n";
+        QTest::newRow("all in the old folder")
+            << QStringList{"bioname.dat", "printer.dat"} << QStringList{} << other;
+        QTest::newRow("half moved") << QStringList{"printer.dat"} << QStringList{"bioname.dat"} << other;
+        QTest::newRow("both folders hold it")
+            << QStringList{"printer.dat"} << QStringList{"printer.dat"} << other;
+        // A start whose move failed made an empty file in its place.
+        QTest::newRow("an empty file left by a failed move")
+            << QStringList{"printer.dat"} << QStringList{"printer.dat"} << QByteArray();
     }
 
     void dataFilesMoveAcross()
     {
         QFETCH(QStringList, old);
         QFETCH(QStringList, moved);
+        QFETCH(QByteArray, movedBytes);
         Fixture f;
         f.window->close();
         f.window.reset();
@@ -210,12 +218,13 @@ private Q_SLOTS:
         for (const QString &name : old)
             QVERIFY(put(f.oldFolder + u'/' + name, "\"60\"\r\n"));
         for (const QString &name : moved)
-            QVERIFY(put(f.dataFile(qPrintable(name)), "\"70\"\r\n"));
+            QVERIFY(put(f.dataFile(qPrintable(name)), movedBytes));
         f.restart();
         QVERIFY(f.alerts.messages().isEmpty());
-        QCOMPARE(f.box("Text17")->text(), moved.contains(u"printer.dat") ? "70" : "60");
+        const auto kept = [&](const QString &name) { return moved.contains(name) && !movedBytes.isEmpty(); };
+        QCOMPARE(f.box("Text17")->text(), kept(QStringLiteral("printer.dat")) ? "70" : "60");
         for (const QString &name : old)
-            QCOMPARE(QFile::exists(f.oldFolder + u'/' + name), moved.contains(name));
+            QCOMPARE(QFile::exists(f.oldFolder + u'/' + name), kept(name));
         QCOMPARE(QDir(f.dataFolder).entryList(QDir::Files).size(), 7);
     }
 };
