@@ -146,7 +146,7 @@ void MainWindow::saveGraph()
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save Graph"),
-        QDir(folder).filePath(m_nameEdit->text() + QStringLiteral(" - graph.png")),
+        QDir(folder).filePath(print::SafeFileStem(m_nameEdit->text()) + QStringLiteral(" - graph.png")),
         QStringLiteral("PNG pictures (*.png);;PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
@@ -228,10 +228,10 @@ void MainWindow::exportCalendar()
     if (!plan)
         return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export to Calendar"),
-                                     QDir(folder).filePath(plan->name + QStringLiteral(".ics")),
-                                     QStringLiteral("iCalendar files (*.ics)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export to Calendar"),
+        QDir(folder).filePath(print::SafeFileStem(plan->name) + QStringLiteral(".ics")),
+        QStringLiteral("iCalendar files (*.ics)"));
     if (path.isEmpty())
         return;
     const QString error = exports::SaveCalendarFile(path, *plan, DateOfText(m_env.clock.today()));

@@ -11,16 +11,6 @@ namespace {
 
 const QString PdfSuffix = QStringLiteral(".pdf");
 
-QString SafeFileStem(const QString &name)
-{
-    QString stem = name.trimmed();
-    for (QChar &c : stem) {
-        if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|").contains(c))
-            c = QLatin1Char('_');
-    }
-    return stem.isEmpty() ? QStringLiteral("Biorhythm") : stem;
-}
-
 QString DocumentPart(PrintDocument document)
 {
     switch (document) {
@@ -58,6 +48,16 @@ QString FolderOf(const QStringList &paths)
 }
 
 } // namespace
+
+QString SafeFileStem(const QString &name)
+{
+    QString stem = name.trimmed();
+    for (QChar &c : stem) {
+        if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    return stem.isEmpty() ? QStringLiteral("Biorhythm") : stem;
+}
 
 QString SuggestedPdfName(PrintCommand command, const QString &personName)
 {

@@ -14,6 +14,9 @@ namespace print {
 // A Biorhythm?" sheet, which names nobody, is "What Is A Biorhythm.pdf".
 [[nodiscard]] QString SuggestedPdfName(PrintCommand command, const QString &personName);
 
+// The name as a file name: characters no file name may hold become "_"; "Biorhythm" when blank.
+[[nodiscard]] QString SafeFileStem(const QString &name);
+
 // The caption of the save dialog.
 [[nodiscard]] QString PdfQuestionCaption(PrintCommand command);
 

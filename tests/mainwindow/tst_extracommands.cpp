@@ -138,8 +138,15 @@ private Q_SLOTS:
     void calendar()
     {
         Window w;
-        SaveAs(w.dir.filePath("pat.ics"));
+        w.window.findChild<QLineEdit *>("Text3")->setText("Pat/Lee");
+        QString offered;
+        WhenShown<QFileDialog>([&](QFileDialog *dialog) {
+            offered = dialog->selectedFiles().value(0);
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(w.dir.filePath("pat.ics"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
         w.trigger("mnuFileExportCalendar");
+        QCOMPARE(QFileInfo(offered).fileName(), QStringLiteral("Pat_Lee.ics"));
         QFile file(w.dir.filePath("pat.ics"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().count("BEGIN:VEVENT") > 10);
