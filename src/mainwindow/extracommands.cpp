@@ -161,6 +161,11 @@ void MainWindow::saveGraph()
 void MainWindow::showPrintPreview()
 {
     const chart::ChartFields fields = chartFields();
+    // Checked before the preview opens: a message raised while it paints would sit under it.
+    if (const auto failure = chart::CheckChartFields(fields)) {
+        showCritical(failure->title, failure->text);
+        return;
+    }
     const QString today = m_env.clock.today();
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, this);

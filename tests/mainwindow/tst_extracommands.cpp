@@ -135,6 +135,25 @@ private Q_SLOTS:
         QCOMPARE(pages, pdfPages);
     }
 
+    // A chart that fails its checks is refused before the preview opens over the message.
+    void previewRefusesABadChart()
+    {
+        Window w;
+        w.window.findChild<QLineEdit *>("Text3")->clear();
+        bool shown = false;
+        QTimer guard;
+        guard.callOnTimeout([&shown] {
+            if (auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+                shown = true;
+                preview->reject();
+            }
+        });
+        guard.start(10);
+        w.trigger("mnuFilePrintPreview");
+        QVERIFY(!shown);
+        QCOMPARE(w.alerts.messages().size(), 1);
+    }
+
     void calendar()
     {
         Window w;
