@@ -58,6 +58,12 @@ QDate DateOf(const DateParts &parts)
     return QDate(parts.year, parts.month, 1).addDays(parts.day - 1);
 }
 
+QDate DateOfText(QStringView text)
+{
+    const auto parts = ParseDateText(text);
+    return parts ? DateOf(*parts) : QDate();
+}
+
 QString EndDateOf(QStringView start, qint64 length)
 {
     const auto parts = ParseDateText(start);

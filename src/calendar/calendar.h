@@ -33,6 +33,9 @@ struct DateParts
 // The date the fields stand for: the first of the month plus day - 1 days.
 [[nodiscard]] QDate DateOf(const DateParts &parts);
 
+// The date MM-DD-YYYY text stands for, or an invalid QDate when ParseDateText refuses it.
+[[nodiscard]] QDate DateOfText(QStringView text);
+
 // The date of the last charted day: length - 1 days after the first charted day, which is the
 // start, or for a start past its month's end the first of the next month. Empty when the start is
 // not a date to compute with, the length is below 1, or the end would pass the year 9999.

@@ -1,5 +1,6 @@
 #include "cli/chartcommand.h"
 
+#include "calendar/calendar.h"
 #include "calendar/profile.h"
 #include "chart/chartplan.h"
 #include "cli/printoutput.h"
@@ -37,8 +38,7 @@ int printToStream(const PrintArguments &arguments, const chart::ChartFields &fie
 
 int writeCalendar(const QString &path, const chart::ChartPlan &plan, const QString &today, std::FILE *err)
 {
-    const auto date = calendar::ParseDateText(today);
-    const QString error = exports::SaveCalendarFile(path, plan, date ? calendar::DateOf(*date) : QDate());
+    const QString error = exports::SaveCalendarFile(path, plan, calendar::DateOfText(today));
     if (error.isEmpty())
         return ExitOk;
     const QByteArray text = (QStringLiteral("tidemark-chart: ") + error + QLatin1Char('\n')).toUtf8();

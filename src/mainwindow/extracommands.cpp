@@ -82,12 +82,6 @@ private:
     QWidget *m_panel;
 };
 
-QDate DateOfText(const QString &text)
-{
-    const auto parts = calendar::ParseDateText(text);
-    return parts ? calendar::DateOf(*parts) : QDate();
-}
-
 } // namespace
 
 void MainWindow::buildGraphPanel()
@@ -130,7 +124,7 @@ void MainWindow::showGraph()
     const auto plan = checkedChartPlan();
     if (!plan)
         return;
-    m_graphPanel->setChart(*plan, DateOfText(m_env.clock.today()));
+    m_graphPanel->setChart(*plan, calendar::DateOfText(m_env.clock.today()));
     m_graphPanel->show();
     m_graphPanel->raise();
     m_graphPanel->setFocus();
@@ -239,7 +233,7 @@ void MainWindow::exportCalendar()
         QStringLiteral("iCalendar files (*.ics)"));
     if (path.isEmpty())
         return;
-    const QString error = exports::SaveCalendarFile(path, *plan, DateOfText(m_env.clock.today()));
+    const QString error = exports::SaveCalendarFile(path, *plan, calendar::DateOfText(m_env.clock.today()));
     if (!error.isEmpty())
         showCritical(QStringLiteral("SAVE ERROR!"), error);
     else
