@@ -75,7 +75,6 @@ private:
     static constexpr int Months = 12;
     static constexpr int Weekdays = 7;
     static constexpr int MonthDays = 31;
-    static constexpr int GridPositions = LastGridPosition - FirstGridPosition + 1;
     static constexpr qint64 DirectLines = 4096;
 
     char16_t *writeDate(char16_t *out, const ChartDay &day);

@@ -29,6 +29,7 @@ inline constexpr std::array<CycleShape, 3> Cycles = {{{'P', 23, 18.5}, {'E', 28,
 inline constexpr int CentreColumn = 50;
 inline constexpr int FirstGridPosition = 28;
 inline constexpr int LastGridPosition = 73;
+inline constexpr int GridPositions = LastGridPosition - FirstGridPosition + 1;
 
 // The grid position of a cycle for a day count (days since birth, negative before the birth).
 // Two pi is taken as the single-precision constant 6.28318, so that the positions, and with

@@ -8,7 +8,6 @@ QStringView CycleSentence(Cycle cycle, int position, int previous)
 {
     // Each chart day asks three times, so the rows stand by position: every row's position is a
     // grid position.
-    constexpr int GridPositions = LastGridPosition - FirstGridPosition + 1;
     static const auto rowAt = [] {
         std::array<std::array<const PhraseRow *, GridPositions>, Cycles.size()> at{};
         for (std::size_t c = 0; c < Cycles.size(); ++c) {

@@ -216,20 +216,17 @@ bool MainWindow::focusNextPrevChild(bool next)
 void MainWindow::openDatabase()
 {
     m_whatIsPanel->hide();
-    m_databasePanel->raise();
     m_databasePanel->open();
 }
 
 void MainWindow::showWhatIs()
 {
     m_databasePanel->hide();
-    m_whatIsPanel->raise();
     m_whatIsPanel->open();
 }
 
 void MainWindow::showHelp()
 {
-    m_helpPanel->raise();
     m_helpPanel->open();
 }
 

@@ -7,6 +7,7 @@
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
 #include "namedb/databasepanel.h"
+#include "platform/widgetfont.h"
 #include "settings/windowplacement.h"
 
 #include <QFontDatabase>
@@ -30,13 +31,6 @@ constexpr int ChartColumns = 79;
 // The form's face: the metric twin of Arial the program depends on, so that captions measure the
 // same on every desktop and the font table's sizes fit the heights it gives them.
 const QString FormFace = QStringLiteral("Liberation Sans");
-
-void SetPoints(QWidget *widget, qreal points)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
 
 // A push button shows its caption whole when it is as wide as the caption and a margin each side
 // and as high as the style makes it; the style's own least width is wider than it needs.
@@ -74,7 +68,7 @@ void MainWindow::showScale(const layout::Scale &scale)
     base.setPointSizeF(scale.basePoints);
     centralWidget()->setFont(base);
     for (Item item : {Item::SplashTitle, Item::SplashVersion})
-        SetPoints(m_placed[std::size_t(item)], scale.splashTitlePoints);
+        SetPointSize(m_placed[std::size_t(item)], scale.splashTitlePoints);
     m_databasePanel->setPointSizes(scale.basePoints, scale.databaseButtonPoints);
     m_chartView->setFont(chartFont());
     m_nameLabel->resize(m_nameLabel->width(), scale.nameLabelHeight);
