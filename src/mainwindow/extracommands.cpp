@@ -195,10 +195,7 @@ void MainWindow::showPrintPreview()
     dialog.exec();
     if (!print)
         return;
-    const print::PrintCommand command = Documents[choice->currentIndex()].first;
-    const auto targets = m_env.printTargets(command, fields.name);
-    PrintDocuments(command, fields, today, *targets, m_env.alerts);
-    showWrittenFiles(targets->writtenFiles());
+    runPrintCommand(Documents[choice->currentIndex()].first);
 }
 
 void MainWindow::exportPdf()

@@ -2,11 +2,10 @@
 
 #include "mainwindow/mainwindow.h"
 
-#include "info/whatisprint.h"
+#include "mainwindow/printpreview.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "print/pdfnames.h"
-#include "print/printcommands.h"
 
 #include <QStatusBar>
 
@@ -14,7 +13,7 @@ void MainWindow::runPrintCommand(print::PrintCommand command)
 {
     const chart::ChartFields fields = chartFields();
     const auto targets = m_env.printTargets(command, fields.name);
-    print::RunPrintCommand(command, fields, m_env.clock.today(), *targets, m_env.alerts);
+    PrintDocuments(command, fields, m_env.clock.today(), *targets, m_env.alerts);
     showWrittenFiles(targets->writtenFiles());
 }
 
@@ -42,15 +41,5 @@ void MainWindow::printCoverSheetAndChart()
 
 void MainWindow::printWhatIs()
 {
-    const chart::ChartFields fields = chartFields();
-    const auto targets = m_env.printTargets(print::PrintCommand::WhatIs, fields.name);
-    print::PrintDevice &device = targets->open(print::PrintDocument::WhatIs);
-    info::PrintWhatIsSheet(device, fields);
-    const bool ok = device.ok();
-    // A document the user called off (a declined file dialog) has no error to tell.
-    if (!ok && !device.errorText().isEmpty())
-        showCritical(print::PrinterErrorTitle, device.errorText());
-    targets->close(print::PrintDocument::WhatIs,
-                   ok ? print::PrintOutcome::Printed : print::PrintOutcome::Failed);
-    showWrittenFiles(targets->writtenFiles());
+    runPrintCommand(print::PrintCommand::WhatIs);
 }
