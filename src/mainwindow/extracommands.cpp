@@ -27,7 +27,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QResizeEvent>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
@@ -54,43 +53,12 @@ QStringList DocumentNames()
     return names;
 }
 
-// Keeps a panel over most of its parent when it shows and as the parent is resized.
-class PanelPlacer final : public QObject
-{
-public:
-    explicit PanelPlacer(QWidget *panel)
-        : QObject(panel)
-        , m_panel(panel)
-    {
-        panel->installEventFilter(this);
-        panel->parentWidget()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if ((watched == m_panel && event->type() == QEvent::Show) ||
-            (watched != m_panel && event->type() == QEvent::Resize)) {
-            const QSize inner = m_panel->parentWidget()->size();
-            m_panel->setGeometry(inner.width() / 20, inner.height() / 20, inner.width() * 9 / 10,
-                                 inner.height() * 9 / 10);
-        }
-        return false;
-    }
-
-private:
-    QWidget *m_panel;
-};
-
 } // namespace
 
 void MainWindow::buildGraphPanel()
 {
     m_graphPanel = new GraphWidget(centralWidget());
     m_graphPanel->hide();
-    new PanelPlacer(m_graphPanel);
-    // Like the other panels, it tells the window when it shows or hides.
-    m_graphPanel->installEventFilter(this);
     connect(m_graphPanel, &GraphWidget::closeRequested, this, &MainWindow::closeGraph);
     m_graphPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto graphAction = [this](const char *name, const QString &caption, const QKeySequence &keys) {

@@ -41,7 +41,6 @@ MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
     buildControls();
     buildCommands();
     buildPanels();
-    buildGraphPanel();
     showScale(layout::DesignScale);
     connectHandlers();
     setTabOrder();

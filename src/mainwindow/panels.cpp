@@ -90,10 +90,11 @@ void MainWindow::buildPanels()
     m_closeChartButton->setAutoDefault(true);
     placed(Item::ChartView, m_chartView);
     placed(Item::CloseChart, m_closeChartButton);
+    buildGraphPanel();
 
     // Each panel tells the window when it shows or hides, whichever button or key did it.
-    for (QWidget *overlay :
-         std::initializer_list<QWidget *>{m_databasePanel, m_whatIsPanel, m_helpPanel, m_chartView})
+    for (QWidget *overlay : std::initializer_list<QWidget *>{m_databasePanel, m_whatIsPanel, m_helpPanel,
+                                                             m_chartView, m_graphPanel})
         overlay->installEventFilter(this);
     m_escapeShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(m_escapeShortcut, &QShortcut::activated, this, &MainWindow::closeOverlay);
@@ -104,7 +105,7 @@ void MainWindow::buildPanels()
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const bool overlay = watched == m_databasePanel || watched == m_whatIsPanel || watched == m_helpPanel ||
-                         watched == m_chartView || (m_graphPanel && watched == m_graphPanel);
+                         watched == m_chartView || watched == m_graphPanel;
     if (overlay && event->type() == QEvent::ShowToParent)
         overlayShown();
     else if (overlay && event->type() == QEvent::HideToParent)

@@ -3,6 +3,7 @@
 
 #include "mainwindow/mainwindow.h"
 
+#include "graph/graphwidget.h"
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
@@ -158,6 +159,9 @@ void MainWindow::placeControls()
     m_databasePanel->placeIn(inner);
     m_whatIsPanel->placeIn(inner, scale.basePoints);
     m_helpPanel->placeIn(inner, scale.basePoints);
+    // The graph leaves a twentieth of the form showing on each side.
+    m_graphPanel->setGeometry(inner.width() / 20, inner.height() / 20, inner.width() * 9 / 10,
+                              inner.height() * 9 / 10);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
