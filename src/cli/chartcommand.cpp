@@ -17,10 +17,10 @@ namespace {
 // Default Settings one.
 const QString LinesPerPage = QStringLiteral("50");
 
-int writeFailed(std::FILE *err, const QString &reason)
+// Says what went wrong on standard error, and returns the status of a failed write.
+int writeFailed(std::FILE *err, const QString &what)
 {
-    const QByteArray text =
-        (QStringLiteral("tidemark-chart: cannot write the output: ") + reason + QLatin1Char('\n')).toUtf8();
+    const QByteArray text = (QStringLiteral("tidemark-chart: ") + what + QLatin1Char('\n')).toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), err);
     return ExitWriteFailed;
 }
@@ -32,18 +32,14 @@ int printToStream(const PrintArguments &arguments, const chart::ChartFields &fie
     StreamAlerts alerts(err);
     const int status = PrintDocuments(arguments, fields, today, sink, alerts);
     if (!sink.flush())
-        return writeFailed(err, sink.error());
+        return writeFailed(err, QStringLiteral("cannot write the output: ") + sink.error());
     return status;
 }
 
 int writeCalendar(const QString &path, const chart::ChartPlan &plan, const QString &today, std::FILE *err)
 {
     const QString error = exports::SaveCalendarFile(path, plan, calendar::DateOfText(today));
-    if (error.isEmpty())
-        return ExitOk;
-    const QByteArray text = (QStringLiteral("tidemark-chart: ") + error + QLatin1Char('\n')).toUtf8();
-    std::fwrite(text.constData(), 1, size_t(text.size()), err);
-    return ExitWriteFailed;
+    return error.isEmpty() ? ExitOk : writeFailed(err, error);
 }
 
 } // namespace
@@ -107,7 +103,7 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
     const bool written = args.format == ChartArguments::Format::Json ? exports::ComposeJsonChart(*plan, sink)
                                                                      : chart::ComposeScreenChart(*plan, sink);
     if (!written || !sink.flush())
-        return writeFailed(err, sink.error());
+        return writeFailed(err, QStringLiteral("cannot write the output: ") + sink.error());
     return ExitOk;
 }
 
@@ -115,7 +111,7 @@ int WriteOutput(QStringView text, std::FILE *out, std::FILE *err)
 {
     StreamLineSink sink(out);
     if (!sink.write(text) || !sink.flush())
-        return writeFailed(err, sink.error());
+        return writeFailed(err, QStringLiteral("cannot write the output: ") + sink.error());
     return ExitOk;
 }
 
