@@ -53,6 +53,18 @@ QStringList DocumentNames()
     return names;
 }
 
+const QString SaveErrorTitle = QStringLiteral("SAVE ERROR!");
+
+// Asks where to save, offering the person's name (made safe as a file name) and `ending` in the
+// user's documents folder; empty when the user declines.
+QString AskSavePath(QWidget *owner, const QString &caption, const QString &personName, const QString &ending,
+                    const QString &filter)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(
+        owner, caption, QDir(folder).filePath(print::SafeFileStem(personName) + ending), filter);
+}
+
 } // namespace
 
 void MainWindow::buildGraphPanel()
@@ -105,11 +117,9 @@ void MainWindow::closeGraph()
 
 void MainWindow::saveGraph()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Graph"),
-        QDir(folder).filePath(print::SafeFileStem(m_nameEdit->text()) + QStringLiteral(" - graph.png")),
-        QStringLiteral("PNG pictures (*.png);;PDF files (*.pdf)"));
+    const QString path =
+        AskSavePath(this, QStringLiteral("Save Graph"), m_nameEdit->text(), QStringLiteral(" - graph.png"),
+                    QStringLiteral("PNG pictures (*.png);;PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     const QString error =
@@ -117,17 +127,15 @@ void MainWindow::saveGraph()
             ? graph::SaveGraphPdf(path, m_graphPanel->scene())
             : graph::SaveGraphPng(path, m_graphPanel->scene(), m_graphPanel->viewport()->size());
     if (!error.isEmpty())
-        showCritical(QStringLiteral("SAVE ERROR!"), error);
+        showCritical(SaveErrorTitle, error);
 }
 
 void MainWindow::showPrintPreview()
 {
-    const chart::ChartFields fields = chartFields();
     // Checked before the preview opens: a message raised while it paints would sit under it.
-    if (const auto failure = chart::CheckChartFields(fields)) {
-        showCritical(failure->title, failure->text);
+    if (!checkedChartPlan())
         return;
-    }
+    const chart::ChartFields fields = chartFields();
     const QString today = m_env.clock.today();
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer, this);
@@ -191,16 +199,13 @@ void MainWindow::exportCalendar()
     const auto plan = checkedChartPlan();
     if (!plan)
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export to Calendar"),
-        QDir(folder).filePath(print::SafeFileStem(plan->name) + QStringLiteral(".ics")),
-        QStringLiteral("iCalendar files (*.ics)"));
+    const QString path = AskSavePath(this, QStringLiteral("Export to Calendar"), plan->name,
+                                     QStringLiteral(".ics"), QStringLiteral("iCalendar files (*.ics)"));
     if (path.isEmpty())
         return;
     const QString error = exports::SaveCalendarFile(path, *plan, calendar::DateOfText(m_env.clock.today()));
     if (!error.isEmpty())
-        showCritical(QStringLiteral("SAVE ERROR!"), error);
+        showCritical(SaveErrorTitle, error);
     else
         statusBar()->showMessage(
             QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
