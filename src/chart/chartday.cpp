@@ -21,6 +21,24 @@ ChartDay StartingChartDay(const calendar::DateParts &start, double dayCount)
     return record;
 }
 
+ChartDay ChartDayAt(const ChartDay &record, qint64 index)
+{
+    // The record is the day before the first chart day, so the first chart day is one day on.
+    const QDate date = QDate(record.year, record.month, 1).addDays(record.day + index);
+    ChartDay day;
+    day.dayCount = record.dayCount + 1 + double(index);
+    day.day = date.day();
+    day.weekday = date.dayOfWeek() % 7;
+    day.month = date.month();
+    day.year = date.year();
+    return WithPositions(day);
+}
+
+QDate DateOf(const ChartDay &day)
+{
+    return QDate(day.year, day.month, day.day);
+}
+
 ChartDay AdvanceChartDay(ChartDay day)
 {
     day.dayCount += 1;

@@ -38,6 +38,13 @@ struct ChartDay
 // The same day with P, E and I computed from its day count.
 [[nodiscard]] ChartDay WithPositions(ChartDay day);
 
+// The chart day `index` days after the first, with its positions, straight from the record
+// StartingChartDay made, without walking the days between.
+[[nodiscard]] ChartDay ChartDayAt(const ChartDay &record, qint64 index);
+
+// The calendar date of a chart day.
+[[nodiscard]] QDate DateOf(const ChartDay &day);
+
 // The weekday code of a weekday name's first three letters in any case ("Monday", "mon"),
 // or -1 when they are not a weekday.
 [[nodiscard]] int WeekdayCodeOfName(QStringView name);

@@ -122,7 +122,7 @@ QByteArray TextOf(icalcomponent *component)
 QList<CalendarEvent> EventsOfDay(const chart::ChartPlan &plan, const chart::ChartDay &day)
 {
     QList<CalendarEvent> events;
-    const QDate date(day.year, day.month, day.day);
+    const QDate date = chart::DateOf(day);
     auto add = [&](EventKind kind, const QString &what, const QString &description) {
         events.append(
             {kind, date, plan.name + QStringLiteral(": ") + what, description, UidOf(plan, date, kind)});

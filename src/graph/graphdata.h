@@ -25,9 +25,6 @@ struct GraphDay
     bool operator==(const GraphDay &) const = default;
 };
 
-// The calendar date of a chart day.
-[[nodiscard]] QDate DateOf(const chart::ChartDay &day);
-
 // The graph day of a chart day whose positions are set.
 [[nodiscard]] GraphDay GraphDayOf(const chart::ChartDay &day);
 

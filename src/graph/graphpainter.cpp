@@ -220,7 +220,7 @@ void PaintToday(QPainter &painter, const GraphLayout &layout, const GraphScene &
 {
     if (scene.days.isEmpty() || !scene.today.isValid())
         return;
-    const qint64 index = DateOf(scene.days.first().day).daysTo(scene.today);
+    const qint64 index = chart::DateOf(scene.days.first().day).daysTo(scene.today);
     if (index < 0 || index >= scene.days.size())
         return;
     const double u = style.unit;

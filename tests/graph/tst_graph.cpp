@@ -163,7 +163,7 @@ void TestGraph::panelKeysWheelAndMouse()
     QApplication::sendEvent(panel.viewport(), &wheel);
     QCOMPARE(panel.daysInView(), GraphWidget::MinDaysInView);
     QCOMPARE(panel.scene().days.size(), GraphWidget::MinDaysInView);
-    QCOMPARE(graph::DateOf(panel.scene().days.last().day), QDate(2025, 5, 1).addDays(panel.firstDay() + 6));
+    QCOMPARE(chart::DateOf(panel.scene().days.last().day), QDate(2025, 5, 1).addDays(panel.firstDay() + 6));
     const auto layout = graph::LayoutGraph(panel.viewport()->rect(), panel.daysInView(), panel.viewport());
     QTest::mouseMove(panel.viewport(), QPoint(int(layout.xOf(2)), 100));
     QTRY_COMPARE(panel.hoverIndex(), 2);
