@@ -245,12 +245,8 @@ bool PdfPrintDevice::begin()
     if (m_state != State::Idle)
         return false;
 
-    if (m_target.painter) {
-        m_state = State::Active;
-        m_painter->setFont(m_font);
-        m_painter->setPen(QColor::fromRgb(m_color));
-        return true;
-    }
+    if (m_target.painter)
+        return activate();
     QString folder;
     if (!m_target.queue) {
         m_destination = m_target.pdfPath.isEmpty() && m_askFile ? m_askFile() : m_target.pdfPath;
@@ -275,9 +271,25 @@ bool PdfPrintDevice::begin()
         fail(Tr("%1 could not start.").arg(subject()));
         return false;
     }
+    return activate();
+}
+
+bool PdfPrintDevice::activate()
+{
     m_state = State::Active;
     m_painter->setFont(m_font);
     m_painter->setPen(QColor::fromRgb(m_color));
+    return true;
+}
+
+bool PdfPrintDevice::startText()
+{
+    // A line's first text makes room for the line, which may start a page or fail the device.
+    if (m_lineSpacing == 0)
+        makeRoom(linePitch());
+    if (m_state != State::Active)
+        return false;
+    m_lineSpacing = std::max(m_lineSpacing, linePitch());
     return true;
 }
 
@@ -314,11 +326,8 @@ void PdfPrintDevice::print(const QString &text, bool endLine)
         return;
     if (!text.isEmpty()) {
         const QFontMetricsF &metrics = *m_metrics;
-        if (m_lineSpacing == 0)
-            makeRoom(linePitch());
-        if (m_state != State::Active)
+        if (!startText())
             return;
-        m_lineSpacing = std::max(m_lineSpacing, linePitch());
         const Narrowed narrowed(*m_painter, m_narrowing);
         m_painter->drawText(QPointF(m_x * pixelsPerTwip() / m_narrowing, m_y + metrics.ascent()), text);
         m_x += advance(text) * m_narrowing / pixelsPerTwip();
@@ -365,11 +374,8 @@ void PdfPrintDevice::printAt(const QString &text, const QList<double> &positions
         PrintDevice::printAt(text, positions);
         return;
     }
-    if (m_lineSpacing == 0)
-        makeRoom(linePitch());
-    if (m_state != State::Active)
+    if (!startText())
         return;
-    m_lineSpacing = std::max(m_lineSpacing, linePitch());
     QList<QPointF> points;
     points.reserve(text.size());
     for (const double x : positions.first(text.size()))

@@ -112,6 +112,10 @@ private:
     void discard();
     void applyFont();
     void makeRoom(double lineSpacing);
+    // Painting starts: the painter takes the font and colour set so far.
+    bool activate();
+    // Before text on the line: room for it; false when the device has failed.
+    bool startText();
     [[nodiscard]] double pixelsPerTwip() const;
     // The printable area in device pixels.
     [[nodiscard]] QRect pageRect() const;
