@@ -361,6 +361,46 @@ private Q_SLOTS:
         }
     }
 
+    // Every panel over the form, and each control in it, stands where it always has: its rectangle
+    // at each of three window sizes on screens of four heights, as recorded in panelplaces.txt.
+    void panelsKeepTheirPlaces()
+    {
+        QFile file(QStringLiteral(TIDEMARK_TEST_DATA "/mainwindow/panelplaces.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList recorded = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        QStringList placed;
+        for (const int screen : {480, 768, 1080, 1200}) {
+            Fixture f(QStringLiteral("05-20-2025"), screen * 15);
+            f.showAndDismiss();
+            const QSize least = f.window->minimumSize();
+            for (const QSize size : {least, least + QSize(137, 91), QSize(screen * 16 / 9, screen)}) {
+                f.window->resize(size);
+                QTRY_COMPARE(f.window->size(), size);
+                // The name database lays its rows out once it shows.
+                f.trigger("mnuFileOpenDatabase");
+                for (const char *name : {"FrameSplash", "Text18", "Command24", "FrameWhatIs", "FrameHelp",
+                                         "FrameDatabase", "FrameGraph"}) {
+                    QWidget *panel = f.find(name);
+                    for (const QWidget *w : QList<QWidget *>{panel} + panel->findChildren<QWidget *>()) {
+                        const QRect r = w->geometry();
+                        if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"))
+                            placed << QStringLiteral("%1 %2x%3 %4 %5,%6 %7x%8")
+                                          .arg(screen)
+                                          .arg(size.width())
+                                          .arg(size.height())
+                                          .arg(w->objectName())
+                                          .arg(r.x())
+                                          .arg(r.y())
+                                          .arg(r.width())
+                                          .arg(r.height());
+                    }
+                }
+                f.click("Command3");
+            }
+        }
+        QCOMPARE(placed, recorded);
+    }
+
     void commandLineToolPrintsWhatTheBoxHolds_data()
     {
         QTest::addColumn<QString>("spacing");
