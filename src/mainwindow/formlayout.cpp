@@ -8,8 +8,6 @@ namespace layout {
 
 namespace {
 
-constexpr double TwipsPerPixel = 15;
-
 // One row of the font table. A share or splash size of 0 leaves that value as it was.
 struct Row
 {

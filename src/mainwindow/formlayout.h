@@ -17,6 +17,9 @@
 
 namespace layout {
 
+// Screen heights in the font table are in twips: 1440 to the inch, 15 to a pixel at 96 dpi.
+inline constexpr int TwipsPerPixel = 15;
+
 // The values the font table sets. A screen the table does not list keeps the ones the controls
 // have; the first layout starts from DesignScale.
 struct Scale

@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-
 // The widest line a chart holds: the forecast's longest lines are 79 characters.
 constexpr int ChartColumns = 79;
 
@@ -49,7 +47,7 @@ int MainWindow::screenHeightTwips() const
     if (m_env.screenHeightTwips > 0)
         return m_env.screenHeightTwips;
     const QScreen *shown = screen();
-    return shown ? shown->geometry().height() * TwipsPerPixel : 0;
+    return shown ? shown->geometry().height() * layout::TwipsPerPixel : 0;
 }
 
 layout::Scale MainWindow::shownScale() const

@@ -1,5 +1,6 @@
 #include "namedb/namefile.h"
 
+#include "settings/preferences.h"
 #include "settings/textfile.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ Message saveFailure(const QString &error)
 
 QString NameFilePath(const QString &dataFolder)
 {
-    return QDir(dataFolder).filePath(QStringLiteral("bioname.dat"));
+    return QDir(dataFolder).filePath(settings::NameDatabaseFileName());
 }
 
 QList<NameLine> ReadNameLines(QByteArrayView bytes)
