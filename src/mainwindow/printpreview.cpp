@@ -1,8 +1,8 @@
 #include "mainwindow/printpreview.h"
 
-#include "info/whatisprint.h"
 #include "platform/alerts.h"
 #include "print/pdfprintdevice.h"
+#include "print/whatissheet.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -60,7 +60,7 @@ void PrintDocuments(print::PrintCommand command, const chart::ChartFields &field
         return;
     }
     print::PrintDevice &device = targets.open(print::PrintDocument::WhatIs);
-    info::PrintWhatIsSheet(device, fields);
+    print::PrintWhatIsSheet(device, fields);
     const bool ok = device.ok();
     if (!ok && !device.errorText().isEmpty())
         alerts.critical(print::PrinterErrorTitle, device.errorText());

@@ -1,11 +1,8 @@
-// The "What Is A Biorhythm?" sheet, the help topics and their panel, and the About window's
-// System Info button.
+// The help topics and their panel, and the About window's System Info button.
 
 #include "info/aboutdialog.h"
 #include "info/helppanel.h"
 #include "info/helptopics.h"
-#include "info/whatisprint.h"
-#include "print/textprintdevice.h"
 #include "support/recordingalerts.h"
 
 #include <QtTest>
@@ -18,49 +15,6 @@ class TestInfo : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The sheet's layout follows the printer and the font; its blocks keep their line counts, the
-    // heading lines at the foot (the last block) print only below a line 1.
-    void whatIsSheet_data()
-    {
-        QTest::addColumn<bool>("dotMatrix");
-        QTest::addColumn<QString>("font");
-        QTest::addColumn<QStringList>("heading");
-        QTest::addColumn<QList<int>>("blocks");
-        const QStringList all{"Your Name", "123 Any Street", "Anytown, ST 00000", "you@example.com"};
-        const QList<int> character{1, 3, 7, 6, 6, 6, 1, 8, 3};
-        const QList<int> page{1, 3, 6, 5, 5, 6, 1, 5, 3, 2};
-        QTest::newRow("dot-matrix") << true << "Arial" << all << character + QList<int>{4};
-        QTest::newRow("laser, Courier") << false << "Courier" << all << character + QList<int>{4};
-        QTest::newRow("laser, courier in lower case") << false << "courier" << all << page + QList<int>{4};
-        QTest::newRow("line 1 empty") << false << "Times" << QStringList{"", "a", "b", "c"} << page;
-        QTest::newRow("line 2 empty")
-            << true << "Times" << QStringList{"one", "", "three", ""} << character + QList<int>{2};
-    }
-
-    void whatIsSheet()
-    {
-        QFETCH(bool, dotMatrix);
-        QFETCH(QString, font);
-        QFETCH(QStringList, heading);
-        QFETCH(QList<int>, blocks);
-        chart::ChartFields fields;
-        fields.preferences.printer = dotMatrix ? chart::PrinterType::Matrix : chart::PrinterType::Laser;
-        fields.preferences.font = font;
-        fields.preferences.heading = {heading[0], heading[1], heading[2], heading[3]};
-        print::TextPrintDevice device;
-        info::PrintWhatIsSheet(device, fields);
-        QCOMPARE(device.pages().size(), 1);
-        QList<int> printed;
-        for (const QString &block : device.text().trimmed().split(QStringLiteral("\n\n")))
-            printed << int(block.count(u'\n')) + 1;
-        QCOMPARE(printed, blocks);
-        // The character layout's lines start three spaces in and fit 80 columns.
-        const bool character = blocks[2] == 7;
-        for (const QString &line : device.pages().constFirst())
-            QVERIFY2(!character || line.isEmpty() || (line.startsWith(u"   ") && line.size() <= 80),
-                     qPrintable(line));
-    }
-
     void helpNothingUntrueHere_data()
     {
         QTest::addColumn<QString>("words");

@@ -2,11 +2,11 @@
 // commands into PDF files as the window runs them without a queue, read back with pdftotext.
 #include "chart/chartplan.h"
 #include "chart/screenchart.h"
-#include "info/whatisprint.h"
 #include "pdfpages.h"
 #include "print/coversheet.h"
 #include "print/pdfnames.h"
 #include "print/systemprinting.h"
+#include "print/whatissheet.h"
 #include "printfixture.h"
 #include "support/recordingprintdevice.h"
 #include "support/testmain.h"
@@ -93,6 +93,8 @@ private Q_SLOTS:
     void pagesFitThePaper();
     void commandIntoPdfFiles_data();
     void commandIntoPdfFiles();
+    void whatIsSheet_data();
+    void whatIsSheet();
 };
 
 // Given an output, the text printer hands on the text it would keep, and keeps none of it.
@@ -437,7 +439,7 @@ void TestPrint::pagesFitThePaper()
     else if (document == "cover sheet")
         QCOMPARE(print::PrintCoverSheet(fields, device, alerts), PrintOutcome::Printed);
     else
-        info::PrintWhatIsSheet(device, fields);
+        print::PrintWhatIsSheet(device, fields);
     const QSizeF size = paper.size(QPageSize::Point);
     const QString pages =
         QString("<page width=\"%1.000000\" height=\"%2.000000\">").arg(size.width()).arg(size.height());
@@ -520,6 +522,49 @@ void TestPrint::commandIntoPdfFiles()
     QCOMPARE(FilesIn(folder.path()), written);
     QCOMPARE(targets.writtenFiles().size(), written.size());
     QCOMPARE(alerts.messages().size(), fields.preferences.linesPerPage == "0" ? 1 : 0);
+}
+
+void TestPrint::whatIsSheet_data()
+{
+    QTest::addColumn<bool>("dotMatrix");
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<QStringList>("heading");
+    QTest::addColumn<QList<int>>("blocks");
+    const QStringList all{"Your Name", "123 Any Street", "Anytown, ST 00000", "you@example.com"};
+    const QList<int> character{1, 3, 7, 6, 6, 6, 1, 8, 3};
+    const QList<int> page{1, 3, 6, 5, 5, 6, 1, 5, 3, 2};
+    QTest::newRow("dot-matrix") << true << "Arial" << all << character + QList<int>{4};
+    QTest::newRow("laser, Courier") << false << "Courier" << all << character + QList<int>{4};
+    QTest::newRow("laser, courier in lower case") << false << "courier" << all << page + QList<int>{4};
+    QTest::newRow("line 1 empty") << false << "Times" << QStringList{"", "a", "b", "c"} << page;
+    QTest::newRow("line 2 empty") << true << "Times" << QStringList{"one", "", "three", ""}
+                                  << character + QList<int>{2};
+}
+
+// The "What Is" sheet's layout follows the printer and the font; its blocks keep their line
+// counts, the heading lines at the foot (the last block) print only below a line 1.
+void TestPrint::whatIsSheet()
+{
+    QFETCH(bool, dotMatrix);
+    QFETCH(QString, font);
+    QFETCH(QStringList, heading);
+    QFETCH(QList<int>, blocks);
+    chart::ChartFields fields;
+    fields.preferences.printer = dotMatrix ? chart::PrinterType::Matrix : chart::PrinterType::Laser;
+    fields.preferences.font = font;
+    fields.preferences.heading = {heading[0], heading[1], heading[2], heading[3]};
+    print::TextPrintDevice device;
+    print::PrintWhatIsSheet(device, fields);
+    QCOMPARE(device.pages().size(), 1);
+    QList<int> printed;
+    for (const QString &block : device.text().trimmed().split(QStringLiteral("\n\n")))
+        printed << int(block.count(u'\n')) + 1;
+    QCOMPARE(printed, blocks);
+    // The character layout's lines start three spaces in and fit 80 columns.
+    const bool character = blocks[2] == 7;
+    for (const QString &line : device.pages().constFirst())
+        QVERIFY2(!character || line.isEmpty() || (line.startsWith(u"   ") && line.size() <= 80),
+                 qPrintable(line));
 }
 
 TIDEMARK_TEST(TestPrint)

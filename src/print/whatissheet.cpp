@@ -1,10 +1,12 @@
-#include "info/whatisprint.h"
+#include "print/whatissheet.h"
 
 #include "print/printoutcome.h"
 
 #include <algorithm>
 
-namespace info {
+namespace print {
+
+using info::WhatIsLayout;
 
 namespace {
 
@@ -13,8 +15,7 @@ constexpr double SheetFontSize = 12;
 constexpr int Heading1Column = 25;
 constexpr int Heading2Column = 21;
 
-void PrintBlocks(print::PrintDevice &device, const QList<QStringList> &blocks, WhatIsLayout layout,
-                 double bodyLeft)
+void PrintBlocks(PrintDevice &device, const QList<QStringList> &blocks, WhatIsLayout layout, double bodyLeft)
 {
     for (const QStringList &block : blocks) {
         for (const QString &line : block) {
@@ -30,13 +31,13 @@ void PrintBlocks(print::PrintDevice &device, const QList<QStringList> &blocks, W
 }
 
 // A line centred on the page; one wider than the page starts at the left edge.
-void PrintCentred(print::PrintDevice &device, const QString &text)
+void PrintCentred(PrintDevice &device, const QString &text)
 {
     device.setCurrentX(std::max(0.0, device.pageWidth() / 2 - device.textWidth(text) / 2));
     device.printLine(text);
 }
 
-void PrintHeadingLines(print::PrintDevice &device, WhatIsLayout layout, const std::array<QString, 4> &heading)
+void PrintHeadingLines(PrintDevice &device, WhatIsLayout layout, const std::array<QString, 4> &heading)
 {
     if (heading[0].isEmpty())
         return;
@@ -59,10 +60,10 @@ WhatIsLayout WhatIsLayoutFor(chart::PrinterType printer, const QString &fontName
     return WhatIsLayout::Page;
 }
 
-void PrintWhatIs(print::PrintDevice &device, WhatIsLayout layout, const QString &fontName,
+void PrintWhatIs(PrintDevice &device, WhatIsLayout layout, const QString &fontName,
                  const std::array<QString, 4> &heading)
 {
-    const WhatIsSheetText &sheet = WhatIsSheet(layout);
+    const info::WhatIsSheetText &sheet = info::WhatIsSheet(layout);
     for (int i = 0; i < 3; ++i)
         device.endLine();
     device.setFontName(layout == WhatIsLayout::Character ? QStringLiteral("Courier") : fontName);
@@ -73,31 +74,31 @@ void PrintWhatIs(print::PrintDevice &device, WhatIsLayout layout, const QString 
     const double bodyLeft = layout == WhatIsLayout::Page ? 10 * (device.pageWidth() / 80) : 0;
     if (layout == WhatIsLayout::Character) {
         device.tab(Heading1Column);
-        device.printLine(WhatIsHeading1());
+        device.printLine(info::WhatIsHeading1());
     } else {
-        PrintCentred(device, WhatIsHeading1());
+        PrintCentred(device, info::WhatIsHeading1());
     }
     device.endLine();
     PrintBlocks(device, sheet.body, layout, bodyLeft);
 
     if (layout == WhatIsLayout::Character) {
         device.tab(Heading2Column);
-        device.printLine(WhatIsHeading2());
+        device.printLine(info::WhatIsHeading2());
     } else {
-        PrintCentred(device, WhatIsHeading2());
+        PrintCentred(device, info::WhatIsHeading2());
     }
     device.endLine();
     PrintBlocks(device, sheet.triple, layout, bodyLeft);
     PrintBlocks(device, {sheet.closing}, layout, bodyLeft);
     PrintHeadingLines(device, layout, heading);
 
-    print::EndDocument(device);
+    EndDocument(device);
 }
 
-void PrintWhatIsSheet(print::PrintDevice &device, const chart::ChartFields &fields)
+void PrintWhatIsSheet(PrintDevice &device, const chart::ChartFields &fields)
 {
     PrintWhatIs(device, WhatIsLayoutFor(fields.preferences.printer, fields.preferences.font),
                 fields.preferences.font, fields.preferences.heading);
 }
 
-} // namespace info
+} // namespace print

@@ -7,27 +7,25 @@
 
 #include <array>
 
-namespace print {
-class PrintDevice;
-}
-
 // Printing the "What Is A Biorhythm?" sheet: one whole print document on the device it is given.
-namespace info {
+namespace print {
+
+class PrintDevice;
 
 // The character layout serves a dot-matrix printer and also the font "Courier" (exactly that
 // name): a fixed-pitch face prints best in character columns. Any other case is the page layout.
-[[nodiscard]] WhatIsLayout WhatIsLayoutFor(chart::PrinterType printer, const QString &fontName);
+[[nodiscard]] info::WhatIsLayout WhatIsLayoutFor(chart::PrinterType printer, const QString &fontName);
 
 // Prints the sheet in the given layout and ends the document. `fontName` is the page layout's
 // font (the character layout always prints in "Courier"); `heading` holds the cover-sheet
 // heading lines 1 to 4, printed at the foot only when line 1 is not empty.
 // A device that fails is abandoned (abort) instead of ended; the caller reads ok()/errorText().
-void PrintWhatIs(print::PrintDevice &device, WhatIsLayout layout, const QString &fontName,
+void PrintWhatIs(PrintDevice &device, info::WhatIsLayout layout, const QString &fontName,
                  const std::array<QString, 4> &heading);
 
 // The Print button of the "What Is" panel and the Help menu's Print What Is A Biorhythm?: picks
 // the layout from the printer type and the font box and prints the sheet. The panel need not be
 // open.
-void PrintWhatIsSheet(print::PrintDevice &device, const chart::ChartFields &fields);
+void PrintWhatIsSheet(PrintDevice &device, const chart::ChartFields &fields);
 
-} // namespace info
+} // namespace print
