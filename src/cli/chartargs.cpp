@@ -14,10 +14,12 @@ QString UsageText()
         "Usage: tidemark-chart --name TEXT --birth MM-DD-YYYY --days N [--start MM-DD-YYYY]\n"
         "                      [--forecast] [--no-holidays] [--spacing single|double|lines]\n"
         "                      [--today MM-DD-YYYY] [--format text|json] [--ics FILE]\n"
-        "                      [--print-text | --pdf FILE] [--what chart|cover|both]\n"
+        "                      [--print-text | --pdf FILE] [--what chart|cover|both|whatis]\n"
         "                      [--printer laser|matrix] [--font NAME] [--no-color]\n"
         "                      [--lines-per-page N] [--no-date-each-page] [--lead-in TEXT]\n"
-        "                      [--heading TEXT]...\n");
+        "                      [--heading TEXT]...\n"
+        "       tidemark-chart (--print-text | --pdf FILE) --what whatis [--printer laser|matrix]\n"
+        "                      [--font NAME] [--heading TEXT]...\n");
 }
 
 QString HelpText()
@@ -44,9 +46,11 @@ QString HelpText()
                "Printing, with the window's Default Settings unless an option says otherwise:\n"
                "  --print-text         the dot-matrix pages as plain text, pages split by a form feed\n"
                "  --pdf FILE           the pages as a PDF file\n"
-               "  --what W             chart (the default), cover (the cover sheet) or both;\n"
-               "                       both into PDF makes two files, \"FILE - cover sheet.pdf\"\n"
-               "                       and \"FILE - chart.pdf\" (FILE without its .pdf)\n"
+               "  --what W             chart (the default), cover (the cover sheet), both, or\n"
+               "                       whatis (the \"What Is A Biorhythm?\" sheet, which needs\n"
+               "                       no --name, --birth or --days); both into PDF makes two\n"
+               "                       files, \"FILE - cover sheet.pdf\" and \"FILE - chart.pdf\"\n"
+               "                       (FILE without its .pdf)\n"
                "  --printer P          laser (the default) or matrix; --print-text is always matrix\n"
                "  --font NAME          the font of a laser printer (default: Arial)\n"
                "  --no-color           print in black only\n"
@@ -88,8 +92,15 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
         parsed.error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
         return parsed;
     }
+    const PrintRequest printing = ReadPrintArguments(parser);
+    if (!printing.error.isEmpty()) {
+        parsed.error = printing.error;
+        return parsed;
+    }
+    // The "What Is" sheet names nobody.
+    const bool person = !printing.arguments || printing.arguments->what != print::PrintCommand::WhatIs;
     for (const QCommandLineOption *required : {&name, &birth, &days}) {
-        if (!parser.isSet(*required)) {
+        if (person && !parser.isSet(*required)) {
             parsed.error = QStringLiteral("Missing option '--%1'.").arg(required->names().first());
             return parsed;
         }
@@ -123,11 +134,6 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
             parsed.error = QStringLiteral("'--today %1' is not a date MM-DD-YYYY.").arg(a.today);
             return parsed;
         }
-    }
-    const PrintRequest printing = ReadPrintArguments(parser);
-    if (!printing.error.isEmpty()) {
-        parsed.error = printing.error;
-        return parsed;
     }
     a.print = printing.arguments;
     if (parser.isSet(format)) {

@@ -80,6 +80,8 @@ std::variant<chart::ChartFields, calendar::Message> FieldsFromArguments(const Ch
 int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE *out, std::FILE *err)
 {
     StreamAlerts alerts(err);
+    if (args.print && args.print->what == print::PrintCommand::WhatIs)
+        return printToStream(*args.print, chart::ChartFields{}, today, out, err);
     const auto filled = FieldsFromArguments(args, today);
     if (const auto *message = std::get_if<calendar::Message>(&filled)) {
         alerts.critical(message->title, message->text);

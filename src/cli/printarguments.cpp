@@ -28,7 +28,7 @@ QList<QCommandLineOption> PrintOptions()
     return {
         {PrintTextOption, QStringLiteral("Print the dot-matrix pages as plain text on standard output.")},
         {PdfOption, QStringLiteral("Print the pages into the PDF file <file>."), QStringLiteral("file")},
-        {WhatOption, QStringLiteral("What to print: chart (the default), cover or both."),
+        {WhatOption, QStringLiteral("What to print: chart (the default), cover, both or whatis."),
          QStringLiteral("what")},
         {PrinterOption, QStringLiteral("Printer type: laser (the default) or matrix."),
          QStringLiteral("type")},
@@ -70,8 +70,10 @@ PrintRequest ReadPrintArguments(const QCommandLineParser &parser)
         arguments.what = print::PrintCommand::CoverSheet;
     else if (what == QLatin1String("both"))
         arguments.what = print::PrintCommand::CoverSheetAndChart;
+    else if (what == QLatin1String("whatis"))
+        arguments.what = print::PrintCommand::WhatIs;
     else
-        request.error = QStringLiteral("--what takes chart, cover or both, not \"%1\".").arg(what);
+        request.error = QStringLiteral("--what takes chart, cover, both or whatis, not \"%1\".").arg(what);
 
     const QString printer =
         parser.isSet(PrinterOption) ? parser.value(PrinterOption) : QStringLiteral("laser");

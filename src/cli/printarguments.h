@@ -13,10 +13,11 @@
 class QCommandLineParser;
 
 // The print options of tidemark-chart:
-//   --print-text --what chart|cover|both   the dot-matrix pages as plain text on standard output,
-//                                          lines ended by \n, pages (and documents) split by \f
-//   --pdf FILE   --what chart|cover|both   the pages as a PDF; "both" writes FILE's name with
-//                                          " - cover sheet.pdf" and " - chart.pdf"
+//   --print-text --what chart|cover|both|whatis   the dot-matrix pages as plain text on standard
+//                                   output, lines ended by \n, pages (and documents) split by \f
+//   --pdf FILE   --what chart|cover|both|whatis   the pages as a PDF; "both" writes FILE's name
+//                                   with " - cover sheet.pdf" and " - chart.pdf"
+// "whatis" is the "What Is A Biorhythm?" sheet, which needs no person.
 //   --printer laser|matrix  --font NAME  --no-color  --lines-per-page N  --no-date-each-page
 //   --lead-in TEXT  --heading TEXT (up to four times, heading lines 1 to 4)
 // Every preference starts from the window's Default Settings and its default heading.

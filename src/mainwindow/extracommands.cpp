@@ -190,7 +190,7 @@ void MainWindow::exportPdf()
     };
     print::SystemPrintTargets targets(command, fields.name, std::nullopt, askFile, PrintProgressDialogs(this),
                                       m_env.alerts);
-    PrintDocuments(command, fields, m_env.clock.today(), targets, m_env.alerts);
+    print::RunPrintCommand(command, fields, m_env.clock.today(), targets, m_env.alerts);
     showWrittenFiles(targets.writtenFiles());
 }
 

@@ -2,10 +2,10 @@
 
 #include "mainwindow/mainwindow.h"
 
-#include "mainwindow/printpreview.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "print/pdfnames.h"
+#include "print/printcommands.h"
 
 #include <QStatusBar>
 
@@ -13,7 +13,7 @@ void MainWindow::runPrintCommand(print::PrintCommand command)
 {
     const chart::ChartFields fields = chartFields();
     const auto targets = m_env.printTargets(command, fields.name);
-    PrintDocuments(command, fields, m_env.clock.today(), *targets, m_env.alerts);
+    print::RunPrintCommand(command, fields, m_env.clock.today(), *targets, m_env.alerts);
     showWrittenFiles(targets->writtenFiles());
 }
 

@@ -2,7 +2,6 @@
 
 #include "platform/alerts.h"
 #include "print/pdfprintdevice.h"
-#include "print/whatissheet.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -52,22 +51,6 @@ private:
 
 } // namespace
 
-void PrintDocuments(print::PrintCommand command, const chart::ChartFields &fields, const QString &today,
-                    print::PrintTargetProvider &targets, Alerts &alerts)
-{
-    if (command != print::PrintCommand::WhatIs) {
-        print::RunPrintCommand(command, fields, today, targets, alerts);
-        return;
-    }
-    print::PrintDevice &device = targets.open(print::PrintDocument::WhatIs);
-    print::PrintWhatIsSheet(device, fields);
-    const bool ok = device.ok();
-    if (!ok && !device.errorText().isEmpty())
-        alerts.critical(print::PrinterErrorTitle, device.errorText());
-    targets.close(print::PrintDocument::WhatIs,
-                  ok ? print::PrintOutcome::Printed : print::PrintOutcome::Failed);
-}
-
 void PaintPreview(QPrinter &printer, print::PrintCommand command, const chart::ChartFields &fields,
                   const QString &today, Alerts &alerts, const print::ProgressFactory &makeProgress)
 {
@@ -76,5 +59,5 @@ void PaintPreview(QPrinter &printer, print::PrintCommand command, const chart::C
     printer.setPageLayout(print::PdfPageLayout({}));
     QPainter painter(&printer);
     PreviewTargets targets(printer, painter, makeProgress);
-    PrintDocuments(command, fields, today, targets, alerts);
+    print::RunPrintCommand(command, fields, today, targets, alerts);
 }

@@ -3,6 +3,7 @@
 #include "chart/chartchecks.h"
 #include "print/coversheet.h"
 #include "print/printchart.h"
+#include "print/whatissheet.h"
 
 namespace print {
 
@@ -20,7 +21,14 @@ QList<PrintDocument> DocumentsOf(PrintCommand command)
     case PrintCommand::WhatIs:
         break;
     }
-    return {};
+    return {PrintDocument::WhatIs};
+}
+
+// The "What Is" sheet sets its own font and ends its document itself.
+PrintOutcome PrintWhatIsDocument(const chart::ChartFields &fields, PrintDevice &device)
+{
+    PrintWhatIsSheet(device, fields);
+    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 } // namespace
@@ -57,12 +65,20 @@ QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFiel
     QList<PrintOutcome> outcomes;
     for (const PrintDocument document : DocumentsOf(command)) {
         PrintDevice &device = targets.open(document);
-        const bool fontSet = SetUpPrinterFont(device, fields);
+        const bool fontSet = document == PrintDocument::WhatIs || SetUpPrinterFont(device, fields);
         PrintOutcome outcome = PrintOutcome::Failed;
         if (fontSet) {
-            outcome = document == PrintDocument::CoverSheet
-                          ? PrintCoverSheet(fields, device, alerts)
-                          : PrintChart(fields, today, device, alerts, targets.progress(document));
+            switch (document) {
+            case PrintDocument::CoverSheet:
+                outcome = PrintCoverSheet(fields, device, alerts);
+                break;
+            case PrintDocument::Chart:
+                outcome = PrintChart(fields, today, device, alerts, targets.progress(document));
+                break;
+            case PrintDocument::WhatIs:
+                outcome = PrintWhatIsDocument(fields, device);
+                break;
+            }
         }
         // The routines abandon a document they could not finish; this one never began, or was
         // refused by a printer that had already failed.

@@ -9,13 +9,11 @@
 #include <QString>
 #include <QStringList>
 
-// The three print commands of the File menu and the toolbar (print the cover sheet, the chart,
-// or both), as the main window and the command-line tool run them with RunPrintCommand.
+// The print commands of the File menu and the toolbar (print the cover sheet, the chart, or both)
+// and of the Help menu (the "What Is A Biorhythm?" sheet), as the main window, its print preview
+// and the command-line tool run them with RunPrintCommand.
 namespace print {
 
-// WhatIs is the "What Is A Biorhythm?" sheet of the Help menu: it prints on a device from the
-// same targets (so it goes to the queue or to a PDF file like the others), but the sheet itself
-// is printed by the info library's routine, not by RunPrintCommand.
 enum class PrintCommand { CoverSheet, Chart, CoverSheetAndChart, WhatIs };
 enum class PrintDocument { CoverSheet, Chart, WhatIs };
 
@@ -45,11 +43,11 @@ inline const QString PrinterErrorTitle = QStringLiteral("PRINTER ERROR!");
 bool SetUpPrinterFont(PrintDevice &device, const chart::ChartFields &fields);
 
 // Runs one print command: for the combined command its own eight checks first, then for each
-// document the printer font set-up and the print routine. A printer failure shows one
-// critical message with what failed and abandons that document; with the page printer the
-// command then carries on with its next document, otherwise it ends. A document called off by
-// the user ends the command. Returns the outcome of each document that was begun (none for
-// PrintCommand::WhatIs, which this does not print).
+// document the printer font set-up and the print routine (the "What Is" sheet, which checks
+// nothing, sets its own font). A printer failure shows one critical message with what failed
+// and abandons that document; with the page printer the command then carries on with its next
+// document, otherwise it ends. A document called off by the user ends the command. Returns the
+// outcome of each document that was begun.
 QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFields &fields,
                                     const QString &today, PrintTargetProvider &targets, Alerts &alerts);
 

@@ -7,6 +7,8 @@
 #include "export/calendarexport.h"
 #include "export/jsonchart.h"
 #include "print/pdfpages.h"
+#include "print/textprintdevice.h"
+#include "print/whatissheet.h"
 #include "support/testmain.h"
 
 #include <QBuffer>
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void jsonAndCalendarOfTheChart();
     void printedTextStreams();
     void pdfWithAStaleDisplay();
+    void whatIsSheet();
 };
 
 void TestCli::sameChartAsTheWindow_data()
@@ -225,6 +228,22 @@ void TestCli::pdfWithAStaleDisplay()
     qputenv("QT_QPA_PLATFORM", platform);
     QCOMPARE(run.status, 0);
     QVERIFY(QFileInfo(folder.filePath("p.pdf")).size() > 0);
+}
+
+// --what whatis prints the window's "What Is A Biorhythm?" sheet, and needs no person.
+void TestCli::whatIsSheet()
+{
+    chart::ChartFields fields;
+    fields.preferences.printer = chart::PrinterType::Matrix;
+    fields.preferences.heading = {"Your Name", "", "", ""};
+    print::TextPrintDevice sheet;
+    print::PrintWhatIsSheet(sheet, fields);
+    const Run text = Chart({"--print-text", "--what=whatis", "--heading=Your Name"});
+    QCOMPARE(text.status, 0);
+    QCOMPARE(QString::fromUtf8(text.out), sheet.text());
+    QTemporaryDir folder;
+    QCOMPARE(Chart({"--pdf=w.pdf", "--what=whatis", "--font=Times"}, folder.path()).status, 0);
+    QCOMPARE(PdfPageCount(folder.filePath("w.pdf")), 1);
 }
 
 TIDEMARK_TEST(TestCli)
