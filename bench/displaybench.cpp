@@ -37,13 +37,15 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     SilentAlerts alerts;
     SystemClock clock;
-    MainWindow window(
-        {alerts,
-         clock,
-         dir.filePath(QStringLiteral("data")),
-         dir.filePath(QStringLiteral("place.ini")),
-         {},
-         [](print::PrintCommand, const QString &) { return std::unique_ptr<print::PrintTargetProvider>(); }});
+    MainWindow window({alerts,
+                       clock,
+                       dir.filePath(QStringLiteral("data")),
+                       dir.filePath(QStringLiteral("place.ini")),
+                       {},
+                       [](print::PrintCommand, const QString &, const print::PdfFileQuestion &) {
+                           return std::unique_ptr<print::PrintTargetProvider>();
+                       },
+                       [](QWidget *, const SaveQuestion &) { return QString(); }});
     window.resize(1000, 800);
     window.show();
     auto box = [&window](const char *name) { return window.findChild<QLineEdit *>(QLatin1String(name)); };

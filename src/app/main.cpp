@@ -1,5 +1,5 @@
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/printdialogs.h"
+#include "mainwindow/printprogressdialog.h"
 #include "platform/datafolder.h"
 #include "platform/messageboxalerts.h"
 #include "platform/systemclock.h"
@@ -21,13 +21,13 @@ int main(int argc, char *argv[])
     SystemClock clock;
     QWidget *owner = nullptr;
     // Each print command goes to the default queue, or into PDF files when none is installed.
-    auto printTargets = [&owner, &alerts](print::PrintCommand command, const QString &personName) {
+    auto printTargets = [&owner, &alerts](print::PrintCommand command, const QString &personName,
+                                          const print::PdfFileQuestion &askFile) {
         return std::make_unique<print::SystemPrintTargets>(command, personName, print::DefaultSystemQueue(),
-                                                           SavePdfDialog(owner), PrintProgressDialogs(owner),
-                                                           alerts);
+                                                           askFile, PrintProgressDialogs(owner), alerts);
     };
     MainWindow window({alerts, clock, DefaultDataFolder(), QString(), info::SystemInfoSearch(), printTargets,
-                       OldDataFolder()});
+                       AskWithSaveDialog, OldDataFolder()});
     owner = &window;
     alerts.setParent(&window);
     window.show();

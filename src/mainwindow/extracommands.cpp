@@ -9,8 +9,8 @@
 #include "export/calendarexport.h"
 #include "graph/graphoutput.h"
 #include "graph/graphwidget.h"
-#include "mainwindow/printdialogs.h"
 #include "mainwindow/printpreview.h"
+#include "mainwindow/printprogressdialog.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "print/pdfnames.h"
@@ -19,7 +19,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,7 +26,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -54,16 +52,6 @@ QStringList DocumentNames()
 }
 
 const QString SaveErrorTitle = QStringLiteral("SAVE ERROR!");
-
-// Asks where to save, offering the person's name (made safe as a file name) and `ending` in the
-// user's documents folder; empty when the user declines.
-QString AskSavePath(QWidget *owner, const QString &caption, const QString &personName, const QString &ending,
-                    const QString &filter)
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(
-        owner, caption, QDir(folder).filePath(print::SafeFileStem(personName) + ending), filter);
-}
 
 } // namespace
 
@@ -117,9 +105,10 @@ void MainWindow::closeGraph()
 
 void MainWindow::saveGraph()
 {
-    const QString path =
-        AskSavePath(this, QStringLiteral("Save Graph"), m_nameEdit->text(), QStringLiteral(" - graph.png"),
-                    QStringLiteral("PNG pictures (*.png);;PDF files (*.pdf)"));
+    const QString path = m_env.askSavePath(
+        this, {QStringLiteral("Save Graph"),
+               InDocumentsFolder(print::SafeFileStem(m_nameEdit->text()) + QStringLiteral(" - graph.png")),
+               QStringLiteral("PNG pictures (*.png);;PDF files (*.pdf)")});
     if (path.isEmpty())
         return;
     const QString error =
@@ -185,8 +174,8 @@ void MainWindow::exportPdf()
     const print::PrintCommand command = Documents[DocumentNames().indexOf(name)].first;
     const chart::ChartFields fields = chartFields();
     const print::PdfFileQuestion askFile = [this](const QString &, const QString &suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Export as PDF"), suggested,
-                                            QStringLiteral("PDF files (*.pdf)"));
+        return m_env.askSavePath(
+            this, {QStringLiteral("Export as PDF"), suggested, QStringLiteral("PDF files (*.pdf)")});
     };
     print::SystemPrintTargets targets(command, fields.name, std::nullopt, askFile, PrintProgressDialogs(this),
                                       m_env.alerts);
@@ -199,8 +188,10 @@ void MainWindow::exportCalendar()
     const auto plan = checkedChartPlan();
     if (!plan)
         return;
-    const QString path = AskSavePath(this, QStringLiteral("Export to Calendar"), plan->name,
-                                     QStringLiteral(".ics"), QStringLiteral("iCalendar files (*.ics)"));
+    const QString path =
+        m_env.askSavePath(this, {QStringLiteral("Export to Calendar"),
+                                 InDocumentsFolder(print::SafeFileStem(plan->name) + QStringLiteral(".ics")),
+                                 QStringLiteral("iCalendar files (*.ics)")});
     if (path.isEmpty())
         return;
     const QString error = exports::SaveCalendarFile(path, *plan, calendar::DateOfText(m_env.clock.today()));

@@ -74,8 +74,8 @@
 #include "calendar/profile.h"
 #include "chart/chartfields.h"
 #include "chart/chartplan.h"
-#include "info/systeminfo.h"
 #include "mainwindow/formlayout.h"
+#include "mainwindow/mainwindowenv.h"
 #include "settings/preferences.h"
 
 #include <QMainWindow>
@@ -85,8 +85,6 @@
 #include <functional>
 #include <memory>
 
-class Alerts;
-class Clock;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -105,31 +103,6 @@ class DatabasePanel;
 class WhatIsPanel;
 class HelpPanel;
 class GraphWidget;
-namespace print {
-class PrintTargetProvider;
-enum class PrintCommand;
-} // namespace print
-
-// What the window needs from the world around it; tests hand in recorders and fixed values.
-struct MainWindowEnv
-{
-    Alerts &alerts;
-    const Clock &clock;
-    QString dataFolder;
-    // Where the window placement is kept: empty for the per-user settings store, else an ini file.
-    QString placementFile;
-    // Where the About window's System Info button looks for a system-information program.
-    info::SystemInfoSearch systemInfo;
-    // Where the documents of one print command go: the system queue, PDF files, or a recorder in
-    // tests. Asked once per command, with the person's name for the names of PDF files.
-    std::function<std::unique_ptr<print::PrintTargetProvider>(print::PrintCommand, const QString &personName)>
-        printTargets;
-    // The folder earlier versions kept the files in; the ones missing from dataFolder move from it.
-    QString oldDataFolder = {};
-    // The screen height in twips the layout follows; 0 for that of the screen the window is on.
-    int screenHeightTwips = 0;
-};
-
 class MainWindow : public QMainWindow
 {
     Q_OBJECT

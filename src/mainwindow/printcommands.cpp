@@ -7,12 +7,17 @@
 #include "print/pdfnames.h"
 #include "print/printcommands.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 
 void MainWindow::runPrintCommand(print::PrintCommand command)
 {
     const chart::ChartFields fields = chartFields();
-    const auto targets = m_env.printTargets(command, fields.name);
+    const auto targets =
+        m_env.printTargets(command, fields.name, [this](const QString &caption, const QString &suggested) {
+            return m_env.askSavePath(
+                this, {caption, suggested, QCoreApplication::translate("print", "PDF files (*.pdf)")});
+        });
     print::RunPrintCommand(command, fields, m_env.clock.today(), *targets, m_env.alerts);
     showWrittenFiles(targets->writtenFiles());
 }

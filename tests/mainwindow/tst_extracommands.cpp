@@ -1,72 +1,35 @@
-// The window's Print Preview, Export as PDF, Display Graph to Screen and Export to Calendar, with
-// their dialogs answered as they show.
+// The window's Print Preview, Export as PDF, Display Graph to Screen and Export to Calendar. Their
+// dialogs are answered from inside the dialog's own event loop; every save question goes through
+// the window's seam.
 
 #include "graph/graphwidget.h"
-#include "mainwindow/mainwindow.h"
 #include "print/pdfpages.h"
-#include "print/printcommands.h"
-#include "print/textprintdevice.h"
-#include "support/fixedclock.h"
-#include "support/recordingalerts.h"
 #include "support/testmain.h"
 #include "windowfixture.h"
 
 #include <QtPrintSupport>
-#include <QtTest>
-#include <QtWidgets>
-
-#include <optional>
 
 namespace {
 
-// The window, shown with Pat Example's 200-day chart in its boxes, printing to a recorder.
-struct Window
+// Answers the modal dialog of type T that the next command runs: queued before the command, the
+// call comes once the dialog's event loop runs; with no such dialog open then, it does nothing.
+template <class T> void WhenShown(QObject *context, std::function<void(T *)> answer)
 {
-    Window()
-    {
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(window.findChild<QWidget *>("Label29"), Qt::LeftButton);
-        window.findChild<QLineEdit *>("Text3")->setText("Pat Example");
-        window.findChild<QLineEdit *>("Text4")->setText("05-20-1990");
-        window.findChild<QLineEdit *>("Text11")->setText("200");
-    }
-    void trigger(const char *name) { window.findChild<QAction *>(name)->trigger(); }
-    QTemporaryDir dir;
-    RecordingAlerts alerts;
-    FixedClock clock{QStringLiteral("05-20-2025")};
-    QStringList printed;
-    MainWindow window{MainWindowEnv{alerts,
-                                    clock,
-                                    dir.filePath("data"),
-                                    dir.filePath("placement.ini"),
-                                    {{}, {}},
-                                    [this](print::PrintCommand, const QString &) {
-                                        return std::unique_ptr<print::PrintTargetProvider>(
-                                            new RecordingTargets(printed));
-                                    }}};
-};
-
-// Answers the next modal dialog of type T once it shows.
-template <class T> void WhenShown(std::function<void(T *)> answer)
-{
-    auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            answer(dialog);
-        }
-    });
-    timer->start(10);
+    QMetaObject::invokeMethod(
+        context,
+        [answer] {
+            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()))
+                answer(dialog);
+        },
+        Qt::QueuedConnection);
 }
 
-void SaveAs(const QString &path)
+// Chooses the document of Export as PDF's question by its place in the list.
+void ChooseDocument(QObject *context, int document)
 {
-    WhenShown<QFileDialog>([path](QFileDialog *dialog) {
-        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
+    WhenShown<QInputDialog>(context, [document](QInputDialog *dialog) {
+        dialog->setTextValue(dialog->comboBoxItems().at(document));
+        dialog->accept();
     });
 }
 
@@ -77,25 +40,22 @@ class TestExtraCommands : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The graph shows over the form with the commands off, saves itself, and closes with Escape.
+    // The graph shows over the form with the commands off, and closes with Escape.
     void graphPanel()
     {
-        Window w;
-        auto *graph = w.window.findChild<GraphWidget *>("FrameGraph");
-        auto *button = w.window.findChild<QToolButton *>("CommandGraph");
-        w.window.findChild<QLineEdit *>("Text11")->setFocus();
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("200"));
+        auto *graph = f.find<GraphWidget>("FrameGraph");
+        auto *button = f.find<QToolButton>("CommandGraph");
+        f.box("Text11")->setFocus();
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(graph->isVisible() && graph->hasFocus() && !button->isEnabled());
-        QVERIFY(!w.window.findChild<QMenu *>("mnuFile")->menuAction()->isEnabled());
+        QVERIFY(!f.find<QMenu>("mnuFile")->menuAction()->isEnabled());
         QCOMPARE(graph->scene().days.size(), 200);
         QTest::keyClick(graph, Qt::Key_Escape);
         QVERIFY(!graph->isVisible() && button->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), w.window.findChild<QLineEdit *>("Text11"));
-        w.trigger("mnuFileDisplayGraph");
-        QVERIFY(graph->isVisible());
-        SaveAs(w.dir.filePath("graph.png"));
-        w.trigger("GraphSave");
-        QCOMPARE(QImage(w.dir.filePath("graph.png")).size(), graph->viewport()->size());
+        QCOMPARE(QApplication::focusWidget(), f.box("Text11"));
     }
 
     // The preview of each document has the pages of its PDF; printing from it runs the print command.
@@ -111,26 +71,26 @@ private Q_SLOTS:
     {
         QFETCH(int, document);
         QFETCH(QStringList, pdfs);
-        Window w;
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("200"));
         int pages = 0;
-        WhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog *dialog) {
+        WhenShown<QPrintPreviewDialog>(f.window.get(), [&](QPrintPreviewDialog *dialog) {
             dialog->findChild<QComboBox *>("PreviewDocument")->setCurrentIndex(document);
             pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
             for (QAction *action : dialog->findChildren<QAction *>())
                 if (action->text() == "Print")
                     action->trigger();
         });
-        w.trigger("mnuFilePrintPreview");
-        QCOMPARE(w.printed.size(), pdfs.size());
-        WhenShown<QInputDialog>([document](QInputDialog *dialog) {
-            dialog->setTextValue(dialog->comboBoxItems().at(document));
-            dialog->accept();
-        });
-        SaveAs(w.dir.filePath("c.pdf"));
-        w.trigger("mnuFileExportPdf");
+        f.trigger("mnuFilePrintPreview");
+        QCOMPARE(f.printed.size(), pdfs.size());
+        QTemporaryDir folder;
+        f.answer = [&](const SaveQuestion &) { return folder.filePath("c.pdf"); };
+        ChooseDocument(f.window.get(), document);
+        f.trigger("mnuFileExportPdf");
         int pdfPages = 0;
         for (const QString &pdf : pdfs)
-            pdfPages += PdfPageCount(w.dir.filePath(pdf));
+            pdfPages += PdfPageCount(folder.filePath(pdf));
         QVERIFY(pages >= pdfs.size());
         QCOMPARE(pages, pdfPages);
     }
@@ -138,38 +98,72 @@ private Q_SLOTS:
     // A chart that fails its checks is refused before the preview opens over the message.
     void previewRefusesABadChart()
     {
-        Window w;
-        w.window.findChild<QLineEdit *>("Text3")->clear();
+        Fixture f;
+        f.showAndDismiss();
         bool shown = false;
-        QTimer guard;
-        guard.callOnTimeout([&shown] {
-            if (auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
-                shown = true;
-                preview->reject();
-            }
+        WhenShown<QPrintPreviewDialog>(f.window.get(), [&shown](QPrintPreviewDialog *preview) {
+            shown = true;
+            preview->reject();
         });
-        guard.start(10);
-        w.trigger("mnuFilePrintPreview");
+        f.trigger("mnuFilePrintPreview");
         QVERIFY(!shown);
-        QCOMPARE(w.alerts.messages().size(), 1);
+        QCOMPARE(f.alerts.onlyTitle(), QStringLiteral("NO NAME ENTERED!"));
     }
 
-    void calendar()
+    // Every command that saves a file asks where through the window's one seam, offering the
+    // person's name, made safe, in the documents folder; the file the answer names is written.
+    void saveQuestions_data()
     {
-        Window w;
-        w.window.findChild<QLineEdit *>("Text3")->setText("Pat/Lee");
-        QString offered;
-        WhenShown<QFileDialog>([&](QFileDialog *dialog) {
-            offered = dialog->selectedFiles().value(0);
-            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(w.dir.filePath("pat.ics"));
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        w.trigger("mnuFileExportCalendar");
-        QCOMPARE(QFileInfo(offered).fileName(), QStringLiteral("Pat_Lee.ics"));
-        QFile file(w.dir.filePath("pat.ics"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().count("BEGIN:VEVENT") > 10);
-        QVERIFY(w.alerts.messages().isEmpty());
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("answer");
+        const QString pdf = QStringLiteral("PDF files (*.pdf)");
+        QTest::newRow("print without a queue") << "mnuFilePrintChart"
+                                               << "No printer is installed: save the Chart as PDF"
+                                               << "Pat_Lee - chart.pdf" << pdf << "p.pdf";
+        QTest::newRow("export as pdf") << "mnuFileExportPdf"
+                                       << "Export as PDF"
+                                       << "Pat_Lee - chart.pdf" << pdf << "e.pdf";
+        QTest::newRow("save graph") << "GraphSave"
+                                    << "Save Graph"
+                                    << "Pat_Lee - graph.png"
+                                    << "PNG pictures (*.png);;PDF files (*.pdf)"
+                                    << "g.png";
+        QTest::newRow("export to calendar") << "mnuFileExportCalendar"
+                                            << "Export to Calendar"
+                                            << "Pat_Lee.ics"
+                                            << "iCalendar files (*.ics)"
+                                            << "c.ics";
+    }
+    void saveQuestions()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, caption);
+        QFETCH(QString, offered);
+        QFETCH(QString, filter);
+        QFETCH(QString, answer);
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("200"));
+        f.box("Text3")->setText(QStringLiteral("Pat/Lee"));
+        f.noQueue = true;
+        QTemporaryDir folder;
+        f.answer = [&](const SaveQuestion &) { return folder.filePath(answer); };
+        if (command == QLatin1String("GraphSave"))
+            f.trigger("mnuFileDisplayGraph");
+        if (command == QLatin1String("mnuFileExportPdf"))
+            ChooseDocument(f.window.get(), 0);
+        f.trigger(qPrintable(command));
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(f.asked, (QList<SaveQuestion>{{caption, documents + u'/' + offered, filter}}));
+        QVERIFY(f.alerts.messages().isEmpty());
+        QVERIFY(QFileInfo(folder.filePath(answer)).size() > 0);
+        // The graph is saved at the size it shows.
+        if (command == QLatin1String("GraphSave"))
+            QCOMPARE(QImage(folder.filePath(answer)).size(),
+                     f.find<GraphWidget>("FrameGraph")->viewport()->size());
     }
 };
 

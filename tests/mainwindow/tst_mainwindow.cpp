@@ -433,56 +433,53 @@ private Q_SLOTS:
                  f.find<ChartTextView>("Text18")->toPlainText());
     }
 
-    // Each print command asks for its file before any progress box shows, writes it, and prints the
-    // same documents from its menu item as from its button (for the Help menu's command, the "What
-    // Is" panel's Print; the menu needs no panel open).
-    void pdfFileAnsweredLate_data()
+    // Each print command without a print queue asks for its file once, before any progress box is
+    // made, and writes it; it prints the same documents from its menu item as from its button (for
+    // the Help menu's command, the "What Is" panel's Print; the menu needs no panel open).
+    void pdfFileAskedFirst_data()
     {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("progress"); // the progress boxes made after the question
         const QString cover = QStringLiteral("Pat Example - cover sheet.pdf");
         const QString chart = QStringLiteral("Pat Example - chart.pdf");
-        auto row = [](const char *menu, const char *button, const QStringList &files) {
-            QTest::newRow(menu) << QString::fromLatin1(menu) << QString::fromLatin1(button) << files;
+        auto row = [](const char *menu, const char *button, const QStringList &files, int progress) {
+            QTest::newRow(menu) << QString::fromLatin1(menu) << QString::fromLatin1(button) << files
+                                << progress;
         };
-        row("mnuFilePrintCoverSheet", "Command10", {cover});
-        row("mnuFilePrintChart", "Command11", {chart});
-        row("mnuFilePrintCoverSheetandChart", "Command12", {chart, cover});
-        row("mnuHelpPrintWhatIsABiorhythm", "CmdPrtWhat", {QStringLiteral("What Is A Biorhythm.pdf")});
+        row("mnuFilePrintCoverSheet", "Command10", {cover}, 0);
+        row("mnuFilePrintChart", "Command11", {chart}, 1);
+        row("mnuFilePrintCoverSheetandChart", "Command12", {chart, cover}, 1);
+        row("mnuHelpPrintWhatIsABiorhythm", "CmdPrtWhat", {QStringLiteral("What Is A Biorhythm.pdf")}, 0);
     }
 
-    void pdfFileAnsweredLate()
+    void pdfFileAskedFirst()
     {
         QFETCH(QString, menu);
         QFETCH(QString, button);
         QFETCH(QStringList, files);
+        QFETCH(int, progress);
         Fixture f;
         f.showAndDismiss();
         f.enterPerson();
         QTemporaryDir folder;
-        int asked = 0;
-        bool progressShowed = false;
-        // The person takes longer over the save dialog than a progress box waits before it shows.
-        f.pdfFile = [&](const QString &, const QString &suggested) {
-            ++asked;
-            QEventLoop thinking;
-            QTimer::singleShot(1500, &thinking, &QEventLoop::quit);
-            thinking.exec();
-            for (QWidget *window : QApplication::topLevelWidgets())
-                progressShowed |= qobject_cast<QProgressDialog *>(window) && window->isVisible();
-            return folder.filePath(QFileInfo(suggested).fileName());
+        f.noQueue = true;
+        f.answer = [&](const SaveQuestion &question) {
+            return folder.filePath(QFileInfo(question.suggestedPath).fileName());
         };
         f.trigger(qPrintable(menu));
-        QVERIFY(asked == 1 && !progressShowed && f.alerts.messages().isEmpty() &&
-                f.alerts.questions().isEmpty());
+        QCOMPARE(f.asked.size(), 1);
+        QCOMPARE(f.events.value(0), f.asked.constFirst().caption);
+        QCOMPARE(f.events.size(), 1 + progress);
+        QVERIFY(f.alerts.messages().isEmpty() && f.alerts.questions().isEmpty());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), files);
         const QString told = f.find<QStatusBar>("StatusBar")->currentMessage();
         QVERIFY2(told.contains(QDir::toNativeSeparators(folder.path())), qPrintable(told));
         for (const QString &file : files)
             QVERIFY2(told.contains(file), qPrintable(told));
 
-        f.pdfFile = nullptr;
+        f.noQueue = false;
         f.trigger(qPrintable(menu));
         const QStringList fromMenu = std::exchange(f.printed, {});
         QCOMPARE(fromMenu.size(), files.size());
@@ -523,7 +520,8 @@ private Q_SLOTS:
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
         }
-        f.pdfFile = [&](const QString &, const QString &) { return folder.filePath(chosen); };
+        f.noQueue = true;
+        f.answer = [&](const SaveQuestion &) { return folder.filePath(chosen); };
         f.alerts.answerQuestions(replace);
         f.trigger(qPrintable(command));
         // One question names every file that would be replaced; declining is no error.

@@ -3,7 +3,7 @@
 // The window fixture shared by the main window's tests.
 
 #include "mainwindow/mainwindow.h"
-#include "mainwindow/printdialogs.h"
+#include "mainwindow/printprogressdialog.h"
 #include "print/printcommands.h"
 #include "print/systemprinting.h"
 #include "print/textprintdevice.h"
@@ -28,7 +28,8 @@ struct RecordingTargets final : print::PrintTargetProvider
 };
 
 // A real MainWindow, offscreen, with recorded messages, a fixed today, a temporary data folder and
-// placement store, and recorded printing (or, with pdfFile set, PDF files as without a print queue).
+// placement store, recorded printing (or, with noQueue set, PDF files as without a print queue),
+// and every save question recorded and answered by `answer` (declined when it is not set).
 struct Fixture
 {
     explicit Fixture(const QString &today = QStringLiteral("05-20-2025"), int screenHeight = 0)
@@ -43,12 +44,23 @@ struct Fixture
     {
         if (window)
             window->close();
-        auto targets = [this](print::PrintCommand command,
-                              const QString &person) -> std::unique_ptr<print::PrintTargetProvider> {
-            if (pdfFile)
-                return std::make_unique<print::SystemPrintTargets>(
-                    command, person, std::nullopt, pdfFile, PrintProgressDialogs(window.get()), alerts);
-            return std::make_unique<RecordingTargets>(printed);
+        auto targets =
+            [this](print::PrintCommand command, const QString &person,
+                   const print::PdfFileQuestion &askFile) -> std::unique_ptr<print::PrintTargetProvider> {
+            if (!noQueue)
+                return std::make_unique<RecordingTargets>(printed);
+            // The progress boxes are the window's own; each is noted as it is made.
+            auto progress = [this](const QString &label) {
+                events << label;
+                return PrintProgressDialogs(window.get())(label);
+            };
+            return std::make_unique<print::SystemPrintTargets>(command, person, std::nullopt, askFile,
+                                                               progress, alerts);
+        };
+        auto ask = [this](QWidget *, const SaveQuestion &question) {
+            asked << question;
+            events << question.caption;
+            return answer ? answer(question) : QString();
         };
         window = std::make_unique<MainWindow>(MainWindowEnv{alerts,
                                                             clock,
@@ -56,6 +68,7 @@ struct Fixture
                                                             dir.filePath(QStringLiteral("placement.ini")),
                                                             {{}, {}},
                                                             targets,
+                                                            ask,
                                                             oldFolder,
                                                             screenHeight});
     }
@@ -122,6 +135,10 @@ struct Fixture
     QString oldFolder = dir.filePath(QStringLiteral("data/Tidemark"));
     int screenHeight;
     QStringList printed;
-    print::PdfFileQuestion pdfFile;
+    bool noQueue = false;
+    std::function<QString(const SaveQuestion &)> answer;
+    QList<SaveQuestion> asked;
+    // The save questions' captions and the progress boxes' labels, in the order they came.
+    QStringList events;
     std::unique_ptr<MainWindow> window;
 };

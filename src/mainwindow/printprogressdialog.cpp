@@ -1,8 +1,6 @@
-#include "mainwindow/printdialogs.h"
+#include "mainwindow/printprogressdialog.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QProgressDialog>
 
 #include <memory>
@@ -48,14 +46,6 @@ bool PrintProgressDialog::advance(qint64 done, qint64 total)
 }
 
 } // namespace
-
-print::PdfFileQuestion SavePdfDialog(QWidget *parent)
-{
-    return [parent](const QString &caption, const QString &suggestedPath) {
-        return QFileDialog::getSaveFileName(parent, caption, suggestedPath,
-                                            QCoreApplication::translate("print", "PDF files (*.pdf)"));
-    };
-}
 
 print::ProgressFactory PrintProgressDialogs(QWidget *parent)
 {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The one question every command that writes a file the user names asks: where to save it.
+// Printing into PDF files when there is no print queue, Export as PDF, Save Graph and Export to
+// Calendar all ask it through MainWindowEnv::askSavePath, so that tests answer it directly.
+struct SaveQuestion
+{
+    QString caption;       // what is saved: the dialog's title
+    QString suggestedPath; // a full path, in the user's documents folder
+    QString filter;        // the file types offered, as "PDF files (*.pdf)"
+    bool operator==(const SaveQuestion &) const = default;
+};
+
+// Asks the question over `parent`; returns the chosen path, or an empty string when the user
+// declined.
+using AskSavePath = std::function<QString(QWidget *parent, const SaveQuestion &question)>;
+
+// The real question: Qt's save dialog.
+[[nodiscard]] QString AskWithSaveDialog(QWidget *parent, const SaveQuestion &question);
+
+// `fileName` in the user's documents folder.
+[[nodiscard]] QString InDocumentsFolder(const QString &fileName);
