@@ -183,23 +183,25 @@ private:
     // The plan of the chart the boxes describe, or none after telling the user what is wrong.
     [[nodiscard]] std::optional<chart::ChartPlan> checkedChartPlan();
 
-    // Printing (printcommands.cpp).
+    // Printing, Print Preview and Export as PDF (printcommands.cpp).
     void printCoverSheet();
     void printChart();
     void printCoverSheetAndChart();
     void printWhatIs();
     void runPrintCommand(print::PrintCommand command);
     void showWrittenFiles(const QStringList &files);
+    void showPrintPreview();
+    void exportPdf();
 
-    // Print Preview, Export as PDF, Display Graph to Screen, Export to Calendar (extracommands.cpp).
+    // Display Graph to Screen and the graph's own commands (graphcommands.cpp).
     void buildGraphPanel();
     void showGraph();
     void closeGraph();
     void saveGraph();
-    void showPrintPreview();
-    void exportPdf();
-    void exportCalendar();
     GraphWidget *m_graphPanel = nullptr;
+
+    // Export to Calendar (exportcalendar.cpp).
+    void exportCalendar();
 
     // The controls as plain values, and back.
     [[nodiscard]] chart::ChartFields chartFields() const;

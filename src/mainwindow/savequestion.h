@@ -21,6 +21,9 @@ struct SaveQuestion
 // declined.
 using AskSavePath = std::function<QString(QWidget *parent, const SaveQuestion &question)>;
 
+// The title of the message that a file the user named could not be written.
+inline const QString SaveErrorTitle = QStringLiteral("SAVE ERROR!");
+
 // The real question: Qt's save dialog.
 [[nodiscard]] QString AskWithSaveDialog(QWidget *parent, const SaveQuestion &question);
 

@@ -1,0 +1,31 @@
+// Export to Calendar: the critical days and birthdays of the chart period as an iCalendar file.
+
+#include "mainwindow/mainwindow.h"
+
+#include "calendar/calendar.h"
+#include "export/calendarexport.h"
+#include "platform/alerts.h"
+#include "platform/clock.h"
+#include "print/pdfnames.h"
+
+#include <QDir>
+#include <QStatusBar>
+
+void MainWindow::exportCalendar()
+{
+    const auto plan = checkedChartPlan();
+    if (!plan)
+        return;
+    const QString path =
+        m_env.askSavePath(this, {QStringLiteral("Export to Calendar"),
+                                 InDocumentsFolder(print::SafeFileStem(plan->name) + QStringLiteral(".ics")),
+                                 QStringLiteral("iCalendar files (*.ics)")});
+    if (path.isEmpty())
+        return;
+    const QString error = exports::SaveCalendarFile(path, *plan, calendar::DateOfText(m_env.clock.today()));
+    if (!error.isEmpty())
+        showCritical(SaveErrorTitle, error);
+    else
+        statusBar()->showMessage(
+            QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
+}

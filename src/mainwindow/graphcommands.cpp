@@ -1,0 +1,81 @@
+// Display Graph to Screen: the graph as a panel over the form, and its context menu's commands
+// (save as PNG or PDF, print, close).
+
+#include "mainwindow/mainwindow.h"
+
+#include "calendar/calendar.h"
+#include "graph/graphoutput.h"
+#include "graph/graphwidget.h"
+#include "platform/alerts.h"
+#include "platform/clock.h"
+#include "print/pdfnames.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+
+void MainWindow::buildGraphPanel()
+{
+    m_graphPanel = new GraphWidget(centralWidget());
+    m_graphPanel->hide();
+    connect(m_graphPanel, &GraphWidget::closeRequested, this, &MainWindow::closeGraph);
+    m_graphPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto graphAction = [this](const char *name, const QString &caption, const QKeySequence &keys) {
+        auto *a = new QAction(caption, m_graphPanel);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_graphPanel->addAction(a);
+        return a;
+    };
+    connect(graphAction("GraphSave", QStringLiteral("Save Graph as PNG or PDF..."), QKeySequence::Save),
+            &QAction::triggered, this, &MainWindow::saveGraph);
+    connect(graphAction("GraphPrint", QStringLiteral("Print Graph..."), QKeySequence::Print),
+            &QAction::triggered, this, [this] {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setPageOrientation(QPageLayout::Landscape);
+                QPrintDialog dialog(&printer, this);
+                if (dialog.exec() == QDialog::Accepted && !graph::PrintGraph(printer, m_graphPanel->scene()))
+                    showCritical(print::PrinterErrorTitle, QStringLiteral("The graph could not be printed."));
+            });
+    // Escape closes the graph through the window's own Escape, as it closes every panel.
+    connect(graphAction("GraphClose", QStringLiteral("Close Graph"), {}), &QAction::triggered, this,
+            &MainWindow::closeGraph);
+}
+
+void MainWindow::showGraph()
+{
+    // Not over the start-up notice, the chart display or a graph already shown.
+    if (!m_fileMenu->menuAction()->isEnabled())
+        return;
+    const auto plan = checkedChartPlan();
+    if (!plan)
+        return;
+    m_graphPanel->setChart(*plan, calendar::DateOfText(m_env.clock.today()));
+    m_graphPanel->show();
+    m_graphPanel->raise();
+    m_graphPanel->setFocus();
+}
+
+void MainWindow::closeGraph()
+{
+    m_graphPanel->hide();
+}
+
+void MainWindow::saveGraph()
+{
+    const QString path = m_env.askSavePath(
+        this, {QStringLiteral("Save Graph"),
+               InDocumentsFolder(print::SafeFileStem(m_nameEdit->text()) + QStringLiteral(" - graph.png")),
+               QStringLiteral("PNG pictures (*.png);;PDF files (*.pdf)")});
+    if (path.isEmpty())
+        return;
+    const QString error =
+        path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+            ? graph::SaveGraphPdf(path, m_graphPanel->scene())
+            : graph::SaveGraphPng(path, m_graphPanel->scene(), m_graphPanel->viewport()->size());
+    if (!error.isEmpty())
+        showCritical(SaveErrorTitle, error);
+}
