@@ -4,6 +4,7 @@
 #include "graph/graphwidget.h"
 #include "info/helppanel.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/overlaystack.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -185,7 +185,7 @@ void MainWindow::clearPersonBoxes()
 // own close button), the name database only its menu item.
 void MainWindow::updateCommands()
 {
-    const bool notice = !m_startupNotice->isHidden();
+    const bool notice = m_overlays->noticeShown();
     const bool chart = !m_chartView->isHidden();
     const bool help = !m_helpPanel->isHidden();
     const bool graph = !m_graphPanel->isHidden();
@@ -200,16 +200,11 @@ void MainWindow::updateCommands()
         action->setEnabled(main);
     m_openDatabaseAction->setEnabled(main && m_databasePanel->isHidden());
     m_closeChartAction->setEnabled(!notice && !help && !graph);
-    const bool covered = shownOverlay() != nullptr;
-    setFormEnabled(!covered);
-    m_escapeShortcut->setEnabled(covered);
 }
 
-void MainWindow::dismissStartupNotice()
+bool MainWindow::focusNextPrevChild(bool next)
 {
-    m_startupNotice->hide();
-    updateCommands();
-    m_nameEdit->setFocus();
+    return m_overlays->focusNextPrevChild(next) || QMainWindow::focusNextPrevChild(next);
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent *event)

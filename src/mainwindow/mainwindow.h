@@ -79,7 +79,6 @@
 #include "settings/preferences.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -96,13 +95,13 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSettings;
-class QShortcut;
 class QToolBar;
 class ChartTextView;
 class DatabasePanel;
 class WhatIsPanel;
 class HelpPanel;
 class GraphWidget;
+class OverlayStack;
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -117,7 +116,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     // While a panel or the chart covers the form, Tab goes round its controls only.
     bool focusNextPrevChild(bool next) override;
 
@@ -146,7 +144,6 @@ private:
     void updateEndDate();
     void resetStartDate();
     void clearPersonBoxes();
-    void dismissStartupNotice();
     void updateCommands();
     void showCritical(const QString &title, const QString &text);
 
@@ -166,15 +163,6 @@ private:
     void showWhatIs();
     void showHelp();
     void showAbout();
-    // The panel or chart now covering the form (the topmost when several are open), or none.
-    [[nodiscard]] QWidget *shownOverlay() const;
-    [[nodiscard]] bool inOverlay(const QWidget *widget, const QWidget *overlay) const;
-    void overlayShown();
-    void overlayHidden();
-    // Whether the form under the panels (the title, the person column, the frames) takes input.
-    [[nodiscard]] bool formEnabled() const;
-    void setFormEnabled(bool enabled);
-    void closeOverlay();
 
     // The chart display (chartdisplay.cpp).
     void showChart();
@@ -218,9 +206,8 @@ private:
     bool m_frameUnknown = false;
 
     std::array<QWidget *, layout::ItemCount> m_placed{};
-    // Where the keyboard focus goes back to when the last panel over the form closes.
-    QPointer<QWidget> m_focusBeforeOverlay;
-    QShortcut *m_escapeShortcut = nullptr;
+    // Let go before the panels it watches.
+    std::unique_ptr<OverlayStack> m_overlays;
 
     // Person column.
     QLabel *m_nameLabel = nullptr;

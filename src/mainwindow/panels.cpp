@@ -1,5 +1,5 @@
-// The start-up notice, the panels and the chart display over the form: what each shows, which
-// commands it leaves on, and where the keyboard goes while it shows and after it closes.
+// The start-up notice, the panels and the chart display over the form, and the commands that open
+// the panels; which of them covers the form, and where the keyboard goes, is the OverlayStack's.
 
 #include "mainwindow/mainwindow.h"
 
@@ -8,18 +8,15 @@
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/overlaystack.h"
 #include "namedb/databasepanel.h"
 #include "tidemarkversion.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -64,8 +61,6 @@ void MainWindow::buildPanels()
                              m_startupNotice);
     notice->setWordWrap(true);
     hint->setWordWrap(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_startupNotice, title, version, notice, hint})
-        w->installEventFilter(this);
     placed(Item::Splash, m_startupNotice);
     placed(Item::SplashTitle, title);
     placed(Item::SplashVersion, version);
@@ -92,126 +87,26 @@ void MainWindow::buildPanels()
     placed(Item::CloseChart, m_closeChartButton);
     buildGraphPanel();
 
-    // Each panel tells the window when it shows or hides, whichever button or key did it.
-    for (QWidget *overlay : std::initializer_list<QWidget *>{m_databasePanel, m_whatIsPanel, m_helpPanel,
-                                                             m_chartView, m_graphPanel})
-        overlay->installEventFilter(this);
-    m_escapeShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(m_escapeShortcut, &QShortcut::activated, this, &MainWindow::closeOverlay);
-    // The notice lies over everything, the chart over the panels.
-    m_startupNotice->raise();
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    const bool overlay = watched == m_databasePanel || watched == m_whatIsPanel || watched == m_helpPanel ||
-                         watched == m_chartView || watched == m_graphPanel;
-    if (overlay && event->type() == QEvent::ShowToParent)
-        overlayShown();
-    else if (overlay && event->type() == QEvent::HideToParent)
-        overlayHidden();
-    if (m_startupNotice && m_startupNotice->isVisible()) {
-        const bool click = event->type() == QEvent::MouseButtonRelease &&
-                           static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-        const bool key = event->type() == QEvent::KeyPress && watched == m_startupNotice &&
-                         (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return ||
-                          static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter ||
-                          static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space);
-        if (click || key) {
-            dismissStartupNotice();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-QWidget *MainWindow::shownOverlay() const
-{
-    for (QWidget *overlay : {static_cast<QWidget *>(m_graphPanel), static_cast<QWidget *>(m_chartView),
-                             static_cast<QWidget *>(m_helpPanel), static_cast<QWidget *>(m_databasePanel),
-                             static_cast<QWidget *>(m_whatIsPanel)}) {
-        if (!overlay->isHidden())
-            return overlay;
-    }
-    return nullptr;
-}
-
-bool MainWindow::inOverlay(const QWidget *widget, const QWidget *overlay) const
-{
-    if (overlay == m_chartView && widget == m_closeChartButton)
-        return true;
-    return widget == overlay || overlay->isAncestorOf(widget);
-}
-
-void MainWindow::overlayShown()
-{
-    // The first panel over the form remembers where the user was; the form then leaves the reach
-    // of Tab and of the mouse.
-    if (formEnabled())
-        m_focusBeforeOverlay = QApplication::focusWidget();
-    updateCommands();
-}
-
-bool MainWindow::formEnabled() const
-{
-    return m_nameEdit->isEnabled();
-}
-
-void MainWindow::setFormEnabled(bool enabled)
-{
+    // The notice lies over everything, the chart over the panels, the graph over the chart.
+    m_overlays = std::make_unique<OverlayStack>(this, m_nameEdit);
+    m_overlays->setNotice(m_startupNotice, {title, version, notice, hint});
+    m_overlays->addPanel(m_whatIsPanel);
+    m_overlays->addPanel(m_databasePanel);
+    m_overlays->addPanel(m_helpPanel);
+    m_overlays->addPanel(
+        m_chartView, [this] { closeChart(); }, m_closeChartButton);
+    m_overlays->addPanel(m_graphPanel);
+    // The form's own controls go off under a panel; the picture buttons follow the commands.
+    QList<QWidget *> form;
     for (int i = 0; i < layout::ItemCount; ++i) {
         const auto item = layout::Item(i);
         if (item != layout::Item::PictureButtons && layout::LayerOf(item) == layout::Layer::Form &&
             layout::ParentOf(item) == layout::Item::Count)
-            m_placed[std::size_t(i)]->setEnabled(enabled);
+            form << m_placed[std::size_t(i)];
     }
-}
-
-void MainWindow::overlayHidden()
-{
-    updateCommands();
-    if (QWidget *overlay = shownOverlay()) {
-        QWidget *inside = overlay->focusWidget();
-        (inside ? inside : overlay)->setFocus(Qt::OtherFocusReason);
-    } else if (m_focusBeforeOverlay && m_focusBeforeOverlay->isEnabled() &&
-               m_focusBeforeOverlay->isVisible()) {
-        m_focusBeforeOverlay->setFocus(Qt::OtherFocusReason);
-    } else {
-        m_nameEdit->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void MainWindow::closeOverlay()
-{
-    QWidget *overlay = shownOverlay();
-    if (overlay == m_chartView)
-        closeChart();
-    else if (overlay)
-        overlay->close();
-}
-
-bool MainWindow::focusNextPrevChild(bool next)
-{
-    // The start-up notice keeps the keyboard until it is dismissed: keys must not reach the boxes
-    // it hides.
-    if (!m_startupNotice->isHidden()) {
-        m_startupNotice->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    QWidget *overlay = shownOverlay();
-    if (!overlay)
-        return QMainWindow::focusNextPrevChild(next);
-    QWidget *from = QApplication::focusWidget() ? QApplication::focusWidget() : overlay;
-    QWidget *candidate = from;
-    do {
-        candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
-        if (inOverlay(candidate, overlay) && candidate->isVisible() && candidate->isEnabled() &&
-            (candidate->focusPolicy() & Qt::TabFocus)) {
-            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    } while (candidate != from);
-    return true;
+    m_overlays->setForm(form);
+    connect(m_overlays.get(), &OverlayStack::changed, this, &MainWindow::updateCommands);
+    m_startupNotice->raise();
 }
 
 void MainWindow::openDatabase()
