@@ -12,6 +12,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 #include <array>
 #include <functional>
 
@@ -108,6 +110,9 @@ enum class Item {
     Count
 };
 inline constexpr int ItemCount = int(Item::Count);
+
+// Hands a control to whoever places it: the main window, which applies PlaceControls.
+using AddControl = std::function<void(Item item, QWidget *widget)>;
 
 // The frame or panel an item stands in; Item::Count for the window's inner area.
 [[nodiscard]] Item ParentOf(Item item);

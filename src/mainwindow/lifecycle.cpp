@@ -5,6 +5,7 @@
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/preferencesform.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
@@ -14,41 +15,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 
 namespace {
-
-const QStringList LeadInLines = {
-    QStringLiteral("This Chart Has Been Prepared Especially For You By:"),
-    QStringLiteral("This Chart Has Been Prepared For You By:"),
-    QStringLiteral("This Chart Has Been Prepared By:"),
-    QStringLiteral("This Chart Was Prepared By:"),
-    QStringLiteral("This Chart Has Been Created By:"),
-    QStringLiteral("This Chart Created By:"),
-    QStringLiteral("This Biorhythm Chart Was Prepared By:"),
-};
-
-const QStringList FontNames = {QStringLiteral("Arial"), QStringLiteral("Courier"), QStringLiteral("Times")};
-
-// Checks one option of a group, or none: an exclusive group refuses to uncheck its last option.
-void selectOption(QButtonGroup *group, QAbstractButton *option)
-{
-    group->setExclusive(false);
-    for (QAbstractButton *button : group->buttons())
-        button->setChecked(button == option);
-    group->setExclusive(true);
-}
 
 // The one start-up message about the data folder and the settings files; empty when all is
 // well. A folder that cannot be written may still hold the user's files: then they were read,
@@ -79,54 +54,6 @@ std::unique_ptr<QSettings> MainWindow::placementStore() const
     if (m_env.placementFile.isEmpty())
         return std::make_unique<QSettings>(QStringLiteral("Tidemark"), QStringLiteral("Tidemark"));
     return std::make_unique<QSettings>(m_env.placementFile, QSettings::IniFormat);
-}
-
-settings::Preferences MainWindow::preferences() const
-{
-    settings::Preferences p;
-    p.leadIn = m_leadInCombo->currentText();
-    p.heading = {m_headingEdits[0]->text(), m_headingEdits[1]->text(), m_headingEdits[2]->text(),
-                 m_headingEdits[3]->text()};
-    p.font = m_fontCombo->currentText();
-    p.linesPerPage = m_linesPerPageEdit->text();
-    p.printer = m_dotMatrixRadio->isChecked() ? settings::PrinterType::Matrix
-                : m_laserRadio->isChecked()   ? settings::PrinterType::Laser
-                                              : settings::PrinterType::None;
-    p.spacing = m_singleSpaceRadio->isChecked()   ? settings::Spacing::Single
-                : m_doubleSpaceRadio->isChecked() ? settings::Spacing::Double
-                : m_linedSpaceRadio->isChecked()  ? settings::Spacing::WithLines
-                                                  : settings::Spacing::None;
-    p.holidays = m_holidaysCheck->isChecked();
-    p.dateEachPage = m_dateEachPageCheck->isChecked();
-    p.color = m_colorCheck->isChecked();
-    p.forecast = m_forecastCheck->isChecked();
-    return p;
-}
-
-void MainWindow::showPreferences(const settings::Preferences &p)
-{
-    m_leadInCombo->setEditText(p.leadIn);
-    // A lead-in longer than its box shows from its start.
-    m_leadInCombo->lineEdit()->setCursorPosition(0);
-    m_headingEdits[0]->setText(p.heading[0]);
-    m_headingEdits[1]->setText(p.heading[1]);
-    m_headingEdits[2]->setText(p.heading[2]);
-    m_headingEdits[3]->setText(p.heading[3]);
-    m_fontCombo->setEditText(p.font);
-    m_linesPerPageEdit->setText(p.linesPerPage);
-    using settings::PrinterType;
-    using settings::Spacing;
-    selectOption(m_printerGroup, p.printer == PrinterType::Matrix  ? m_dotMatrixRadio
-                                 : p.printer == PrinterType::Laser ? m_laserRadio
-                                                                   : nullptr);
-    selectOption(m_spacingGroup, p.spacing == Spacing::Single      ? m_singleSpaceRadio
-                                 : p.spacing == Spacing::Double    ? m_doubleSpaceRadio
-                                 : p.spacing == Spacing::WithLines ? m_linedSpaceRadio
-                                                                   : nullptr);
-    m_holidaysCheck->setChecked(p.holidays);
-    m_dateEachPageCheck->setChecked(p.dateEachPage);
-    m_colorCheck->setChecked(p.color);
-    m_forecastCheck->setChecked(p.forecast);
 }
 
 void MainWindow::startUp()
@@ -160,9 +87,6 @@ void MainWindow::startUp()
             fileError = createError;
         }
     }
-
-    m_leadInCombo->addItems(LeadInLines);
-    m_fontCombo->addItems(FontNames);
 
     const QString readError = loadPreferences();
     if (fileError.isEmpty())
@@ -202,7 +126,8 @@ QString MainWindow::loadPreferences()
 {
     QString readError;
     // Even a folder that cannot be written may hold files to read; missing files give defaults.
-    showPreferences(settings::LoadSettings(m_env.dataFolder, settings::DesignPreferences(), &readError));
+    m_preferences->showPreferences(
+        settings::LoadSettings(m_env.dataFolder, settings::DesignPreferences(), &readError));
     return readError;
 }
 
@@ -210,7 +135,7 @@ void MainWindow::savePreferences()
 {
     if (!m_filesUsable)
         return;
-    const QString error = settings::SaveSettings(m_env.dataFolder, preferences());
+    const QString error = settings::SaveSettings(m_env.dataFolder, m_preferences->preferences());
     if (!error.isEmpty())
         showCritical(QStringLiteral("SETTINGS FILE ERROR!"), error);
 }
@@ -245,5 +170,5 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::restoreDefaultSettings()
 {
-    showPreferences(settings::ApplyDefaultSettings(preferences()));
+    m_preferences->showPreferences(settings::ApplyDefaultSettings(m_preferences->preferences()));
 }

@@ -5,18 +5,16 @@
 #include "info/helppanel.h"
 #include "mainwindow/charttextview.h"
 #include "mainwindow/overlaystack.h"
+#include "mainwindow/preferencesform.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -56,22 +54,6 @@ void MainWindow::connectHandlers()
     connect(m_lengthEdit, &QLineEdit::textChanged, this, &MainWindow::updateEndDate);
     connect(m_resetStartButton, &QPushButton::clicked, this, &MainWindow::resetStartDate);
 
-    // Each "<< Clear" button empties its line of the cover-sheet heading and puts the cursor there.
-    connect(m_leadInClearButton, &QPushButton::clicked, this, [this] {
-        m_leadInCombo->setEditText(QString());
-        m_leadInCombo->setFocus();
-    });
-    for (std::size_t line = 0; line < m_headingEdits.size(); ++line) {
-        connect(m_headingClearButtons[line], &QPushButton::clicked, this, [edit = m_headingEdits[line]] {
-            edit->clear();
-            edit->setFocus();
-        });
-    }
-    // A heading line longer than its box shows its beginning again once the cursor leaves it.
-    for (QLineEdit *edit : {m_leadInCombo->lineEdit(), m_headingEdits[0], m_headingEdits[1],
-                            m_headingEdits[2], m_headingEdits[3]})
-        connect(edit, &QLineEdit::editingFinished, edit, [edit] { edit->setCursorPosition(0); });
-
     connect(m_closeChartButton, &QPushButton::clicked, this, &MainWindow::closeChart);
 }
 
@@ -82,32 +64,8 @@ void MainWindow::setTabOrder()
     QList<QWidget *> order;
     for (QAction *action : m_toolBar->actions())
         order << m_toolBar->widgetForAction(action);
-    order += {m_nameEdit,
-              m_birthdateEdit,
-              m_startDateEdit,
-              m_lengthEdit,
-              m_resetStartButton,
-              m_leadInCombo,
-              m_leadInClearButton,
-              m_headingEdits[0],
-              m_headingClearButtons[0],
-              m_headingEdits[1],
-              m_headingClearButtons[1],
-              m_headingEdits[2],
-              m_headingClearButtons[2],
-              m_headingEdits[3],
-              m_headingClearButtons[3],
-              m_dotMatrixRadio,
-              m_laserRadio,
-              m_linesPerPageEdit,
-              m_colorCheck,
-              m_fontCombo,
-              m_singleSpaceRadio,
-              m_doubleSpaceRadio,
-              m_linedSpaceRadio,
-              m_holidaysCheck,
-              m_dateEachPageCheck,
-              m_forecastCheck};
+    order += {m_nameEdit, m_birthdateEdit, m_startDateEdit, m_lengthEdit, m_resetStartButton};
+    order += m_preferences->tabOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -216,5 +174,5 @@ void MainWindow::mouseReleaseEvent(QMouseEvent *event)
 
 chart::ChartFields MainWindow::chartFields() const
 {
-    return {m_nameEdit->text(), personBoxes(), preferences()};
+    return {m_nameEdit->text(), personBoxes(), m_preferences->preferences()};
 }

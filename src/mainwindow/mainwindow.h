@@ -102,6 +102,7 @@ class WhatIsPanel;
 class HelpPanel;
 class GraphWidget;
 class OverlayStack;
+class PreferencesForm;
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -195,8 +196,6 @@ private:
     [[nodiscard]] chart::ChartFields chartFields() const;
     [[nodiscard]] calendar::PersonBoxes personBoxes() const;
     void showPersonBoxes(const calendar::PersonBoxes &boxes);
-    [[nodiscard]] settings::Preferences preferences() const;
-    void showPreferences(const settings::Preferences &prefs);
 
     MainWindowEnv m_env;
     bool m_shutDown = false;
@@ -208,6 +207,7 @@ private:
     std::array<QWidget *, layout::ItemCount> m_placed{};
     // Let go before the panels it watches.
     std::unique_ptr<OverlayStack> m_overlays;
+    std::unique_ptr<PreferencesForm> m_preferences;
 
     // Person column.
     QLabel *m_nameLabel = nullptr;
@@ -221,29 +221,6 @@ private:
     QLineEdit *m_lengthEdit = nullptr;
     QLineEdit *m_endDateField = nullptr;
     QPushButton *m_resetStartButton = nullptr;
-
-    // Cover Sheet Heading.
-    QComboBox *m_leadInCombo = nullptr;
-    QPushButton *m_leadInClearButton = nullptr;
-    std::array<QLineEdit *, 4> m_headingEdits{};
-    std::array<QPushButton *, 4> m_headingClearButtons{};
-
-    // Printer Settings.
-    QRadioButton *m_dotMatrixRadio = nullptr;
-    QRadioButton *m_laserRadio = nullptr;
-    QButtonGroup *m_printerGroup = nullptr;
-    QCheckBox *m_colorCheck = nullptr;
-    QComboBox *m_fontCombo = nullptr;
-    QLineEdit *m_linesPerPageEdit = nullptr;
-
-    // Chart Preferences.
-    QRadioButton *m_singleSpaceRadio = nullptr;
-    QRadioButton *m_doubleSpaceRadio = nullptr;
-    QRadioButton *m_linedSpaceRadio = nullptr;
-    QButtonGroup *m_spacingGroup = nullptr;
-    QCheckBox *m_holidaysCheck = nullptr;
-    QCheckBox *m_dateEachPageCheck = nullptr;
-    QCheckBox *m_forecastCheck = nullptr;
 
     // Panels.
     QFrame *m_startupNotice = nullptr;

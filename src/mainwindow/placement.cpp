@@ -88,7 +88,7 @@ layout::Needs MainWindow::measureNeeds() const
     need(Item::TitleRule) = need(Item::PrinterRule) = QSize(0, 2);
     // Lines per page: three digits.
     need(Item::LinesPerPage).rwidth() +=
-        m_linesPerPageEdit->fontMetrics().horizontalAdvance(QStringLiteral("000"));
+        m_placed[std::size_t(Item::LinesPerPage)]->fontMetrics().horizontalAdvance(QStringLiteral("000"));
     need(Item::ChartView) = QSize(m_chartView->widthForColumns(ChartColumns), 0);
     need(Item::SplashNotice) = need(Item::SplashHint) = QSize(0, 0);
     needs.wrappedHeight = [this](Item item, int width) {
