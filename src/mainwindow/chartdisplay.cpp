@@ -7,6 +7,7 @@
 #include "chart/chartplan.h"
 #include "chart/screenchart.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/personcolumn.h"
 #include "platform/alerts.h"
 
 #include <QAction>
@@ -114,5 +115,5 @@ void MainWindow::closeChart()
 {
     m_closeChartButton->hide();
     m_chartView->hide();
-    m_nameEdit->setFocus(Qt::OtherFocusReason);
+    m_person->home()->setFocus(Qt::OtherFocusReason);
 }

@@ -4,26 +4,11 @@
 
 #include "mainwindow/mainwindow.h"
 
-#include "mainwindow/formcontrols.h"
+#include "mainwindow/personcolumn.h"
 #include "mainwindow/preferencesform.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
-namespace {
-
-// A box the program fills: it can be selected and copied, but the Tab key passes it by.
-QLineEdit *filledBox(const char *name, QWidget *parent)
-{
-    QLineEdit *box = NamedLineEdit(name, parent);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    return box;
-}
-
-} // namespace
 
 void MainWindow::placed(layout::Item item, QWidget *widget)
 {
@@ -58,43 +43,7 @@ void MainWindow::buildControls()
     placed(Item::Subtitle, subtitle);
     placed(Item::TitleRule, titleRule);
 
-    // Person column: each label stands directly above its box.
-    auto row = [this, central](Item item, const char *labelName, const QString &caption, QLineEdit *box) {
-        auto *label = new QLabel(caption, central);
-        label->setObjectName(QLatin1String(labelName));
-        label->setBuddy(box);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        placed(item, label);
-        placed(layout::Item(int(item) + 1), box);
-        return label;
-    };
-    m_nameEdit = NamedLineEdit("Text3", central);
-    m_nameEdit->setToolTip(QStringLiteral("Enter name or retrieve from database"));
-    m_birthdateEdit = NamedLineEdit("Text4", central);
-    m_birthdateEdit->setToolTip(QStringLiteral("Enter date as MM-DD-YYYY"));
-    m_signField = filledBox("Text6", central);
-    m_weekdayField = filledBox("Text7", central);
-    m_ageDaysField = filledBox("Text8", central);
-    m_ageYearsField = filledBox("Text9", central);
-    m_startDateEdit = NamedLineEdit("Text10", central);
-    m_lengthEdit = NamedLineEdit("Text11", central);
-    m_endDateField = filledBox("Text12", central);
-    m_resetStartButton = new QPushButton(QStringLiteral("<< Reset"), central);
-    m_resetStartButton->setObjectName(QStringLiteral("Command8"));
-    m_resetStartButton->setToolTip(QStringLiteral("Reset to current date!"));
-    m_resetStartButton->setAutoDefault(true);
-    placed(Item::Reset, m_resetStartButton);
-
-    m_nameLabel = row(Item::NameLabel, "Label10", QStringLiteral("Name:"), m_nameEdit);
-    row(Item::BirthdateLabel, "Label11", QStringLiteral("Birthdate (MM-DD-YYYY):"), m_birthdateEdit);
-    row(Item::SignLabel, "Label12", QStringLiteral("Astrological Sign:"), m_signField);
-    row(Item::WeekdayLabel, "Label13", QStringLiteral("Day of Week Born:"), m_weekdayField);
-    row(Item::AgeDaysLabel, "Label14", QStringLiteral("Age In Days:"), m_ageDaysField);
-    row(Item::AgeYearsLabel, "Label15", QStringLiteral("Age in Years:"), m_ageYearsField);
-    row(Item::StartLabel, "Label16", QStringLiteral("Chart Starts (MM-DD-YYYY):"), m_startDateEdit);
-    row(Item::LengthLabel, "Label17", QStringLiteral("Length of Chart in Days:"), m_lengthEdit);
-    row(Item::EndLabel, "Label18", QStringLiteral("Ending Date of Chart:"), m_endDateField);
-
-    m_preferences = std::make_unique<PreferencesForm>(
-        central, [this](Item item, QWidget *widget) { placed(item, widget); });
+    const layout::AddControl place = [this](Item item, QWidget *widget) { placed(item, widget); };
+    m_person = std::make_unique<PersonColumn>(central, m_env.alerts, m_env.clock, place);
+    m_preferences = std::make_unique<PreferencesForm>(central, place);
 }

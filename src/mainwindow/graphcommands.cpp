@@ -6,6 +6,7 @@
 #include "calendar/calendar.h"
 #include "graph/graphoutput.h"
 #include "graph/graphwidget.h"
+#include "mainwindow/personcolumn.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "print/pdfnames.h"
@@ -68,7 +69,7 @@ void MainWindow::saveGraph()
 {
     const QString path = m_env.askSavePath(
         this, {QStringLiteral("Save Graph"),
-               InDocumentsFolder(print::SafeFileStem(m_nameEdit->text()) + QStringLiteral(" - graph.png")),
+               InDocumentsFolder(print::SafeFileStem(m_person->name()) + QStringLiteral(" - graph.png")),
                QStringLiteral("PNG pictures (*.png);;PDF files (*.pdf)")});
     if (path.isEmpty())
         return;

@@ -5,6 +5,7 @@
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/personcolumn.h"
 #include "mainwindow/preferencesform.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
@@ -67,7 +68,7 @@ void MainWindow::startUp()
     m_chartView->hide();
     updateCommands();
 
-    m_startDateEdit->setText(m_env.clock.today());
+    m_person->startToday();
 
     const QString folderError = PrepareDataFolder(m_env.dataFolder);
     m_filesUsable = folderError.isEmpty();

@@ -5,6 +5,7 @@
 #include "info/helppanel.h"
 #include "mainwindow/charttextview.h"
 #include "mainwindow/overlaystack.h"
+#include "mainwindow/personcolumn.h"
 #include "mainwindow/preferencesform.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
@@ -49,10 +50,6 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectHandlers()
 {
-    connect(m_birthdateEdit, &QLineEdit::textChanged, this, &MainWindow::updatePersonFacts);
-    connect(m_startDateEdit, &QLineEdit::textChanged, this, &MainWindow::refreshForStartDate);
-    connect(m_lengthEdit, &QLineEdit::textChanged, this, &MainWindow::updateEndDate);
-    connect(m_resetStartButton, &QPushButton::clicked, this, &MainWindow::resetStartDate);
 
     connect(m_closeChartButton, &QPushButton::clicked, this, &MainWindow::closeChart);
 }
@@ -64,7 +61,7 @@ void MainWindow::setTabOrder()
     QList<QWidget *> order;
     for (QAction *action : m_toolBar->actions())
         order << m_toolBar->widgetForAction(action);
-    order += {m_nameEdit, m_birthdateEdit, m_startDateEdit, m_lengthEdit, m_resetStartButton};
+    order += m_person->tabOrder();
     order += m_preferences->tabOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -75,67 +72,9 @@ void MainWindow::showCritical(const QString &title, const QString &text)
     m_env.alerts.critical(title, text);
 }
 
-calendar::PersonBoxes MainWindow::personBoxes() const
-{
-    return {m_birthdateEdit->text(), m_signField->text(),     m_weekdayField->text(), m_ageDaysField->text(),
-            m_ageYearsField->text(), m_startDateEdit->text(), m_lengthEdit->text(),   m_endDateField->text()};
-}
-
-void MainWindow::showPersonBoxes(const calendar::PersonBoxes &boxes)
-{
-    // Setting a box's text runs its change handler, as typing does; the derived boxes have none
-    // except the length, whose handler then finds nothing left to do.
-    m_signField->setText(boxes.sign);
-    m_weekdayField->setText(boxes.weekday);
-    m_ageDaysField->setText(boxes.ageDays);
-    m_ageYearsField->setText(boxes.ageYears);
-    m_lengthEdit->setText(boxes.length);
-    m_endDateField->setText(boxes.end);
-}
-
-void MainWindow::updatePersonFacts()
-{
-    const calendar::BoxUpdate update = calendar::BirthdateChanged(personBoxes());
-    showPersonBoxes(update.boxes);
-    if (update.message)
-        showCritical(update.message->title, update.message->text);
-}
-
-void MainWindow::refreshForStartDate()
-{
-    const calendar::BoxUpdate update = calendar::StartDateChanged(personBoxes());
-    showPersonBoxes(update.boxes);
-    if (update.message)
-        showCritical(update.message->title, update.message->text);
-}
-
-void MainWindow::updateEndDate()
-{
-    const calendar::PersonBoxes boxes = calendar::LengthChanged(personBoxes());
-    m_endDateField->setText(boxes.end);
-    // Only an undone keystroke changes the length; leave the box (and its cursor) alone otherwise.
-    if (m_lengthEdit->text() != boxes.length)
-        m_lengthEdit->setText(boxes.length);
-}
-
-void MainWindow::resetStartDate()
-{
-    const QString today = m_env.clock.today();
-    // Setting the text it already holds raises no change, yet Reset always starts the period over.
-    if (m_startDateEdit->text() == today)
-        refreshForStartDate();
-    else
-        m_startDateEdit->setText(today);
-    m_lengthEdit->setFocus();
-}
-
 void MainWindow::clearPersonBoxes()
 {
-    m_nameEdit->clear();
-    m_nameEdit->setFocus();
-    for (QLineEdit *box : {m_birthdateEdit, m_signField, m_weekdayField, m_ageDaysField, m_ageYearsField,
-                           m_startDateEdit, m_lengthEdit, m_endDateField})
-        box->clear();
+    m_person->clear();
 }
 
 // Which commands are on follows from what shows over the form: the start-up notice, the help
@@ -174,5 +113,5 @@ void MainWindow::mouseReleaseEvent(QMouseEvent *event)
 
 chart::ChartFields MainWindow::chartFields() const
 {
-    return {m_nameEdit->text(), personBoxes(), m_preferences->preferences()};
+    return {m_person->name(), m_person->boxes(), m_preferences->preferences()};
 }

@@ -102,6 +102,7 @@ class WhatIsPanel;
 class HelpPanel;
 class GraphWidget;
 class OverlayStack;
+class PersonColumn;
 class PreferencesForm;
 class MainWindow : public QMainWindow
 {
@@ -139,11 +140,7 @@ private:
     void restoreDefaultSettings();
     [[nodiscard]] std::unique_ptr<QSettings> placementStore() const;
 
-    // The person column and the small commands (mainwindow.cpp).
-    void updatePersonFacts();
-    void refreshForStartDate();
-    void updateEndDate();
-    void resetStartDate();
+    // The small commands (mainwindow.cpp).
     void clearPersonBoxes();
     void updateCommands();
     void showCritical(const QString &title, const QString &text);
@@ -194,8 +191,6 @@ private:
 
     // The controls as plain values, and back.
     [[nodiscard]] chart::ChartFields chartFields() const;
-    [[nodiscard]] calendar::PersonBoxes personBoxes() const;
-    void showPersonBoxes(const calendar::PersonBoxes &boxes);
 
     MainWindowEnv m_env;
     bool m_shutDown = false;
@@ -207,20 +202,8 @@ private:
     std::array<QWidget *, layout::ItemCount> m_placed{};
     // Let go before the panels it watches.
     std::unique_ptr<OverlayStack> m_overlays;
+    std::unique_ptr<PersonColumn> m_person;
     std::unique_ptr<PreferencesForm> m_preferences;
-
-    // Person column.
-    QLabel *m_nameLabel = nullptr;
-    QLineEdit *m_nameEdit = nullptr;
-    QLineEdit *m_birthdateEdit = nullptr;
-    QLineEdit *m_signField = nullptr;
-    QLineEdit *m_weekdayField = nullptr;
-    QLineEdit *m_ageDaysField = nullptr;
-    QLineEdit *m_ageYearsField = nullptr;
-    QLineEdit *m_startDateEdit = nullptr;
-    QLineEdit *m_lengthEdit = nullptr;
-    QLineEdit *m_endDateField = nullptr;
-    QPushButton *m_resetStartButton = nullptr;
 
     // Panels.
     QFrame *m_startupNotice = nullptr;

@@ -9,6 +9,7 @@
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
 #include "mainwindow/overlaystack.h"
+#include "mainwindow/personcolumn.h"
 #include "namedb/databasepanel.h"
 #include "tidemarkversion.h"
 
@@ -69,11 +70,7 @@ void MainWindow::buildPanels()
 
     m_databasePanel = new DatabasePanel(m_env.alerts, m_env.dataFolder, host);
     connect(m_databasePanel, &DatabasePanel::nameUsed, this,
-            [this](const QString &name, const QString &birth) {
-                m_nameEdit->setText(name);
-                m_birthdateEdit->setText(birth);
-                m_lengthEdit->setFocus();
-            });
+            [this](const QString &name, const QString &birth) { m_person->use(name, birth); });
     m_whatIsPanel = new WhatIsPanel(host);
     connect(m_whatIsPanel, &WhatIsPanel::printRequested, this, &MainWindow::printWhatIs);
     m_helpPanel = new HelpPanel(host);
@@ -88,7 +85,7 @@ void MainWindow::buildPanels()
     buildGraphPanel();
 
     // The notice lies over everything, the chart over the panels, the graph over the chart.
-    m_overlays = std::make_unique<OverlayStack>(this, m_nameEdit);
+    m_overlays = std::make_unique<OverlayStack>(this, m_person->home());
     m_overlays->setNotice(m_startupNotice, {title, version, notice, hint});
     m_overlays->addPanel(m_whatIsPanel);
     m_overlays->addPanel(m_databasePanel);

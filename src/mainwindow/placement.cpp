@@ -53,7 +53,7 @@ int MainWindow::screenHeightTwips() const
 layout::Scale MainWindow::shownScale() const
 {
     using layout::Item;
-    return {centralWidget()->font().pointSizeF(), m_nameLabel->height(),
+    return {centralWidget()->font().pointSizeF(), m_placed[std::size_t(Item::NameLabel)]->height(),
             m_placed[std::size_t(Item::HeadingFrame)]->height(),
             m_placed[std::size_t(Item::SplashTitle)]->font().pointSizeF(),
             m_databasePanel->buttonPointSize()};
@@ -70,7 +70,8 @@ void MainWindow::showScale(const layout::Scale &scale)
         SetPointSize(m_placed[std::size_t(item)], scale.splashTitlePoints);
     m_databasePanel->setPointSizes(scale.basePoints, scale.databaseButtonPoints);
     m_chartView->setFont(chartFont());
-    m_nameLabel->resize(m_nameLabel->width(), scale.nameLabelHeight);
+    QWidget *nameLabel = m_placed[std::size_t(Item::NameLabel)];
+    nameLabel->resize(nameLabel->width(), scale.nameLabelHeight);
     QWidget *headingFrame = m_placed[std::size_t(Item::HeadingFrame)];
     headingFrame->resize(headingFrame->width(), scale.headingFrameHeight);
 }
