@@ -1,7 +1,6 @@
 #include "info/helppanel.h"
 
 #include "info/helptopics.h"
-#include "info/panelgeometry.h"
 #include "platform/widgetfont.h"
 
 #include <QCloseEvent>
@@ -52,26 +51,21 @@ HelpPanel::HelpPanel(QWidget *parent)
     // A click and the arrow keys both select; either way the chosen topic's text shows.
     connect(m_topicList, &QListWidget::itemSelectionChanged, this, &HelpPanel::showSelectedTopic);
     connect(m_closeButton, &QToolButton::clicked, this, &QWidget::close);
+    // The "x" stands on the title's right end.
+    m_closeButton->raise();
     hide();
 }
 
-void HelpPanel::placeIn(const QSize &hostSize, qreal textPointSize)
+HelpPanel::Parts HelpPanel::parts() const
 {
-    if (textPointSize > 0) {
-        SetPointSize(m_topicList, textPointSize);
-        SetPointSize(m_instructionLabel, textPointSize);
-        SetPointSize(m_topicText, textPointSize);
-    }
-    const int titleHeight = m_titleLabel->sizeHint().height() + m_titleLabel->fontMetrics().height() / 2;
-    const info::HelpGeometry g = info::HelpPanelGeometry(
-        hostSize, titleHeight, [this](int width) { return m_instructionLabel->heightForWidth(width); });
-    setGeometry(g.panel);
-    m_titleLabel->setGeometry(g.title);
-    m_closeButton->setGeometry(g.close);
-    m_topicList->setGeometry(g.list);
-    m_instructionLabel->setGeometry(g.instruction);
-    m_topicText->setGeometry(g.text);
-    m_closeButton->raise();
+    return {m_titleLabel, m_closeButton, m_topicList, m_instructionLabel, m_topicText};
+}
+
+void HelpPanel::setTextPointSize(qreal points)
+{
+    SetPointSize(m_topicList, points);
+    SetPointSize(m_instructionLabel, points);
+    SetPointSize(m_topicText, points);
 }
 
 void HelpPanel::open()

@@ -14,12 +14,11 @@
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
-class QSize;
 class QToolButton;
 
 // The help topics over the main window, the topic names at the top and the chosen topic's text
-// below. While it shows, the main window keeps its menus and picture buttons disabled; the
-// panel's "x" button closes it and emits closed() so that the window gives them back.
+// below; the main window places it and its parts. While it shows, the main window keeps its menus and picture
+// buttons disabled; the panel's "x" button closes it and emits closed() so that the window gives them back.
 class HelpPanel : public QFrame
 {
     Q_OBJECT
@@ -27,10 +26,20 @@ class HelpPanel : public QFrame
 public:
     explicit HelpPanel(QWidget *parent = nullptr);
 
-    // Sizes the panel for a host (the main window's area) of the given size: 0.8 of its width,
-    // centred, and as high as its rows. The list, the instruction and the text take the given
-    // point size (that of the main window's Name label).
-    void placeIn(const QSize &hostSize, qreal textPointSize);
+    // The parts the main window places, in the panel's coordinates.
+    struct Parts
+    {
+        QWidget *title;
+        QWidget *close;
+        QWidget *list;
+        QWidget *instruction;
+        QWidget *text;
+    };
+    [[nodiscard]] Parts parts() const;
+
+    // The list, the instruction and the text take the given point size (that of the main
+    // window's Name label).
+    void setTextPointSize(qreal points);
 
     // Rebuilds the list with no topic selected, empties the text box and shows the panel with the
     // cursor in the list.

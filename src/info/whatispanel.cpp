@@ -1,6 +1,5 @@
 #include "info/whatispanel.h"
 
-#include "info/panelgeometry.h"
 #include "info/whatistext.h"
 #include "platform/widgetfont.h"
 
@@ -29,19 +28,16 @@ WhatIsPanel::WhatIsPanel(QWidget *parent)
     hide();
 }
 
-void WhatIsPanel::placeIn(const QSize &hostSize, qreal textPointSize)
+WhatIsPanel::Parts WhatIsPanel::parts() const
 {
-    if (textPointSize > 0) {
-        SetPointSize(m_printButton, textPointSize);
-        SetPointSize(m_closeButton, textPointSize);
-        SetPointSize(m_textBox, textPointSize);
-    }
-    const QSize button = m_printButton->sizeHint().expandedTo(m_closeButton->sizeHint());
-    const info::WhatIsGeometry g = info::WhatIsPanelGeometry(hostSize, button);
-    setGeometry(g.panel);
-    m_printButton->setGeometry(g.print);
-    m_closeButton->setGeometry(g.close);
-    m_textBox->setGeometry(g.text);
+    return {m_printButton, m_closeButton, m_textBox};
+}
+
+void WhatIsPanel::setTextPointSize(qreal points)
+{
+    SetPointSize(m_printButton, points);
+    SetPointSize(m_closeButton, points);
+    SetPointSize(m_textBox, points);
 }
 
 void WhatIsPanel::open()

@@ -11,10 +11,10 @@
 
 class QPlainTextEdit;
 class QPushButton;
-class QSize;
 
 // The "What Is A Biorhythm?" explanation over the middle of the main window, with a Print and a
-// Close button. The main window places and opens it, and prints the sheet on printRequested().
+// Close button. The main window places it and its parts, opens it, and prints the sheet on
+// printRequested().
 class WhatIsPanel : public QFrame
 {
     Q_OBJECT
@@ -22,10 +22,17 @@ class WhatIsPanel : public QFrame
 public:
     explicit WhatIsPanel(QWidget *parent = nullptr);
 
-    // Sizes the panel for a host (the main window's area) of the given size: 0.8 of its width
-    // and height, centred. The buttons and the text take the given point size (that of the
-    // main window's Name label).
-    void placeIn(const QSize &hostSize, qreal textPointSize);
+    // The parts the main window places, in the panel's coordinates.
+    struct Parts
+    {
+        QWidget *print;
+        QWidget *close;
+        QWidget *text;
+    };
+    [[nodiscard]] Parts parts() const;
+
+    // The buttons and the text take the given point size (that of the main window's Name label).
+    void setTextPointSize(qreal points);
 
     // Fills the text box with the explanation and shows the panel with the cursor in the text.
     void open();

@@ -3,6 +3,8 @@
 
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/windowlayout.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -132,5 +134,5 @@ void MainWindow::buildCommands()
                   QStringLiteral("Display Graph to Screen"));
     pictureButton(m_closeChartAction, "Command17", "closedisplay",
                   QStringLiteral("Close Display To Screen Window"));
-    placed(layout::Item::PictureButtons, m_toolBar);
+    m_layout->add(layout::Item::PictureButtons, m_toolBar);
 }

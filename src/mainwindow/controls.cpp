@@ -1,19 +1,15 @@
 // Builds the main window's form: the title, the person column and the three frames of the
 // PreferencesForm, with their captions and tooltips. Where each stands is the layout's business
-// (placement.cpp).
+// (WindowLayout).
 
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/personcolumn.h"
 #include "mainwindow/preferencesform.h"
+#include "mainwindow/windowlayout.h"
 
 #include <QFrame>
 #include <QLabel>
-
-void MainWindow::placed(layout::Item item, QWidget *widget)
-{
-    m_placed[std::size_t(item)] = widget;
-}
 
 void MainWindow::buildControls()
 {
@@ -39,11 +35,10 @@ void MainWindow::buildControls()
     titleRule->setObjectName(QStringLiteral("Line14"));
     titleRule->setFrameShape(QFrame::HLine);
     titleRule->setFrameShadow(QFrame::Sunken);
-    placed(Item::Title, titleLabel);
-    placed(Item::Subtitle, subtitle);
-    placed(Item::TitleRule, titleRule);
+    m_layout->add(Item::Title, titleLabel);
+    m_layout->add(Item::Subtitle, subtitle);
+    m_layout->add(Item::TitleRule, titleRule);
 
-    const layout::AddControl place = [this](Item item, QWidget *widget) { placed(item, widget); };
-    m_person = std::make_unique<PersonColumn>(central, m_env.alerts, m_env.clock, place);
-    m_preferences = std::make_unique<PreferencesForm>(central, place);
+    m_person = std::make_unique<PersonColumn>(central, m_env.alerts, m_env.clock, m_layout->adder());
+    m_preferences = std::make_unique<PreferencesForm>(central, m_layout->adder());
 }

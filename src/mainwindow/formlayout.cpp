@@ -19,6 +19,13 @@ struct Row
     qreal databaseButtonPoints;
 };
 
+// The name database: its share of the inner area's width, and of its height before it fits its
+// rows; the list's share of the latter. Its rows span 0.92 of its width (DatabasePanel::fitRows).
+constexpr double DatabaseWidthShare = 0.6;
+constexpr double DatabaseHeightShare = 0.8;
+constexpr double DatabaseListShare = 0.3;
+constexpr double DatabaseRowsShare = 0.92;
+
 constexpr Row FontTable[] = {
     {18000, 18, 0.05, 9, 72, 18},  {15360, 18, 0.04, 10, 72, 18}, {14400, 18, 0.04, 10, 48, 14},
     {12960, 14, 0.04, 10, 48, 14}, {11520, 14, 0.04, 10, 48, 14}, {10800, 12, 0.03, 12, 48, 12},
@@ -59,6 +66,10 @@ public:
         placeFrames();
         placeSplash();
         placeChart();
+        placeWhatIs();
+        placeHelp();
+        placeDatabase();
+        placeGraph();
         return m_placement;
     }
 
@@ -233,6 +244,75 @@ private:
         at(Item::ChartView) = QRect((m_inner.width() - width) / 2, top, width, height);
     }
 
+    // A panel 0.8 of the inner area's width and height, centred (the free space halved, the
+    // remainder dropped).
+    [[nodiscard]] QRect centredPanel() const
+    {
+        const int width = Round(0.8 * m_inner.width());
+        const int height = Round(0.8 * m_inner.height());
+        return {(m_inner.width() - width) / 2, (m_inner.height() - height) / 2, width, height};
+    }
+
+    // "What Is": the Print button sits as far into the panel as the panel sits in the inner area,
+    // one button width further right; Close follows 1.1 button widths after Print's left edge.
+    // The text box is directly below Print, 0.95 of the panel's width and centred, 0.8 of its
+    // height but never past the panel's bottom edge (so that its scroll bar stays whole).
+    void placeWhatIs()
+    {
+        const QRect panel = centredPanel();
+        const QSize button = need(Item::WhatIsPrint);
+        at(Item::WhatIsPanel) = panel;
+        const QRect print(QPoint(panel.left() + button.width(), panel.top()), button);
+        at(Item::WhatIsPrint) = print;
+        at(Item::WhatIsClose) =
+            QRect(QPoint(print.left() + Round(1.1 * button.width()), print.top()), button);
+        const int width = Round(0.95 * panel.width());
+        const int top = print.top() + print.height();
+        const int height = std::clamp(Round(0.8 * panel.height()), 0, std::max(0, panel.height() - top));
+        at(Item::WhatIsText) = QRect((panel.width() - width) / 2, top, width, height);
+    }
+
+    // Help: the title spans the panel with the close button at its right end; below it, each one
+    // title height apart, the topic list (0.95 of the panel's width, centred, 0.25 of its first
+    // height), the instruction (as high as it wraps to at the list's width) and the topic's text
+    // (as large as the list). The panel is then as high as five title heights and those three.
+    void placeHelp()
+    {
+        QRect panel = centredPanel();
+        const int title = need(Item::HelpTitle).height();
+        at(Item::HelpTitle) = QRect(0, 0, panel.width(), title);
+        at(Item::HelpClose) = QRect(panel.width() - title, 0, title, title);
+        const int width = Round(0.95 * panel.width());
+        const int left = (panel.width() - width) / 2;
+        const int listHeight = Round(0.25 * panel.height());
+        const QRect list(left, at(Item::HelpTitle).bottom() + 1 + title, width, listHeight);
+        at(Item::HelpList) = list;
+        const QRect instruction(left, list.bottom() + 1 + title, width,
+                                wrapped(Item::HelpInstruction, width));
+        at(Item::HelpInstruction) = instruction;
+        at(Item::HelpText) = QRect(left, instruction.bottom() + 1 + title, width, listHeight);
+        panel.setHeight(5 * title + list.height() + instruction.height() + listHeight);
+        at(Item::HelpPanel) = panel;
+    }
+
+    // The name database 0.6 of the inner area's width, centred as if 0.8 high, then as high as
+    // its rows and a list 0.3 of that height.
+    void placeDatabase()
+    {
+        const int width = Round(m_inner.width() * DatabaseWidthShare);
+        const int fullHeight = Round(m_inner.height() * DatabaseHeightShare);
+        const int height = need(Item::DatabasePanel).height() + Round(fullHeight * DatabaseListShare);
+        at(Item::DatabasePanel) =
+            QRect((m_inner.width() - width) / 2, (m_inner.height() - fullHeight) / 2, width, height);
+    }
+
+    // The graph leaves a twentieth of the form showing on each side.
+    void placeGraph()
+    {
+        at(Item::GraphPanel) = QRect(m_inner.width() / 20, m_inner.height() / 20, m_inner.width() * 9 / 10,
+                                     m_inner.height() * 9 / 10);
+    }
+
     QSize m_window;
     QSize m_inner;
     const Needs &m_needs;
@@ -268,6 +348,10 @@ Item ParentOf(Item item)
         return Item::PreferencesFrame;
     if (item > Item::Splash && item < Item::ChartView)
         return Item::Splash;
+    if (item > Item::WhatIsPanel && item < Item::HelpPanel)
+        return Item::WhatIsPanel;
+    if (item > Item::HelpPanel && item < Item::DatabasePanel)
+        return Item::HelpPanel;
     return Item::Count;
 }
 
@@ -275,6 +359,8 @@ Layer LayerOf(Item item)
 {
     if (item >= Item::Splash && item <= Item::SplashHint)
         return Layer::Notice;
+    if (item >= Item::WhatIsPanel)
+        return Layer::Panels;
     return item >= Item::ChartView ? Layer::Chart : Layer::Form;
 }
 
@@ -283,12 +369,25 @@ Placement PlaceControls(QSize window, QSize inner, const Scale &scale, const Nee
     return Placer(window, inner, scale, needs).run();
 }
 
+QSize PanelsNeed(const Needs &needs)
+{
+    // The rows other than the list keep their height; the panel starts a tenth of the inner
+    // area's height down and the list takes 0.3 of 0.8 of it.
+    const QSize rows = needs.size[std::size_t(Item::DatabasePanel)];
+    const double topShare = (1 - DatabaseHeightShare) / 2;
+    return {int(std::ceil(rows.width() / DatabaseRowsShare / DatabaseWidthShare)),
+            int(std::ceil(rows.height() / (1 - topShare - DatabaseHeightShare * DatabaseListShare)))};
+}
+
 bool Fits(const Placement &placement, QSize inner, const Needs &needs)
 {
-    if (inner.width() < needs.panels.width() || inner.height() < needs.panels.height())
+    const QSize panels = PanelsNeed(needs);
+    if (inner.width() < panels.width() || inner.height() < panels.height())
         return false;
     for (int i = 0; i < ItemCount; ++i) {
         const Item item = Item(i);
+        if (LayerOf(item) == Layer::Panels)
+            continue;
         const QRect &rect = placement.rect[i];
         if (rect.width() < needs.size[i].width() || rect.height() < needs.size[i].height())
             return false;

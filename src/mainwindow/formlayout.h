@@ -1,8 +1,9 @@
 #pragma once
 
-// Where every control of the main window's form stands, and at which font sizes, computed from the
-// window's size and the screen's height alone: plain rectangles from plain sizes, so that the
-// rules can be tested at any size without a screen. MainWindow::placeControls applies the result.
+// Where every control of the main window's form and every panel over it stands, and at which font
+// sizes, computed from the window's size and the screen's height alone: plain rectangles from
+// plain sizes, so that the rules can be tested at any size without a screen. WindowLayout applies
+// the result.
 //
 // Positions follow the window: the person column is 0.26 of the window's width, the three frames
 // fill the rest, the title's right edge stands at 95 %. Font sizes and a few heights come from a
@@ -107,6 +108,19 @@ enum class Item {
     SplashHint,
     ChartView,
     CloseChart,
+    // The panels over the form. The name database and the graph lay their rows out themselves.
+    WhatIsPanel,
+    WhatIsPrint,
+    WhatIsClose,
+    WhatIsText,
+    HelpPanel,
+    HelpTitle,
+    HelpClose,
+    HelpList,
+    HelpInstruction,
+    HelpText,
+    DatabasePanel,
+    GraphPanel,
     Count
 };
 inline constexpr int ItemCount = int(Item::Count);
@@ -117,18 +131,23 @@ using AddControl = std::function<void(Item item, QWidget *widget)>;
 // The frame or panel an item stands in; Item::Count for the window's inner area.
 [[nodiscard]] Item ParentOf(Item item);
 // Items of one layer may not overlap; the start-up notice and the chart display lie over the form.
-enum class Layer { Form, Notice, Chart };
+// The panels lie over the form and over each other, and the help panel's close button on its
+// title: they show whole when the inner area is as large as Needs::panels says.
+enum class Layer { Form, Notice, Chart, Panels };
 [[nodiscard]] Layer LayerOf(Item item);
 
 // What the controls need at the fonts of a Scale: the least size each shows its caption and
-// content in, the height a word-wrapped label takes at a width, and the least inner area the
-// panels over the form (the name database) fit in.
+// content in, and the height a word-wrapped label takes at a width. A panel's need is that of
+// its own layout: for the name database, the least width of its rows and their height without
+// the list; for the "What Is" buttons, the larger of the two; for the help title, its height.
 struct Needs
 {
     std::array<QSize, ItemCount> size{};
     std::function<int(Item, int width)> wrappedHeight;
-    QSize panels;
 };
+
+// The least inner area in which the name database's rows show whole.
+[[nodiscard]] QSize PanelsNeed(const Needs &needs);
 
 struct Placement
 {
@@ -141,8 +160,9 @@ struct Placement
 // come out empty or negative when the window is smaller than its minimum size.
 [[nodiscard]] Placement PlaceControls(QSize window, QSize inner, const Scale &scale, const Needs &needs);
 
-// Whether every item shows whole: at least its need, inside its frame or the inner area, and
-// clear of the others on its layer; and whether the panels fit the inner area.
+// Whether every item of the form, the notice and the chart shows whole: at least its need,
+// inside its frame or the inner area, and clear of the others on its layer; and whether the
+// panels fit the inner area.
 [[nodiscard]] bool Fits(const Placement &placement, QSize inner, const Needs &needs);
 
 // The smallest window in which everything fits, on a screen `screenHeightTwips` high, with

@@ -1,4 +1,4 @@
-// The main window's start-up and shut-down, the preferences it loads and saves, and its placement.
+// The main window's start-up and shut-down, and the preferences it loads and saves.
 
 #include "mainwindow/mainwindow.h"
 
@@ -7,12 +7,12 @@
 #include "mainwindow/charttextview.h"
 #include "mainwindow/personcolumn.h"
 #include "mainwindow/preferencesform.h"
+#include "mainwindow/windowlayout.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "platform/datafolder.h"
 #include "settings/preferences.h"
-#include "settings/windowplacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,8 +21,6 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QSettings>
 
 namespace {
 
@@ -42,27 +40,14 @@ QString startupFileMessage(const QString &folder, const QString &folderError, co
            QStringLiteral(" Tidemark goes on with its default settings, and ") + unsaved;
 }
 
-double screenDpi()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : 96.0;
-}
-
 } // namespace
-
-std::unique_ptr<QSettings> MainWindow::placementStore() const
-{
-    if (m_env.placementFile.isEmpty())
-        return std::make_unique<QSettings>(QStringLiteral("Tidemark"), QStringLiteral("Tidemark"));
-    return std::make_unique<QSettings>(m_env.placementFile, QSettings::IniFormat);
-}
 
 void MainWindow::startUp()
 {
     m_startupNotice->show();
     m_helpPanel->hide();
     m_closeChartButton->hide();
-    placeFromStoredPlacement();
+    m_layout->restorePlacement();
     m_databasePanel->hide();
     m_whatIsPanel->hide();
     m_chartView->hide();
@@ -97,32 +82,6 @@ void MainWindow::startUp()
         showCritical(QStringLiteral("SETTINGS FILE ERROR!"), message);
 }
 
-void MainWindow::placeFromStoredPlacement()
-{
-    const auto store = placementStore();
-    const QRect wanted = settings::PlacementToPixels(settings::LoadWindowPlacement(*store), screenDpi());
-    // The primary screen first: it is the one to open on when no screen holds the stored place.
-    QList<QScreen *> screens = QGuiApplication::screens();
-    if (QScreen *primary = QGuiApplication::primaryScreen()) {
-        screens.removeOne(primary);
-        screens.prepend(primary);
-    }
-    QList<QRect> areas;
-    for (const QScreen *screen : screens)
-        areas << screen->availableGeometry();
-    const qsizetype chosen = settings::ScreenFor(wanted, areas);
-    if (chosen < 0) {
-        resize(wanted.size());
-        return;
-    }
-    // The fonts, and so the least size, follow the height of the screen the window opens on.
-    setScreen(screens[chosen]);
-    fitMinimumSize();
-    const QRect placed = settings::FitOnScreen(wanted, areas[chosen], minimumSize());
-    move(placed.topLeft());
-    resize(placed.size());
-}
-
 QString MainWindow::loadPreferences()
 {
     QString readError;
@@ -155,12 +114,7 @@ void MainWindow::shutDown()
             (*it)->close();
     }
 
-    if (!isMinimized()) {
-        const auto store = placementStore();
-        const QRect rect(frameGeometry().topLeft(), size());
-        settings::SaveWindowPlacement(*store, settings::PlacementFromPixels(rect, screenDpi()));
-        store->sync();
-    }
+    m_layout->storePlacement();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #include "mainwindow/overlaystack.h"
 #include "mainwindow/personcolumn.h"
 #include "mainwindow/preferencesform.h"
+#include "mainwindow/windowlayout.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
@@ -28,6 +29,7 @@ static void initResources()
 MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
     : QMainWindow(parent)
     , m_env(std::move(env))
+    , m_layout(std::make_unique<WindowLayout>(*this, m_env.placementFile, m_env.screenHeightTwips))
 {
     initResources();
     setObjectName(QStringLiteral("frmMain"));
@@ -40,7 +42,7 @@ MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
     buildControls();
     buildCommands();
     buildPanels();
-    showScale(layout::DesignScale);
+    m_layout->showDesignScale();
     connectHandlers();
     setTabOrder();
     startUp();
@@ -97,6 +99,26 @@ void MainWindow::updateCommands()
         action->setEnabled(main);
     m_openDatabaseAction->setEnabled(main && m_databasePanel->isHidden());
     m_closeChartAction->setEnabled(!notice && !help && !graph);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    m_layout->place();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    m_layout->windowShown(event->spontaneous());
+    if (m_overlays->noticeShown())
+        m_startupNotice->setFocus();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    m_layout->windowMoved();
 }
 
 bool MainWindow::focusNextPrevChild(bool next)

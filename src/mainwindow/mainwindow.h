@@ -94,7 +94,6 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class QSettings;
 class QToolBar;
 class ChartTextView;
 class DatabasePanel;
@@ -104,6 +103,7 @@ class GraphWidget;
 class OverlayStack;
 class PersonColumn;
 class PreferencesForm;
+class WindowLayout;
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -128,33 +128,19 @@ private:
     void buildPanels();
     void connectHandlers();
     void setTabOrder();
-    void placed(layout::Item item, QWidget *widget);
 
     // Start-up and shut-down (lifecycle.cpp).
     void startUp();
     void shutDown();
-    void placeFromStoredPlacement();
     // Loads the six settings files into the controls; a sentence saying what could not be read.
     [[nodiscard]] QString loadPreferences();
     void savePreferences();
     void restoreDefaultSettings();
-    [[nodiscard]] std::unique_ptr<QSettings> placementStore() const;
 
     // The small commands (mainwindow.cpp).
     void clearPersonBoxes();
     void updateCommands();
     void showCritical(const QString &title, const QString &text);
-
-    // The proportional layout (placement.cpp).
-    void placeControls();
-    void fitMinimumSize();
-    // Moves and shrinks the window so that its frame, title bar included, lies on its screen.
-    void keepFrameOnScreen();
-    void fitFrameOnceKnown();
-    [[nodiscard]] int screenHeightTwips() const;
-    [[nodiscard]] layout::Scale shownScale() const;
-    void showScale(const layout::Scale &scale);
-    [[nodiscard]] layout::Needs measureNeeds() const;
 
     // The panels and the chart display over the form (panels.cpp).
     void openDatabase();
@@ -165,7 +151,6 @@ private:
     // The chart display (chartdisplay.cpp).
     void showChart();
     void closeChart();
-    [[nodiscard]] QFont chartFont() const;
     // The plan of the chart the boxes describe, or none after telling the user what is wrong.
     [[nodiscard]] std::optional<chart::ChartPlan> checkedChartPlan();
 
@@ -193,13 +178,11 @@ private:
     [[nodiscard]] chart::ChartFields chartFields() const;
 
     MainWindowEnv m_env;
+    std::unique_ptr<WindowLayout> m_layout;
     bool m_shutDown = false;
     // False when the data folder could not be prepared: nothing is written there then.
     bool m_filesUsable = false;
-    // Shown, but not yet framed by the desktop: the frame's size is not known.
-    bool m_frameUnknown = false;
 
-    std::array<QWidget *, layout::ItemCount> m_placed{};
     // Let go before the panels it watches.
     std::unique_ptr<OverlayStack> m_overlays;
     std::unique_ptr<PersonColumn> m_person;

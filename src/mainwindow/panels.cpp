@@ -10,6 +10,7 @@
 #include "mainwindow/charttextview.h"
 #include "mainwindow/overlaystack.h"
 #include "mainwindow/personcolumn.h"
+#include "mainwindow/windowlayout.h"
 #include "namedb/databasepanel.h"
 #include "tidemarkversion.h"
 
@@ -62,11 +63,11 @@ void MainWindow::buildPanels()
                              m_startupNotice);
     notice->setWordWrap(true);
     hint->setWordWrap(true);
-    placed(Item::Splash, m_startupNotice);
-    placed(Item::SplashTitle, title);
-    placed(Item::SplashVersion, version);
-    placed(Item::SplashNotice, notice);
-    placed(Item::SplashHint, hint);
+    m_layout->add(Item::Splash, m_startupNotice);
+    m_layout->add(Item::SplashTitle, title);
+    m_layout->add(Item::SplashVersion, version);
+    m_layout->add(Item::SplashNotice, notice);
+    m_layout->add(Item::SplashHint, hint);
 
     m_databasePanel = new DatabasePanel(m_env.alerts, m_env.dataFolder, host);
     connect(m_databasePanel, &DatabasePanel::nameUsed, this,
@@ -80,9 +81,23 @@ void MainWindow::buildPanels()
     m_closeChartButton = new QPushButton(QStringLiteral("Close This Window"), host);
     m_closeChartButton->setObjectName(QStringLiteral("Command24"));
     m_closeChartButton->setAutoDefault(true);
-    placed(Item::ChartView, m_chartView);
-    placed(Item::CloseChart, m_closeChartButton);
+    m_layout->add(Item::ChartView, m_chartView);
+    m_layout->add(Item::CloseChart, m_closeChartButton);
     buildGraphPanel();
+    m_layout->add(Item::GraphPanel, m_graphPanel);
+    m_layout->add(Item::DatabasePanel, m_databasePanel);
+    const WhatIsPanel::Parts whatIs = m_whatIsPanel->parts();
+    m_layout->add(Item::WhatIsPanel, m_whatIsPanel);
+    m_layout->add(Item::WhatIsPrint, whatIs.print);
+    m_layout->add(Item::WhatIsClose, whatIs.close);
+    m_layout->add(Item::WhatIsText, whatIs.text);
+    const HelpPanel::Parts help = m_helpPanel->parts();
+    m_layout->add(Item::HelpPanel, m_helpPanel);
+    m_layout->add(Item::HelpTitle, help.title);
+    m_layout->add(Item::HelpClose, help.close);
+    m_layout->add(Item::HelpList, help.list);
+    m_layout->add(Item::HelpInstruction, help.instruction);
+    m_layout->add(Item::HelpText, help.text);
 
     // The notice lies over everything, the chart over the panels, the graph over the chart.
     m_overlays = std::make_unique<OverlayStack>(this, m_person->home());
@@ -94,14 +109,7 @@ void MainWindow::buildPanels()
         m_chartView, [this] { closeChart(); }, m_closeChartButton);
     m_overlays->addPanel(m_graphPanel);
     // The form's own controls go off under a panel; the picture buttons follow the commands.
-    QList<QWidget *> form;
-    for (int i = 0; i < layout::ItemCount; ++i) {
-        const auto item = layout::Item(i);
-        if (item != layout::Item::PictureButtons && layout::LayerOf(item) == layout::Layer::Form &&
-            layout::ParentOf(item) == layout::Item::Count)
-            form << m_placed[std::size_t(i)];
-    }
-    m_overlays->setForm(form);
+    m_overlays->setForm(m_layout->formControls());
     connect(m_overlays.get(), &OverlayStack::changed, this, &MainWindow::updateCommands);
     m_startupNotice->raise();
 }

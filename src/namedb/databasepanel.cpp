@@ -46,11 +46,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
 
 // Pixels between the rows, and above the first and below the last.
 constexpr int RowGap = 6;
-// The panel's share of its host's width, and of its height before it fits its rows; the list's
-// share of the latter.
-constexpr double WidthShare = 0.6;
-constexpr double HeightShare = 0.8;
-constexpr double ListShare = 0.3;
+// The margin each side of the rows, as a share of the panel's width.
+constexpr double SideShare = 0.04;
 
 } // namespace
 
@@ -128,6 +125,7 @@ void DatabasePanel::buildLayout()
 {
     auto *rows = new QVBoxLayout(this);
     rows->setSpacing(RowGap);
+    rows->setContentsMargins(0, RowGap, 0, RowGap);
     rows->addWidget(m_titleLabel);
     rows->addWidget(m_subtitleLabel);
     rows->addWidget(m_nameLabel);
@@ -166,30 +164,20 @@ qreal DatabasePanel::buttonPointSize() const
     return m_addButton->font().pointSizeF();
 }
 
-void DatabasePanel::placeIn(const QSize &hostSize)
+QSize DatabasePanel::rowsSize() const
 {
-    const int width = static_cast<int>(std::lround(hostSize.width() * WidthShare));
-    const int fullHeight = static_cast<int>(std::lround(hostSize.height() * HeightShare));
-    // The rows span 0.92 of the panel's width, centred.
-    const int side = static_cast<int>(std::lround(width * 0.04));
-    layout()->setContentsMargins(side, RowGap, side, RowGap);
-    m_entryList->setFixedHeight(static_cast<int>(std::lround(fullHeight * ListShare)));
-    layout()->activate();
-    const int height = layout()->sizeHint().height();
-    setGeometry((hostSize.width() - width) / 2, (hostSize.height() - fullHeight) / 2, width, height);
+    const QMargins margins = layout()->contentsMargins();
+    const int list = layout()->itemAt(layout()->indexOf(m_entryList))->sizeHint().height();
+    return {layout()->minimumSize().width() - margins.left() - margins.right(),
+            layout()->sizeHint().height() - list};
 }
 
-QSize DatabasePanel::minimumHostSize() const
+void DatabasePanel::fitRows()
 {
-    // The rows other than the list keep their height; the panel starts a tenth of the host's
-    // height down and the list takes 0.3 of 0.8 of it. The rows span 0.92 of the panel's width.
-    const QMargins margins = layout()->contentsMargins();
-    const int rows =
-        layout()->sizeHint().height() - layout()->itemAt(layout()->indexOf(m_entryList))->sizeHint().height();
-    const int rowsWidth = layout()->minimumSize().width() - margins.left() - margins.right();
-    const double topShare = (1 - HeightShare) / 2;
-    return {int(std::ceil(rowsWidth / 0.92 / WidthShare)),
-            int(std::ceil(rows / (1 - topShare - HeightShare * ListShare)))};
+    const int side = static_cast<int>(std::lround(width() * SideShare));
+    layout()->setContentsMargins(side, RowGap, side, RowGap);
+    m_entryList->setFixedHeight(std::max(0, height() - rowsSize().height()));
+    layout()->activate();
 }
 
 void DatabasePanel::open()

@@ -28,15 +28,14 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class QSize;
 
 // The panel over the main window in which names and birthdates are added to bioname.dat,
 // selected, deleted and used. The list box is the only copy of the entries in memory; every
 // change is written to the file at once.
 //
-// The main window shows the panel with placeIn() and open(). When the panel closes (Use or
-// Close) it emits closed(); Use then emits nameUsed() with the entry's name and birthdate for
-// the Name and Birthdate boxes. From the keyboard: Enter in the Birthdate box adds, Enter (or a
+// The main window places the panel (as high as rowsSize() and its list) and shows it with open(). When the
+// panel closes (Use or Close) it emits closed(); Use then emits nameUsed() with the entry's name and
+// birthdate for the Name and Birthdate boxes. From the keyboard: Enter in the Birthdate box adds, Enter (or a
 // double click) on a name uses it, Delete deletes it, and typing a name's first letters finds it.
 class DatabasePanel : public QFrame
 {
@@ -50,12 +49,12 @@ public:
     void setPointSizes(qreal text, qreal buttons);
     [[nodiscard]] qreal buttonPointSize() const;
 
-    // Sizes the panel for a host of the given size: 0.6 of its width, centred, with the list
-    // 0.3 of 0.8 of its height and the panel as high as its rows need.
-    void placeIn(const QSize &hostSize);
+    // The least width of the rows and their height without the list, at the present point sizes.
+    [[nodiscard]] QSize rowsSize() const;
 
-    // The smallest host in which placeIn() leaves every row whole, at the present point sizes.
-    [[nodiscard]] QSize minimumHostSize() const;
+    // Lays the rows out in the panel's present size: they span 0.92 of its width, centred, and
+    // the list takes the height the other rows leave.
+    void fitRows();
 
     // Shows the panel, empties the list, puts the cursor in the Name box, then loads the list
     // from the file.

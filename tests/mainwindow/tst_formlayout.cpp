@@ -31,7 +31,7 @@ Needs NeedsFor(const Scale &scale)
     need(Item::ChartView) = QSize(int(79 * 0.6 * pixels) + 25, 0);
     need(Item::SplashNotice) = need(Item::SplashHint) = {};
     needs.wrappedHeight = [pixels](Item, int width) { return int(std::ceil(2500 * pixels / width)); };
-    needs.panels = QSize(int(40 * pixels), int(30 * pixels));
+    need(Item::DatabasePanel) = QSize(int(22 * pixels), int(20 * pixels));
     return needs;
 }
 
@@ -101,9 +101,13 @@ private Q_SLOTS:
             QCOMPARE(Rect(p, Item::HeadingFrame).height(), scale.headingFrameHeight);
             if (window.width() < least.width() || window.height() < least.height())
                 continue;
-            // From the least size up everything shows whole, within its frame or the window, and
-            // nothing overlaps another control of its layer.
+            // From the least size up everything on the form, the notice and the chart shows whole,
+            // within its frame or the window, and nothing overlaps another control of its layer;
+            // the name database fits the window.
+            QVERIFY(PanelsNeed(needs).boundedTo(window - chrome) == PanelsNeed(needs));
             for (int i = 0; i < ItemCount; ++i) {
+                if (LayerOf(Item(i)) == Layer::Panels)
+                    continue;
                 const Item parent = ParentOf(Item(i));
                 const QRect r = p.rect[i];
                 const QSize area = parent == Item::Count ? window - chrome : Rect(p, parent).size();
