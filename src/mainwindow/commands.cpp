@@ -60,17 +60,17 @@ void MainWindow::buildCommands()
         m_fileMenu, "mnuFileOpenDatabase", QStringLiteral("&Open Database"), &MainWindow::openDatabase,
         QStringLiteral("Add, pick or delete the names you chart most often"), QKeySequence::Open);
     separator(m_fileMenu, "mnuFileBar0");
-    m_printCoverSheetAction =
+    QAction *printCoverSheetAction =
         command(m_fileMenu, "mnuFilePrintCoverSheet", QStringLiteral("&Print Cover Sheet (only)"),
                 &MainWindow::printCoverSheet, QStringLiteral("Print the cover sheet for this person"));
-    m_printChartAction = command(m_fileMenu, "mnuFilePrintChart", QStringLiteral("Print &Chart (only)"),
-                                 &MainWindow::printChart, QStringLiteral("Print the chart for this person"),
-                                 QKeySequence::Print);
-    m_printBothAction = command(
+    QAction *printChartAction = command(
+        m_fileMenu, "mnuFilePrintChart", QStringLiteral("Print &Chart (only)"), &MainWindow::printChart,
+        QStringLiteral("Print the chart for this person"), QKeySequence::Print);
+    QAction *printBothAction = command(
         m_fileMenu, "mnuFilePrintCoverSheetandChart", QStringLiteral("Print Cover Sheet and Chart"),
         &MainWindow::printCoverSheetAndChart, QStringLiteral("Print the cover sheet, then the chart"));
     separator(m_fileMenu, "mnuFileBar2");
-    m_showChartAction =
+    QAction *showChartAction =
         command(m_fileMenu, "mnuFilePrintCharttoFullScreen", QStringLiteral("&Display Chart to Screen"),
                 &MainWindow::showChart, QStringLiteral("Show the chart in the window"),
                 QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -79,59 +79,51 @@ void MainWindow::buildCommands()
             &MainWindow::showPrintPreview, QStringLiteral("See the printed pages before they are printed"));
     command(m_fileMenu, "mnuFileExportPdf", QStringLiteral("&Export as PDF..."), &MainWindow::exportPdf,
             QStringLiteral("Write the chart, the cover sheet or both to PDF files"));
-    m_showGraphAction = command(m_fileMenu, "mnuFileDisplayGraph", QStringLiteral("Display &Graph to Screen"),
-                                &MainWindow::showGraph, QStringLiteral("Show the three cycles as curves"),
-                                QKeySequence(Qt::CTRL | Qt::Key_G));
+    QAction *showGraphAction = command(
+        m_fileMenu, "mnuFileDisplayGraph", QStringLiteral("Display &Graph to Screen"), &MainWindow::showGraph,
+        QStringLiteral("Show the three cycles as curves"), QKeySequence(Qt::CTRL | Qt::Key_G));
     command(m_fileMenu, "mnuFileExportCalendar", QStringLiteral("Export to Ca&lendar..."),
             &MainWindow::exportCalendar,
             QStringLiteral("Write the critical days and birthdays of the chart period to a calendar file"));
     separator(m_fileMenu, "mnuFileBar4");
-    m_exitAction =
-        command(m_fileMenu, "mnuFileExit", QStringLiteral("E&xit"), &QWidget::close,
-                QStringLiteral("Save the settings and close Tidemark"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    command(m_fileMenu, "mnuFileExit", QStringLiteral("E&xit"), &QWidget::close,
+            QStringLiteral("Save the settings and close Tidemark"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     m_editMenu = menu("mnuEdit", QStringLiteral("&Edit"));
-    m_clearPersonAction = command(
+    QAction *clearPersonAction = command(
         m_editMenu, "mnuEditClearBoxes", QStringLiteral("&Clear All Text Boxes Below"),
         &MainWindow::clearPersonBoxes, QStringLiteral("Empty the name, the birthdate and the chart dates"));
-    m_defaultSettingsAction =
-        command(m_editMenu, "menuEditDefaultSettings", QStringLiteral("&Default Settings"),
-                &MainWindow::restoreDefaultSettings,
-                QStringLiteral("Put the printer settings and chart preferences back"));
+    command(m_editMenu, "menuEditDefaultSettings", QStringLiteral("&Default Settings"),
+            &MainWindow::restoreDefaultSettings,
+            QStringLiteral("Put the printer settings and chart preferences back"));
 
     m_helpMenu = menu("mnuHelp", QStringLiteral("&Help"));
-    m_showHelpAction =
-        command(m_helpMenu, "mnuHelpGetHelpOn", QStringLiteral("&Get Help On...?"), &MainWindow::showHelp,
-                QStringLiteral("Show the help topics"), QKeySequence::HelpContents);
+    command(m_helpMenu, "mnuHelpGetHelpOn", QStringLiteral("&Get Help On...?"), &MainWindow::showHelp,
+            QStringLiteral("Show the help topics"), QKeySequence::HelpContents);
     separator(m_helpMenu, "mnuHelpBar0");
-    m_showWhatIsAction =
-        command(m_helpMenu, "mnuHelpWhatIsABiorhythm", QStringLiteral("&What Is A Biorhythm?"),
-                &MainWindow::showWhatIs, QStringLiteral("Read what the chart shows"));
-    m_printWhatIsAction =
-        command(m_helpMenu, "mnuHelpPrintWhatIsABiorhythm", QStringLiteral("&Print What Is A Biorhythm?"),
-                &MainWindow::printWhatIs, QStringLiteral("Print the explanation of the chart"));
-    m_aboutAction =
-        command(m_helpMenu, "mnuHelpAbout", QStringLiteral("&About Tidemark"), &MainWindow::showAbout,
-                QStringLiteral("Show the version, and information about this computer"));
+    command(m_helpMenu, "mnuHelpWhatIsABiorhythm", QStringLiteral("&What Is A Biorhythm?"),
+            &MainWindow::showWhatIs, QStringLiteral("Read what the chart shows"));
+    command(m_helpMenu, "mnuHelpPrintWhatIsABiorhythm", QStringLiteral("&Print What Is A Biorhythm?"),
+            &MainWindow::printWhatIs, QStringLiteral("Print the explanation of the chart"));
+    command(m_helpMenu, "mnuHelpAbout", QStringLiteral("&About Tidemark"), &MainWindow::showAbout,
+            QStringLiteral("Show the version, and information about this computer"));
 
     // Open Database keeps its picture button on while the panel shows; the button then reloads it.
-    m_openDatabaseToolAction = command(nullptr, nullptr, QStringLiteral("Open Database"),
-                                       &MainWindow::openDatabase, m_openDatabaseAction->statusTip());
+    QAction *openDatabaseToolAction = command(nullptr, nullptr, QStringLiteral("Open Database"),
+                                              &MainWindow::openDatabase, m_openDatabaseAction->statusTip());
     m_closeChartAction = command(nullptr, nullptr, QStringLiteral("Close Display To Screen Window"),
                                  &MainWindow::closeChart, QStringLiteral("Close the chart"));
 
     m_toolBar = new QToolBar(QStringLiteral("Commands"), centralWidget());
     m_toolBar->setObjectName(QStringLiteral("PictureButtons"));
     m_toolBar->setIconSize(QSize(24, 24));
-    pictureButton(m_openDatabaseToolAction, "Command9", "opendatabase", QStringLiteral("Open Database"));
-    pictureButton(m_printCoverSheetAction, "Command10", "printcover", QStringLiteral("Print Cover Sheet"));
-    pictureButton(m_printChartAction, "Command11", "printchart", QStringLiteral("Print Chart"));
-    pictureButton(m_printBothAction, "Command12", "printboth", QStringLiteral("Print Cover & Chart"));
-    pictureButton(m_clearPersonAction, "Command13", "clearboxes",
-                  QStringLiteral("Clear All Text Boxes Below"));
-    pictureButton(m_showChartAction, "Command18", "displaychart", QStringLiteral("Display Chart to Screen"));
-    pictureButton(m_showGraphAction, "CommandGraph", "displaygraph",
-                  QStringLiteral("Display Graph to Screen"));
+    pictureButton(openDatabaseToolAction, "Command9", "opendatabase", QStringLiteral("Open Database"));
+    pictureButton(printCoverSheetAction, "Command10", "printcover", QStringLiteral("Print Cover Sheet"));
+    pictureButton(printChartAction, "Command11", "printchart", QStringLiteral("Print Chart"));
+    pictureButton(printBothAction, "Command12", "printboth", QStringLiteral("Print Cover & Chart"));
+    pictureButton(clearPersonAction, "Command13", "clearboxes", QStringLiteral("Clear All Text Boxes Below"));
+    pictureButton(showChartAction, "Command18", "displaychart", QStringLiteral("Display Chart to Screen"));
+    pictureButton(showGraphAction, "CommandGraph", "displaygraph", QStringLiteral("Display Graph to Screen"));
     pictureButton(m_closeChartAction, "Command17", "closedisplay",
                   QStringLiteral("Close Display To Screen Window"));
     m_layout->add(layout::Item::PictureButtons, m_toolBar);

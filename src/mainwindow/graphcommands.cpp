@@ -21,7 +21,7 @@ void MainWindow::buildGraphPanel()
 {
     m_graphPanel = new GraphWidget(centralWidget());
     m_graphPanel->hide();
-    connect(m_graphPanel, &GraphWidget::closeRequested, this, &MainWindow::closeGraph);
+    connect(m_graphPanel, &GraphWidget::closeRequested, m_graphPanel, &QWidget::hide);
     m_graphPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto graphAction = [this](const char *name, const QString &caption, const QKeySequence &keys) {
         auto *a = new QAction(caption, m_graphPanel);
@@ -42,8 +42,8 @@ void MainWindow::buildGraphPanel()
                     showCritical(print::PrinterErrorTitle, QStringLiteral("The graph could not be printed."));
             });
     // Escape closes the graph through the window's own Escape, as it closes every panel.
-    connect(graphAction("GraphClose", QStringLiteral("Close Graph"), {}), &QAction::triggered, this,
-            &MainWindow::closeGraph);
+    connect(graphAction("GraphClose", QStringLiteral("Close Graph"), {}), &QAction::triggered, m_graphPanel,
+            &QWidget::hide);
 }
 
 void MainWindow::showGraph()
@@ -58,11 +58,6 @@ void MainWindow::showGraph()
     m_graphPanel->show();
     m_graphPanel->raise();
     m_graphPanel->setFocus();
-}
-
-void MainWindow::closeGraph()
-{
-    m_graphPanel->hide();
 }
 
 void MainWindow::saveGraph()

@@ -74,21 +74,15 @@ void MainWindow::startUp()
         }
     }
 
-    const QString readError = loadPreferences();
+    // Even a folder that cannot be written may hold files to read; missing files give defaults.
+    QString readError;
+    m_preferences->showPreferences(
+        settings::LoadSettings(m_env.dataFolder, settings::DesignPreferences(), &readError));
     if (fileError.isEmpty())
         fileError = readError;
     const QString message = startupFileMessage(m_env.dataFolder, folderError, fileError);
     if (!message.isEmpty())
         showCritical(QStringLiteral("SETTINGS FILE ERROR!"), message);
-}
-
-QString MainWindow::loadPreferences()
-{
-    QString readError;
-    // Even a folder that cannot be written may hold files to read; missing files give defaults.
-    m_preferences->showPreferences(
-        settings::LoadSettings(m_env.dataFolder, settings::DesignPreferences(), &readError));
-    return readError;
 }
 
 void MainWindow::savePreferences()

@@ -43,18 +43,11 @@ MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
     buildCommands();
     buildPanels();
     m_layout->showDesignScale();
-    connectHandlers();
     setTabOrder();
     startUp();
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::connectHandlers()
-{
-
-    connect(m_closeChartButton, &QPushButton::clicked, this, &MainWindow::closeChart);
-}
 
 void MainWindow::setTabOrder()
 {

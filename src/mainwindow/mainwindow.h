@@ -126,14 +126,11 @@ private:
     void buildControls();
     void buildCommands();
     void buildPanels();
-    void connectHandlers();
     void setTabOrder();
 
     // Start-up and shut-down (lifecycle.cpp).
     void startUp();
     void shutDown();
-    // Loads the six settings files into the controls; a sentence saying what could not be read.
-    [[nodiscard]] QString loadPreferences();
     void savePreferences();
     void restoreDefaultSettings();
 
@@ -160,14 +157,12 @@ private:
     void printCoverSheetAndChart();
     void printWhatIs();
     void runPrintCommand(print::PrintCommand command);
-    void showWrittenFiles(const QStringList &files);
     void showPrintPreview();
     void exportPdf();
 
     // Display Graph to Screen and the graph's own commands (graphcommands.cpp).
     void buildGraphPanel();
     void showGraph();
-    void closeGraph();
     void saveGraph();
     GraphWidget *m_graphPanel = nullptr;
 
@@ -202,18 +197,5 @@ private:
     QMenu *m_helpMenu = nullptr;
     QToolBar *m_toolBar = nullptr;
     QAction *m_openDatabaseAction = nullptr;
-    QAction *m_openDatabaseToolAction = nullptr;
-    QAction *m_printCoverSheetAction = nullptr;
-    QAction *m_printChartAction = nullptr;
-    QAction *m_printBothAction = nullptr;
-    QAction *m_showChartAction = nullptr;
-    QAction *m_showGraphAction = nullptr;
     QAction *m_closeChartAction = nullptr;
-    QAction *m_exitAction = nullptr;
-    QAction *m_clearPersonAction = nullptr;
-    QAction *m_defaultSettingsAction = nullptr;
-    QAction *m_showHelpAction = nullptr;
-    QAction *m_showWhatIsAction = nullptr;
-    QAction *m_printWhatIsAction = nullptr;
-    QAction *m_aboutAction = nullptr;
 };

@@ -81,6 +81,7 @@ void MainWindow::buildPanels()
     m_closeChartButton = new QPushButton(QStringLiteral("Close This Window"), host);
     m_closeChartButton->setObjectName(QStringLiteral("Command24"));
     m_closeChartButton->setAutoDefault(true);
+    connect(m_closeChartButton, &QPushButton::clicked, this, &MainWindow::closeChart);
     m_layout->add(Item::ChartView, m_chartView);
     m_layout->add(Item::CloseChart, m_closeChartButton);
     buildGraphPanel();

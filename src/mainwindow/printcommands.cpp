@@ -95,6 +95,13 @@ void PaintPreview(QPrinter &printer, print::PrintCommand command, const chart::C
     print::RunPrintCommand(command, fields, today, targets, alerts);
 }
 
+// Said where it takes no click to go on: the files are there, nothing went wrong.
+void ShowWrittenFiles(QStatusBar &status, const QStringList &files)
+{
+    if (!files.isEmpty())
+        status.showMessage(print::PdfWrittenMessage(files));
+}
+
 } // namespace
 
 void MainWindow::runPrintCommand(print::PrintCommand command)
@@ -106,14 +113,7 @@ void MainWindow::runPrintCommand(print::PrintCommand command)
                 this, {caption, suggested, QCoreApplication::translate("print", "PDF files (*.pdf)")});
         });
     print::RunPrintCommand(command, fields, m_env.clock.today(), *targets, m_env.alerts);
-    showWrittenFiles(targets->writtenFiles());
-}
-
-void MainWindow::showWrittenFiles(const QStringList &files)
-{
-    // Said where it takes no click to go on: the files are there, nothing went wrong.
-    if (!files.isEmpty())
-        statusBar()->showMessage(print::PdfWrittenMessage(files));
+    ShowWrittenFiles(*statusBar(), targets->writtenFiles());
 }
 
 void MainWindow::printCoverSheet()
@@ -197,5 +197,5 @@ void MainWindow::exportPdf()
     print::SystemPrintTargets targets(command, fields.name, std::nullopt, askFile, PrintProgressDialogs(this),
                                       m_env.alerts);
     print::RunPrintCommand(command, fields, m_env.clock.today(), targets, m_env.alerts);
-    showWrittenFiles(targets.writtenFiles());
+    ShowWrittenFiles(*statusBar(), targets.writtenFiles());
 }
