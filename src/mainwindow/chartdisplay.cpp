@@ -1,5 +1,5 @@
 // Display Chart to Screen: the chart as fixed-pitch text in the chart view, over the middle of the
-// window.
+// window; and checkedChartPlan, the checks every chart command makes first.
 
 #include "mainwindow/mainwindow.h"
 

@@ -1,3 +1,6 @@
+// The main window's construction (the form's title, the person column and the preference frames,
+// the order of Tab), which commands are on, and the window's own events.
+
 #include "mainwindow/mainwindow.h"
 
 #include "calendar/profile.h"
@@ -14,6 +17,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -48,6 +53,38 @@ MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    using layout::Item;
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Form"));
+    setCentralWidget(central);
+
+    // Title at the top right, a rule under it.
+    auto *titleLabel = new QLabel(QStringLiteral("Tidemark"), central);
+    titleLabel->setObjectName(QStringLiteral("Label26"));
+    QFont titleFont = titleLabel->font();
+    titleFont.setPointSize(16);
+    titleFont.setBold(true);
+    titleLabel->setFont(titleFont);
+    auto *subtitle = new QLabel(QStringLiteral("Biorhythm Charts"), central);
+    subtitle->setObjectName(QStringLiteral("Label25"));
+    QFont subtitleFont = subtitle->font();
+    subtitleFont.setPointSize(9);
+    subtitle->setFont(subtitleFont);
+    subtitle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto *titleRule = new QFrame(central);
+    titleRule->setObjectName(QStringLiteral("Line14"));
+    titleRule->setFrameShape(QFrame::HLine);
+    titleRule->setFrameShadow(QFrame::Sunken);
+    m_layout->add(Item::Title, titleLabel);
+    m_layout->add(Item::Subtitle, subtitle);
+    m_layout->add(Item::TitleRule, titleRule);
+
+    m_person = std::make_unique<PersonColumn>(central, m_env.alerts, m_env.clock, m_layout->adder());
+    m_preferences = std::make_unique<PreferencesForm>(central, m_layout->adder());
+}
 
 void MainWindow::setTabOrder()
 {

@@ -1,109 +1,112 @@
 #pragma once
 
 // MainWindow is the program's one working window and the only store of state: every input and
-// every derived value is the text or state of one of its controls.
+// every derived value is the text or state of one of its controls. It keeps the commands and
+// wires the parts of the window together; the parts are classes of their own.
 //
-// How a command flows: a control's signal runs a handler named for what it does
-// (updatePersonFacts when the birthdate changes, printChart for File > Print Chart). The handler
-// reads the controls it needs into plain values, calls a pure function of a subsystem library
-// (calendar/, chart/, print/, settings/, namedb/, info/), and writes the results back into
-// controls. Panels that own controls of their own (the name database, the help topics, the
-// "What Is" text) live in their subsystem's folder and talk to this window through signals.
+// How a command flows: a control's signal runs a handler named for what it does (printChart for
+// File > Print Chart). The handler reads the controls it needs into plain values (chartFields()),
+// calls a pure function of a subsystem library (calendar/, chart/, print/, graph/, export/,
+// settings/, namedb/, info/), and writes the results back into controls. Messages go through
+// MainWindowEnv's Alerts, today's date through its Clock, printed pages through its print targets
+// and every "where do I save this" through its askSavePath (mainwindowenv.h), so every command
+// runs in tests without a person, a screen or a printer.
+//
+// Where the window's code is, file by file (src/mainwindow/):
+//   mainwindow.cpp      the constructor, the form's title and its two parts, the order of Tab,
+//                       which commands are on (updateCommands), the window's own events
+//   commands.cpp        every menu command and picture button, each one QAction (buildCommands)
+//   lifecycle.cpp       start-up (the data folder, the settings read) and shut-down (saved)
+//   panels.cpp          the start-up notice and the panels over the form, built (buildPanels),
+//                       and the commands that open them: Open Database, What Is, Help, About
+//   chartdisplay.cpp    Display Chart to Screen and its close, and the chart checks of every
+//                       chart command (checkedChartPlan)
+//   printcommands.cpp   the print commands, Print Preview and Export as PDF
+//   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print and Close
+//   exportcalendar.cpp  Export to Calendar
+//   personcolumn.*      PersonColumn: the name, the birthdate and what follows, the chart period
+//   preferencesform.*   PreferencesForm: the Cover Sheet Heading, Printer Settings and Chart
+//                       Preferences frames; preferences() and showPreferences()
+//   overlaystack.*      OverlayStack: which panel covers the form, the keyboard while it does,
+//                       Escape, and the start-up notice's keys
+//   windowlayout.*      WindowLayout: the window's place on the screen and every control's and
+//                       panel's place in it, applied in one place (place())
+//   formlayout.*        the pure layout function WindowLayout applies (layout::PlaceControls)
+//   charttextview.*, charttextaccessible.*   the chart display box and what screen readers get
+//   printprogressdialog.*  the progress box of a long print or preview
+//   savequestion.*      the save question of MainWindowEnv, and Qt's save dialog answering it
+//   mainwindowenv.h     what the window needs from the world around it
+//   formcontrols.h      a box known by its form name
 //
 // Each control keeps its form name as its objectName, which is how tests find it
-// (findChild<QLineEdit *>("Text3")). The controls by object name and member:
+// (findChild<QLineEdit *>("Text3")). The tables of the person column's and the three frames'
+// controls head personcolumn.h and preferencesform.h; the panels' head databasepanel.h,
+// whatispanel.h, helppanel.h and aboutdialog.h. This window's own:
 //
-//   Person column                             Cover Sheet Heading
-//   Label10       m_nameLabel                 Combo1      m_leadInCombo
-//   Text3         m_nameEdit                  Command2    m_leadInClearButton
-//   Text4         m_birthdateEdit             Text13..16  m_headingEdits[0..3]
-//   Text6         m_signField                 Command4..7 m_headingClearButtons[0..3]
-//   Text7         m_weekdayField
-//   Text8         m_ageDaysField              Printer Settings
-//   Text9         m_ageYearsField             Option1     m_dotMatrixRadio
-//   Text10        m_startDateEdit             Option2     m_laserRadio
-//   Command8      m_resetStartButton          Text17      m_linesPerPageEdit
-//   Text11        m_lengthEdit                Check3      m_colorCheck
-//   Text12        m_endDateField              Combo2      m_fontCombo
+//   Form          the central widget            FrameSplash   m_startupNotice
+//   Label26       the title                     Label27..30   the notice's lines
+//   Label25       the subtitle                  FrameDatabase m_databasePanel
+//   Line14        the rule under them           FrameWhatIs   m_whatIsPanel
+//   PictureButtons m_toolBar                    FrameHelp     m_helpPanel
+//   mnuFile       m_fileMenu                    Text18        m_chartView
+//   mnuEdit       m_editMenu                    Command24     m_closeChartButton
+//   mnuHelp       m_helpMenu                    FrameGraph    m_graphPanel
+//   StatusBar     the status bar
 //
-//   Picture buttons (the menu command's action, shown in the toolbar)
-//   Command9      m_openDatabaseToolAction    Chart Preferences
-//   Command10     m_printCoverSheetAction     Option3     m_singleSpaceRadio
-//   Command11     m_printChartAction          Option4     m_doubleSpaceRadio
-//   Command12     m_printBothAction           Option5     m_linedSpaceRadio
-//   Command13     m_clearPersonAction         Check1      m_holidaysCheck
-//   Command18     m_showChartAction           Check2      m_dateEachPageCheck
-//   Command17     m_closeChartAction          Check4      m_forecastCheck
-//   CommandGraph  m_showGraphAction
-//
-//   Panels                                    Menus
-//   FrameSplash   m_startupNotice             mnuFile     m_fileMenu
-//   FrameDatabase m_databasePanel             mnuEdit     m_editMenu
-//   FrameWhatIs   m_whatIsPanel               mnuHelp     m_helpMenu
-//   FrameHelp     m_helpPanel
-//   Text18        m_chartView
-//   Command24     m_closeChartButton
-//   FrameGraph    m_graphPanel
-//
-//   Menu commands
-//   mnuFileOpenDatabase            m_openDatabaseAction
-//   mnuFilePrintCoverSheet         m_printCoverSheetAction
-//   mnuFilePrintChart              m_printChartAction
-//   mnuFilePrintCoverSheetandChart m_printBothAction
-//   mnuFilePrintCharttoFullScreen  m_showChartAction
-//   mnuFileDisplayGraph            m_showGraphAction
-//   mnuFileExit                    m_exitAction
-//   mnuEditClearBoxes              m_clearPersonAction
-//   menuEditDefaultSettings        m_defaultSettingsAction
-//   mnuHelpGetHelpOn               m_showHelpAction
-//   mnuHelpWhatIsABiorhythm        m_showWhatIsAction
-//   mnuHelpPrintWhatIsABiorhythm   m_printWhatIsAction
-//   mnuHelpAbout                   m_aboutAction
-//
-// Each command is one QAction, built in buildCommands(): its menu item and its picture button
+// The commands: the menu item's (or control's) object name, its picture button's, the handler
+// and the file that holds it. Each command is one QAction: its menu item and its picture button
 // show the same action, so they share text, shortcut, icon, tips and enabled state. Only Open
-// Database has two, since its picture button stays on (and reloads the panel) while the menu
-// item is off.
+// Database has two actions (m_openDatabaseAction for the menu item), since its picture button
+// stays on (and reloads the panel) while the menu item is off.
 //
-// Every control the layout places is also in m_placed, by its layout::Item; placeControls()
-// is the one place that sizes and moves them.
+//   mnuFileOpenDatabase             Command9     openDatabase            panels.cpp
+//   mnuFilePrintCoverSheet          Command10    printCoverSheet         printcommands.cpp
+//   mnuFilePrintChart               Command11    printChart              printcommands.cpp
+//   mnuFilePrintCoverSheetandChart  Command12    printCoverSheetAndChart printcommands.cpp
+//   mnuFilePrintCharttoFullScreen   Command18    showChart               chartdisplay.cpp
+//   mnuFilePrintPreview                          showPrintPreview        printcommands.cpp
+//   mnuFileExportPdf                             exportPdf               printcommands.cpp
+//   mnuFileDisplayGraph             CommandGraph showGraph               graphcommands.cpp
+//   mnuFileExportCalendar                        exportCalendar          exportcalendar.cpp
+//   mnuFileExit                                  QWidget::close          (shutDown, lifecycle.cpp)
+//   mnuEditClearBoxes               Command13    clearPersonBoxes        mainwindow.cpp
+//   menuEditDefaultSettings                      restoreDefaultSettings  lifecycle.cpp
+//   mnuHelpGetHelpOn                             showHelp                panels.cpp
+//   mnuHelpWhatIsABiorhythm                      showWhatIs              panels.cpp
+//   mnuHelpPrintWhatIsABiorhythm    CmdPrtWhat   printWhatIs             printcommands.cpp
+//   mnuHelpAbout                                 showAbout               panels.cpp
+//   (no menu item)                  Command17    closeChart              chartdisplay.cpp
+//   Command24 (the chart's button)               closeChart              chartdisplay.cpp
+//   GraphSave (the graph's menu)                 saveGraph               graphcommands.cpp
+//   GraphPrint                                   (a lambda)              graphcommands.cpp
+//   GraphClose                                   QWidget::hide           graphcommands.cpp
 //
-// The frames, the start-up notice's labels and the other captions are made where they are laid
-// out and need no member.
+// CmdPrtWhat is the "What Is" panel's Print button, which runs the Help menu's command.
 
-#include "calendar/profile.h"
 #include "chart/chartfields.h"
 #include "chart/chartplan.h"
-#include "mainwindow/formlayout.h"
 #include "mainwindow/mainwindowenv.h"
-#include "settings/preferences.h"
 
 #include <QMainWindow>
 
-#include <array>
-#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
 class QFrame;
-class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 class QToolBar;
 class ChartTextView;
 class DatabasePanel;
-class WhatIsPanel;
-class HelpPanel;
 class GraphWidget;
+class HelpPanel;
 class OverlayStack;
 class PersonColumn;
 class PreferencesForm;
+class WhatIsPanel;
 class WindowLayout;
+
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -122,11 +125,18 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // Building the window (controls.cpp, commands.cpp, panels.cpp).
+    // Building the window (mainwindow.cpp, commands.cpp, panels.cpp, graphcommands.cpp).
     void buildControls();
     void buildCommands();
     void buildPanels();
+    void buildGraphPanel();
     void setTabOrder();
+
+    // Which commands are on, the chart fields the controls hold, and messages (mainwindow.cpp).
+    void updateCommands();
+    [[nodiscard]] chart::ChartFields chartFields() const;
+    void showCritical(const QString &title, const QString &text);
+    void clearPersonBoxes();
 
     // Start-up and shut-down (lifecycle.cpp).
     void startUp();
@@ -134,12 +144,7 @@ private:
     void savePreferences();
     void restoreDefaultSettings();
 
-    // The small commands (mainwindow.cpp).
-    void clearPersonBoxes();
-    void updateCommands();
-    void showCritical(const QString &title, const QString &text);
-
-    // The panels and the chart display over the form (panels.cpp).
+    // The panels over the form (panels.cpp).
     void openDatabase();
     void showWhatIs();
     void showHelp();
@@ -160,17 +165,12 @@ private:
     void showPrintPreview();
     void exportPdf();
 
-    // Display Graph to Screen and the graph's own commands (graphcommands.cpp).
-    void buildGraphPanel();
+    // Display Graph to Screen and the graph's Save (graphcommands.cpp).
     void showGraph();
     void saveGraph();
-    GraphWidget *m_graphPanel = nullptr;
 
     // Export to Calendar (exportcalendar.cpp).
     void exportCalendar();
-
-    // The controls as plain values, and back.
-    [[nodiscard]] chart::ChartFields chartFields() const;
 
     MainWindowEnv m_env;
     std::unique_ptr<WindowLayout> m_layout;
@@ -178,20 +178,22 @@ private:
     // False when the data folder could not be prepared: nothing is written there then.
     bool m_filesUsable = false;
 
-    // Let go before the panels it watches.
+    // The parts of the window; each goes before the widgets it holds.
     std::unique_ptr<OverlayStack> m_overlays;
     std::unique_ptr<PersonColumn> m_person;
     std::unique_ptr<PreferencesForm> m_preferences;
 
-    // Panels.
+    // The notice and the panels over the form.
     QFrame *m_startupNotice = nullptr;
     DatabasePanel *m_databasePanel = nullptr;
     WhatIsPanel *m_whatIsPanel = nullptr;
     HelpPanel *m_helpPanel = nullptr;
     ChartTextView *m_chartView = nullptr;
     QPushButton *m_closeChartButton = nullptr;
+    GraphWidget *m_graphPanel = nullptr;
 
-    // Menus, picture buttons and the commands they share.
+    // The menus and the picture buttons; Open Database's menu item and the Close Display button,
+    // whose states follow rules of their own.
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
