@@ -1,7 +1,10 @@
 #include "support/testmain.h"
 
-#include <QApplication>
 #include <QTest>
+
+#ifdef TIDEMARK_TEST_GUI
+#include <QApplication>
+#endif
 
 #include <string>
 #include <utility>
@@ -18,6 +21,26 @@ std::vector<std::pair<std::string, TestFactory>> &Registry()
     return registry;
 }
 
+// QtTest writes each "-o file,format" afresh for every class it runs, so that only the last class
+// would be left in it: with several classes, each writes its own file, named with the class
+// ("results.xml" becomes "results-TestChart.xml"). Standard output ("-") is shared as before.
+QStringList ArgumentsFor(QStringList arguments, const QString &className)
+{
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] != QLatin1String("-o"))
+            continue;
+        QString &output = arguments[i + 1];
+        const qsizetype comma = output.lastIndexOf(u',');
+        const qsizetype end = comma < 0 ? output.size() : comma;
+        if (QStringView(output).left(end) == u"-")
+            continue;
+        const qsizetype slash = output.lastIndexOf(u'/', end - 1);
+        const qsizetype dot = output.lastIndexOf(u'.', end - 1);
+        output.insert(dot > slash ? dot : end, u'-' + className);
+    }
+    return arguments;
+}
+
 } // namespace
 
 bool RegisterTest(const char *className, TestFactory factory)
@@ -30,8 +53,13 @@ bool RegisterTest(const char *className, TestFactory factory)
 
 int main(int argc, char *argv[])
 {
+#ifdef TIDEMARK_TEST_GUI
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+#else
+    // The libraries under test here need no GUI: without one, a test that reaches for it fails.
+    QCoreApplication app(argc, argv);
+#endif
     QStringList arguments = QCoreApplication::arguments();
     QString only;
     if (arguments.size() > 1 && !arguments[1].startsWith(QLatin1Char('-'))) {
@@ -40,12 +68,15 @@ int main(int argc, char *argv[])
                 only = arguments.takeAt(1);
         }
     }
+    const bool several = testsupport::Registry().size() > 1;
     int failed = 0;
     for (const auto &[name, factory] : testsupport::Registry()) {
-        if (!only.isEmpty() && only != QLatin1String(name.c_str()))
+        const QString className = QString::fromStdString(name);
+        if (!only.isEmpty() && only != className)
             continue;
         const std::unique_ptr<QObject> test = factory();
-        failed += QTest::qExec(test.get(), arguments) != 0 ? 1 : 0;
+        const QStringList classArguments = several ? testsupport::ArgumentsFor(arguments, className) : arguments;
+        failed += QTest::qExec(test.get(), classArguments) != 0 ? 1 : 0;
     }
     return failed;
 }
