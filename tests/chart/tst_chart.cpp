@@ -267,6 +267,46 @@ private Q_SLOTS:
         QTEST(texts, "markers");
     }
 
+    // The test vectors of docs/conventions.md, for Pat Example, born Sunday 05-20-1990: the day
+    // count of a chart from 05-20-2025 (a Tuesday), and each vector's positions, values to four
+    // places and markers.
+    void conventionsVectors_data()
+    {
+        columns<QString, double, QList<int>, QList<double>, QString>(
+            {"chartFrom", "dayCount", "pei", "values", "markers"});
+        row("TUE 05-20-2025", QString("05-20-2025"), 12784.0, QList{34, 42, 63},
+            QList{-0.8879, -0.4339, 0.6182}, QString());
+        row("the day of birth", QString(), 0.0, QList{50, 50, 50}, QList{0.0, 0.0, 0.0},
+            QString("E* P+ I+ "));
+        row("the day before", QString(), -1.0, QList{46, 46, 46}, QList{-0.2698, -0.2225, -0.1893},
+            QString("<LOW<"));
+    }
+
+    void conventionsVectors()
+    {
+        QFETCH(QString, chartFrom);
+        QFETCH(double, dayCount);
+        QFETCH(QList<int>, pei);
+        QFETCH(QList<double>, values);
+        if (!chartFrom.isEmpty()) {
+            const ChartDay first =
+                chart::ChartDayAt(PlanOf(TypedFields("05-20-1990", chartFrom, "1")).start, 0);
+            QCOMPARE(first.dayCount, dayCount);
+            QCOMPARE(first.weekday, 2);
+        }
+        ChartDay day;
+        day.dayCount = dayCount;
+        day = chart::WithPositions(day);
+        QCOMPARE((QList{day.p, day.e, day.i}), pei);
+        const Cycle cycles[] = {Cycle::Physical, Cycle::Emotional, Cycle::Intellectual};
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(qRound(chart::CycleValue(dayCount, cycles[k]) * 10000), qRound(values[k] * 10000));
+        QString texts;
+        for (const chart::DayMarker marker : chart::DayMarkers(day))
+            texts += chart::MarkerText(marker);
+        QTEST(texts, "markers");
+    }
+
     void goldenChart()
     {
         // Six weeks with every option: a birthday, a Friday the 13th, crossings, highs and lows.

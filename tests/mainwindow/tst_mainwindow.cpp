@@ -1,8 +1,7 @@
 // The main window through its real widgets, found by object name: start-up, command states, the
-// person boxes as typed, the preferences and placement across runs, the chart display and the
+// person boxes as typed, the preferences and placement across runs, the panels' places, and the
 // print commands.
 
-#include "mainwindow/charttextview.h"
 #include "support/privileged.h"
 #include "windowfixture.h"
 
@@ -76,45 +75,37 @@ private Q_SLOTS:
         }
     }
 
-    // One row per check, of a typed date or of Display Chart to Screen, to prove each reaches the user.
+    // Each handler that checks what the user typed tells the user what is wrong, and does nothing
+    // more: one row per handler (the messages themselves are the calendar's and the chart's).
     void checkMessages_data()
     {
-        QTest::addColumn<bool>("chart");
+        QTest::addColumn<QString>("command"); // none: the check runs as the box is typed
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("title");
-        auto row = [](const char *tag, bool chart, const char *box, const char *typed, const char *title) {
-            QTest::newRow(tag) << chart << QString::fromLatin1(box) << QString::fromLatin1(typed)
-                               << QString::fromLatin1(title);
+        auto row = [](const char *tag, const char *command, const char *box, const char *typed,
+                      const char *title) {
+            QTest::newRow(tag) << QString::fromLatin1(command) << QString::fromLatin1(box)
+                               << QString::fromLatin1(typed) << QString::fromLatin1(title);
         };
-        row("birth month 13", false, "Text4", "13-20-1990", "MONTH DATE INPUT ERROR IN BIRTH DATE");
-        row("birth day 32", false, "Text4", "12-32-1990", "DAY DATE INPUT ERROR IN BIRTH DATE");
-        row("birth year 1499", false, "Text4", "12-31-1499", "YEAR DATE INPUT ERROR IN BIRTH DATE");
-        row("birth eleven characters", false, "Text4", "12-31-19990", "DATE ERROR!");
-        row("birth slashes pass while typing", false, "Text4", "03/15/1990", "");
-        row("start slashes", false, "Text10", "03/15/2024", "DATE HYPHEN ERROR IN MM-DD-YYYY!");
-        row("start month 00", false, "Text10", "00-10-2000", "MONTH DATE INPUT ERROR");
-        row("start day 32", false, "Text10", "01-32-2000", "DAY DATE INPUT ERROR");
-        row("start year 2100", false, "Text10", "01-01-2100", "YEAR DATE INPUT ERROR");
-        row("start eleven characters", false, "Text10", "01-01-20000", "DATE ERROR!");
-        row("start day past month end passes", false, "Text10", "02-31-2001", "");
-        row("chart, lines per page 0", true, "Text17", "0", "LINES PER PAGE INCORRECT!");
-        row("chart, no name", true, "Text3", "", "NO NAME ENTERED!");
-        row("chart, no birthdate", true, "Text4", "", "NO BIRTHDATE ENTERED!");
-        row("chart, birth month 13", true, "Text4", "13-01-1990", "DATE ERROR!");
-        row("chart, short start", true, "Text10", "05-20-202", "NO CHART STARTING DATE INDICATED!");
-        row("chart, no length", true, "Text11", "", "NO LENGTH OF CHART INDICATED!");
-        row("chart, more days than memory", true, "Text11", "99999999999", "NOT ENOUGH MEMORY!");
+        row("birthdate typed", "", "Text4", "13-20-1990", "MONTH DATE INPUT ERROR IN BIRTH DATE");
+        row("start date typed", "", "Text10", "00-10-2000", "MONTH DATE INPUT ERROR");
+        row("display chart", "mnuFilePrintCharttoFullScreen", "Text3", "", "NO NAME ENTERED!");
+        row("display chart, more days than memory", "mnuFilePrintCharttoFullScreen", "Text11", "99999999999",
+            "NOT ENOUGH MEMORY!");
+        row("display graph", "mnuFileDisplayGraph", "Text4", "", "NO BIRTHDATE ENTERED!");
+        row("export to calendar", "mnuFileExportCalendar", "Text11", "", "NO LENGTH OF CHART INDICATED!");
+        row("print chart", "mnuFilePrintChart", "Text17", "0", "LINES PER PAGE INCORRECT!");
     }
 
     void checkMessages()
     {
-        QFETCH(bool, chart);
+        QFETCH(QString, command);
         QFETCH(QString, box);
         QFETCH(QString, typed);
         QFETCH(QString, title);
         Fixture f;
-        if (chart) {
+        if (!command.isEmpty()) {
             f.showAndDismiss();
             f.enterPerson();
         }
@@ -122,18 +113,19 @@ private Q_SLOTS:
         edit->clear();
         f.alerts.clear();
         QTest::keyClicks(edit, typed);
-        if (chart) {
+        if (!command.isEmpty()) {
             f.alerts.clear();
-            f.trigger("mnuFilePrintCharttoFullScreen");
-            QVERIFY(f.find("Text18")->isHidden());
+            f.trigger(qPrintable(command));
         }
         QCOMPARE(f.alerts.onlyTitle(), title);
         QCOMPARE(edit->text(), typed);
-        if (!chart && box == QLatin1String("Text10")) {
+        QVERIFY(f.find("Text18")->isHidden() && f.find("FrameGraph")->isHidden());
+        QVERIFY(f.printed.join(QString()).isEmpty() && f.asked.isEmpty());
+        if (box == QLatin1String("Text10")) {
             // A start date that failed its checks gives no ages and no end date until it is corrected.
             f.enterPerson();
             for (const char *derived : {"Text8", "Text9", "Text12"})
-                QCOMPARE(f.box(derived)->text().isEmpty(), !title.isEmpty());
+                QVERIFY(f.box(derived)->text().isEmpty());
         }
     }
 
@@ -399,38 +391,6 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(placed, recorded);
-    }
-
-    void commandLineToolPrintsWhatTheBoxHolds_data()
-    {
-        QTest::addColumn<QString>("spacing");
-        QTest::addColumn<QStringList>("options");
-        QTest::newRow("defaults") << "Option5" << QStringList{};
-        QTest::newRow("forecast, single, no holidays")
-            << "Option3" << QStringList{"--forecast", "--spacing", "single", "--no-holidays"};
-        QTest::newRow("double") << "Option4" << QStringList{"--spacing", "double"};
-    }
-
-    void commandLineToolPrintsWhatTheBoxHolds()
-    {
-        QFETCH(QString, spacing);
-        QFETCH(QStringList, options);
-        Fixture f(QStringLiteral("12-20-2024"));
-        f.showAndDismiss();
-        f.find<QAbstractButton>(qPrintable(spacing))->setChecked(true);
-        f.find<QAbstractButton>("Check1")->setChecked(!options.contains(QStringLiteral("--no-holidays")));
-        f.find<QAbstractButton>("Check4")->setChecked(options.contains(QStringLiteral("--forecast")));
-        f.enterPerson(QStringLiteral("20"));
-        f.box("Text4")->setText(QStringLiteral("12-25-1985"));
-        f.trigger("mnuFilePrintCharttoFullScreen");
-        QProcess cli;
-        const QStringList args =
-            QStringLiteral("--birth 12-25-1985 --days 20 --today 12-20-2024").split(u' ');
-        cli.start(QStringLiteral(TIDEMARK_CHART_EXE), args + QStringList{"--name", "Pat Example"} + options);
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
-                 f.find<ChartTextView>("Text18")->toPlainText());
     }
 
     // Each print command without a print queue asks for its file once, before any progress box is

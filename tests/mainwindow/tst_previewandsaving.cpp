@@ -35,7 +35,7 @@ void ChooseDocument(QObject *context, int document)
 
 } // namespace
 
-class TestExtraCommands : public QObject
+class TestPreviewAndSaving : public QObject
 {
     Q_OBJECT
 
@@ -167,5 +167,5 @@ private Q_SLOTS:
     }
 };
 
-TIDEMARK_TEST(TestExtraCommands)
-#include "tst_extracommands.moc"
+TIDEMARK_TEST(TestPreviewAndSaving)
+#include "tst_previewandsaving.moc"

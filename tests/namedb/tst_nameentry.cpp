@@ -61,24 +61,6 @@ private Q_SLOTS:
         QCOMPARE(namedb::SortedEntries(in), expected);
         QLocale::setDefault(machine);
     }
-
-    void entryAdded_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("empty file") << QByteArray() << QByteArray("\"A 01-01-2000\"\r\n");
-        QTest::newRow("only a byte-order mark")
-            << QByteArray("\xef\xbb\xbf") << QByteArray("\xef\xbb\xbf\"A 01-01-2000\"\r\n");
-        QTest::newRow("last line without an end")
-            << QByteArray("x") << QByteArray("x\r\n\"A 01-01-2000\"\r\n");
-        QTest::newRow("bare CR at the end") << QByteArray("x\r") << QByteArray("x\r\"A 01-01-2000\"\r\n");
-    }
-
-    void entryAdded()
-    {
-        QFETCH(QByteArray, before);
-        QTEST(namedb::WithEntryAdded(before, QStringLiteral("A 01-01-2000")), "after");
-    }
 };
 
 TIDEMARK_TEST(TestNameEntry)

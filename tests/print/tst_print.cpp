@@ -75,7 +75,6 @@ class TestPrint : public QObject
 
 private Q_SLOTS:
     void textStreams();
-    void dashedLineIsOneRun();
     void wholeLinesAsItems();
     void paginates_data();
     void paginates();
@@ -109,17 +108,6 @@ void TestPrint::textStreams()
                  PrintOutcome::Printed);
     QCOMPARE(streamed, kept.text());
     QVERIFY(streaming.pages().isEmpty() && kept.pages().size() > 1);
-}
-
-// The page layout's dashed line goes to the printer in one call: 80 dashes an eightieth apart.
-void TestPrint::dashedLineIsOneRun()
-{
-    print::RecordingPrintDevice device;
-    RecordingAlerts alerts;
-    QCOMPARE(print::PrintChart(LongChart(), Today, device, alerts), PrintOutcome::Printed);
-    const QStringList runs = device.log().filter("print at");
-    QVERIFY(!runs.isEmpty() && !device.log().contains("print \"-\";"));
-    QCOMPARE(QSet(runs.begin(), runs.end()), QSet{"print at 144 by 144 \"" + QString(80, '-') + "\";"});
 }
 
 // A text printer takes a day line whole, as the screen line less its padding: the same text as
