@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tidemark needs to build, run and test, when any is missing.
 # Quick when everything is there: it only asks dpkg.
-# With --test it adds what the tests need; with --bench, what bench/run.sh needs.
+# With --test it adds what the tests need; with --bench, what bench/run.sh needs; with --lint,
+# what scripts/lint.sh needs.
 set -euo pipefail
 
 packages=(
@@ -26,6 +27,12 @@ if [[ "${1:-}" == "--bench" ]]; then
     xvfb                         # a virtual screen for the start-up time
     poppler-utils                # pdfinfo: the page count of the PDFs timed
     linux-perf                   # perf: where the time goes
+  )
+fi
+
+if [[ "${1:-}" == "--lint" ]]; then
+  packages+=(
+    clang-tidy                   # the checks of .clang-tidy, run over src/ by scripts/lint.sh
   )
 fi
 

@@ -85,12 +85,12 @@ QString WeekdayOf(int month, int day, int year)
 
 QLatin1String WeekdayAbbrev(int code)
 {
-    return WeekdayAbbrevs.sliced(code * 3, 3);
+    return WeekdayAbbrevs.sliced(qsizetype(code) * 3, 3);
 }
 
 QLatin1String MonthAbbrev(int month)
 {
-    return MonthAbbrevs.sliced((month - 1) * 3, 3);
+    return MonthAbbrevs.sliced(qsizetype(month - 1) * 3, 3);
 }
 
 std::optional<int> AgeInYears(QStringView birth, QStringView start)

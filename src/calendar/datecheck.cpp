@@ -1,6 +1,7 @@
 #include "calendar/datecheck.h"
 
 #include <algorithm>
+#include <array>
 
 namespace calendar {
 
@@ -14,8 +15,8 @@ struct FieldBounds
 };
 
 constexpr FieldBounds Bounds[] = {{2, u"01", u"12"}, {2, u"01", u"31"}, {4, u"1500", u"2099"}};
-constexpr qsizetype DashedStarts[] = {0, 3, 6};
-constexpr qsizetype PackedStarts[] = {0, 2, 4};
+constexpr std::array<qsizetype, 3> DashedStarts = {0, 3, 6};
+constexpr std::array<qsizetype, 3> PackedStarts = {0, 2, 4};
 
 bool allDigits(QStringView field, qsizetype width)
 {
@@ -28,7 +29,7 @@ bool allDigits(QStringView field, qsizetype width)
 std::optional<Message> CheckDateFields(QStringView text, const FieldChecks &checks, DateForm form,
                                        NonDigits nonDigits)
 {
-    const qsizetype *starts = form == DateForm::Dashed ? DashedStarts : PackedStarts;
+    const std::array<qsizetype, 3> &starts = form == DateForm::Dashed ? DashedStarts : PackedStarts;
     for (std::size_t k = 0; k < checks.size(); ++k) {
         const FieldBounds &bounds = Bounds[k];
         const QStringView field = text.mid(starts[k], bounds.width);

@@ -73,7 +73,8 @@ BoxUpdate BirthdateChanged(PersonBoxes boxes)
 {
     BoxUpdate out;
     const qsizetype n = boxes.birth.size();
-    if (n == 0) {
+    // An empty box and a date that is no number clear the same boxes, at either end of the checks.
+    if (n == 0) { // NOLINT(bugprone-branch-clone)
         boxes.sign.clear();
         boxes.weekday.clear();
         boxes.ageDays.clear();

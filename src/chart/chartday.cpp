@@ -13,7 +13,7 @@ ChartDay StartingChartDay(const calendar::DateParts &start, double dayCount)
     // next month, counted as that day: the days of overflow beyond the first come off the count.
     const QDate first = date.month() == start.month ? date : QDate(date.year(), date.month(), 1);
     ChartDay record;
-    record.dayCount = dayCount - first.daysTo(date) - 1;
+    record.dayCount = dayCount - double(first.daysTo(date)) - 1;
     record.day = first.day() - 1;
     record.weekday = first.dayOfWeek() % 7 - 1;
     record.month = first.month();

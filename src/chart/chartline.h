@@ -81,7 +81,7 @@ private:
     [[nodiscard]] int tailKey(const ChartDay &day) const;
 
     // "SUN  JAN" by weekday and month, "  5 " and " 17 " by day of the month.
-    std::array<std::array<char16_t, 8>, Weekdays * Months> m_weekdayMonth{};
+    std::array<std::array<char16_t, 8>, std::size_t(Weekdays) * Months> m_weekdayMonth{};
     std::array<std::array<char16_t, 4>, MonthDays> m_monthDay{};
     // The number field of the year written last.
     std::optional<int> m_year;

@@ -87,7 +87,7 @@ void GraphWidget::zoom(double factor, double anchor)
     int wanted = int(std::lround(days * factor));
     if (wanted == days)
         wanted += factor < 1 ? -1 : 1;
-    const double anchorDay = firstDay() + anchor * days;
+    const double anchorDay = double(firstDay()) + anchor * days;
     setView(qint64(std::lround(anchorDay - anchor * std::clamp(wanted, MinDaysInView, MaxDaysInView))),
             wanted);
 }

@@ -50,7 +50,7 @@ void selectOption(QButtonGroup *group, QAbstractButton *option)
 {
     group->setExclusive(false);
     for (QAbstractButton *button : group->buttons())
-        button->setChecked(button == option);
+        button->setChecked(option && button == option);
     group->setExclusive(true);
 }
 
