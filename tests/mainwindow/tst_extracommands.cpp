@@ -135,23 +135,48 @@ private Q_SLOTS:
         QCOMPARE(pages, pdfPages);
     }
 
-    // A chart that fails its checks is refused before the preview opens over the message.
-    void previewRefusesABadChart()
+    // A chart that fails its checks is refused by every command before any dialog or panel opens
+    // over the message, and nothing is printed.
+    void commandsRefuseABadChart_data()
     {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        for (const char *command : {"mnuFilePrintPreview", "mnuFileDisplayGraph", "mnuFileExportCalendar",
+                                    "mnuFilePrintChart", "mnuFilePrintCoverSheet"}) {
+            const auto row = [command](const char *what, const char *box, const QString &text,
+                                       const char *title) {
+                QTest::addRow("%s, %s", command, what) << command << box << text << title;
+            };
+            row("no name", "Text3", "", "NO NAME ENTERED!");
+            row("an escape sequence in the name", "Text3", "Pat \x1b[31mExample", "NAME INPUT ERROR");
+            row("a tab in the name", "Text3", "Pat\tExample", "NAME INPUT ERROR");
+            row("ending after 12-31-9999", "Text11", "99999999999", "LENGTH OF CHART TOO LONG!");
+        }
+    }
+    void commandsRefuseABadChart()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
         Window w;
-        w.window.findChild<QLineEdit *>("Text3")->clear();
+        w.window.findChild<QLineEdit *>(box)->setText(text);
         bool shown = false;
         QTimer guard;
         guard.callOnTimeout([&shown] {
-            if (auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
                 shown = true;
-                preview->reject();
+                dialog->reject();
             }
         });
         guard.start(10);
-        w.trigger("mnuFilePrintPreview");
+        w.trigger(qPrintable(command));
         QVERIFY(!shown);
-        QCOMPARE(w.alerts.messages().size(), 1);
+        QVERIFY(!w.window.findChild<GraphWidget *>("FrameGraph")->isVisible());
+        QVERIFY(w.printed.join(QString()).isEmpty()); // a refused document prints nothing
+        QCOMPARE(w.alerts.onlyTitle(), title);
     }
 
     void calendar()

@@ -104,7 +104,9 @@ private Q_SLOTS:
         row("chart, birth month 13", true, "Text4", "13-01-1990", "DATE ERROR!");
         row("chart, short start", true, "Text10", "05-20-202", "NO CHART STARTING DATE INDICATED!");
         row("chart, no length", true, "Text11", "", "NO LENGTH OF CHART INDICATED!");
-        row("chart, more days than memory", true, "Text11", "99999999999", "NOT ENOUGH MEMORY!");
+        row("chart, more days than memory", true, "Text11", "2900000", "NOT ENOUGH MEMORY!");
+        row("chart, past 12-31-9999 by the box's leading number", true, "Text11", "3000000x",
+            "LENGTH OF CHART TOO LONG!");
     }
 
     void checkMessages()

@@ -141,6 +141,8 @@ private Q_SLOTS:
         QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + Ann + bob + "\r\n" << Ann;
         QTest::newRow("no last line end") << Ann + bob << Ann;
         QTest::newRow("NUL bytes") << QByteArray("\"A\0n 01-01-2000\"\r\n\0\0\r\n", 22) + Ann << Ann;
+        QTest::newRow("control characters, which Add refuses now")
+            << "\"Pat\x1b[1m Ex\x07\tX 01-01-2000\"\r\n" + Ann << Ann;
         QTest::newRow("blank lines, bare line ends")
             << "\r\n \t\n" + Ann.chopped(2) + "\n" + bob + "\r" << Ann.chopped(2) + "\n";
     }

@@ -29,6 +29,13 @@ private Q_SLOTS:
         row("other digits than 0-9", "Ann", QStringLiteral("0309197٥"), int(Check::EntryNotEightDigits));
         row("month checked before the quote", "A\"n", "13091975", int(Check::EntryMonth));
         row("pasted line break", "Ann\r\nLee", "03091975", int(Check::EntryLineBreak));
+        row("line break among other control characters", "Ann\x1b\nLee", "03091975",
+            int(Check::EntryLineBreak));
+        row("escape sequence", "Ann \x1b[2J", "03091975", int(Check::NameControlCharacter));
+        row("tab", "Ann\tLee", "03091975", int(Check::NameControlCharacter));
+        row("NUL", QString(QChar(0)) + "Ann", "03091975", int(Check::NameControlCharacter));
+        row("C1 control (NEL)", QStringLiteral("Ann\u0085Lee"), "03091975", int(Check::NameControlCharacter));
+        row("format characters are no controls", QStringLiteral("Ann\u200dLee"), "03091975", -1);
     }
 
     void checkNewEntry()
