@@ -15,7 +15,8 @@ class QCommandLineParser;
 // The print options of tidemark-chart:
 //   --print-text --what chart|cover|both   the dot-matrix pages as plain text on standard output,
 //                                          lines ended by \n, pages (and documents) split by \f
-//   --pdf FILE   --what chart|cover|both   the pages as a PDF; "both" writes FILE's name with
+//   --pdf FILE   --what chart|cover|both   the pages as a PDF into FILE as named ("-": standard
+//                                          output); "both" writes FILE's name with
 //                                          " - cover sheet.pdf" and " - chart.pdf"
 //   --printer laser|matrix  --font NAME  --no-color  --lines-per-page N  --no-date-each-page
 //   --lead-in TEXT  --heading TEXT (up to four times, heading lines 1 to 4)
@@ -26,7 +27,7 @@ struct PrintArguments
 {
     enum class Output { Text, Pdf };
     Output output = Output::Text;                           // --print-text or --pdf
-    QString pdfPath;                                        // --pdf FILE
+    QString pdfPath;                                        // --pdf FILE; "-": standard output
     print::PrintCommand what = print::PrintCommand::Chart;  // --what
     chart::PrinterType printer = chart::PrinterType::Laser; // --printer; text is always dot-matrix
     QString font;                                           // --font: the laser printer's face
