@@ -1,10 +1,13 @@
 #include "cli/chartargs.h"
 
 #include "calendar/calendar.h"
+#include "tidemarkversion.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace cli {
 
@@ -17,7 +20,13 @@ QString UsageText()
         "                      [--print-text | --pdf FILE] [--what chart|cover|both]\n"
         "                      [--printer laser|matrix] [--font NAME] [--no-color]\n"
         "                      [--lines-per-page N] [--no-date-each-page] [--lead-in TEXT]\n"
-        "                      [--heading TEXT]...\n");
+        "                      [--heading TEXT]...\n"
+        "       tidemark-chart --help | --version\n");
+}
+
+QString VersionText()
+{
+    return QStringLiteral("tidemark-chart (Tidemark) " TIDEMARK_VERSION "\n");
 }
 
 QString HelpText()
@@ -29,7 +38,8 @@ QString HelpText()
                "\n"
                "  --name TEXT          the person's name\n"
                "  --birth MM-DD-YYYY   the birthdate\n"
-               "  --days N             the length of the chart in days (ending by 12-31-9999)\n"
+               "  --days N             the length of the chart in days, a whole number; the chart\n"
+               "                       must end by 12-31-9999\n"
                "  --start MM-DD-YYYY   the first day of the chart (default: today)\n"
                "  --forecast           a daily forecast after each day\n"
                "  --no-holidays        no holiday, Friday the 13th and birthday lines\n"
@@ -40,13 +50,15 @@ QString HelpText()
                "                       per day, one per line)\n"
                "  --ics FILE           write the critical days, triple highs and lows and\n"
                "                       birthdays of the period to FILE as an iCalendar file\n"
+               "                       (- for standard output)\n"
                "\n"
                "Printing, with the window's Default Settings unless an option says otherwise:\n"
                "  --print-text         the dot-matrix pages as plain text, pages split by a form feed\n"
-               "  --pdf FILE           the pages as a PDF file\n"
+               "  --pdf FILE           the pages as a PDF file named exactly FILE (- for standard\n"
+               "                       output)\n"
                "  --what W             chart (the default), cover (the cover sheet) or both;\n"
                "                       both into PDF makes two files, \"FILE - cover sheet.pdf\"\n"
-               "                       and \"FILE - chart.pdf\" (FILE without its .pdf)\n"
+               "                       and \"FILE - chart.pdf\" (FILE without its .pdf; not -)\n"
                "  --printer P          laser (the default) or matrix; --print-text is always matrix\n"
                "  --font NAME          the font of a laser printer (default: Arial)\n"
                "  --no-color           print in black only\n"
@@ -54,7 +66,12 @@ QString HelpText()
                "  --no-date-each-page  no date of printing in each page title\n"
                "  --lead-in TEXT       the cover sheet's lead-in line\n"
                "  --heading TEXT       a cover sheet heading line; up to four times\n"
-               "  --help               this text\n");
+               "  --help               this text\n"
+               "  --version            the program's name and version\n"
+               "\n"
+               "A FILE that is a symbolic link is written through to its target; a device, a FIFO\n"
+               "or a terminal is written in place; a regular file is replaced only once the new\n"
+               "one is complete.\n");
 }
 
 ParsedArguments ParseChartArguments(const QStringList &arguments)
@@ -70,9 +87,11 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("F"));
     const QCommandLineOption ics(QStringLiteral("ics"), {}, QStringLiteral("FILE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
 
     QCommandLineParser parser;
-    parser.addOptions({name, birth, days, start, today, spacing, forecast, noHolidays, format, ics, help});
+    parser.addOptions(
+        {name, birth, days, start, today, spacing, forecast, noHolidays, format, ics, help, version});
     parser.addOptions(PrintOptions());
 
     ParsedArguments parsed;
@@ -82,6 +101,10 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     }
     if (parser.isSet(help)) {
         parsed.outcome = ParsedArguments::Outcome::Help;
+        return parsed;
+    }
+    if (parser.isSet(version)) {
+        parsed.outcome = ParsedArguments::Outcome::Version;
         return parsed;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -99,6 +122,12 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     a.name = parser.value(name);
     a.birth = parser.value(birth);
     a.days = parser.value(days);
+    // Digits only: the window reads "3x" as 3 and "1e9" as a billion, which a script never means.
+    if (a.days.isEmpty() ||
+        !std::all_of(a.days.begin(), a.days.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        parsed.error = QStringLiteral("--days must be a whole number of days, not \"%1\".").arg(a.days);
+        return parsed;
+    }
     if (parser.isSet(start))
         a.start = parser.value(start);
     a.forecast = parser.isSet(forecast);
