@@ -20,7 +20,6 @@
 #include <cstring>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 namespace {
 
@@ -218,8 +217,9 @@ void TestCli::outputsWhereNamed()
     QTemporaryDir folder;
     const QByteArray device = QFile::encodeName(folder.filePath("device"));
     if (made == "device") {
-        TIDEMARK_REQUIRE(::geteuid() == 0, QStringLiteral("needs root to make a device node"));
-        QVERIFY(::mknod(device.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0); // as /dev/null
+        const bool made = ::mknod(device.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0; // as /dev/null
+        TIDEMARK_REQUIRE(made,
+                         QStringLiteral("needs root to make a device node (%1)").arg(std::strerror(errno)));
     } else if (made == "fifo") {
         QVERIFY(::mkfifo(QFile::encodeName(folder.filePath("fifo")).constData(), 0600) == 0);
     } else if (!made.isEmpty()) {
