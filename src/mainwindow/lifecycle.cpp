@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
@@ -150,6 +151,9 @@ void MainWindow::startUp()
         fileError =
             MoveDataFiles(m_env.oldDataFolder, m_env.dataFolder,
                           QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames());
+        RemoveStaleSaveFiles(m_env.dataFolder,
+                             QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames(),
+                             QDateTime::currentDateTimeUtc());
         const QString createError = settings::EnsureSettingsFiles(m_env.dataFolder);
         if (!fileError.isEmpty()) {
             // Saving the defaults at exit would bar the next start from moving the old files in.

@@ -1,9 +1,13 @@
 #include "platform/datafolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -11,6 +15,16 @@ namespace {
 constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 constexpr QFile::Permissions Others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+// Whether a text holds both upper- and lower-case letters. The six random letters of a save file
+// do after their first in fifteen names of sixteen; an ending a person gives a copy (backup,
+// BACKUP, Backup) does not, and such a file is left alone.
+bool MixesCase(QStringView text)
+{
+    const auto upper = [](QChar c) { return c.isUpper(); };
+    const auto lower = [](QChar c) { return c.isLower(); };
+    return std::any_of(text.begin(), text.end(), upper) && std::any_of(text.begin(), text.end(), lower);
+}
 
 } // namespace
 
@@ -67,4 +81,21 @@ QString PrepareDataFolder(const QString &folder)
     if (!probe.open())
         return QStringLiteral("The folder %1 cannot be written to.").arg(QDir::toNativeSeparators(folder));
     return {};
+}
+
+void RemoveStaleSaveFiles(const QString &folder, const QStringList &names, const QDateTime &now)
+{
+    constexpr qint64 StaleSeconds = 10 * 60;
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted.append(QRegularExpression::escape(name));
+    const QRegularExpression saveFileName(QRegularExpression::anchoredPattern(
+        u'(' + quoted.join(u'|') + QStringLiteral(")\\.([A-Za-z0-9]{6})")));
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &file : files) {
+        const QRegularExpressionMatch match = saveFileName.match(file.fileName());
+        if (match.hasMatch() && MixesCase(match.capturedView(2).sliced(1)) &&
+            file.lastModified().secsTo(now) > StaleSeconds)
+            QFile::remove(file.filePath());
+    }
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QDateTime;
+
 // The per-user folder that holds the settings files and the name database: ~/.local/share/Tidemark.
 [[nodiscard]] QString DefaultDataFolder();
 
@@ -19,3 +21,10 @@
 // others may use to its owner, and checks that a file can be written in it.
 // Returns an empty string on success, otherwise a sentence that says what failed.
 [[nodiscard]] QString PrepareDataFolder(const QString &folder);
+
+// Removes the temporary files that saves cut off by a kill or a crash left in `folder`: a regular
+// file named after one of `names`, a dot and six letters or digits (the save file's random name,
+// whose last five mix upper and lower case) that was last changed more than ten minutes before
+// `now`. A newer one may be a save that another copy of the program is making. Files of other
+// names (a user's bioname.dat.backup or .Backup, the lock file) are never touched.
+void RemoveStaleSaveFiles(const QString &folder, const QStringList &names, const QDateTime &now);

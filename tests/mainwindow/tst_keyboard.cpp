@@ -1,5 +1,6 @@
 // The main window from the keyboard: what covers the form owns the keys, each command's shortcut,
-// the chart display as a text view, and the data files an earlier version left in its folder.
+// the chart display as a text view and what screen readers are told of it, and the files that an
+// earlier version or a cut-off save left in the data folder.
 
 #include "mainwindow/charttextview.h"
 #include "windowfixture.h"
@@ -305,6 +306,30 @@ private Q_SLOTS:
         for (const QString &name : old)
             QCOMPARE(QFile::exists(f.oldFolder + u'/' + name), kept(name));
         QCOMPARE(QDir(f.dataFolder).entryList(QDir::Files).size(), 7);
+    }
+
+    // The temporary files of saves cut off by a kill go at start-up, once ten minutes old; files
+    // of other names, and copies a person named, stay.
+    void staleSaveFilesGo()
+    {
+        Fixture f;
+        f.window->close();
+        const QDateTime now = QDateTime::currentDateTime();
+        const std::tuple<const char *, int, bool> files[] = {
+            {"cover.dat.THArFN", 11, true},   {"bioname.dat.axHmvK", 60, true},
+            {"font.dat.Ab12Cd", 4, false},    {"bioname.dat.backup", 60, false},
+            {"color.dat.Backup", 60, false},  {"bioname.dat.lock", 60, false},
+            {"cover.dat.ABCDEFG", 60, false}, {"notes.txt.ABcdEF", 60, false},
+        };
+        for (const auto &[name, minutes, stale] : files) {
+            QFile file(f.dataFile(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush() &&
+                    file.setFileTime(now.addSecs(-60 * minutes), QFileDevice::FileModificationTime));
+        }
+        f.restart();
+        for (const auto &[name, minutes, stale] : files)
+            QVERIFY2(QFile::exists(f.dataFile(name)) != stale, name);
+        QVERIFY(f.alerts.messages().isEmpty());
     }
 };
 
