@@ -210,13 +210,22 @@ QString MainWindow::loadPreferences()
     return readError;
 }
 
-void MainWindow::savePreferences()
+QList<settings::WriteFailure> MainWindow::saveSettings()
 {
-    if (!m_filesUsable)
-        return;
-    const QString error = settings::SaveSettings(m_env.dataFolder, preferences());
-    if (!error.isEmpty())
-        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), error);
+    QList<settings::WriteFailure> failures;
+    if (m_filesUsable)
+        failures = settings::SaveSettings(m_env.dataFolder, preferences());
+    if (!isMinimized()) {
+        const auto store = placementStore();
+        const QRect rect(frameGeometry().topLeft(), size());
+        settings::SaveWindowPlacement(*store, settings::PlacementFromPixels(rect, screenDpi()));
+        store->sync();
+        if (store->status() == QSettings::AccessError)
+            failures.append({store->fileName(), tr("no access, or no room")});
+        else if (store->status() == QSettings::FormatError)
+            failures.append({store->fileName(), tr("it could not be read, and is left as it is")});
+    }
+    return failures;
 }
 
 void MainWindow::shutDown()
@@ -224,7 +233,7 @@ void MainWindow::shutDown()
     if (m_shutDown)
         return;
     m_shutDown = true;
-    savePreferences();
+    const QList<settings::WriteFailure> failures = saveSettings();
 
     // Any other window of the program still open goes first, the most recent one first.
     const QList<QWidget *> windows = QApplication::topLevelWidgets();
@@ -233,12 +242,8 @@ void MainWindow::shutDown()
             (*it)->close();
     }
 
-    if (!isMinimized()) {
-        const auto store = placementStore();
-        const QRect rect(frameGeometry().topLeft(), size());
-        settings::SaveWindowPlacement(*store, settings::PlacementFromPixels(rect, screenDpi()));
-        store->sync();
-    }
+    if (!failures.isEmpty())
+        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), settings::UnsavedSettingsMessage(failures));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "settings/textfile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -29,6 +30,11 @@ QString listedText(QString line)
     if (line.size() >= 2 && line.startsWith(u'"') && line.endsWith(u'"'))
         return line.sliced(1, line.size() - 2);
     return line;
+}
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("namedb", text);
 }
 
 Message saveFailure(const QString &error)
@@ -65,18 +71,17 @@ std::optional<Message> takeLock(QLockFile &lock, const QString &path, const QStr
     QString reason;
     switch (lock.error()) {
     case QLockFile::LockFailedError:
-        reason = QStringLiteral("another copy of Tidemark is changing it");
+        reason = Tr("another copy of Tidemark is changing it");
         break;
     case QLockFile::PermissionError:
-        reason = QStringLiteral("its folder cannot be written");
+        reason = Tr("its folder cannot be written");
         break;
     default:
-        reason = QStringLiteral("the lock file %1 could not be written").arg(shown(lock.fileName()));
+        reason = Tr("the lock file %1 could not be written").arg(shown(lock.fileName()));
         break;
     }
     return Message{ErrorTitle,
-                   QStringLiteral("The name database %1 could not be locked (%2).").arg(shown(path), reason) +
-                       notDone};
+                   Tr("The name database %1 could not be locked (%2).").arg(shown(path), reason) + notDone};
 }
 
 QString LockPath(const QString &path)
@@ -189,16 +194,15 @@ std::optional<Message> AddEntry(const QString &path, const QString &entry)
             return Message{ErrorTitle, read.error + notAdded};
     }
     if (const qsizetype held = ReadNameLines(read.bytes).size(); held >= MaxEntries) {
-        const QString holds =
-            held == MaxEntries
-                ? QStringLiteral("32,767 entries, the most it can hold")
-                : QStringLiteral("%1 entries, more than the 32,767 it can hold").arg(Thousands(held));
-        const QString deleteSome = held == MaxEntries
-                                       ? QStringLiteral("a name")
-                                       : QStringLiteral("%1 names").arg(Thousands(held - MaxEntries + 1));
-        return Message{QStringLiteral("NAME DATABASE FULL"),
-                       QStringLiteral("The name database already holds %1. Delete %2 before adding another.")
-                           .arg(holds, deleteSome)};
+        const QString full = QStringLiteral("NAME DATABASE FULL");
+        if (held == MaxEntries)
+            return Message{full,
+                           QStringLiteral("The name database already holds 32,767 entries, the most it can "
+                                          "hold. Delete a name before adding another.")};
+        return Message{full,
+                       Tr("The name database already holds %1 entries, more than the 32,767 it can hold. "
+                          "Delete %2 names before adding another.")
+                           .arg(Thousands(held), Thousands(held - MaxEntries + 1))};
     }
     const QString error = settings::SaveFileBytes(path, WithEntryAdded(std::move(read.bytes), entry));
     if (!error.isEmpty())
@@ -225,7 +229,7 @@ Deletion DeleteEntry(const QString &path, const QString &entry)
 
 std::optional<Message> RestoreLine(const QString &path, const RemovedLine &line)
 {
-    const QString notRestored = QStringLiteral(" The deleted name was not put back.");
+    const QString notRestored = Tr(" The deleted name was not put back.");
     QLockFile lock(LockPath(path));
     if (auto failure = takeLock(lock, path, notRestored))
         return failure;

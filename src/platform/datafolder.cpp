@@ -9,6 +9,10 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The folder holds people's names and birthdates: only its owner may look inside.
@@ -98,4 +102,21 @@ void RemoveStaleSaveFiles(const QString &folder, const QStringList &names, const
             file.lastModified().secsTo(now) > StaleSeconds)
             QFile::remove(file.filePath());
     }
+}
+
+bool OpenOwnFile(QFile &file)
+{
+    const QByteArray path = QFile::encodeName(file.fileName());
+    // Without O_NONBLOCK, opening a named pipe for writing waits for a reader.
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    // Only once it is known to be a regular file is anything emptied.
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || ::fchmod(fd, S_IRUSR | S_IWUSR) != 0 ||
+        ::ftruncate(fd, 0) != 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
 }

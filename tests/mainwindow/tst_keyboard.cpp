@@ -1,6 +1,5 @@
 // The main window from the keyboard: what covers the form owns the keys, each command's shortcut,
-// the chart display as a text view and what screen readers are told of it, and the files that an
-// earlier version or a cut-off save left in the data folder.
+// the chart display as a text view and what screen readers are told of it.
 
 #include "mainwindow/charttextview.h"
 #include "windowfixture.h"
@@ -262,74 +261,6 @@ private Q_SLOTS:
         }
         QTest::keyClick(g.box("Text3"), Qt::Key_Backtab);
         QVERIFY(qobject_cast<QToolButton *>(QApplication::focusWidget()));
-    }
-
-    // Files an earlier version kept in its folder move across at start-up, never over a file that
-    // is already there, so a move cut off halfway finishes on the next start.
-    void dataFilesMoveAcross_data()
-    {
-        QTest::addColumn<QStringList>("old");
-        QTest::addColumn<QStringList>("moved"); // already in the new folder
-        QTest::addColumn<QByteArray>("movedBytes");
-        const QByteArray other = "\"70\"\r\n";
-        QTest::newRow("all in the old folder")
-            << QStringList{"bioname.dat", "printer.dat"} << QStringList{} << other;
-        QTest::newRow("half moved") << QStringList{"printer.dat"} << QStringList{"bioname.dat"} << other;
-        QTest::newRow("both folders hold it")
-            << QStringList{"printer.dat"} << QStringList{"printer.dat"} << other;
-        // A start whose move failed made an empty file in its place.
-        QTest::newRow("an empty file left by a failed move")
-            << QStringList{"printer.dat"} << QStringList{"printer.dat"} << QByteArray();
-    }
-
-    void dataFilesMoveAcross()
-    {
-        QFETCH(QStringList, old);
-        QFETCH(QStringList, moved);
-        QFETCH(QByteArray, movedBytes);
-        Fixture f;
-        f.window->close();
-        f.window.reset();
-        QVERIFY(QDir(f.dataFolder).removeRecursively() && QDir().mkpath(f.oldFolder));
-        auto put = [](const QString &path, const QByteArray &bytes) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-        };
-        for (const QString &name : old)
-            QVERIFY(put(f.oldFolder + u'/' + name, "\"60\"\r\n"));
-        for (const QString &name : moved)
-            QVERIFY(put(f.dataFile(qPrintable(name)), movedBytes));
-        f.restart();
-        QVERIFY(f.alerts.messages().isEmpty());
-        const auto kept = [&](const QString &name) { return moved.contains(name) && !movedBytes.isEmpty(); };
-        QCOMPARE(f.box("Text17")->text(), kept(QStringLiteral("printer.dat")) ? "70" : "60");
-        for (const QString &name : old)
-            QCOMPARE(QFile::exists(f.oldFolder + u'/' + name), kept(name));
-        QCOMPARE(QDir(f.dataFolder).entryList(QDir::Files).size(), 7);
-    }
-
-    // The temporary files of saves cut off by a kill go at start-up, once ten minutes old; files
-    // of other names, and copies a person named, stay.
-    void staleSaveFilesGo()
-    {
-        Fixture f;
-        f.window->close();
-        const QDateTime now = QDateTime::currentDateTime();
-        const std::tuple<const char *, int, bool> files[] = {
-            {"cover.dat.THArFN", 11, true},   {"bioname.dat.axHmvK", 60, true},
-            {"font.dat.Ab12Cd", 4, false},    {"bioname.dat.backup", 60, false},
-            {"color.dat.Backup", 60, false},  {"bioname.dat.lock", 60, false},
-            {"cover.dat.ABCDEFG", 60, false}, {"notes.txt.ABcdEF", 60, false},
-        };
-        for (const auto &[name, minutes, stale] : files) {
-            QFile file(f.dataFile(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x") == 1 && file.flush() &&
-                    file.setFileTime(now.addSecs(-60 * minutes), QFileDevice::FileModificationTime));
-        }
-        f.restart();
-        for (const auto &[name, minutes, stale] : files)
-            QVERIFY2(QFile::exists(f.dataFile(name)) != stale, name);
-        QVERIFY(f.alerts.messages().isEmpty());
     }
 };
 
