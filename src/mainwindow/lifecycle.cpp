@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLineEdit>
@@ -150,6 +151,9 @@ void MainWindow::startUp()
         fileError =
             MoveDataFiles(m_env.oldDataFolder, m_env.dataFolder,
                           QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames());
+        RemoveStaleSaveFiles(m_env.dataFolder,
+                             QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames(),
+                             QDateTime::currentDateTimeUtc());
         const QString createError = settings::EnsureSettingsFiles(m_env.dataFolder);
         if (!fileError.isEmpty()) {
             // Saving the defaults at exit would bar the next start from moving the old files in.
@@ -206,13 +210,22 @@ QString MainWindow::loadPreferences()
     return readError;
 }
 
-void MainWindow::savePreferences()
+QList<settings::WriteFailure> MainWindow::saveSettings()
 {
-    if (!m_filesUsable)
-        return;
-    const QString error = settings::SaveSettings(m_env.dataFolder, preferences());
-    if (!error.isEmpty())
-        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), error);
+    QList<settings::WriteFailure> failures;
+    if (m_filesUsable)
+        failures = settings::SaveSettings(m_env.dataFolder, preferences());
+    if (!isMinimized()) {
+        const auto store = placementStore();
+        const QRect rect(frameGeometry().topLeft(), size());
+        settings::SaveWindowPlacement(*store, settings::PlacementFromPixels(rect, screenDpi()));
+        store->sync();
+        if (store->status() == QSettings::AccessError)
+            failures.append({store->fileName(), tr("no access, or no room")});
+        else if (store->status() == QSettings::FormatError)
+            failures.append({store->fileName(), tr("it could not be read, and is left as it is")});
+    }
+    return failures;
 }
 
 void MainWindow::shutDown()
@@ -220,7 +233,7 @@ void MainWindow::shutDown()
     if (m_shutDown)
         return;
     m_shutDown = true;
-    savePreferences();
+    const QList<settings::WriteFailure> failures = saveSettings();
 
     // Any other window of the program still open goes first, the most recent one first.
     const QList<QWidget *> windows = QApplication::topLevelWidgets();
@@ -229,12 +242,8 @@ void MainWindow::shutDown()
             (*it)->close();
     }
 
-    if (!isMinimized()) {
-        const auto store = placementStore();
-        const QRect rect(frameGeometry().topLeft(), size());
-        settings::SaveWindowPlacement(*store, settings::PlacementFromPixels(rect, screenDpi()));
-        store->sync();
-    }
+    if (!failures.isEmpty())
+        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), settings::UnsavedSettingsMessage(failures));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

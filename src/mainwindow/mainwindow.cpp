@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -73,6 +74,11 @@ void MainWindow::connectHandlers()
         connect(edit, &QLineEdit::editingFinished, edit, [edit] { edit->setCursorPosition(0); });
 
     connect(m_closeChartButton, &QPushButton::clicked, this, &MainWindow::closeChart);
+
+    // A session manager asks the program to save its work before it logs out; the session may
+    // then end the program without closing its window. The settings are saved as at exit, and
+    // the program runs on (failures are told at exit, should it come).
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { (void)saveSettings(); });
 }
 
 void MainWindow::setTabOrder()

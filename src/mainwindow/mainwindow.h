@@ -163,7 +163,9 @@ private:
     void placeFromStoredPlacement();
     // Loads the six settings files into the controls; a sentence saying what could not be read.
     [[nodiscard]] QString loadPreferences();
-    void savePreferences();
+    // Writes the six settings files and, unless the window is minimized, its placement; returns
+    // the files that could not be written.
+    [[nodiscard]] QList<settings::WriteFailure> saveSettings();
     void restoreDefaultSettings();
     [[nodiscard]] std::unique_ptr<QSettings> placementStore() const;
 

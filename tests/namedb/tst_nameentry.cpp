@@ -1,8 +1,14 @@
 #include "namedb/nameentry.h"
 #include "namedb/namefile.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <array>
 
 #include "support/testmain.h"
 
@@ -85,6 +91,41 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, before);
         QTEST(namedb::WithEntryAdded(before, QStringLiteral("A 01-01-2000")), "after");
+    }
+
+    // Two copies of the program adding names at the same time keep every name that either adds.
+    void twoCopiesAddAtOnce()
+    {
+        QTemporaryDir dir;
+        const QString path = namedb::NameFilePath(dir.path());
+        std::array<QProcess, 2> copies;
+        for (std::size_t k = 0; k < copies.size(); ++k)
+            copies[k].start(TIDEMARK_ADDNAMES_EXE,
+                            {path, QStringLiteral("Copy%1").arg(k), QStringLiteral("300")});
+        for (QProcess &copy : copies) {
+            QVERIFY(copy.waitForFinished(120'000));
+            QVERIFY2(copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0,
+                     copy.readAllStandardError().constData());
+        }
+        const QStringList entries = namedb::LoadEntries(path).entries;
+        QCOMPARE(entries.size(), 600);
+        QCOMPARE(QSet<QString>(entries.cbegin(), entries.cend()).size(), 600);
+        QVERIFY(!QFile::exists(path + QStringLiteral(".lock")));
+    }
+
+    // A copy killed while it changed the file leaves its lock behind; the next change takes it
+    // over, as no process of its number runs any more.
+    void lockOfAKilledCopy()
+    {
+        QTemporaryDir dir;
+        const QString path = namedb::NameFilePath(dir.path());
+        QProcess copy;
+        copy.start(TIDEMARK_ADDNAMES_EXE, {path, QStringLiteral("hold")});
+        QVERIFY(copy.waitForReadyRead(30'000) && copy.readAll() == "locked\n");
+        copy.kill();
+        QVERIFY(copy.waitForFinished() && QFile::exists(path + QStringLiteral(".lock")));
+        QCOMPARE(namedb::AddEntry(path, QStringLiteral("Ann Lee 03-09-1975")), std::nullopt);
+        QCOMPARE(namedb::LoadEntries(path).entries, QStringList{QStringLiteral("Ann Lee 03-09-1975")});
     }
 };
 
