@@ -19,6 +19,7 @@ if [[ "${1:-}" == "--test" ]]; then
     groff-base                   # groff checks the man page
     dpkg-dev file                # cpack's DEB generator: dpkg-shlibdeps finds the runtime libraries
     clang libclang-rt-14-dev     # the fuzz targets: clang, its sanitizers and libFuzzer
+    qt6-base-private-dev         # the window tests turn Qt's accessibility on, as a screen reader does
   )
 fi
 if [[ "${1:-}" == "--bench" ]]; then

@@ -3,6 +3,7 @@
 #include "platform/datafolder.h"
 #include "platform/messageboxalerts.h"
 #include "platform/systemclock.h"
+#include "platform/terminationsignals.h"
 #include "print/systemqueue.h"
 #include "tidemarkversion.h"
 
@@ -17,6 +18,9 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Tidemark"));
 
+    // Logging out, shutting down, kill and Ctrl+C close the window as Exit does, keeping the
+    // settings. They are caught from before the window reads its files, and acted on once it runs.
+    TerminationSignals endSignals;
     MessageBoxAlerts alerts;
     SystemClock clock;
     QWidget *owner = nullptr;
@@ -29,7 +33,9 @@ int main(int argc, char *argv[])
     MainWindow window({alerts, clock, DefaultDataFolder(), QString(), info::SystemInfoSearch(), printTargets,
                        AskWithSaveDialog, OldDataFolder()});
     owner = &window;
+    QObject::connect(&endSignals, &TerminationSignals::received, &window, &QWidget::close);
     alerts.setParent(&window);
     window.show();
+    endSignals.start();
     return QApplication::exec();
 }

@@ -49,6 +49,7 @@ constexpr Entry Messages[] = {
      "There is no correct date to indicate chart starting date!"},
     {Check::ChartNoLength, "NO LENGTH OF CHART INDICATED!",
      "There is no number to indicate length of chart desired!"},
+    {Check::ChartTooLong, "LENGTH OF CHART TOO LONG!", "The chart would end after 12-31-9999."},
     {Check::CoverNoName, "NO NAME ENTERED!", "There is no Name selected to use on Cover Sheet!"},
     {Check::CoverNoBirthdate, "NO BIRTHDATE ENTERED!",
      "There is no Birthdate selected to use on Cover Sheet!"},
@@ -66,6 +67,7 @@ constexpr Entry Messages[] = {
     {Check::EntryLineBreak, "NAME INPUT ERROR",
      "A name cannot contain a line break. Please type it on one line."},
     {Check::EntryNotEightDigits, "DATE INPUT ERROR", "The birthdate must be eight digits, MMDDYYYY"},
+    {Check::NameControlCharacter, "NAME INPUT ERROR", "The name holds a control character!"},
 };
 
 // Each check's message stands at the check's own place, so the look-up is an index.

@@ -39,6 +39,7 @@ enum class Check {
     ChartBirthYear,
     ChartNoStart,
     ChartNoLength,
+    ChartTooLong,
     // The cover sheet's own wording of the first two chart checks.
     CoverNoName,
     CoverNoBirthdate,
@@ -52,9 +53,11 @@ enum class Check {
     EntryQuote,
     EntryLineBreak,
     EntryNotEightDigits,
+    // A name holding a control character: every command that uses the name, and "Add This Entry".
+    NameControlCharacter,
 };
 
-inline constexpr int CheckCount = int(Check::EntryNotEightDigits) + 1;
+inline constexpr int CheckCount = int(Check::NameControlCharacter) + 1;
 
 [[nodiscard]] Message MessageOf(Check check);
 

@@ -1,6 +1,9 @@
 #include "chart/chartchecks.h"
 
+#include "calendar/calendar.h"
 #include "calendar/datecheck.h"
+#include "calendar/namecheck.h"
+#include "chart/chartplan.h"
 
 namespace chart {
 
@@ -44,12 +47,22 @@ std::optional<calendar::Message> CheckChartFields(const ChartFields &fields, Lin
         return MessageOf(Check::ChartLinesPerPage);
     if (fields.name.isEmpty())
         return MessageOf(Check::ChartNoName);
+    if (auto failure = calendar::CheckNameCharacters(fields.name))
+        return failure;
     if (auto failure = checkBirth(fields.person.birth))
         return failure;
     if (auto failure = checkStart(fields.person.start))
         return failure;
     if (fields.person.length.isEmpty())
         return MessageOf(Check::ChartNoLength);
+    return CheckChartLength(fields.person.start, fields.person.length);
+}
+
+std::optional<calendar::Message> CheckChartLength(QStringView start, QStringView length)
+{
+    const qint64 days = ChartLengthOf(length);
+    if (days > 0 && calendar::ParseDateText(start) && calendar::EndDateOf(start, days).isEmpty())
+        return MessageOf(Check::ChartTooLong);
     return std::nullopt;
 }
 

@@ -13,11 +13,18 @@ namespace chart {
 enum class LinesPerPageCheck { Check, Skip };
 
 // The first failing check's message, or nullopt when the chart can be drawn: lines per page
-// sorts before "1"; no name; no birthdate; a birthdate without its dashes; the birthdate's
-// month, day or year out of range (a field that is not all digits is out of range too), or
-// longer than ten characters; no complete start date; the start date's own entry checks, again
-// with non-digit fields out of range; no length.
+// sorts before "1"; no name; a name holding a control character; no birthdate; a birthdate
+// without its dashes; the birthdate's month, day or year out of range (a field that is not all
+// digits is out of range too), or longer than ten characters; no complete start date; the start
+// date's own entry checks, again with non-digit fields out of range; no length; a length that
+// CheckChartLength refuses.
 [[nodiscard]] std::optional<calendar::Message>
 CheckChartFields(const ChartFields &fields, LinesPerPageCheck linesPerPage = LinesPerPageCheck::Check);
+
+// The one limit on a chart's length, for every command that draws, prints, exports or describes
+// a chart: the length as ChartLengthOf reads it must end the chart by 12-31-9999, the last day
+// whose year has four digits. Its message, or nullopt when it does or when the start date is
+// not a date to compute with (which the other checks report).
+[[nodiscard]] std::optional<calendar::Message> CheckChartLength(QStringView start, QStringView length);
 
 } // namespace chart

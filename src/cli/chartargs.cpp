@@ -1,10 +1,13 @@
 #include "cli/chartargs.h"
 
 #include "calendar/calendar.h"
+#include "tidemarkversion.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace cli {
 
@@ -19,7 +22,13 @@ QString UsageText()
         "                      [--lines-per-page N] [--no-date-each-page] [--lead-in TEXT]\n"
         "                      [--heading TEXT]...\n"
         "       tidemark-chart (--print-text | --pdf FILE) --what whatis [--printer laser|matrix]\n"
-        "                      [--font NAME] [--heading TEXT]...\n");
+        "                      [--font NAME] [--heading TEXT]...\n"
+        "       tidemark-chart --help | --version\n");
+}
+
+QString VersionText()
+{
+    return QStringLiteral("tidemark-chart (Tidemark) " TIDEMARK_VERSION "\n");
 }
 
 QString HelpText()
@@ -31,7 +40,8 @@ QString HelpText()
                "\n"
                "  --name TEXT          the person's name\n"
                "  --birth MM-DD-YYYY   the birthdate\n"
-               "  --days N             the length of the chart in days (ending by 12-31-9999)\n"
+               "  --days N             the length of the chart in days, a whole number; the chart\n"
+               "                       must end by 12-31-9999\n"
                "  --start MM-DD-YYYY   the first day of the chart (default: today)\n"
                "  --forecast           a daily forecast after each day\n"
                "  --no-holidays        no holiday, Friday the 13th and birthday lines\n"
@@ -42,15 +52,17 @@ QString HelpText()
                "                       per day, one per line)\n"
                "  --ics FILE           write the critical days, triple highs and lows and\n"
                "                       birthdays of the period to FILE as an iCalendar file\n"
+               "                       (- for standard output)\n"
                "\n"
                "Printing, with the window's Default Settings unless an option says otherwise:\n"
                "  --print-text         the dot-matrix pages as plain text, pages split by a form feed\n"
-               "  --pdf FILE           the pages as a PDF file\n"
+               "  --pdf FILE           the pages as a PDF file named exactly FILE (- for standard\n"
+               "                       output)\n"
                "  --what W             chart (the default), cover (the cover sheet), both, or\n"
                "                       whatis (the \"What Is A Biorhythm?\" sheet, which needs\n"
                "                       no --name, --birth or --days); both into PDF makes two\n"
                "                       files, \"FILE - cover sheet.pdf\" and \"FILE - chart.pdf\"\n"
-               "                       (FILE without its .pdf)\n"
+               "                       (FILE without its .pdf; not -)\n"
                "  --printer P          laser (the default) or matrix; --print-text is always matrix\n"
                "  --font NAME          the font of a laser printer (default: Arial)\n"
                "  --no-color           print in black only\n"
@@ -58,7 +70,12 @@ QString HelpText()
                "  --no-date-each-page  no date of printing in each page title\n"
                "  --lead-in TEXT       the cover sheet's lead-in line\n"
                "  --heading TEXT       a cover sheet heading line; up to four times\n"
-               "  --help               this text\n");
+               "  --help               this text\n"
+               "  --version            the program's name and version\n"
+               "\n"
+               "A FILE that is a symbolic link is written through to its target; a device, a FIFO\n"
+               "or a terminal is written in place; a regular file is replaced only once the new\n"
+               "one is complete.\n");
 }
 
 ParsedArguments ParseChartArguments(const QStringList &arguments)
@@ -74,9 +91,11 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("F"));
     const QCommandLineOption ics(QStringLiteral("ics"), {}, QStringLiteral("FILE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
 
     QCommandLineParser parser;
-    parser.addOptions({name, birth, days, start, today, spacing, forecast, noHolidays, format, ics, help});
+    parser.addOptions(
+        {name, birth, days, start, today, spacing, forecast, noHolidays, format, ics, help, version});
     parser.addOptions(PrintOptions());
 
     ParsedArguments parsed;
@@ -86,6 +105,10 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     }
     if (parser.isSet(help)) {
         parsed.outcome = ParsedArguments::Outcome::Help;
+        return parsed;
+    }
+    if (parser.isSet(version)) {
+        parsed.outcome = ParsedArguments::Outcome::Version;
         return parsed;
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -110,6 +133,13 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     a.name = parser.value(name);
     a.birth = parser.value(birth);
     a.days = parser.value(days);
+    // Digits only: the window reads "3x" as 3 and "1e9" as a billion, which a script never means.
+    if ((person || parser.isSet(days)) &&
+        (a.days.isEmpty() ||
+         !std::all_of(a.days.begin(), a.days.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))) {
+        parsed.error = QStringLiteral("--days must be a whole number of days, not \"%1\".").arg(a.days);
+        return parsed;
+    }
     if (parser.isSet(start))
         a.start = parser.value(start);
     a.forecast = parser.isSet(forecast);

@@ -17,7 +17,7 @@ struct ChartArguments
 {
     QString name;                 // --name: the person's name
     QString birth;                // --birth: the birthdate, as typed
-    QString days;                 // --days: the chart's length, read like the window's ("abc" is 0 days)
+    QString days;                 // --days: the chart's length, digits only (a whole number, 0 or more)
     std::optional<QString> start; // --start: the chart's first day; today when not given
     QString today;                // --today, in place of the system clock; empty when not given
     bool forecast = false;        // --forecast: the daily forecast after each day
@@ -27,13 +27,13 @@ struct ChartArguments
     std::optional<PrintArguments> print;
     enum class Format { Text, Json };
     Format format = Format::Text; // --format text|json: the screen chart, or JSON Lines of its days
-    QString icsPath;              // --ics FILE: the period's special days as a calendar file instead
+    QString icsPath; // --ics FILE: the period's special days as a calendar file instead; "-": standard output
     bool operator==(const ChartArguments &) const = default;
 };
 
 struct ParsedArguments
 {
-    enum class Outcome { Run, Help, UsageError };
+    enum class Outcome { Run, Help, Version, UsageError };
     Outcome outcome = Outcome::UsageError;
     ChartArguments arguments;
     QString error; // for a usage error: what was wrong
@@ -47,5 +47,8 @@ struct ParsedArguments
 
 // --help: the usage and a line on each option.
 [[nodiscard]] QString HelpText();
+
+// --version: the program's name, its package and version, as GNU programs give them.
+[[nodiscard]] QString VersionText();
 
 } // namespace cli

@@ -9,6 +9,8 @@
 #include "export/calendarexport.h"
 #include "export/jsonchart.h"
 
+#include <QFile>
+
 namespace cli {
 
 namespace {
@@ -36,8 +38,17 @@ int printToStream(const PrintArguments &arguments, const chart::ChartFields &fie
     return status;
 }
 
-int writeCalendar(const QString &path, const chart::ChartPlan &plan, const QString &today, std::FILE *err)
+// The calendar into its file, or onto standard output for "-".
+int writeCalendar(const QString &path, const chart::ChartPlan &plan, const QString &today, std::FILE *out,
+                  std::FILE *err)
 {
+    if (path == QLatin1String("-")) {
+        QFile file;
+        if (!file.open(out, QIODevice::WriteOnly) ||
+            !exports::WriteCalendar(plan, calendar::DateOfText(today), file) || !file.flush())
+            return writeFailed(err, QStringLiteral("cannot write the output: ") + file.errorString());
+        return ExitOk;
+    }
     const QString error = exports::SaveCalendarFile(path, plan, calendar::DateOfText(today));
     return error.isEmpty() ? ExitOk : writeFailed(err, error);
 }
@@ -60,12 +71,6 @@ std::variant<chart::ChartFields, calendar::Message> FieldsFromArguments(const Ch
     boxes = start.boxes;
     boxes.length = args.days;
     boxes = calendar::LengthChanged(boxes);
-    // The window stops such a chart by its size; streamed here, it would run into years of five
-    // digits.
-    bool counted = false;
-    if (boxes.length.toLongLong(&counted) > 0 && counted && boxes.end.isEmpty())
-        return calendar::Message{QStringLiteral("LENGTH OF CHART TOO LONG!"),
-                                 QStringLiteral("The chart would end after 12-31-9999.")};
 
     chart::ChartFields fields;
     fields.name = args.name;
@@ -100,7 +105,7 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
         return ExitBadInput;
     }
     if (!args.icsPath.isEmpty())
-        return writeCalendar(args.icsPath, *plan, today, err);
+        return writeCalendar(args.icsPath, *plan, today, out, err);
     StreamLineSink sink(out);
     const bool written = args.format == ChartArguments::Format::Json ? exports::ComposeJsonChart(*plan, sink)
                                                                      : chart::ComposeScreenChart(*plan, sink);

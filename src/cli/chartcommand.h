@@ -22,8 +22,8 @@ inline constexpr int ExitBadInput = 2;
 [[nodiscard]] std::variant<chart::ChartFields, calendar::Message>
 FieldsFromArguments(const ChartArguments &args, const QString &today);
 
-// Writes the chart to out, or "TITLE: message" to err. Returns the exit status. Output that
-// cannot be written is reported on err, as for WriteOutput.
+// Writes the chart to out, or "tidemark-chart: TITLE: message" to err. Returns the exit status.
+// Output that cannot be written is reported on err, as for WriteOutput.
 int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE *out, std::FILE *err);
 
 // Writes text to out and flushes it. When the stream refuses it, says so on err with the

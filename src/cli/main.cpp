@@ -1,5 +1,6 @@
 #include "cli/chartargs.h"
 #include "cli/chartcommand.h"
+#include "platform/runtimefolder.h"
 #include "platform/systemclock.h"
 
 #include <QGuiApplication>
@@ -62,11 +63,15 @@ int main(int argc, char *argv[])
     // Offscreen even where a display is named: a stale one (after ssh -X) would abort the run.
     if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Under cron or ssh, without a runtime folder of the user's, Qt would warn on standard error.
+    const FallbackRuntimeFolder runtimeFolder;
     const std::unique_ptr<QCoreApplication> app =
         pdf ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     switch (parsed.outcome) {
     case cli::ParsedArguments::Outcome::Help:
         return cli::WriteOutput(cli::HelpText(), stdout, stderr);
+    case cli::ParsedArguments::Outcome::Version:
+        return cli::WriteOutput(cli::VersionText(), stdout, stderr);
     case cli::ParsedArguments::Outcome::UsageError:
         std::fprintf(stderr, "tidemark-chart: %s\n%s", parsed.error.toUtf8().constData(),
                      cli::UsageText().toUtf8().constData());

@@ -99,7 +99,10 @@ PrintRequest ReadPrintArguments(const QCommandLineParser &parser)
         for (const QString &line : settings::DefaultHeadingLines())
             arguments.heading.append(line);
     }
-    // A path ending in a folder would give a file named only ".pdf" (or " - chart.pdf") there.
+    if (arguments.output == PrintArguments::Output::Pdf && arguments.pdfPath == QLatin1String("-") &&
+        arguments.what == print::PrintCommand::CoverSheetAndChart && request.error.isEmpty())
+        request.error = QStringLiteral("--pdf - (standard output) takes one document, not --what both.");
+    // A path ending in a folder names no file (and would give " - chart.pdf" there).
     if (arguments.output == PrintArguments::Output::Pdf &&
         QFileInfo(arguments.pdfPath).fileName().isEmpty() && request.error.isEmpty())
         request.error = QStringLiteral("--pdf needs a file name.");

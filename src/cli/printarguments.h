@@ -15,11 +15,12 @@ class QCommandLineParser;
 // The print options of tidemark-chart:
 //   --print-text --what chart|cover|both|whatis   the dot-matrix pages as plain text on standard
 //                                   output, lines ended by \n, pages (and documents) split by \f
-//   --pdf FILE   --what chart|cover|both|whatis   the pages as a PDF; "both" writes FILE's name
-//                                   with " - cover sheet.pdf" and " - chart.pdf"
-// "whatis" is the "What Is A Biorhythm?" sheet, which needs no person.
+//   --pdf FILE   --what chart|cover|both|whatis   the pages as a PDF into FILE as named ("-":
+//                                   standard output); "both" writes FILE's name with
+//                                   " - cover sheet.pdf" and " - chart.pdf"
 //   --printer laser|matrix  --font NAME  --no-color  --lines-per-page N  --no-date-each-page
 //   --lead-in TEXT  --heading TEXT (up to four times, heading lines 1 to 4)
+// "whatis" is the "What Is A Biorhythm?" sheet, which needs no person.
 // Every preference starts from the window's Default Settings and its default heading.
 namespace cli {
 
@@ -27,7 +28,7 @@ struct PrintArguments
 {
     enum class Output { Text, Pdf };
     Output output = Output::Text;                           // --print-text or --pdf
-    QString pdfPath;                                        // --pdf FILE
+    QString pdfPath;                                        // --pdf FILE; "-": standard output
     print::PrintCommand what = print::PrintCommand::Chart;  // --what
     chart::PrinterType printer = chart::PrinterType::Laser; // --printer; text is always dot-matrix
     QString font;                                           // --font: the laser printer's face

@@ -6,6 +6,7 @@
 #include "print/pdfprintdevice.h"
 #include "print/textprintdevice.h"
 
+#include <cstdio>
 #include <memory>
 
 namespace cli {
@@ -53,25 +54,32 @@ private:
     bool m_begun = false;
 };
 
-// Each document into its PDF file, replacing any file of that name.
+// Each document into its PDF file: one document into the file named, as named ("-" standard
+// output), the two of the combined command into the name with " - cover sheet.pdf" and
+// " - chart.pdf".
 class PdfTargets final : public print::PrintTargetProvider
 {
 public:
-    PdfTargets(print::PrintCommand command, QString path)
+    PdfTargets(print::PrintCommand command, QString path, std::FILE *standardOutput)
         : m_command(command)
         , m_path(std::move(path))
+        , m_standardOutput(standardOutput)
     {}
     print::PrintDevice &open(print::PrintDocument document) override
     {
-        const QString path = print::PdfPathFor(m_command, document, m_path);
-        m_device = std::make_unique<print::PdfPrintDevice>(
-            print::PdfPrintTarget{std::nullopt, path, QStringLiteral("Tidemark")});
+        print::PdfPrintTarget target{std::nullopt, m_path, QStringLiteral("Tidemark")};
+        if (m_command == print::PrintCommand::CoverSheetAndChart)
+            target.pdfPath = print::PdfPathFor(m_command, document, m_path);
+        else if (m_path == QLatin1String("-"))
+            target.descriptor = fileno(m_standardOutput);
+        m_device = std::make_unique<print::PdfPrintDevice>(target);
         return *m_device;
     }
 
 private:
     print::PrintCommand m_command;
     QString m_path;
+    std::FILE *m_standardOutput;
     std::unique_ptr<print::PdfPrintDevice> m_device;
 };
 
@@ -86,7 +94,7 @@ int PrintDocuments(const PrintArguments &arguments, const chart::ChartFields &fi
         TextTargets targets(out);
         outcomes = print::RunPrintCommand(arguments.what, printed, today, targets, alerts);
     } else {
-        PdfTargets targets(arguments.what, arguments.pdfPath);
+        PdfTargets targets(arguments.what, arguments.pdfPath, out.stream());
         outcomes = print::RunPrintCommand(arguments.what, printed, today, targets, alerts);
     }
     if (outcomes.isEmpty() || outcomes.contains(print::PrintOutcome::Refused))

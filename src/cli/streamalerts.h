@@ -6,8 +6,9 @@
 
 namespace cli {
 
-// The command-line tool's messages: each goes to a stream (standard error) as one line,
-// "TITLE: message". A question is answered No, since nobody is there to ask.
+// The command-line tool's messages: each goes to a stream (standard error) as one line that
+// begins with the program's name, "tidemark-chart: TITLE: message", as a script's log expects.
+// A question is answered No, since nobody is there to ask.
 class StreamAlerts final : public Alerts
 {
 public:

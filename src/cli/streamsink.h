@@ -23,6 +23,8 @@ public:
     bool flush();
     // Why the stream refused: the system's words for the error ("No space left on device").
     [[nodiscard]] QString error() const;
+    // The stream written to.
+    [[nodiscard]] std::FILE *stream() const { return m_out; }
 
 private:
     bool put(QStringView text, bool endLine);

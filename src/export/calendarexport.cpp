@@ -4,9 +4,11 @@
 #include "chart/daymarkers.h"
 #include "chart/forecast.h"
 #include "chart/specialdays.h"
+#include "platform/outputtarget.h"
 #include "tidemarkversion.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QSaveFile>
 
 #include <libical/ical.h>
@@ -85,6 +87,16 @@ QString UidOf(const chart::ChartPlan &plan, const QDate &date, EventKind kind)
            QStringLiteral("@tidemark.example.com");
 }
 
+// The name as an event's text may hold it: a calendar's TEXT value allows no control characters
+// (a line break only escaped, and a summary is one line), and calendar programs drop the blanks
+// around a value. The commands refuse a name holding a control character; any that still comes
+// is dropped, and so are the blanks around the name, as its UID leaves them out.
+QString CalendarText(QString text)
+{
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return text.trimmed();
+}
+
 icaltimetype DateValue(const QDate &date)
 {
     icaltimetype value = icaltime_null_date();
@@ -123,9 +135,9 @@ QList<CalendarEvent> EventsOfDay(const chart::ChartPlan &plan, const chart::Char
 {
     QList<CalendarEvent> events;
     const QDate date = chart::DateOf(day);
+    const QString name = CalendarText(plan.name);
     auto add = [&](EventKind kind, const QString &what, const QString &description) {
-        events.append(
-            {kind, date, plan.name + QStringLiteral(": ") + what, description, UidOf(plan, date, kind)});
+        events.append({kind, date, name + QStringLiteral(": ") + what, description, UidOf(plan, date, kind)});
     };
     const chart::DayMarkerList markers = chart::DayMarkers(day);
     if (chart::IsCriticalDay(day)) {
@@ -151,11 +163,11 @@ QList<CalendarEvent> EventsOfDay(const chart::ChartPlan &plan, const chart::Char
         if (line.kind != chart::SpecialDay::Birthday || age < 0)
             continue;
         if (age == 0)
-            add(EventKind::Birthday, QStringLiteral("day of birth"), plan.name + QStringLiteral(" is born."));
+            add(EventKind::Birthday, QStringLiteral("day of birth"), name + QStringLiteral(" is born."));
         else
             add(EventKind::Birthday,
                 QString::number(age) + chart::OrdinalSuffix(age).toLower() + QStringLiteral(" birthday"),
-                plan.name + QStringLiteral(" reaches the age of %1.").arg(age));
+                name + QStringLiteral(" reaches the age of %1.").arg(age));
     }
     return events;
 }
@@ -192,10 +204,22 @@ bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &
 
 QString SaveCalendarFile(const QString &path, const chart::ChartPlan &plan, const QDate &today)
 {
-    QSaveFile file(path);
+    const auto failed = [&path](const QString &reason) {
+        return QStringLiteral("The calendar file \"%1\" could not be written: %2.").arg(path, reason);
+    };
+    const OutputTarget target = OutputTargetOf(path);
+    if (target.kind != OutputTarget::Kind::Replace) {
+        QFile file;
+        QString error;
+        if (!OpenInPlace(file, target, &error))
+            return failed(error);
+        if (!WriteCalendar(plan, today, file) || !file.flush())
+            return failed(file.errorString());
+        return {};
+    }
+    QSaveFile file(target.path);
     if (!file.open(QIODevice::WriteOnly) || !WriteCalendar(plan, today, file) || !file.commit())
-        return QStringLiteral("The calendar file \"%1\" could not be written: %2.")
-            .arg(path, file.errorString());
+        return failed(file.errorString());
     return {};
 }
 

@@ -21,7 +21,8 @@ struct CalendarEvent
 {
     EventKind kind = EventKind::CriticalDay;
     QDate date;
-    QString summary;     // the person and what the day is
+    QString summary;     // the person (the name without control characters or blanks around it)
+                         // and what the day is
     QString description; // in plain words: which cycles cross, or the age reached
     QString uid;
     bool operator==(const CalendarEvent &) const = default;
@@ -39,8 +40,9 @@ struct CalendarEvent
 // refuses to take it.
 bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &out);
 
-// Writes the calendar into a file, replacing it only once all of it is written. Returns an empty
-// string when the file is written, else a sentence that says what failed.
+// Writes the calendar into the file at `path` as OutputTargetOf says: a regular file is replaced
+// only once all of it is written; a device, a FIFO or an open descriptor is written in place.
+// Returns an empty string when the file is written, else a sentence that says what failed.
 [[nodiscard]] QString SaveCalendarFile(const QString &path, const chart::ChartPlan &plan, const QDate &today);
 
 } // namespace exports

@@ -68,7 +68,10 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "The database is used to store frequently used names and birthdates.  It is kept in the file "
      "bioname.dat in Tidemark's data folder, .local/share/Tidemark in your home folder, and it "
      "lists the names in alphabetical order.  Picking a name from it fills in the 'NAME' and "
-     "'BIRTHDATE' boxes for you; see the topics that follow."},
+     "'BIRTHDATE' boxes for you; see the topics that follow.  A name is saved in the file the moment "
+     "you add or delete it, so two copies of Tidemark open at the same time keep each other's "
+     "names.  The settings (the cover sheet heading, the printer settings and the chart "
+     "preferences) are saved when a copy exits, so the copy that exits last keeps its settings."},
     {"   -Adding a name to the database",
      "With your mouse, select 'FILE' from the top pull-down menu.\n\n"
      "From the 'FILE' menu select 'OPEN DATABASE.'  The name database window opens in the middle of "
@@ -87,8 +90,10 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "Click the name you want to delete in the list, so that it shows in the 'SELECTED NAME' box, "
      "then click the 'DELETE THIS NAME' button.  The name is removed at once; you are not asked to "
      "confirm it.\n\n"
-     "(Only one name can be selected and deleted at a time.  Once a name is deleted, it can not be "
-     "retrieved or undeleted.)"},
+     "(Only one name can be selected and deleted at a time.  A deleted name can be put back: click "
+     "in the list, then press and hold down the 'CTRL' key and press the 'Z' key.  Each press puts "
+     "back one more name, the one deleted last first, where it was in the file, as long as the "
+     "program runs.)"},
     {"   -Using a name from the database",
      "With your mouse, select 'FILE' from the top pull-down menu.\n\n"
      "From the 'FILE' menu select 'OPEN DATABASE,' then click the name you want in the list, so "
@@ -278,8 +283,9 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "  * F1 - shows these help topics.\n"
      "  * CTRL+Q - exits the program.\n"
      "  * ESC - closes the chart, the graph, the database screen or the help window that is shown.\n"
-     "In the database screen, ENTER in the birthdate box adds the name, ENTER on a name uses it and "
-     "DELETE deletes it.  The TAB key moves from box to box, and reaches the shortcut icons too."},
+     "In the database screen, ENTER in the birthdate box adds the name, ENTER on a name uses it, "
+     "DELETE deletes it and CTRL+Z in the list puts the name deleted last back.  The TAB key moves "
+     "from box to box, and reaches the shortcut icons too."},
     {"SYSTEM INFORMATION",
      "If you would like to view information about your computer, we have added a neat little "
      "utility in the program.  From the 'HELP' menu select 'ABOUT TIDEMARK' and click the 'SYSTEM "

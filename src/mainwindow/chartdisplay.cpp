@@ -9,6 +9,7 @@
 #include "mainwindow/charttextview.h"
 #include "mainwindow/personcolumn.h"
 #include "platform/alerts.h"
+#include "platform/datafolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,8 +78,12 @@ void MainWindow::showChart()
         return;
     }
 
-    QFile file(QDir(m_env.dataFolder).filePath(QStringLiteral("prntscrn.tmp")));
-    const bool fileOpen = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    // The chart goes to the temporary chart file as well, as it always has, where the data folder
+    // can be written and nothing but a file of the program's own holds that name; the chart shows
+    // either way.
+    const QString chartFile = QDir(m_env.dataFolder).filePath(QStringLiteral("prntscrn.tmp"));
+    QFile file(chartFile);
+    const bool fileOpen = m_filesUsable && OpenOwnFile(file);
     QTextStream stream(&file);
     QString text;
     text.reserve(estimate);
@@ -97,7 +102,8 @@ void MainWindow::showChart()
     });
     stream.flush();
     file.close();
-    file.remove();
+    if (fileOpen)
+        QFile::remove(chartFile);
     if (!complete)
         return;
 

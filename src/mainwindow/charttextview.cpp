@@ -20,6 +20,12 @@ namespace {
 
 constexpr int Margin = ChartTextView::TextMargin;
 
+// How much of the old and the new chart a text change tells screen readers: the first million
+// characters, some years of days. Every listener gets the text of a change through the
+// accessibility bus; a chart of a million days would take seconds to pass, and a reader takes
+// the rest from the text itself as the user reads on.
+constexpr qsizetype AnnouncedChars = 1'000'000;
+
 } // namespace
 
 ChartTextView::ChartTextView(QWidget *parent)
@@ -37,6 +43,8 @@ ChartTextView::ChartTextView(QWidget *parent)
 
 void ChartTextView::setPlainText(QString text)
 {
+    // What a screen reader is told was removed; kept only while one listens.
+    const QString removed = QAccessible::isActive() ? m_text.left(AnnouncedChars) : QString();
     m_text = std::move(text);
     m_lineStarts.clear();
     m_lineStarts.reserve(m_text.size() / 40 + 1);
@@ -56,7 +64,8 @@ void ChartTextView::setPlainText(QString text)
     horizontalScrollBar()->setValue(0);
     updateScrollBars();
     viewport()->update();
-    QAccessibleEvent changed(this, QAccessible::TextUpdated);
+    // Qt's AT-SPI bridge reads every TextUpdated event as a QAccessibleTextUpdateEvent.
+    QAccessibleTextUpdateEvent changed(this, 0, removed, m_text.left(AnnouncedChars));
     QAccessible::updateAccessibility(&changed);
     selectionChanged();
 }

@@ -17,8 +17,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -63,6 +65,9 @@ void MainWindow::startUp()
         fileError =
             MoveDataFiles(m_env.oldDataFolder, m_env.dataFolder,
                           QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames());
+        RemoveStaleSaveFiles(m_env.dataFolder,
+                             QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames(),
+                             QDateTime::currentDateTimeUtc());
         const QString createError = settings::EnsureSettingsFiles(m_env.dataFolder);
         if (!fileError.isEmpty()) {
             // Saving the defaults at exit would bar the next start from moving the old files in.
@@ -83,15 +88,20 @@ void MainWindow::startUp()
     const QString message = startupFileMessage(m_env.dataFolder, folderError, fileError);
     if (!message.isEmpty())
         showCritical(QStringLiteral("SETTINGS FILE ERROR!"), message);
+
+    // A session manager asks the program to save its work before it logs out; the session may
+    // then end the program without closing its window. The settings are saved as at exit, and
+    // the program runs on (failures are told at exit, should it come).
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { (void)saveSettings(); });
 }
 
-void MainWindow::savePreferences()
+QList<settings::WriteFailure> MainWindow::saveSettings()
 {
-    if (!m_filesUsable)
-        return;
-    const QString error = settings::SaveSettings(m_env.dataFolder, m_preferences->preferences());
-    if (!error.isEmpty())
-        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), error);
+    QList<settings::WriteFailure> failures;
+    if (m_filesUsable)
+        failures = settings::SaveSettings(m_env.dataFolder, m_preferences->preferences());
+    failures += m_layout->storePlacement();
+    return failures;
 }
 
 void MainWindow::shutDown()
@@ -99,7 +109,7 @@ void MainWindow::shutDown()
     if (m_shutDown)
         return;
     m_shutDown = true;
-    savePreferences();
+    const QList<settings::WriteFailure> failures = saveSettings();
 
     // Any other window of the program still open goes first, the most recent one first.
     const QList<QWidget *> windows = QApplication::topLevelWidgets();
@@ -108,7 +118,8 @@ void MainWindow::shutDown()
             (*it)->close();
     }
 
-    m_layout->storePlacement();
+    if (!failures.isEmpty())
+        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), settings::UnsavedSettingsMessage(failures));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -86,6 +86,7 @@
 #include "chart/chartfields.h"
 #include "chart/chartplan.h"
 #include "mainwindow/mainwindowenv.h"
+#include "settings/textfile.h"
 
 #include <QMainWindow>
 
@@ -141,7 +142,9 @@ private:
     // Start-up and shut-down (lifecycle.cpp).
     void startUp();
     void shutDown();
-    void savePreferences();
+    // Writes the six settings files and, unless the window is minimized, its placement; returns
+    // the files that could not be written.
+    [[nodiscard]] QList<settings::WriteFailure> saveSettings();
     void restoreDefaultSettings();
 
     // The panels over the form (panels.cpp).

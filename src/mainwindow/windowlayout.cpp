@@ -108,14 +108,19 @@ void WindowLayout::restorePlacement()
     m_window.resize(placed.size());
 }
 
-void WindowLayout::storePlacement() const
+QList<settings::WriteFailure> WindowLayout::storePlacement() const
 {
     if (m_window.isMinimized())
-        return;
+        return {};
     const auto store = placementStore();
     const QRect rect(m_window.frameGeometry().topLeft(), m_window.size());
     settings::SaveWindowPlacement(*store, settings::PlacementFromPixels(rect, ScreenDpi()));
     store->sync();
+    if (store->status() == QSettings::AccessError)
+        return {{store->fileName(), tr("no access, or no room")}};
+    if (store->status() == QSettings::FormatError)
+        return {{store->fileName(), tr("it could not be read, and is left as it is")}};
+    return {};
 }
 
 int WindowLayout::screenHeightTwips() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/formlayout.h"
+#include "settings/textfile.h"
 
 #include <QList>
 #include <QObject>
@@ -37,8 +38,9 @@ public:
     void showDesignScale();
     // Opens the window where the stored placement says, whole on the screen that holds it.
     void restorePlacement();
-    // Keeps the window's placement for the next run, unless the window is minimized.
-    void storePlacement() const;
+    // Keeps the window's placement for the next run, unless the window is minimized; returns the
+    // store's file when it could not be written.
+    [[nodiscard]] QList<settings::WriteFailure> storePlacement() const;
 
     // Sizes and moves every control and panel for the window's present size.
     void place();

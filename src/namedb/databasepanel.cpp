@@ -114,6 +114,8 @@ DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent
     connect(m_entryList, &QListWidget::itemSelectionChanged, this, &DatabasePanel::selectEntry);
     connect(m_entryList, &QListWidget::itemActivated, this, &DatabasePanel::useItem);
     new QShortcut(QKeySequence::Delete, m_entryList, this, &DatabasePanel::deleteEntry, Qt::WidgetShortcut);
+    new QShortcut(QKeySequence::Undo, m_entryList, this, &DatabasePanel::restoreDeletedEntry,
+                  Qt::WidgetShortcut);
     connect(m_deleteButton, &QPushButton::clicked, this, &DatabasePanel::deleteEntry);
     connect(m_useButton, &QPushButton::clicked, this, &DatabasePanel::useEntry);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -237,13 +239,32 @@ void DatabasePanel::deleteEntry()
     }
     const int row = m_entryList->row(selected.first());
     // The entry leaves the list only once the file no longer holds it.
-    if (const auto message = namedb::DeleteEntry(filePath(), selected.first()->text())) {
-        m_alerts.critical(message->title, message->text);
+    namedb::Deletion deletion = namedb::DeleteEntry(filePath(), selected.first()->text());
+    if (deletion.failure) {
+        m_alerts.critical(deletion.failure->title, deletion.failure->text);
         return;
     }
+    if (deletion.removed)
+        m_deletedLines.append(std::move(*deletion.removed));
     m_entryList->selectionModel()->clear();
     delete m_entryList->takeItem(row);
     m_selectedField->clear();
+}
+
+void DatabasePanel::restoreDeletedEntry()
+{
+    if (m_deletedLines.isEmpty())
+        return;
+    if (const auto message = namedb::RestoreLine(filePath(), m_deletedLines.constLast())) {
+        m_alerts.critical(message->title, message->text);
+        return;
+    }
+    const QList<namedb::NameLine> restored = namedb::ReadNameLines(m_deletedLines.takeLast().bytes);
+    loadList();
+    // The name shows selected again, as it was when it was deleted.
+    if (!restored.isEmpty())
+        m_entryList->setCurrentItem(
+            m_entryList->findItems(restored.first().entry, Qt::MatchExactly).value(0));
 }
 
 void DatabasePanel::useItem(const QListWidgetItem *item)

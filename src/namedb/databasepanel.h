@@ -19,7 +19,10 @@
 //   cmdUseName    m_useButton
 //   Command3      m_closeButton
 
+#include "namedb/namefile.h"
+
 #include <QFrame>
+#include <QList>
 #include <QString>
 
 class Alerts;
@@ -33,10 +36,12 @@ class QPushButton;
 // selected, deleted and used. The list box is the only copy of the entries in memory; every
 // change is written to the file at once.
 //
-// The main window places the panel (as high as rowsSize() and its list) and shows it with open(). When the
-// panel closes (Use or Close) it emits closed(); Use then emits nameUsed() with the entry's name and
-// birthdate for the Name and Birthdate boxes. From the keyboard: Enter in the Birthdate box adds, Enter (or a
-// double click) on a name uses it, Delete deletes it, and typing a name's first letters finds it.
+// The main window places the panel (as high as rowsSize() and its list) and shows it with open().
+// When the panel closes (Use or Close) it emits closed(); Use then emits nameUsed() with the
+// entry's name and birthdate for the Name and Birthdate boxes. From the keyboard: Enter in the
+// Birthdate box adds, Enter (or a double click) on a name uses it, Delete deletes it, Ctrl+Z in the
+// list puts the name deleted last back (each press one more), and typing a name's first letters
+// finds it.
 class DatabasePanel : public QFrame
 {
     Q_OBJECT
@@ -76,6 +81,7 @@ private:
     void addEntry();
     void selectEntry();
     void deleteEntry();
+    void restoreDeletedEntry();
     void useEntry();
     void useItem(const QListWidgetItem *item);
 
@@ -97,4 +103,6 @@ private:
 
     Alerts &m_alerts;
     QString m_dataFolder;
+    // The lines deleted in this run, the last one last, as they stood in the file.
+    QList<namedb::RemovedLine> m_deletedLines;
 };

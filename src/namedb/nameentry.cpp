@@ -1,6 +1,7 @@
 #include "namedb/nameentry.h"
 
 #include "calendar/datecheck.h"
+#include "calendar/namecheck.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -26,6 +27,8 @@ std::optional<calendar::Message> CheckNewEntry(QStringView name, QStringView bir
     // Each entry is one line of the file; a line break pasted into the name would split it.
     if (name.contains(u'\r') || name.contains(u'\n'))
         return MessageOf(Check::EntryLineBreak);
+    if (auto failure = calendar::CheckNameCharacters(name))
+        return failure;
     // The checks above compare text and look at characters 1 to 8 only, so a short, long or
     // lettered date could pass them and be stored as a birthdate the Birthdate box refuses.
     const bool eightDigits = birth.size() == 8 && std::all_of(birth.begin(), birth.end(),

@@ -26,7 +26,8 @@ struct EntryParts
 // The checks of "Add This Entry" on the typed name and the eight-digit birthdate MMDDYYYY,
 // in order; returns the first failure. The birthdate's fields are compared as text. A double
 // quote or a line break cannot be stored in the file's one-line quoted entries, so a name
-// holding one is refused; last, a birthdate that is not exactly eight digits 0-9 is refused.
+// holding one is refused, and so is a name with any other control character, which no command
+// would chart; last, a birthdate that is not exactly eight digits 0-9 is refused.
 [[nodiscard]] std::optional<calendar::Message> CheckNewEntry(QStringView name, QStringView birth);
 
 // The name, a space, characters 1-2 and 3-4 of the birthdate and its last four characters,

@@ -14,7 +14,9 @@
 // quotes and CR LF, in UTF-8. Files from older versions may hold other lines: unquoted ones,
 // quotes inside a name, Windows-1252 text, damage. None of them is ever rewritten: adding puts
 // one line after the old bytes, deleting takes one line out, and every other byte stays as it
-// was. Each change goes through a save file, so a failure leaves the old content.
+// was. Each change goes through a save file, so a failure leaves the old content, and is made
+// under the lock file bioname.dat.lock to the bytes as they are at that moment, so that two
+// copies of the program changing the file at once keep each other's changes.
 namespace namedb {
 
 [[nodiscard]] QString NameFilePath(const QString &dataFolder);
@@ -38,9 +40,25 @@ struct NameLine
 // lack a final one.
 [[nodiscard]] QByteArray WithEntryAdded(QByteArray bytes, const QString &entry);
 
+// A line taken out of the file: where it began, and its bytes, line end included.
+struct RemovedLine
+{
+    qsizetype begin = 0;
+    QByteArray bytes;
+    bool operator==(const RemovedLine &) const = default;
+};
+
+// The line of the first entry whose text is `entry`; nothing when no line lists it.
+[[nodiscard]] std::optional<RemovedLine> FindEntryLine(QByteArrayView bytes, const QString &entry);
+
 // The bytes without the line of the first entry whose text is `entry`; nothing when no line
 // lists it.
 [[nodiscard]] std::optional<QByteArray> WithoutEntry(QByteArray bytes, const QString &entry);
+
+// The bytes with a removed line put back: where it began when a line could still begin there
+// (the byte before it ends a line), which gives back the very bytes it was taken from; otherwise
+// after the last line. A line without a line end gets one when other bytes follow it.
+[[nodiscard]] QByteArray WithLineRestored(QByteArray bytes, const RemovedLine &line);
 
 struct LoadResult
 {
@@ -57,8 +75,19 @@ struct LoadResult
 // left as it was and the message says why.
 [[nodiscard]] std::optional<calendar::Message> AddEntry(const QString &path, const QString &entry);
 
+struct Deletion
+{
+    std::optional<calendar::Message> failure;
+    std::optional<RemovedLine> removed; // none when the file no longer listed the entry
+    bool operator==(const Deletion &) const = default;
+};
+
 // Removes the line of the first entry whose text is `entry`. When the file no longer lists it
 // there is nothing to remove. On any failure the file is left as it was and the message says why.
-[[nodiscard]] std::optional<calendar::Message> DeleteEntry(const QString &path, const QString &entry);
+[[nodiscard]] Deletion DeleteEntry(const QString &path, const QString &entry);
+
+// Puts a line that DeleteEntry removed back into the file, as WithLineRestored does. On any
+// failure the file is left as it was and the message says why.
+[[nodiscard]] std::optional<calendar::Message> RestoreLine(const QString &path, const RemovedLine &line);
 
 } // namespace namedb

@@ -1,9 +1,17 @@
 #include "platform/datafolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <algorithm>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -11,6 +19,16 @@ namespace {
 constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 constexpr QFile::Permissions Others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+// Whether a text holds both upper- and lower-case letters. The six random letters of a save file
+// do after their first in fifteen names of sixteen; an ending a person gives a copy (backup,
+// BACKUP, Backup) does not, and such a file is left alone.
+bool MixesCase(QStringView text)
+{
+    const auto upper = [](QChar c) { return c.isUpper(); };
+    const auto lower = [](QChar c) { return c.isLower(); };
+    return std::any_of(text.begin(), text.end(), upper) && std::any_of(text.begin(), text.end(), lower);
+}
 
 } // namespace
 
@@ -67,4 +85,38 @@ QString PrepareDataFolder(const QString &folder)
     if (!probe.open())
         return QStringLiteral("The folder %1 cannot be written to.").arg(QDir::toNativeSeparators(folder));
     return {};
+}
+
+void RemoveStaleSaveFiles(const QString &folder, const QStringList &names, const QDateTime &now)
+{
+    constexpr qint64 StaleSeconds = 10 * 60;
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted.append(QRegularExpression::escape(name));
+    const QRegularExpression saveFileName(QRegularExpression::anchoredPattern(
+        u'(' + quoted.join(u'|') + QStringLiteral(")\\.([A-Za-z0-9]{6})")));
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &file : files) {
+        const QRegularExpressionMatch match = saveFileName.match(file.fileName());
+        if (match.hasMatch() && MixesCase(match.capturedView(2).sliced(1)) &&
+            file.lastModified().secsTo(now) > StaleSeconds)
+            QFile::remove(file.filePath());
+    }
+}
+
+bool OpenOwnFile(QFile &file)
+{
+    const QByteArray path = QFile::encodeName(file.fileName());
+    // Without O_NONBLOCK, opening a named pipe for writing waits for a reader.
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    // Only once it is known to be a regular file is anything emptied.
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || ::fchmod(fd, S_IRUSR | S_IWUSR) != 0 ||
+        ::ftruncate(fd, 0) != 0 || !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
 }

@@ -1,6 +1,8 @@
 #include "print/coversheet.h"
 
 #include "calendar/datecheck.h"
+#include "calendar/namecheck.h"
+#include "chart/chartchecks.h"
 #include "print/printlayout.h"
 
 #include <cmath>
@@ -151,6 +153,8 @@ std::optional<calendar::Message> CheckCoverSheetFields(const chart::ChartFields 
     const QString &birth = fields.person.birth;
     if (fields.name.isEmpty())
         return MessageOf(Check::CoverNoName);
+    if (auto failure = calendar::CheckNameCharacters(fields.name))
+        return failure;
     if (birth.isEmpty())
         return MessageOf(Check::CoverNoBirthdate);
     if (!calendar::HasDateHyphens(birth))
@@ -161,7 +165,8 @@ std::optional<calendar::Message> CheckCoverSheetFields(const chart::ChartFields 
         return MessageOf(Check::ChartNoStart);
     if (fields.person.length.isEmpty())
         return MessageOf(Check::ChartNoLength);
-    return std::nullopt;
+    // The sheet tells the chart's length and end, so it holds to the chart's limit.
+    return chart::CheckChartLength(fields.person.start, fields.person.length);
 }
 
 PrintOutcome PrintCoverSheet(const chart::ChartFields &fields, PrintDevice &device, Alerts &alerts)

@@ -11,7 +11,8 @@
 namespace print {
 
 // The checks of the cover sheet, with its own messages ("... on Cover Sheet!"); the start date
-// is tested only for its length, since the sheet prints it and computes nothing from it.
+// is tested only for its length, since the sheet prints it and computes nothing from it. The
+// name's characters and the chart's length are checked as for the chart.
 [[nodiscard]] std::optional<calendar::Message> CheckCoverSheetFields(const chart::ChartFields &fields);
 
 // Prints the cover sheet as one document of one page: the name, the heading, the person's

@@ -1,5 +1,7 @@
 #include "print/pdfprintdevice.h"
 
+#include "platform/outputtarget.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -114,6 +116,22 @@ private:
 };
 
 } // namespace
+
+bool CheckedFile::closeChecked()
+{
+    if (!flush() && m_failure.isEmpty())
+        m_failure = errorString();
+    close();
+    return m_failure.isEmpty();
+}
+
+qint64 CheckedFile::writeData(const char *data, qint64 size)
+{
+    const qint64 written = QFile::writeData(data, size);
+    if (written != size && m_failure.isEmpty())
+        m_failure = errorString();
+    return written;
+}
 
 QPageLayout PdfPageLayout(const PdfPrintTarget &target)
 {
@@ -248,13 +266,27 @@ bool PdfPrintDevice::begin()
     if (m_target.painter)
         return activate();
     QString folder;
+    m_file.forget();
     if (!m_target.queue) {
         m_destination = m_target.pdfPath.isEmpty() && m_askFile ? m_askFile() : m_target.pdfPath;
         if (m_destination.isEmpty()) {
             m_state = State::Failed; // called off: nothing to report
             return false;
         }
-        folder = QFileInfo(m_destination).absolutePath();
+        const OutputTarget output =
+            m_target.descriptor >= 0
+                ? OutputTarget{OutputTarget::Kind::Descriptor, m_destination, m_target.descriptor}
+                : OutputTargetOf(m_destination);
+        if (output.kind != OutputTarget::Kind::Replace) {
+            QString error;
+            if (!OpenInPlace(m_file, output, &error)) {
+                fail(Tr("%1 could not start: %2").arg(subject(), error));
+                return false;
+            }
+            return startPainting();
+        }
+        m_replaced = output.path;
+        folder = QFileInfo(m_replaced).absolutePath();
     } else if (!m_target.queue->handOver) {
         fail(Tr("The printer \"%1\" is not available.").arg(m_target.queue->name));
         return false;
@@ -267,6 +299,12 @@ bool PdfPrintDevice::begin()
         fail(Tr("%1 could not start: %2").arg(subject(), error));
         return false;
     }
+    m_partFile = true;
+    return startPainting();
+}
+
+bool PdfPrintDevice::startPainting()
+{
     if (!m_painter->begin(m_device) || !m_painter->isActive()) {
         fail(Tr("%1 could not start.").arg(subject()));
         return false;
@@ -304,9 +342,12 @@ void PdfPrintDevice::discard()
 {
     if (m_ownPainter.isActive())
         m_ownPainter.end();
-    if (!m_file.fileName().isEmpty())
+    // A file written in place is not ours to remove: it is the device or FIFO itself.
+    if (m_partFile)
         m_file.remove();
+    m_file.close();
     m_file.setFileName(QString());
+    m_partFile = false;
 }
 
 void PdfPrintDevice::makeRoom(double lineSpacing)
@@ -422,7 +463,7 @@ void PdfPrintDevice::endDoc()
         return;
     }
     const bool ended = m_painter->end();
-    m_file.close();
+    m_file.closeChecked();
     const QString error = ended ? finish() : Tr("%1 could not finish the document.").arg(subject());
     if (error.isEmpty())
         m_state = State::Done;
@@ -432,7 +473,12 @@ void PdfPrintDevice::endDoc()
 
 QString PdfPrintDevice::finish()
 {
-    if (!IsCompletePdf(m_file.fileName()))
+    if (!m_partFile) {
+        m_file.setFileName(QString());
+        return m_file.failed() ? Tr("%1 could not be written: %2.").arg(subject(), m_file.failure())
+                               : QString();
+    }
+    if (m_file.failed() || !IsCompletePdf(m_file.fileName()))
         return Tr("%1 could not be written completely (is the disk full?).").arg(subject());
     if (m_target.queue) {
         const QString error = m_target.queue->handOver(m_file.fileName(), m_target.title);
@@ -443,10 +489,11 @@ QString PdfPrintDevice::finish()
     // one takes its place.
     std::error_code renamed;
     std::filesystem::rename(QFile::encodeName(m_file.fileName()).toStdString(),
-                            QFile::encodeName(m_destination).toStdString(), renamed);
+                            QFile::encodeName(m_replaced).toStdString(), renamed);
     if (renamed)
         return Tr("%1 could not be written.").arg(subject());
     m_file.setFileName(QString());
+    m_partFile = false;
     return {};
 }
 

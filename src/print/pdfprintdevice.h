@@ -22,6 +22,24 @@ class QPdfWriter;
 
 namespace print {
 
+// A file that remembers its first failed write: QFile forgets a failure at its next write, and
+// the PDF writer does not look at what its writes return.
+class CheckedFile final : public QFile
+{
+public:
+    // Writes what is buffered and closes the file; false when any write failed.
+    bool closeChecked();
+    [[nodiscard]] bool failed() const { return !m_failure.isEmpty(); }
+    [[nodiscard]] QString failure() const { return m_failure; }
+    void forget() { m_failure.clear(); }
+
+protected:
+    qint64 writeData(const char *data, qint64 size) override;
+
+private:
+    QString m_failure;
+};
+
 // A print queue of the system, as the window side finds it: a PdfPrintDevice draws the document
 // on the queue's paper, keeps clear of the border its printer cannot print on, and hands the
 // finished PDF over.
@@ -46,6 +64,9 @@ struct PdfPrintTarget
     // Draws on this painter instead, active on a print preview's printer, which its owner has
     // given PdfPageLayout(); endDoc() leaves the painter to its owner.
     QPainter *painter = nullptr;
+    // An open descriptor (standard output) to draw the PDF straight into, pdfPath naming it in
+    // messages; -1: the file pdfPath.
+    int descriptor = -1;
 };
 
 // The paper and margins of the target's pages.
@@ -65,11 +86,12 @@ struct PdfPrintTarget
 // goes to a new page, as a printer's own form feed would.
 //
 // The document is drawn into a file and goes out only when it is complete: a PDF file's
-// document is drawn beside it and endDoc() renames it into place; a queue's is drawn into an
-// owner-only file in the user's runtime folder and handed to the queue (so a failed hand-over
-// is seen and reported), then removed. abort(), a failure or the device's end removes it too,
-// so nothing half-printed is ever left as if complete, and no one else can read a person's
-// name and birthdate from it.
+// document is drawn beside it (beside the target of a symbolic link) and endDoc() renames it
+// into place; a queue's is drawn into an owner-only file in the user's runtime folder and handed
+// to the queue (so a failed hand-over is seen and reported), then removed. abort(), a failure or
+// the device's end removes it too, so nothing half-printed is ever left as if complete, and no
+// one else can read a person's name and birthdate from it. A PDF file that cannot be replaced,
+// a device, a FIFO or an open descriptor (OutputTargetOf), is drawn straight into instead.
 class PdfPrintDevice final : public PrintDevice
 {
 public:
@@ -108,6 +130,8 @@ private:
     enum class State { Idle, Active, Done, Failed };
 
     bool begin();
+    // The painter starts on the file just opened.
+    bool startPainting();
     void fail(const QString &error);
     void discard();
     void applyFont();
@@ -129,7 +153,9 @@ private:
 
     PdfPrintTarget m_target;
     FileQuestion m_askFile;
-    QFile m_file; // the file the document is drawn into
+    CheckedFile m_file;      // the file the document is drawn into
+    bool m_partFile = false; // m_file is drawn beside its destination, and removed unless finished
+    QString m_replaced;      // the file that m_file replaces: the destination, its links followed
     std::unique_ptr<QPdfWriter> m_writer;
     QPagedPaintDevice *m_device; // the writer, or the device of the target's painter
     QPainter m_ownPainter;

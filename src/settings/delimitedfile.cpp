@@ -87,9 +87,9 @@ FileRead ReadDelimitedFile(const QString &path)
     return {true, ReadDelimitedFields(DecodeFileText(read.bytes)), {}};
 }
 
-QString WriteDelimitedFile(const QString &path, const QStringList &values)
+std::optional<WriteFailure> WriteDelimitedFile(const QString &path, const QStringList &values)
 {
-    return SaveFileBytes(path, EncodeDelimitedLines(values));
+    return WriteFileBytes(path, EncodeDelimitedLines(values));
 }
 
 } // namespace settings

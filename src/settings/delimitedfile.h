@@ -35,7 +35,7 @@ struct FileRead
 [[nodiscard]] FileRead ReadDelimitedFile(const QString &path);
 
 // Replaces the whole file through QSaveFile, so a failure leaves the old file as it was.
-// Returns an empty string on success, otherwise one sentence naming the file.
-[[nodiscard]] QString WriteDelimitedFile(const QString &path, const QStringList &values);
+// Returns nothing on success.
+[[nodiscard]] std::optional<WriteFailure> WriteDelimitedFile(const QString &path, const QStringList &values);
 
 } // namespace settings

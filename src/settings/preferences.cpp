@@ -2,9 +2,12 @@
 
 #include "settings/delimitedfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace settings {
 
@@ -33,6 +36,11 @@ constexpr QFile::Permissions OwnerReadWrite = QFile::ReadOwner | QFile::WriteOwn
 
 // An empty folder name would put the files in whatever the current folder happens to be.
 const QString NoFolder = QStringLiteral("No folder for the settings files was given.");
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("settings", text);
+}
 
 QString Word(bool checked)
 {
@@ -199,10 +207,10 @@ Preferences LoadSettings(const QString &folder, const Preferences &start, QStrin
     return p;
 }
 
-QString SaveSettings(const QString &folder, const Preferences &p)
+QList<WriteFailure> SaveSettings(const QString &folder, const Preferences &p)
 {
     if (folder.isEmpty())
-        return NoFolder;
+        return {WriteFailure{QString(), NoFolder}};
     const QDir dir(folder);
     const std::pair<QString, QStringList> files[] = {
         {CoverFile, {p.leadIn, p.heading[0], p.heading[1], p.heading[2], p.heading[3]}},
@@ -212,13 +220,53 @@ QString SaveSettings(const QString &folder, const Preferences &p)
         {OptionsFile, {Word(p.holidays), Word(p.dateEachPage), Word(p.forecast)}},
         {ColorFile, {Word(p.color)}},
     };
-    QString firstError;
+    QList<WriteFailure> failures;
     for (const auto &[name, lines] : files) {
-        const QString error = WriteDelimitedFile(dir.filePath(name), lines);
-        if (firstError.isEmpty())
-            firstError = error;
+        if (std::optional<WriteFailure> failure = WriteDelimitedFile(dir.filePath(name), lines))
+            failures.append(std::move(*failure));
     }
-    return firstError;
+    return failures;
+}
+
+QString UnsavedSettingsMessage(const QList<WriteFailure> &failures)
+{
+    // The files of one folder that failed for one reason go together, in the order they failed.
+    struct Group
+    {
+        QString folder;
+        QString reason;
+        QStringList names;
+    };
+    QList<Group> groups;
+    for (const WriteFailure &failure : failures) {
+        const QFileInfo file(failure.path);
+        const QString folder = failure.path.isEmpty() ? QString() : QDir::toNativeSeparators(file.path());
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const Group &g) {
+            return g.folder == folder && g.reason == failure.reason;
+        });
+        if (group == groups.end())
+            group = groups.insert(groups.end(), Group{folder, failure.reason, {}});
+        if (!failure.path.isEmpty())
+            group->names.append(file.fileName());
+    }
+    QStringList parts;
+    for (const Group &group : std::as_const(groups)) {
+        const QString names = group.names.size() > 1
+                                  ? group.names.first(group.names.size() - 1).join(QStringLiteral(", ")) +
+                                        Tr(" and ") + group.names.last()
+                                  : group.names.value(0);
+        //: File names, their folder and why they could not be written
+        parts.append(group.folder.isEmpty() ? group.reason
+                                            : Tr("%1 in %2 (%3)").arg(names, group.folder, group.reason));
+    }
+    if (failures.size() == 1)
+        return Tr("The settings could not be saved. This file could not be written: %1. It keeps the "
+                  "settings "
+                  "it held before this run; the changes made to it in this run are lost.")
+            .arg(parts.join(QStringLiteral("; ")));
+    return Tr("The settings could not be saved. These files could not be written: %1. They keep the settings "
+              "they held before this run; the changes made to them in this run are lost.")
+        .arg(parts.join(QStringLiteral("; ")));
 }
 
 } // namespace settings

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/textfile.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -67,8 +70,13 @@ struct Preferences
                                        QString *error = nullptr);
 
 // Writes the six files, in order, each replaced whole. A file that cannot be written keeps its
-// old content and the others are still written. Returns an empty string on success, otherwise
-// a sentence about the first file that failed (or that no folder was given).
-[[nodiscard]] QString SaveSettings(const QString &folder, const Preferences &preferences);
+// old content and the others are still written. Returns the files that could not be written,
+// none on success (with no folder given: one failure without a path, saying so).
+[[nodiscard]] QList<WriteFailure> SaveSettings(const QString &folder, const Preferences &preferences);
+
+// The one message for settings that could not be saved at exit: every file that could not be
+// written, by folder and reason, and that each keeps what it held before while this run's
+// changes to it are lost.
+[[nodiscard]] QString UnsavedSettingsMessage(const QList<WriteFailure> &failures);
 
 } // namespace settings

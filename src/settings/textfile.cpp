@@ -96,16 +96,16 @@ BytesRead ReadFileBytes(const QString &path)
     return {true, std::move(bytes), {}};
 }
 
-QString SaveFileBytes(const QString &path, QByteArrayView bytes)
+std::optional<WriteFailure> WriteFileBytes(const QString &path, QByteArrayView bytes)
 {
     QSaveFile file(path);
-    return SaveFileBytes(file, bytes);
+    return WriteFileBytes(file, bytes);
 }
 
-QString SaveFileBytes(QSaveFile &file, QByteArrayView bytes)
+std::optional<WriteFailure> WriteFileBytes(QSaveFile &file, QByteArrayView bytes)
 {
     if (!file.open(QIODevice::WriteOnly))
-        return WriteError(file.fileName(), file.errorString());
+        return WriteFailure{file.fileName(), file.errorString()};
     // The program's files hold people's names and birthdates: only their owner may read them,
     // whatever mode the old file had. A file system without modes keeps its own.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -113,13 +113,19 @@ QString SaveFileBytes(QSaveFile &file, QByteArrayView bytes)
     // commit() would still put the incomplete file in place of the old one, so any failure
     // cancels the save and the old file stays as it was.
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        const QString error = WriteError(file.fileName(), file.errorString());
+        const WriteFailure failure{file.fileName(), file.errorString()};
         file.cancelWriting();
-        return error;
+        return failure;
     }
     if (!file.commit())
-        return WriteError(file.fileName(), file.errorString());
-    return {};
+        return WriteFailure{file.fileName(), file.errorString()};
+    return std::nullopt;
+}
+
+QString SaveFileBytes(const QString &path, QByteArrayView bytes)
+{
+    const std::optional<WriteFailure> failure = WriteFileBytes(path, bytes);
+    return failure ? WriteError(failure->path, failure->reason) : QString();
 }
 
 } // namespace settings

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class QSaveFile;
 
 // Bytes of the program's small text files, line by line. Files carried over from older
@@ -44,12 +46,23 @@ struct BytesRead
 // comes, and a device may never end; anything else fails as a file that cannot be read.
 [[nodiscard]] BytesRead ReadFileBytes(const QString &path);
 
-// Replaces the whole file with `bytes` through a save file, so that the old file stays whole
-// until the new one is complete, even on a full disk. The new file is for its owner only
-// (0600). Returns an empty string on success, otherwise one sentence naming the file.
-[[nodiscard]] QString SaveFileBytes(const QString &path, QByteArrayView bytes);
+// A file that could not be written, and why, in the system's words.
+struct WriteFailure
+{
+    QString path;
+    QString reason;
+    bool operator==(const WriteFailure &) const = default;
+};
 
-// The same through `file`, a save file not yet open.
-[[nodiscard]] QString SaveFileBytes(QSaveFile &file, QByteArrayView bytes);
+// Replaces the whole file with `bytes` through `file`, a save file not yet open, so that the old
+// file stays whole until the new one is complete, even on a full disk. The new file is for its
+// owner only (0600). Returns nothing on success.
+[[nodiscard]] std::optional<WriteFailure> WriteFileBytes(QSaveFile &file, QByteArrayView bytes);
+
+// The same for the file at `path`.
+[[nodiscard]] std::optional<WriteFailure> WriteFileBytes(const QString &path, QByteArrayView bytes);
+
+// The same, with an empty string on success and otherwise one sentence naming the file.
+[[nodiscard]] QString SaveFileBytes(const QString &path, QByteArrayView bytes);
 
 } // namespace settings

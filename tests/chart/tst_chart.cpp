@@ -81,6 +81,7 @@ const Row Rows[] = {
     {"chart, birth year cut short", Check::ChartBirthYear, Chart, 'B', "02-01-199"},
     {"cover, start incomplete", Check::ChartNoStart, Cover, 'S', "05-20-202"},
     {"chart, no length", Check::ChartNoLength, Chart, 'L', ""},
+    {"chart, ending after 12-31-9999", Check::ChartTooLong, Chart, 'L', "2912672"},
     {"cover, no name", Check::CoverNoName, Cover, 'N', ""},
     {"cover, no birthdate", Check::CoverNoBirthdate, Cover, 'B', ""},
     {"entry, nothing typed", Check::EntryNoNameOrDate, Entry, 0, "|"},
@@ -92,6 +93,7 @@ const Row Rows[] = {
     {"entry, double quote in the name", Check::EntryQuote, Entry, 0, "Ann \"Annie\" Lee|03091975"},
     {"entry, pasted line break", Check::EntryLineBreak, Entry, 0, "Ann\nLee|03091975"},
     {"entry, nine digits", Check::EntryNotEightDigits, Entry, 0, "Ann|030919751"},
+    {"cover, escape in the name", Check::NameControlCharacter, Cover, 'N', "Ann\x1b[31mLee"},
 };
 
 std::optional<calendar::Message> run(const Row &row)
@@ -375,6 +377,39 @@ private Q_SLOTS:
         QVERIFY(plan);
         QTEST(qint64(chart::AdvanceChartDay(plan->start).dayCount) - plan->correction, "firstCount");
         QTEST(plan->length, "days");
+    }
+
+    // One length rule for every command: the length as the box reads it must end the chart by
+    // 12-31-9999.
+    void lengthLimit_data()
+    {
+        columns<QString, QString, bool>({"start", "length", "refused"});
+        row("last start, to 12-31-9999", "12-31-2099", "2885416", false);
+        row("last start, a day more", "12-31-2099", "2885417", true);
+        row("start past its month's end, to 12-31-9999", "02-31-2001", "2921515", false);
+        row("start past its month's end, a day more", "02-31-2001", "2921516", true);
+        row("leading number with letters", "05-18-2025", "3000000x", true);
+        row("more digits than an integer holds", "05-18-2025", "99999999999999999999", true);
+        row("letters are no days", "05-18-2025", "abc", false);
+    }
+
+    void lengthLimit()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, length);
+        QFETCH(bool, refused);
+        chart::ChartFields fields = TypedFields("05-20-1990", start, length);
+        const auto expected =
+            refused ? std::optional(calendar::MessageOf(Check::ChartTooLong)) : std::nullopt;
+        QCOMPARE(chart::CheckChartFields(fields), expected);
+        QCOMPARE(print::CheckCoverSheetFields(fields), expected);
+        if (!refused) {
+            // The last day the chart walks is the end date the box shows.
+            const auto plan = PlanOf(fields);
+            const QDate last = chart::DateOf(chart::ChartDayAt(plan.start, plan.length - 1));
+            if (plan.length > 0)
+                QCOMPARE(calendar::FormatDateText(last.month(), last.day(), last.year()), fields.person.end);
+        }
     }
 
     void estimateBoundsOddPlans_data()

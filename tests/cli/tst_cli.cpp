@@ -9,7 +9,9 @@
 #include "print/pdfpages.h"
 #include "print/textprintdevice.h"
 #include "print/whatissheet.h"
+#include "support/privileged.h"
 #include "support/testmain.h"
+#include "tidemarkversion.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -18,6 +20,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -53,6 +57,9 @@ private Q_SLOTS:
     void sameChartAsTheWindow();
     void refusals_data();
     void refusals();
+    void version();
+    void outputsWhereNamed_data();
+    void outputsWhereNamed();
     void optionsWithEquals_data();
     void optionsWithEquals();
     void jsonAndCalendarOfTheChart();
@@ -103,21 +110,37 @@ void TestCli::refusals_data()
     QTest::addColumn<QString>("err"); // the start of standard error
     const QString full = QString("tidemark-chart: cannot write the output: %1\n").arg(std::strerror(ENOSPC));
     const QString closed = QString("tidemark-chart: cannot write the output: %1\n").arg(std::strerror(EBADF));
-    QTest::newRow("an entry check") << QStringList{"--birth=13-01-1990"} << "" << 2
-                                    << "MONTH DATE INPUT ERROR IN BIRTH DATE: Input error in Birth date!";
-    QTest::newRow("a chart check") << QStringList{"--name="} << "" << 2
-                                   << "NO NAME ENTERED!: There is no Name selected to use on chart!\n";
-    QTest::newRow("past the year 9999") << QStringList{"--days=3000000"} << "" << 2
-                                        << "LENGTH OF CHART TOO LONG!: The chart would end after 12-31-9999.";
+    const QString tooLong =
+        "tidemark-chart: LENGTH OF CHART TOO LONG!: The chart would end after 12-31-9999.\n";
+    const QString notWhole = "tidemark-chart: --days must be a whole number of days";
+    const QString control = "tidemark-chart: NAME INPUT ERROR: The name holds a control character!\n";
+    QTest::newRow("an entry check")
+        << QStringList{"--birth=13-01-1990"} << "" << 2
+        << "tidemark-chart: MONTH DATE INPUT ERROR IN BIRTH DATE: Input error in Birth date!";
+    QTest::newRow("a chart check")
+        << QStringList{"--name="} << "" << 2
+        << "tidemark-chart: NO NAME ENTERED!: There is no Name selected to use on chart!\n";
+    QTest::newRow("past the year 9999") << QStringList{"--days=3000000"} << "" << 2 << tooLong;
+    QTest::newRow("days with letters after the number")
+        << QStringList{"--days=3000000x"} << "" << 2 << notWhole;
+    QTest::newRow("days with an exponent") << QStringList{"--days=1e9"} << "" << 2 << notWhole;
+    QTest::newRow("days in letters") << QStringList{"--days=abc"} << "" << 2 << notWhole;
+    QTest::newRow("an escape in the name, screen chart")
+        << QStringList{"--name=Pat \x1b[2JExample"} << "" << 2 << control;
+    QTest::newRow("a tab in the name, calendar")
+        << QStringList{"--name=Pat\tExample", "--ics=c.ics"} << "" << 2 << control;
     QTest::newRow("a print check") << QStringList{"--print-text", "--lines-per-page=0"} << "" << 2
-                                   << "LINES PER PAGE INCORRECT!: Lines Per Page is zero";
+                                   << "tidemark-chart: LINES PER PAGE INCORRECT!: Lines Per Page is zero";
+    QTest::newRow("both documents onto standard output")
+        << QStringList{"--pdf=-", "--what=both"} << "" << 2
+        << "tidemark-chart: --pdf - (standard output) takes one document, not --what both.\nUsage:";
     QTest::newRow("an unknown option, and the usage")
         << QStringList{"--pages"} << "" << 2 << "tidemark-chart: Unknown option 'pages'.\nUsage:";
     QTest::newRow("a pdf into a folder")
         << QStringList{"--pdf=charts/"} << "" << 2 << "tidemark-chart: --pdf needs a file name.\nUsage:";
     QTest::newRow("no folder for the pdf")
         << QStringList{"--pdf=no/chart.pdf"} << "" << 1
-        << "PRINTER ERROR!: The PDF file \"no/chart.pdf\" could not start:";
+        << "tidemark-chart: PRINTER ERROR!: The PDF file \"no/chart.pdf\" could not start:";
     QTest::newRow("an unknown format") << QStringList{"--format=xml"} << "" << 2
                                        << "tidemark-chart: --format takes text or json, not \"xml\".\nUsage:";
     QTest::newRow("json and a pdf") << QStringList{"--format=json", "--pdf=c.pdf"} << "" << 2
@@ -145,6 +168,98 @@ void TestCli::refusals()
     QCOMPARE(run.out, QByteArray());
     QVERIFY2(run.err.startsWith(err.toUtf8()) && (run.err == err.toUtf8() || !err.endsWith('\n')), run.err);
     QVERIFY(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+}
+
+// --version says the name and the version on standard output, as GNU programs do.
+void TestCli::version()
+{
+    const Run run = Chart({"--version"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QByteArray("tidemark-chart (Tidemark) " TIDEMARK_VERSION "\n"));
+    QCOMPARE(run.err, QByteArray());
+}
+
+void TestCli::outputsWhereNamed_data()
+{
+    QTest::addColumn<QString>("made");   // made in the folder first: link.EXT -> target.EXT, a fifo, a device
+    QTest::addColumn<QString>("script"); // run there by sh, "$0" "$@" being the tool with Person
+    QTest::addColumn<QString>("file");   // what holds the output then; empty: nothing to read
+    QTest::addColumn<bool>("framed");    // the output stands between the lines "header" and "footer"
+    const QString group = R"({ echo header; "$0" "$@" %1; echo footer; } > out)";
+    QTest::newRow("calendar on - inside a redirected group") << "" << group.arg("--ics -") << "out" << true;
+    QTest::newRow("calendar on /dev/stdout inside a redirected group")
+        << "" << group.arg("--ics /dev/stdout") << "out" << true;
+    QTest::newRow("pdf on /dev/stdout inside a redirected group")
+        << "" << group.arg("--pdf /dev/stdout") << "out" << true;
+    QTest::newRow("pdf on - into a pipe") << ""
+                                          << R"("$0" "$@" --pdf - | cat > out)"
+                                          << "out" << false;
+    QTest::newRow("pdf named without .pdf") << ""
+                                            << R"("$0" "$@" --pdf out)"
+                                            << "out" << false;
+    QTest::newRow("pdf through a symlink") << "pdf"
+                                           << R"("$0" "$@" --pdf link.pdf)"
+                                           << "target.pdf" << false;
+    QTest::newRow("pdf into a fifo with a reader")
+        << "fifo"
+        << R"(timeout 60 cat fifo > out & "$0" "$@" --pdf fifo; s=$?; wait; exit $s)"
+        << "out" << false;
+    QTest::newRow("calendar and pdf into a device") << "device"
+                                                    << R"("$0" "$@" --ics device && "$0" "$@" --pdf device)"
+                                                    << "" << false;
+}
+
+// A path is written as a shell's redirection writes it: standard output and /dev/stdout where they
+// stand, a symlink's target, a FIFO or device in place; what was there keeps its kind.
+void TestCli::outputsWhereNamed()
+{
+    QFETCH(QString, made);
+    QFETCH(QString, script);
+    QFETCH(QString, file);
+    QFETCH(bool, framed);
+    QTemporaryDir folder;
+    const QByteArray device = QFile::encodeName(folder.filePath("device"));
+    if (made == "device") {
+        const bool made = ::mknod(device.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0; // as /dev/null
+        TIDEMARK_REQUIRE(made,
+                         QStringLiteral("needs root to make a device node (%1)").arg(std::strerror(errno)));
+    } else if (made == "fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(folder.filePath("fifo")).constData(), 0600) == 0);
+    } else if (!made.isEmpty()) {
+        QVERIFY(QFile::link("target." + made, folder.filePath("link." + made)));
+    }
+    QProcess process;
+    process.setWorkingDirectory(folder.path());
+    process.start("sh", QStringList{"-c", script, TIDEMARK_CHART_EXE} + Person);
+    QVERIFY(process.waitForFinished(120'000));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QCOMPARE(process.exitCode(), 0);
+
+    struct stat status;
+    if (made == "device")
+        QVERIFY(::lstat(device.constData(), &status) == 0 && S_ISCHR(status.st_mode));
+    if (made == "fifo")
+        QVERIFY(::lstat(QFile::encodeName(folder.filePath("fifo")).constData(), &status) == 0 &&
+                S_ISFIFO(status.st_mode));
+    if (made == "ics" || made == "pdf")
+        QVERIFY(QFileInfo(folder.filePath("link." + made)).isSymLink());
+    if (file.isEmpty())
+        return;
+    QFile output(folder.filePath(file));
+    QVERIFY(output.open(QIODevice::ReadOnly));
+    QByteArray bytes = output.readAll();
+    if (framed) {
+        QVERIFY2(bytes.startsWith("header\n") && bytes.endsWith("footer\n"), bytes.left(80));
+        bytes = bytes.mid(7, bytes.size() - 14);
+    }
+    if (script.contains("--ics")) {
+        QVERIFY(Chart(Person + QStringList{"--ics", "c.ics"}, folder.path()).status == 0);
+        QFile calendar(folder.filePath("c.ics"));
+        QVERIFY(calendar.open(QIODevice::ReadOnly));
+        QCOMPARE(bytes, calendar.readAll());
+    } else {
+        QVERIFY2(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"), bytes.left(80));
+    }
 }
 
 void TestCli::optionsWithEquals_data()
@@ -206,10 +321,18 @@ void TestCli::jsonAndCalendarOfTheChart()
 // Printed pages of a chart far too long to hold in the memory allowed come out at once.
 void TestCli::printedTextStreams()
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer reserves terabytes of address space as it starts, which no bound on the
+    // address space leaves room for: it bounds the memory in use itself.
+    const QString bound =
+        QStringLiteral("export ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}hard_rss_limit_mb=1000\"; ");
+#else
+    const QString bound = QStringLiteral("ulimit -v 1000000; ");
+#endif
     QProcess process;
-    process.start("sh", QStringList{"-c", "ulimit -v 1000000; exec \"$0\" \"$@\" | head -c 4000",
-                                    TIDEMARK_CHART_EXE, "--name=Pat Example", "--birth=05-20-1990",
-                                    "--start=01-01-1500", "--days=3000000", "--print-text"});
+    process.start("sh", QStringList{"-c", bound + "exec \"$0\" \"$@\" | head -c 4000", TIDEMARK_CHART_EXE,
+                                    "--name=Pat Example", "--birth=05-20-1990", "--start=01-01-1500",
+                                    "--days=3000000", "--print-text"});
     process.waitForFinished(120'000);
     const QByteArray out = process.readAllStandardOutput();
     QCOMPARE(out.size(), 4000);

@@ -1,20 +1,26 @@
 // The chart checks and the screen chart. The input holds the window's fields, separated by the
 // part separator: name, birthdate, start date, length, age in days, weekday of birth, lines per
 // page, and the options as letters (h holiday messages, f forecast, s, d or l for single,
-// double or lined spacing). Fields that pass CheckChartFields make a plan, and the chart composed
-// from it (cut to MaxDays days) is never longer than EstimateScreenChartChars promised, a bound
-// that only grows with the length.
+// double or lined spacing). Fields that pass CheckChartFields make a plan that ends by 12-31-9999,
+// and the chart composed from it (cut to MaxDays days, or for one input in LongEvery to
+// MaxLongDays, past the 4,096 lines after which the chart copies its grid) is never longer than
+// EstimateScreenChartChars promised, a bound that only grows with the length.
 #include "chart/chartchecks.h"
 #include "chart/chartplan.h"
 #include "chart/screenchart.h"
 #include "fuzzcheck.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
 
-// A few thousand days cross every kind of year end and special day; more only slow the fuzzer.
+// A few thousand days cross every kind of year end and special day; more only slow the fuzzer,
+// so only a sample of the inputs, chosen by their bytes, runs longer.
 constexpr qint64 MaxDays = 3000;
+constexpr qint64 MaxLongDays = 40000;
+constexpr size_t LongEvery = 64;
 
 settings::Spacing spacingOf(const QString &options)
 {
@@ -50,8 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     std::optional<chart::ChartPlan> plan = chart::PlanChart(fields);
     FUZZ_CHECK(plan);
+    if (plan->length > 0) {
+        const QDate last = chart::DateOf(chart::ChartDayAt(plan->start, plan->length - 1));
+        FUZZ_CHECK(last.isValid() && last <= QDate(9999, 12, 31));
+    }
     const qint64 wholeBound = chart::EstimateScreenChartChars(*plan);
-    plan->length = std::min(plan->length, MaxDays);
+    const bool sampled = qHashBits(data, size) % LongEvery == 0;
+    plan->length = std::min(plan->length, sampled ? MaxLongDays : MaxDays);
     const qint64 bound = chart::EstimateScreenChartChars(*plan);
     QString text;
     chart::StringLineSink sink(text);

@@ -1,6 +1,7 @@
 // The name file and the checks of a new entry. The input is an old bioname.dat's bytes, a name
 // and a birthdate, separated by the part separator. Delete of any listed entry takes out exactly
-// the first line that lists it and keeps every other byte. A name and birthdate that pass
+// the first line that lists it and keeps every other byte, and putting the line back gives the
+// old bytes again. A name and birthdate that pass
 // CheckNewEntry hold eight digits in range; Add then keeps every old byte as a prefix, followed
 // by at most a line end and the new entry's line, and lists the old entries and the new one.
 #include "fuzzcheck.h"
@@ -43,6 +44,8 @@ void checkDeletes(const QByteArray &bytes)
         }));
         const std::optional<QByteArray> rest = namedb::WithoutEntry(bytes, entry);
         FUZZ_CHECK(rest && *rest == bytes.first(first->begin) + bytes.sliced(first->end));
+        const std::optional<namedb::RemovedLine> line = namedb::FindEntryLine(bytes, entry);
+        FUZZ_CHECK(line && namedb::WithLineRestored(*rest, *line) == bytes);
     }
 }
 
@@ -90,7 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(entriesOf(added) == entriesOf(old) + QStringList{entry});
 
     checkDeletes(added);
-    FUZZ_CHECK(!namedb::DeleteEntry(path, entry));
+    const namedb::Deletion deletion = namedb::DeleteEntry(path, entry);
+    FUZZ_CHECK(!deletion.failure && deletion.removed);
     FUZZ_CHECK(fileBytes(path) == *namedb::WithoutEntry(added, entry));
+    FUZZ_CHECK(!namedb::RestoreLine(path, *deletion.removed) && fileBytes(path) == added);
     return 0;
 }

@@ -23,6 +23,7 @@ private Q_SLOTS:
         QTest::newRow("a screen too small for the window") << "640 x 480";
         QTest::newRow("a developer's script") << "scripts/";
         QTest::newRow("fonts that follow the screen") << "text sizes follow";
+        QTest::newRow("a deleted name that Ctrl+Z puts back") << "can not be retrieved or undeleted";
     }
 
     void helpNothingUntrueHere()

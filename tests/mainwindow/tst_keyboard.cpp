@@ -1,10 +1,13 @@
 // The main window from the keyboard: what covers the form owns the keys, each command's shortcut,
-// the chart display as a text view, and the data files an earlier version left in its folder.
+// the chart display as a text view and what screen readers are told of it.
 
 #include "mainwindow/charttextview.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include "support/testmain.h"
 
@@ -13,6 +16,43 @@ namespace {
 bool Within(const QWidget *widget, const QWidget *overlay, const QWidget *companion)
 {
     return widget && (widget == overlay || overlay->isAncestorOf(widget) || widget == companion);
+}
+
+// Whether an event is of the class its type promises: Qt's AT-SPI bridge casts each text event to
+// that class and reads its texts.
+bool OfItsClass(QAccessibleEvent *event)
+{
+    switch (event->type()) {
+    case QAccessible::TextUpdated:
+        return dynamic_cast<QAccessibleTextUpdateEvent *>(event);
+    case QAccessible::TextInserted:
+        return dynamic_cast<QAccessibleTextInsertEvent *>(event);
+    case QAccessible::TextRemoved:
+        return dynamic_cast<QAccessibleTextRemoveEvent *>(event);
+    case QAccessible::TextCaretMoved:
+        return dynamic_cast<QAccessibleTextCursorEvent *>(event);
+    case QAccessible::TextSelectionChanged:
+        return dynamic_cast<QAccessibleTextSelectionEvent *>(event);
+    default:
+        return true;
+    }
+}
+
+// The events a screen reader would be sent.
+struct ReaderEvent
+{
+    QAccessible::Event type;
+    bool ofItsClass;
+    QString removed; // of a text update
+    QString inserted;
+};
+QList<ReaderEvent> readerEvents;
+
+void RecordReaderEvent(QAccessibleEvent *event)
+{
+    const auto *update = dynamic_cast<QAccessibleTextUpdateEvent *>(event);
+    readerEvents.append({event->type(), OfItsClass(event), update ? update->textRemoved() : QString(),
+                         update ? update->textInserted() : QString()});
 }
 
 } // namespace
@@ -143,6 +183,45 @@ private Q_SLOTS:
         QCOMPARE(QApplication::clipboard()->text(), view->toPlainText());
     }
 
+    // With a screen reader listening, a chart that replaces another, and the cursor and selection
+    // moving through it, are told in events of the classes their types promise, each with what
+    // it says changed.
+    void chartTellsScreenReaders()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson();
+        f.click("Command18");
+        auto *view = f.find<ChartTextView>("Text18");
+        const QString first = view->toPlainText();
+        f.click("Command24");
+        readerEvents.clear();
+        // As a screen reader's arrival turns it on (QAccessible::setActive alone does not in Qt 6.4).
+        QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        platform->setActive(true);
+        const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(RecordReaderEvent);
+        const auto restore = qScopeGuard([platform, before] {
+            QAccessible::installUpdateHandler(before);
+            platform->setActive(false);
+        });
+        f.box("Text11")->setText(QStringLiteral("31"));
+        f.click("Command18");
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QSet<QAccessible::Event> types;
+        for (const ReaderEvent &event : std::as_const(readerEvents)) {
+            QVERIFY2(event.ofItsClass, qPrintable(QString::number(event.type, 16)));
+            types.insert(event.type);
+        }
+        const auto replaced =
+            std::find_if(readerEvents.cbegin(), readerEvents.cend(), [&](const ReaderEvent &event) {
+                return event.type == QAccessible::TextUpdated && event.removed == first;
+            });
+        QVERIFY(replaced != readerEvents.cend() && replaced->inserted == view->toPlainText());
+        QVERIFY(types.contains(QAccessible::TextCaretMoved) &&
+                types.contains(QAccessible::TextSelectionChanged));
+    }
+
     // Each standard shortcut runs its command; the picture buttons' tips name it, and Tab reaches
     // them.
     void shortcutsRunTheirCommands_data()
@@ -182,50 +261,6 @@ private Q_SLOTS:
         }
         QTest::keyClick(g.box("Text3"), Qt::Key_Backtab);
         QVERIFY(qobject_cast<QToolButton *>(QApplication::focusWidget()));
-    }
-
-    // Files an earlier version kept in its folder move across at start-up, never over a file that
-    // is already there, so a move cut off halfway finishes on the next start.
-    void dataFilesMoveAcross_data()
-    {
-        QTest::addColumn<QStringList>("old");
-        QTest::addColumn<QStringList>("moved"); // already in the new folder
-        QTest::addColumn<QByteArray>("movedBytes");
-        const QByteArray other = "\"70\"\r\n";
-        QTest::newRow("all in the old folder")
-            << QStringList{"bioname.dat", "printer.dat"} << QStringList{} << other;
-        QTest::newRow("half moved") << QStringList{"printer.dat"} << QStringList{"bioname.dat"} << other;
-        QTest::newRow("both folders hold it")
-            << QStringList{"printer.dat"} << QStringList{"printer.dat"} << other;
-        // A start whose move failed made an empty file in its place.
-        QTest::newRow("an empty file left by a failed move")
-            << QStringList{"printer.dat"} << QStringList{"printer.dat"} << QByteArray();
-    }
-
-    void dataFilesMoveAcross()
-    {
-        QFETCH(QStringList, old);
-        QFETCH(QStringList, moved);
-        QFETCH(QByteArray, movedBytes);
-        Fixture f;
-        f.window->close();
-        f.window.reset();
-        QVERIFY(QDir(f.dataFolder).removeRecursively() && QDir().mkpath(f.oldFolder));
-        auto put = [](const QString &path, const QByteArray &bytes) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-        };
-        for (const QString &name : old)
-            QVERIFY(put(f.oldFolder + u'/' + name, "\"60\"\r\n"));
-        for (const QString &name : moved)
-            QVERIFY(put(f.dataFile(qPrintable(name)), movedBytes));
-        f.restart();
-        QVERIFY(f.alerts.messages().isEmpty());
-        const auto kept = [&](const QString &name) { return moved.contains(name) && !movedBytes.isEmpty(); };
-        QCOMPARE(f.box("Text17")->text(), kept(QStringLiteral("printer.dat")) ? "70" : "60");
-        for (const QString &name : old)
-            QCOMPARE(QFile::exists(f.oldFolder + u'/' + name), kept(name));
-        QCOMPARE(QDir(f.dataFolder).entryList(QDir::Files).size(), 7);
     }
 };
 

@@ -76,7 +76,9 @@ private Q_SLOTS:
     }
 
     // Each handler that checks what the user typed tells the user what is wrong, and does nothing
-    // more: one row per handler (the messages themselves are the calendar's and the chart's).
+    // more: one row per handler (each check and its message is the calendar's and the chart's,
+    // tested there), the chart commands among them refusing a name with a control character and a
+    // chart ending after 12-31-9999.
     void checkMessages_data()
     {
         QTest::addColumn<QString>("command"); // none: the check runs as the box is typed
@@ -90,12 +92,16 @@ private Q_SLOTS:
         };
         row("birthdate typed", "", "Text4", "13-20-1990", "MONTH DATE INPUT ERROR IN BIRTH DATE");
         row("start date typed", "", "Text10", "00-10-2000", "MONTH DATE INPUT ERROR");
-        row("display chart", "mnuFilePrintCharttoFullScreen", "Text3", "", "NO NAME ENTERED!");
-        row("display chart, more days than memory", "mnuFilePrintCharttoFullScreen", "Text11", "99999999999",
+        row("display chart", "mnuFilePrintCharttoFullScreen", "Text3", "Pat \x1b[31mExample",
+            "NAME INPUT ERROR");
+        row("display chart, more days than memory", "mnuFilePrintCharttoFullScreen", "Text11", "2900000",
             "NOT ENOUGH MEMORY!");
-        row("display graph", "mnuFileDisplayGraph", "Text4", "", "NO BIRTHDATE ENTERED!");
-        row("export to calendar", "mnuFileExportCalendar", "Text11", "", "NO LENGTH OF CHART INDICATED!");
+        row("display graph", "mnuFileDisplayGraph", "Text11", "3000000x", "LENGTH OF CHART TOO LONG!");
+        row("export to calendar", "mnuFileExportCalendar", "Text11", "99999999999",
+            "LENGTH OF CHART TOO LONG!");
         row("print chart", "mnuFilePrintChart", "Text17", "0", "LINES PER PAGE INCORRECT!");
+        row("print cover sheet", "mnuFilePrintCoverSheet", "Text3", "Pat\tExample", "NAME INPUT ERROR");
+        row("print cover sheet and chart", "mnuFilePrintCoverSheetandChart", "Text3", "", "NO NAME ENTERED!");
     }
 
     void checkMessages()
@@ -112,8 +118,10 @@ private Q_SLOTS:
         QLineEdit *edit = f.box(qPrintable(box));
         edit->clear();
         f.alerts.clear();
-        QTest::keyClicks(edit, typed);
-        if (!command.isEmpty()) {
+        if (command.isEmpty()) {
+            QTest::keyClicks(edit, typed);
+        } else {
+            edit->setText(typed);
             f.alerts.clear();
             f.trigger(qPrintable(command));
         }

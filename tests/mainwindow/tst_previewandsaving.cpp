@@ -95,11 +95,14 @@ private Q_SLOTS:
         QCOMPARE(pages, pdfPages);
     }
 
-    // A chart that fails its checks is refused before the preview opens over the message.
+    // A chart that fails its checks (here a name with a control character) is refused before the
+    // preview opens over the message.
     void previewRefusesABadChart()
     {
         Fixture f;
         f.showAndDismiss();
+        f.enterPerson();
+        f.box("Text3")->setText(QStringLiteral("Pat\tExample"));
         bool shown = false;
         WhenShown<QPrintPreviewDialog>(f.window.get(), [&shown](QPrintPreviewDialog *preview) {
             shown = true;
@@ -107,7 +110,7 @@ private Q_SLOTS:
         });
         f.trigger("mnuFilePrintPreview");
         QVERIFY(!shown);
-        QCOMPARE(f.alerts.onlyTitle(), QStringLiteral("NO NAME ENTERED!"));
+        QCOMPARE(f.alerts.onlyTitle(), QStringLiteral("NAME INPUT ERROR"));
     }
 
     // Every command that saves a file asks where through the window's one seam, offering the

@@ -1,6 +1,7 @@
 // The name database panel through its controls, found by object name, over a real bioname.dat.
 
 #include "namedb/databasepanel.h"
+#include "namedb/namefile.h"
 #include "support/namedpipe.h"
 #include "support/privileged.h"
 #include "support/recordingalerts.h"
@@ -48,6 +49,14 @@ struct Panel
     {
         list()->setCurrentItem(list()->findItems(entry, Qt::MatchExactly).value(0));
         click("cmdDeleteName");
+    }
+    // Ctrl+Z in the list.
+    void undo()
+    {
+        panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
     }
 
     QTemporaryDir dir;
@@ -127,7 +136,8 @@ private Q_SLOTS:
         QVERIFY(p.panel.isHidden() && p.alerts.messages().isEmpty());
     }
 
-    // Add writes the old bytes unchanged before the new line; Delete removes its line alone.
+    // Add writes the old bytes unchanged before the new line; Delete removes its line alone, and
+    // Ctrl+Z in the list puts it back where it was, byte for byte, selected again.
     void oldLinesKeepEveryByte_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -141,6 +151,8 @@ private Q_SLOTS:
         QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + Ann + bob + "\r\n" << Ann;
         QTest::newRow("no last line end") << Ann + bob << Ann;
         QTest::newRow("NUL bytes") << QByteArray("\"A\0n 01-01-2000\"\r\n\0\0\r\n", 22) + Ann << Ann;
+        QTest::newRow("control characters, which Add refuses now")
+            << "\"Pat\x1b[1m Ex\x07\tX 01-01-2000\"\r\n" + Ann << Ann;
         QTest::newRow("blank lines, bare line ends")
             << "\r\n \t\n" + Ann.chopped(2) + "\n" + bob + "\r" << Ann.chopped(2) + "\n";
     }
@@ -152,11 +164,43 @@ private Q_SLOTS:
         Panel p(content);
         p.add(QStringLiteral("Abe Cole"), QStringLiteral("12311999"));
         const bool ended = content.endsWith('\n') || content.endsWith('\r');
-        QByteArray expected = content + (ended ? "" : "\r\n") + "\"Abe Cole 12-31-1999\"\r\n";
-        QCOMPARE(p.bytes(), expected);
+        const QByteArray added = content + (ended ? "" : "\r\n") + "\"Abe Cole 12-31-1999\"\r\n";
+        QCOMPARE(p.bytes(), added);
         p.remove(QStringLiteral("Ann Lee 03-09-1975"));
-        QCOMPARE(p.bytes(), expected.remove(expected.indexOf(deletedLine), deletedLine.size()));
+        QCOMPARE(p.bytes(), QByteArray(added).remove(added.indexOf(deletedLine), deletedLine.size()));
+        p.undo();
+        QCOMPARE(p.bytes(), added);
+        QCOMPARE(p.box("Text5")->text(), QStringLiteral("Ann Lee 03-09-1975"));
         QVERIFY(p.alerts.messages().isEmpty());
+    }
+
+    // Ctrl+Z puts back one deleted name a press, the last deleted first, into a file that
+    // another copy of the program has changed since; with none left it does nothing.
+    void undoDeletesInTurn()
+    {
+        Panel p(Ann + "\"Bob Roe 04-04-1944\"\r\n\"Cy Poe 01-02-1950\"\r\n");
+        p.remove(QStringLiteral("Ann Lee 03-09-1975"));
+        p.remove(QStringLiteral("Cy Poe 01-02-1950"));
+        QVERIFY(namedb::AddEntry(p.path(), QStringLiteral("Di Fox 05-05-1955")) == std::nullopt);
+        for (int press = 0; press < 3; ++press)
+            p.undo();
+        QCOMPARE(p.bytes(), Two + "\"Cy Poe 01-02-1950\"\r\n\"Di Fox 05-05-1955\"\r\n");
+        QCOMPARE(p.list()->count(), 4);
+        QVERIFY(p.alerts.messages().isEmpty());
+    }
+
+    // A file with more entries than the list can hold refuses another, saying how many it holds.
+    void fullDatabaseSaysHowFull()
+    {
+        QByteArray lines;
+        for (int k = 0; k < 40'000; ++k)
+            lines += "\"Name " + QByteArray::number(k) + " 01-01-2000\"\r\n";
+        Panel p(lines);
+        p.add(QStringLiteral("Abe Cole"), QStringLiteral("12311999"));
+        QCOMPARE(p.alerts.onlyTitle(), QStringLiteral("NAME DATABASE FULL"));
+        const QString text = p.alerts.messages().constFirst().text;
+        QVERIFY2(text.contains(u"holds 40,000 entries") && text.contains(u"7,234 names"), qPrintable(text));
+        QCOMPARE(p.bytes(), lines);
     }
 
     // A file that cannot be read or written: each command says so, and nothing is lost.

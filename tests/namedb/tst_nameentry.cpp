@@ -1,8 +1,14 @@
 #include "namedb/nameentry.h"
 #include "namedb/namefile.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <array>
 
 #include "support/testmain.h"
 
@@ -29,6 +35,13 @@ private Q_SLOTS:
         row("other digits than 0-9", "Ann", QStringLiteral("0309197٥"), int(Check::EntryNotEightDigits));
         row("month checked before the quote", "A\"n", "13091975", int(Check::EntryMonth));
         row("pasted line break", "Ann\r\nLee", "03091975", int(Check::EntryLineBreak));
+        row("line break among other control characters", "Ann\x1b\nLee", "03091975",
+            int(Check::EntryLineBreak));
+        row("escape sequence", "Ann \x1b[2J", "03091975", int(Check::NameControlCharacter));
+        row("tab", "Ann\tLee", "03091975", int(Check::NameControlCharacter));
+        row("NUL", QString(QChar(0)) + "Ann", "03091975", int(Check::NameControlCharacter));
+        row("C1 control (NEL)", QStringLiteral("Ann\u0085Lee"), "03091975", int(Check::NameControlCharacter));
+        row("format characters are no controls", QStringLiteral("Ann\u200dLee"), "03091975", -1);
     }
 
     void checkNewEntry()
@@ -60,6 +73,41 @@ private Q_SLOTS:
                                       "Emile 01-01-2000", "Émile 01-01-2000", "Zed 01-01-2000"};
         QCOMPARE(namedb::SortedEntries(in), expected);
         QLocale::setDefault(machine);
+    }
+
+    // Two copies of the program adding names at the same time keep every name that either adds.
+    void twoCopiesAddAtOnce()
+    {
+        QTemporaryDir dir;
+        const QString path = namedb::NameFilePath(dir.path());
+        std::array<QProcess, 2> copies;
+        for (std::size_t k = 0; k < copies.size(); ++k)
+            copies[k].start(TIDEMARK_ADDNAMES_EXE,
+                            {path, QStringLiteral("Copy%1").arg(k), QStringLiteral("300")});
+        for (QProcess &copy : copies) {
+            QVERIFY(copy.waitForFinished(120'000));
+            QVERIFY2(copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0,
+                     copy.readAllStandardError().constData());
+        }
+        const QStringList entries = namedb::LoadEntries(path).entries;
+        QCOMPARE(entries.size(), 600);
+        QCOMPARE(QSet<QString>(entries.cbegin(), entries.cend()).size(), 600);
+        QVERIFY(!QFile::exists(path + QStringLiteral(".lock")));
+    }
+
+    // A copy killed while it changed the file leaves its lock behind; the next change takes it
+    // over, as no process of its number runs any more.
+    void lockOfAKilledCopy()
+    {
+        QTemporaryDir dir;
+        const QString path = namedb::NameFilePath(dir.path());
+        QProcess copy;
+        copy.start(TIDEMARK_ADDNAMES_EXE, {path, QStringLiteral("hold")});
+        QVERIFY(copy.waitForReadyRead(30'000) && copy.readAll() == "locked\n");
+        copy.kill();
+        QVERIFY(copy.waitForFinished() && QFile::exists(path + QStringLiteral(".lock")));
+        QCOMPARE(namedb::AddEntry(path, QStringLiteral("Ann Lee 03-09-1975")), std::nullopt);
+        QCOMPARE(namedb::LoadEntries(path).entries, QStringList{QStringLiteral("Ann Lee 03-09-1975")});
     }
 };
 

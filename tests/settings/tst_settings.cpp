@@ -139,8 +139,8 @@ private Q_SLOTS:
             {
                 FullDiskSaveFile file(path);
                 file.room = room;
-                const QString error = SaveFileBytes(file, "\"new, and longer\"\r\n");
-                QVERIFY2(error.contains(u"cover.dat") && error.contains(u"No space"), qPrintable(error));
+                const auto failure = WriteFileBytes(file, "\"new, and longer\"\r\n");
+                QVERIFY(failure && failure->path == path && failure->reason.contains(u"No space"));
             }
             QCOMPARE(fileBytes(path), QByteArray("\"old\"\r\n"));
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cover.dat"});
@@ -150,7 +150,7 @@ private Q_SLOTS:
     void saveAndLoad()
     {
         QTemporaryDir dir;
-        QCOMPARE(SaveSettings(dir.path(), contrary()), QString());
+        QVERIFY(SaveSettings(dir.path(), contrary()).isEmpty());
         QCOMPARE(LoadSettings(dir.path(), DesignPreferences()), contrary());
     }
 
@@ -166,9 +166,10 @@ private Q_SLOTS:
                  "\"Lead\"\r\n");
         QVERIFY(EnsureSettingsFiles(dir.filePath(QStringLiteral("cover.dat"))).contains(u"bioname.dat"));
         // A file that cannot be written does not keep the others from being written.
-        QVERIFY(SaveSettings(dir.path(), defaults()).contains(u"chtspace.dat"));
+        const QList<WriteFailure> failures = SaveSettings(dir.path(), defaults());
+        QVERIFY(failures.size() == 1 && failures[0].path == dir.filePath(QStringLiteral("chtspace.dat")));
         QCOMPARE(fileBytes(dir.filePath(QStringLiteral("color.dat"))), QByteArray("\"true\"\r\n"));
-        QVERIFY(SaveSettings(dir.filePath(QStringLiteral("color.dat")), defaults()).contains(u"cover.dat"));
+        QCOMPARE(SaveSettings(dir.filePath(QStringLiteral("color.dat")), defaults()).size(), 6);
     }
 
     void loadOldAndOddFiles()
@@ -204,9 +205,15 @@ private Q_SLOTS:
         QTemporaryDir dir;
         TmpfsMount disk(dir.path(), 64 * 1024);
         TIDEMARK_REQUIRE_MOUNT(disk);
-        QCOMPARE(SaveSettings(dir.path(), contrary()), QString());
+        QVERIFY(SaveSettings(dir.path(), contrary()).isEmpty());
         QVERIFY(disk.fill());
-        QVERIFY(SaveSettings(dir.path(), defaults()).contains(u"cover.dat"));
+        // One message names all six files, in one folder and for one reason.
+        const QString message = UnsavedSettingsMessage(SaveSettings(dir.path(), defaults()));
+        QVERIFY2(
+            message.contains(QStringLiteral("cover.dat, font.dat, printer.dat, chtspace.dat, options.dat and "
+                                            "color.dat in %1 (No space left on device).")
+                                 .arg(QDir::toNativeSeparators(dir.path()))),
+            qPrintable(message));
         QCOMPARE(LoadSettings(dir.path(), DesignPreferences()), contrary());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 7);
     }
@@ -239,9 +246,15 @@ private Q_SLOTS:
         QCOMPARE(PrepareDataFolder(folder.path()), QString());
         QCOMPARE(mode(folder.path()), 0700u);
         QCOMPARE(EnsureSettingsFiles(folder.path()), QString());
-        QCOMPARE(SaveSettings(folder.path(), defaults()), QString());
+        QVERIFY(SaveSettings(folder.path(), defaults()).isEmpty());
         for (const QString &name : QStringList{NameDatabaseFileName()} + SettingsFileNames())
             QCOMPARE(mode(folder.filePath(name)), 0600u);
+        // The program's own temporary file, over one left open to everybody: emptied, owner-only.
+        const QString own = folder.filePath(QStringLiteral("prntscrn.tmp"));
+        QVERIFY(putFile(own, "old") && ::chmod(QFile::encodeName(own).constData(), 0644) == 0);
+        QFile file(own);
+        QVERIFY(OpenOwnFile(file));
+        QVERIFY(mode(own) == 0600u && QFileInfo(own).size() == 0);
     }
 
     void windowPlacementStore()

@@ -6,10 +6,10 @@
 #include <mutex>
 #include <thread>
 
-// A named pipe (FIFO) where a program file is expected. Opening a pipe for reading blocks until
-// a writer comes, so code that opens it would hang the test: when the code has not finished
-// within a few seconds, the pipe's writing end is opened and closed from another thread, which
-// lets the blocked open return, and blocked() then reports it.
+// A named pipe (FIFO) where a program file is expected. Opening a pipe blocks until the other end
+// is opened, so code that opens it would hang the test: when the code has not finished within a
+// few seconds, the other end is opened from another thread (and what is written there read and
+// dropped), which lets the blocked open return, and blocked() then reports it.
 class NamedPipe
 {
 public:
