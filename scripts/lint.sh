@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs Debian's clang-tidy with the repository's .clang-tidy over every source file of src/ and
 # fails on any warning. The compile commands come from a build tree of its own, build-lint/,
-# configured (not built) here. It takes 7 to 13 minutes on the 2-core development machine, more
-# than the five a CI step may take, so it is not part of scripts/test.sh.
+# configured (not built) here. It takes five and a half minutes on the idle 2-core development
+# machine (up to 13 when it is busy), more than the five a CI step may take, so it is not part of
+# scripts/test.sh.
 #
 #   scripts/lint.sh                 every file of src/
 #   scripts/lint.sh src/chart/*.cpp only these

@@ -89,7 +89,7 @@ QString PrepareDataFolder(const QString &folder)
 
 void RemoveStaleSaveFiles(const QString &folder, const QStringList &names, const QDateTime &now)
 {
-    constexpr qint64 StaleSeconds = 10 * 60;
+    constexpr qint64 StaleSeconds = qint64(10) * 60;
     QStringList quoted;
     for (const QString &name : names)
         quoted.append(QRegularExpression::escape(name));
