@@ -16,7 +16,8 @@
 //   mainwindow.cpp      the constructor, the form's title and its two parts, the order of Tab,
 //                       which commands are on (updateCommands), the window's own events
 //   commands.cpp        every menu command and picture button, each one QAction (buildCommands)
-//   lifecycle.cpp       start-up (the data folder, the settings read) and shut-down (saved)
+//   lifecycle.cpp       start-up (the data folder, the settings read, the save when the session
+//                       ends), shut-down (the settings and the window's place saved; saveSettings)
 //   panels.cpp          the start-up notice and the panels over the form, built (buildPanels),
 //                       and the commands that open them: Open Database, What Is, Help, About
 //   chartdisplay.cpp    Display Chart to Screen and its close, and the chart checks of every
