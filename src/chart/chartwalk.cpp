@@ -24,6 +24,15 @@ ChartWalk::ChartWalk(const ChartPlan &plan)
     }
 }
 
+ChartWalk::ChartWalk(const ChartPlan &plan, const WalkPoint &from)
+    : ChartWalk(plan)
+{
+    m_day = from.day;
+    m_done = from.done;
+    m_cycleDays = from.cycleDays;
+    m_previous = from.previous;
+}
+
 void ChartWalk::setPositions()
 {
     if (!m_tabled) {

@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <array>
+
 // The day-by-day walk of a chart, shared by the screen chart and the printed chart: each chart
 // day in turn, its positions set, with the special-day lines written before its line and the
 // forecast sentences written after it.
@@ -15,11 +17,22 @@
 //       write walk.specialLines(), then walk.day(), then walk.forecast()
 namespace chart {
 
+// Where a walk stands after one of its days: all a walk of the same plan needs to go on from there.
+struct WalkPoint
+{
+    ChartDay day;
+    qint64 done = 0;
+    std::array<int, 3> cycleDays{};
+    PreviousPosition previous;
+};
+
 class ChartWalk
 {
 public:
     // The plan must outlive the walk.
     explicit ChartWalk(const ChartPlan &plan);
+    // Goes on from where a walk of the same plan stood: the next day is the one after `from`.
+    ChartWalk(const ChartPlan &plan, const WalkPoint &from);
 
     // Moves on to the next chart day; false once the plan's last day has been visited.
     bool next();
@@ -31,6 +44,7 @@ public:
     [[nodiscard]] const QList<SpecialDayLine> &specialLines() const { return m_specialLines; }
     // The forecast sentences of this day; none when the plan has its forecast off.
     [[nodiscard]] const ForecastLines &forecast() const { return m_forecast; }
+    [[nodiscard]] WalkPoint point() const { return {m_day, m_done, m_cycleDays, m_previous}; }
 
 private:
     void setPositions();

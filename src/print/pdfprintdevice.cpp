@@ -144,9 +144,7 @@ PdfPrintDevice::PdfPrintDevice(PdfPrintTarget target, FileQuestion askFile)
     : m_target(std::move(target))
     , m_askFile(std::move(askFile))
     , m_writer(std::make_unique<QPdfWriter>(&m_file))
-    , m_device(m_target.painter ? static_cast<QPagedPaintDevice *>(m_target.painter->device())
-                                : m_writer.get())
-    , m_painter(m_target.painter ? m_target.painter : &m_ownPainter)
+    , m_painter(m_target.preview ? m_target.preview->painter : &m_ownPainter)
     , m_font(QStringLiteral("Courier"))
 {
     m_font.setPointSizeF(12);
@@ -164,17 +162,17 @@ PdfPrintDevice::~PdfPrintDevice()
 
 double PdfPrintDevice::pixelsPerTwip() const
 {
-    return m_device->logicalDpiY() / TwipsPerInch;
+    return m_writer->logicalDpiY() / TwipsPerInch;
 }
 
 double PdfPrintDevice::linePitch() const
 {
-    return m_font.pointSizeF() * m_device->logicalDpiY() / PointsPerInch;
+    return m_font.pointSizeF() * m_writer->logicalDpiY() / PointsPerInch;
 }
 
 QRect PdfPrintDevice::pageRect() const
 {
-    return m_device->pageLayout().paintRectPixels(m_device->logicalDpiY());
+    return m_writer->pageLayout().paintRectPixels(m_writer->logicalDpiY());
 }
 
 double PdfPrintDevice::pageWidth() const
@@ -230,19 +228,19 @@ void PdfPrintDevice::setFontBold(bool bold)
 // printer's condensed pitch would. Any other face keeps its width.
 void PdfPrintDevice::applyFont()
 {
-    m_metrics.emplace(m_font, m_device);
+    m_metrics.emplace(m_font, m_writer.get());
     m_advances.clear();
     m_rawFont = QRawFont();
     m_narrowing = 1;
     if (QFontInfo(m_font).fixedPitch()) {
         QFont twelve = m_font;
         twelve.setPointSizeF(12);
-        const double columns = ColumnsPerLine * QFontMetricsF(twelve, m_device).averageCharWidth();
+        const double columns = ColumnsPerLine * QFontMetricsF(twelve, m_writer.get()).averageCharWidth();
         const double line = pageRect().width();
         if (columns > line)
             m_narrowing = line / columns;
     }
-    if (m_state == State::Active)
+    if (m_state == State::Active && m_painter)
         m_painter->setFont(m_font);
 }
 
@@ -252,7 +250,7 @@ void PdfPrintDevice::setTextColor(QRgb rgb)
     if (m_color == (rgb | 0xff000000))
         return;
     m_color = rgb | 0xff000000;
-    if (m_state == State::Active)
+    if (m_state == State::Active && m_painter)
         m_painter->setPen(QColor::fromRgb(m_color));
 }
 
@@ -263,7 +261,7 @@ bool PdfPrintDevice::begin()
     if (m_state != State::Idle)
         return false;
 
-    if (m_target.painter)
+    if (m_target.preview)
         return activate();
     QString folder;
     m_file.forget();
@@ -305,7 +303,7 @@ bool PdfPrintDevice::begin()
 
 bool PdfPrintDevice::startPainting()
 {
-    if (!m_painter->begin(m_device) || !m_painter->isActive()) {
+    if (!m_painter->begin(m_writer.get()) || !m_painter->isActive()) {
         fail(Tr("%1 could not start.").arg(subject()));
         return false;
     }
@@ -315,9 +313,40 @@ bool PdfPrintDevice::startPainting()
 bool PdfPrintDevice::activate()
 {
     m_state = State::Active;
+    m_page = std::max<qint64>(m_page, 1);
+    if (!m_painter)
+        return true;
+    if (m_target.preview)
+        m_painter->translate(pageRect().topLeft());
     m_painter->setFont(m_font);
     m_painter->setPen(QColor::fromRgb(m_color));
     return true;
+}
+
+bool PdfPrintDevice::drawing() const
+{
+    return m_painter && (!m_target.preview || m_page == m_target.preview->page);
+}
+
+bool PdfPrintDevice::nextPage()
+{
+    ++m_page;
+    m_x = 0;
+    m_y = 0;
+    m_lineSpacing = 0;
+    if (!m_target.preview && !m_writer->newPage()) {
+        fail(Tr("%1 did not accept a new page.").arg(subject()));
+        return false;
+    }
+    return true;
+}
+
+void PdfPrintDevice::setPosition(const SheetPosition &position)
+{
+    if (m_state != State::Idle)
+        return;
+    m_page = position.page;
+    m_y = position.y;
 }
 
 bool PdfPrintDevice::startText()
@@ -352,13 +381,8 @@ void PdfPrintDevice::discard()
 
 void PdfPrintDevice::makeRoom(double lineSpacing)
 {
-    if (m_y > 0 && m_y + lineSpacing > pageRect().height()) {
-        if (!m_device->newPage()) {
-            fail(Tr("%1 did not accept a new page.").arg(subject()));
-            return;
-        }
-        m_y = 0;
-    }
+    if (m_y > 0 && m_y + lineSpacing > pageRect().height())
+        (void)nextPage();
 }
 
 void PdfPrintDevice::print(const QString &text, bool endLine)
@@ -369,8 +393,10 @@ void PdfPrintDevice::print(const QString &text, bool endLine)
         const QFontMetricsF &metrics = *m_metrics;
         if (!startText())
             return;
-        const Narrowed narrowed(*m_painter, m_narrowing);
-        m_painter->drawText(QPointF(m_x * pixelsPerTwip() / m_narrowing, m_y + metrics.ascent()), text);
+        if (drawing()) {
+            const Narrowed narrowed(*m_painter, m_narrowing);
+            m_painter->drawText(QPointF(m_x * pixelsPerTwip() / m_narrowing, m_y + metrics.ascent()), text);
+        }
         m_x += advance(text) * m_narrowing / pixelsPerTwip();
     }
     if (endLine)
@@ -405,18 +431,21 @@ void PdfPrintDevice::tab(int column)
 
 void PdfPrintDevice::printAt(const QString &text, const QList<double> &positions)
 {
-    if (!begin())
+    if (!begin() || text.isEmpty() || !startText())
         return;
+    // Where nothing is drawn, only the position moves on, as it does below.
+    if (!drawing()) {
+        m_x = positions[text.size() - 1] + advance(text.back()) * m_narrowing / pixelsPerTwip();
+        return;
+    }
     if (!m_rawFont.isValid())
-        m_rawFont = QRawFont::fromFont(QFont(m_font, m_device));
+        m_rawFont = QRawFont::fromFont(QFont(m_font, m_writer.get()));
     const QList<quint32> glyphs = m_rawFont.glyphIndexesForString(text);
     // Characters the face lacks are left to the text drawing, which finds them in another.
-    if (text.isEmpty() || glyphs.size() != text.size() || glyphs.contains(0)) {
+    if (glyphs.size() != text.size() || glyphs.contains(0)) {
         PrintDevice::printAt(text, positions);
         return;
     }
-    if (!startText())
-        return;
     QList<QPointF> points;
     points.reserve(text.size());
     for (const double x : positions.first(text.size()))
@@ -439,15 +468,8 @@ void PdfPrintDevice::setCurrentX(double twips)
 
 void PdfPrintDevice::newPage()
 {
-    if (!begin())
-        return;
-    if (!m_device->newPage()) {
-        fail(Tr("%1 did not accept a new page.").arg(subject()));
-        return;
-    }
-    m_x = 0;
-    m_y = 0;
-    m_lineSpacing = 0;
+    if (begin())
+        (void)nextPage();
 }
 
 void PdfPrintDevice::endDoc()
@@ -458,7 +480,7 @@ void PdfPrintDevice::endDoc()
     }
     if (m_state != State::Active)
         return;
-    if (m_target.painter) {
+    if (m_target.preview) {
         m_state = State::Done;
         return;
     }

@@ -54,6 +54,24 @@ struct PrintQueue
     std::function<QString(const QString &pdfFile, const QString &title)> handOver;
 };
 
+// A page of a preview: the document is laid out exactly as in a PDF file of it, but nothing is
+// written, and only page `page` (1 for the first) is drawn, on `painter`, whose device has the
+// PDF's resolution (1200 dots to the inch) and whose origin stands at the paper's top left
+// corner. Without a painter nothing is drawn: the device only counts the pages.
+struct PreviewSheet
+{
+    QPainter *painter = nullptr;
+    qint64 page = 0;
+};
+
+// Where the next line of a document goes: its page (1 for the first; 0 before the document
+// starts) and the top of the line, in device pixels below the top of the printable area.
+struct SheetPosition
+{
+    qint64 page = 0;
+    double y = 0;
+};
+
 // Where a PdfPrintDevice sends its document.
 struct PdfPrintTarget
 {
@@ -61,9 +79,8 @@ struct PdfPrintTarget
     QString pdfPath; // the PDF file when there is no queue; empty: asked for when printing starts
     QString title;   // the document's name, as the queue lists the job
     QPageSize paper = QPageSize(); // the paper of a PDF file; invalid: A4
-    // Draws on this painter instead, active on a print preview's printer, which its owner has
-    // given PdfPageLayout(); endDoc() leaves the painter to its owner.
-    QPainter *painter = nullptr;
+    // A preview's instead of a file or a queue: see PreviewSheet.
+    std::optional<PreviewSheet> preview = std::nullopt;
     // An open descriptor (standard output) to draw the PDF straight into, pdfPath naming it in
     // messages; -1: the file pdfPath.
     int descriptor = -1;
@@ -126,6 +143,11 @@ public:
     // The PDF file written, once the document has gone out.
     [[nodiscard]] QString outputPath() const { return m_state == State::Done ? m_destination : QString(); }
 
+    [[nodiscard]] SheetPosition position() const { return {m_page, m_y}; }
+    // Before the document starts: puts the position where an earlier device printing the same
+    // document stood after one of its lines, so that this one prints on from there as that one did.
+    void setPosition(const SheetPosition &position);
+
 private:
     enum class State { Idle, Active, Done, Failed };
 
@@ -138,6 +160,10 @@ private:
     void makeRoom(double lineSpacing);
     // Painting starts: the painter takes the font and colour set so far.
     bool activate();
+    // Whether what is printed now is drawn: always into a file or a queue, on one page for a preview.
+    [[nodiscard]] bool drawing() const;
+    // A page ends, for any reason; false when the printer did not take it.
+    bool nextPage();
     // Before text on the line: room for it; false when the device has failed.
     bool startText();
     [[nodiscard]] double pixelsPerTwip() const;
@@ -157,9 +183,8 @@ private:
     bool m_partFile = false; // m_file is drawn beside its destination, and removed unless finished
     QString m_replaced;      // the file that m_file replaces: the destination, its links followed
     std::unique_ptr<QPdfWriter> m_writer;
-    QPagedPaintDevice *m_device; // the writer, or the device of the target's painter
     QPainter m_ownPainter;
-    QPainter *m_painter; // the own painter on the writer, or the target's
+    QPainter *m_painter; // the own painter on the writer, a preview's, or none
     QFont m_font;
     // The font's measures on the PDF, and the font as glyphs, made again with each change of font.
     std::optional<QFontMetricsF> m_metrics;
@@ -171,6 +196,7 @@ private:
     QString m_error;
     QString m_destination; // the PDF file, for a PDF target
 
+    qint64 m_page = 0;        // the page being printed, from 1
     double m_x = 0;           // twips from the left of the printable area
     double m_y = 0;           // device pixels from the top of the printable area to this line
     double m_lineSpacing = 0; // of the largest font printed on this line, 0 while it is empty

@@ -95,6 +95,12 @@ public:
     {}
 
     void header(Layout form);
+    // Goes on from a page the header numbered `page` with `lineCount` lines on it.
+    void resume(qint64 page, double lineCount) { m_page = page, m_lineCount = lineCount; }
+    [[nodiscard]] ChartPrintPoint point(const chart::ChartWalk &walk) const
+    {
+        return {walk.point(), m_page, m_lineCount};
+    }
     void checkPageBreak();
     void specialDayLines(const QList<chart::SpecialDayLine> &lines);
     void dayLine(const chart::ChartDay &day);
@@ -302,26 +308,11 @@ void ChartPrinter::finishDay(const chart::ForecastLines &forecast)
     checkPageBreak();
 }
 
-} // namespace
-
-PrintOutcome PrintChart(const chart::ChartFields &fields, const QString &today, PrintDevice &device,
-                        Alerts &alerts, const PrintProgress &progress)
+// Prints the walk's days to the chart's end, and ends the document.
+PrintOutcome PrintDays(ChartPrinter &printer, chart::ChartWalk &walk, qint64 length, PrintDevice &device,
+                       const PrintProgress &progress, const ChartPrintPoints &points)
 {
-    if (const auto failure = chart::CheckChartFields(fields)) {
-        alerts.critical(failure->title, failure->text);
-        return PrintOutcome::Refused;
-    }
-    const Layout layout =
-        fields.preferences.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
-    // Both layouts align the day count with the weekday of birth, as the screen chart does, so a
-    // day carries the same markers on the screen and on either printer.
-    const auto plan = chart::PlanChart(fields);
-    if (!plan)
-        return PrintOutcome::Refused;
-
-    ChartPrinter printer(fields, today, device, layout);
-    printer.header(layout);
-    for (chart::ChartWalk walk(*plan); walk.next();) {
+    while (walk.next()) {
         printer.specialDayLines(walk.specialLines());
         printer.dayLine(walk.day());
         printer.finishDay(walk.forecast());
@@ -329,12 +320,50 @@ PrintOutcome PrintChart(const chart::ChartFields &fields, const QString &today, 
             device.abort();
             return PrintOutcome::Failed;
         }
-        if (progress && !progress(walk.done(), plan->length)) {
+        if ((progress && !progress(walk.done(), length)) || (points && !points(printer.point(walk)))) {
             device.abort();
             return PrintOutcome::Cancelled;
         }
     }
     return EndDocument(device);
+}
+
+Layout LayoutOf(const chart::ChartFields &fields)
+{
+    return fields.preferences.printer == chart::PrinterType::Matrix ? Layout::Character : Layout::Page;
+}
+
+} // namespace
+
+PrintOutcome PrintChart(const chart::ChartFields &fields, const QString &today, PrintDevice &device,
+                        Alerts &alerts, const PrintProgress &progress, const ChartPrintPoints &points)
+{
+    if (const auto failure = chart::CheckChartFields(fields)) {
+        alerts.critical(failure->title, failure->text);
+        return PrintOutcome::Refused;
+    }
+    // Both layouts align the day count with the weekday of birth, as the screen chart does, so a
+    // day carries the same markers on the screen and on either printer.
+    const auto plan = chart::PlanChart(fields);
+    if (!plan)
+        return PrintOutcome::Refused;
+
+    ChartPrinter printer(fields, today, device, LayoutOf(fields));
+    printer.header(LayoutOf(fields));
+    chart::ChartWalk walk(*plan);
+    return PrintDays(printer, walk, plan->length, device, progress, points);
+}
+
+PrintOutcome PrintChartFrom(const ChartPrintPoint &from, const chart::ChartFields &fields,
+                            const QString &today, PrintDevice &device, const ChartPrintPoints &points)
+{
+    const auto plan = chart::PlanChart(fields);
+    if (!plan)
+        return PrintOutcome::Refused;
+    ChartPrinter printer(fields, today, device, LayoutOf(fields));
+    printer.resume(from.page, from.lineCount);
+    chart::ChartWalk walk(*plan, from.walk);
+    return PrintDays(printer, walk, plan->length, device, {}, points);
 }
 
 } // namespace print

@@ -9,6 +9,15 @@ namespace print {
 
 namespace {
 
+// The "What Is" sheet sets its own font and ends its document itself.
+PrintOutcome PrintWhatIsDocument(const chart::ChartFields &fields, PrintDevice &device)
+{
+    PrintWhatIsSheet(device, fields);
+    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+} // namespace
+
 QList<PrintDocument> DocumentsOf(PrintCommand command)
 {
     switch (command) {
@@ -23,15 +32,6 @@ QList<PrintDocument> DocumentsOf(PrintCommand command)
     }
     return {PrintDocument::WhatIs};
 }
-
-// The "What Is" sheet sets its own font and ends its document itself.
-PrintOutcome PrintWhatIsDocument(const chart::ChartFields &fields, PrintDevice &device)
-{
-    PrintWhatIsSheet(device, fields);
-    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
-}
-
-} // namespace
 
 bool SetUpPrinterFont(PrintDevice &device, const chart::ChartFields &fields)
 {
@@ -73,7 +73,8 @@ QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFiel
                 outcome = PrintCoverSheet(fields, device, alerts);
                 break;
             case PrintDocument::Chart:
-                outcome = PrintChart(fields, today, device, alerts, targets.progress(document));
+                outcome = PrintChart(fields, today, device, alerts, targets.progress(document),
+                                     targets.chartPoints());
                 break;
             case PrintDocument::WhatIs:
                 outcome = PrintWhatIsDocument(fields, device);

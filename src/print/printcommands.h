@@ -2,6 +2,7 @@
 
 #include "chart/chartfields.h"
 #include "platform/alerts.h"
+#include "print/printchart.h"
 #include "print/printdevice.h"
 #include "print/printoutcome.h"
 
@@ -17,6 +18,9 @@ namespace print {
 enum class PrintCommand { CoverSheet, Chart, CoverSheetAndChart, WhatIs };
 enum class PrintDocument { CoverSheet, Chart, WhatIs };
 
+// The documents a command prints, in order.
+[[nodiscard]] QList<PrintDocument> DocumentsOf(PrintCommand command);
+
 // Hands out the printer for each document of a command. Every document is a print job of its
 // own: the combined command asks for two.
 class PrintTargetProvider
@@ -27,6 +31,9 @@ public:
     [[nodiscard]] virtual PrintDevice &open(PrintDocument document) = 0;
     // Told how far the open document has come; returns false to call it off.
     [[nodiscard]] virtual PrintProgress progress(PrintDocument) { return {}; }
+    // Told where the open chart's printing stands after each of its days, for targets that print
+    // it on from there later; returns false to call it off.
+    [[nodiscard]] virtual ChartPrintPoints chartPoints() { return {}; }
     // The document has ended, whatever the outcome; its printer may go.
     virtual void close(PrintDocument, PrintOutcome) {}
     // The files the command's documents were written to, for targets that write files.
