@@ -1,99 +1,22 @@
-// The print commands of the File and Help menus and their picture buttons, Print Preview (the
-// documents drawn on the preview's printer) and Export as PDF.
+// The print commands of the File and Help menus and their picture buttons, Print Preview and
+// Export as PDF.
 
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/printprogressdialog.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
+#include "preview/previewdialog.h"
+#include "preview/printdocuments.h"
 #include "print/pdfnames.h"
-#include "print/pdfprintdevice.h"
 #include "print/printcommands.h"
 #include "print/systemprinting.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QInputDialog>
-#include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QStatusBar>
-#include <QToolBar>
-
-#include <array>
-#include <memory>
-#include <utility>
 
 namespace {
-
-// The documents to preview or export, in the order of their choice boxes.
-const std::array<std::pair<print::PrintCommand, const char *>, 4> Documents = {{
-    {print::PrintCommand::Chart, "Chart"},
-    {print::PrintCommand::CoverSheet, "Cover Sheet"},
-    {print::PrintCommand::CoverSheetAndChart, "Cover Sheet and Chart"},
-    {print::PrintCommand::WhatIs, "What Is A Biorhythm?"},
-}};
-
-QStringList DocumentNames()
-{
-    QStringList names;
-    for (const auto &[command, name] : Documents)
-        names << QLatin1String(name);
-    return names;
-}
-
-// A PdfPrintDevice per document on the preview's painter; a later document starts a new page.
-class PreviewTargets final : public print::PrintTargetProvider
-{
-public:
-    PreviewTargets(QPrinter &printer, QPainter &painter, print::ProgressFactory makeProgress)
-        : m_printer(printer)
-        , m_painter(painter)
-        , m_makeProgress(std::move(makeProgress))
-    {}
-    print::PrintDevice &open(print::PrintDocument) override
-    {
-        if (m_drawn)
-            m_printer.newPage();
-        print::PdfPrintTarget target;
-        target.painter = &m_painter;
-        m_device = std::make_unique<print::PdfPrintDevice>(target);
-        return *m_device;
-    }
-    // A long chart's preview can be called off; the pages drawn so far stay in view.
-    print::PrintProgress progress(print::PrintDocument document) override
-    {
-        if (document != print::PrintDocument::Chart || !m_makeProgress)
-            return {};
-        return m_makeProgress(QStringLiteral("Preparing the preview of the chart..."));
-    }
-    void close(print::PrintDocument, print::PrintOutcome outcome) override
-    {
-        m_drawn = m_drawn || outcome == print::PrintOutcome::Printed;
-    }
-
-private:
-    QPrinter &m_printer;
-    QPainter &m_painter;
-    print::ProgressFactory m_makeProgress;
-    std::unique_ptr<print::PdfPrintDevice> m_device;
-    bool m_drawn = false;
-};
-
-// Draws the command's documents on a print preview's printer, on the pages a PDF file of them has,
-// one document after the other; a long chart shows the progress makeProgress makes.
-void PaintPreview(QPrinter &printer, print::PrintCommand command, const chart::ChartFields &fields,
-                  const QString &today, Alerts &alerts, const print::ProgressFactory &makeProgress)
-{
-    // The resolution and pages of a PDF file, so that the preview breaks the pages where it does.
-    printer.setResolution(1200);
-    printer.setPageLayout(print::PdfPageLayout({}));
-    QPainter painter(&printer);
-    PreviewTargets targets(printer, painter, makeProgress);
-    print::RunPrintCommand(command, fields, today, targets, alerts);
-}
 
 // Said where it takes no click to go on: the files are there, nothing went wrong.
 void ShowWrittenFiles(QStatusBar &status, const QStringList &files)
@@ -138,46 +61,13 @@ void MainWindow::printWhatIs()
 
 void MainWindow::showPrintPreview()
 {
-    // Checked before the preview opens: a message raised while it paints would sit under it.
+    // Checked before the preview opens: a message raised while it counts would sit under it.
     if (!checkedChartPlan())
         return;
-    const chart::ChartFields fields = chartFields();
-    const QString today = m_env.clock.today();
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("PrintPreview"));
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    auto *choice = new QComboBox(&dialog);
-    choice->setObjectName(QStringLiteral("PreviewDocument"));
-    choice->addItems(DocumentNames());
-    // The documents keep their own paper, so the preview offers no other.
-    for (QAction *a : dialog.findChildren<QAction *>()) {
-        if (a->text() == QLatin1String("Page setup") || a->text() == QLatin1String("Portrait") ||
-            a->text() == QLatin1String("Landscape"))
-            a->setVisible(false);
-    }
-    dialog.findChild<QToolBar *>()->addWidget(choice);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *target) {
-        PaintPreview(*target, Documents[choice->currentIndex()].first, fields, today, m_env.alerts,
-                     PrintProgressDialogs(&dialog));
-    });
-    connect(choice, &QComboBox::currentIndexChanged, dialog.findChild<QPrintPreviewWidget *>(),
-            &QPrintPreviewWidget::updatePreview);
+    PreviewDialog preview(chartFields(), m_env.clock.today(), m_env.alerts, this);
     // Printing from the preview runs the print command itself, to the print queue or PDF files.
-    bool print = false;
-    for (QAction *a : dialog.findChildren<QAction *>()) {
-        if (a->text() == QLatin1String("Print")) {
-            a->disconnect(&dialog);
-            connect(a, &QAction::triggered, &dialog, [&] {
-                print = true;
-                dialog.accept();
-            });
-        }
-    }
-    dialog.exec();
-    if (!print)
-        return;
-    runPrintCommand(Documents[choice->currentIndex()].first);
+    if (preview.exec() == QDialog::Accepted)
+        runPrintCommand(preview.command());
 }
 
 void MainWindow::exportPdf()
@@ -185,10 +75,10 @@ void MainWindow::exportPdf()
     bool chosen = false;
     const QString name =
         QInputDialog::getItem(this, QStringLiteral("Export as PDF"), QStringLiteral("Document:"),
-                              DocumentNames(), 0, false, &chosen);
+                              PrintDocumentNames(), 0, false, &chosen);
     if (!chosen)
         return;
-    const print::PrintCommand command = Documents[DocumentNames().indexOf(name)].first;
+    const print::PrintCommand command = PrintDocuments[std::size_t(PrintDocumentNames().indexOf(name))].first;
     const chart::ChartFields fields = chartFields();
     const print::PdfFileQuestion askFile = [this](const QString &, const QString &suggested) {
         return m_env.askSavePath(

@@ -3,11 +3,11 @@
 // the window's seam.
 
 #include "graph/graphwidget.h"
+#include "preview/previewdialog.h"
 #include "print/pdfpages.h"
+#include "print/previewpages.h"
 #include "support/testmain.h"
 #include "windowfixture.h"
-
-#include <QtPrintSupport>
 
 namespace {
 
@@ -58,29 +58,48 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.box("Text11"));
     }
 
-    // The preview of each document has the pages of its PDF; printing from it runs the print command.
-    void previewAndPdf_data()
+    // The preview opens on "Page 1 of …" and names a count only once it is final, the count of the
+    // PDF files Export as PDF writes; Print, Ctrl+P and Tab to Print then Space print the document.
+    void previewAndPrint_data()
     {
         QTest::addColumn<int>("document");
+        QTest::addColumn<QString>("print");
         QTest::addColumn<QStringList>("pdfs");
-        QTest::newRow("chart") << 0 << QStringList{"c.pdf"};
-        QTest::newRow("cover sheet and chart") << 2 << QStringList{"c - cover sheet.pdf", "c - chart.pdf"};
-        QTest::newRow("what is") << 3 << QStringList{"c.pdf"};
+        QTest::newRow("chart, Print") << 0 << "click" << QStringList{"c.pdf"};
+        QTest::newRow("cover sheet and chart, Ctrl+P")
+            << 2 << "ctrl+p" << QStringList{"c - cover sheet.pdf", "c - chart.pdf"};
+        QTest::newRow("what is, Tab to Print") << 3 << "tab" << QStringList{"c.pdf"};
     }
-    void previewAndPdf()
+    void previewAndPrint()
     {
         QFETCH(int, document);
+        QFETCH(QString, print);
         QFETCH(QStringList, pdfs);
         Fixture f;
         f.showAndDismiss();
-        f.enterPerson(QStringLiteral("200"));
-        int pages = 0;
-        WhenShown<QPrintPreviewDialog>(f.window.get(), [&](QPrintPreviewDialog *dialog) {
-            dialog->findChild<QComboBox *>("PreviewDocument")->setCurrentIndex(document);
-            pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
-            for (QAction *action : dialog->findChildren<QAction *>())
-                if (action->text() == "Print")
-                    action->trigger();
+        f.enterPerson(QStringLiteral("3000"));
+        QStringList shown;
+        WhenShown<PreviewDialog>(f.window.get(), [&](PreviewDialog *preview) {
+            auto *page = preview->findChild<QSpinBox *>("PreviewPage");
+            QVERIFY(QTest::qWaitForWindowActive(preview));
+            preview->findChild<QComboBox *>("PreviewDocument")->setCurrentIndex(document);
+            shown << page->text();
+            while (!preview->pages().counted()) {
+                QCoreApplication::processEvents();
+                shown << page->text();
+            }
+            shown << page->text();
+            if (print == "click")
+                QTest::mouseClick(preview->findChild<QPushButton *>("PreviewPrint"), Qt::LeftButton);
+            else if (print == "ctrl+p")
+                QTest::keyClick(preview, Qt::Key_P, Qt::ControlModifier);
+            for (int n = 0; n < 10 && preview->isVisible(); ++n) {
+                QTest::keyClick(preview->focusWidget(), Qt::Key_Tab);
+                if (preview->focusWidget()->objectName() == "PreviewPrint")
+                    QTest::keyClick(preview->focusWidget(), Qt::Key_Space);
+            }
+            if (preview->isVisible())
+                preview->reject();
         });
         f.trigger("mnuFilePrintPreview");
         QCOMPARE(f.printed.size(), pdfs.size());
@@ -91,8 +110,43 @@ private Q_SLOTS:
         int pdfPages = 0;
         for (const QString &pdf : pdfs)
             pdfPages += PdfPageCount(folder.filePath(pdf));
-        QVERIFY(pages >= pdfs.size());
-        QCOMPARE(pages, pdfPages);
+        const QString final = QStringLiteral("Page 1 of %1").arg(pdfPages);
+        QCOMPARE(shown.last(), final);
+        QVERIFY(document == 3 || shown.first() == QStringLiteral("Page 1 of \u2026"));
+        for (const QString &text : shown)
+            QVERIFY2(text == final || text == QStringLiteral("Page 1 of \u2026"), qPrintable(text));
+    }
+
+    // End while the pages are counted shows the last page once they are; the keys turn the pages
+    // and Escape closes without printing.
+    void previewKeys()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("3000"));
+        QStringList pages;
+        qint64 last = 0;
+        WhenShown<PreviewDialog>(f.window.get(), [&](PreviewDialog *preview) {
+            auto *view = preview->findChild<QWidget *>("PreviewPages");
+            auto *page = preview->findChild<QSpinBox *>("PreviewPage");
+            QTest::keyClick(view, Qt::Key_End);
+            while (!preview->pages().counted())
+                QCoreApplication::processEvents();
+            last = preview->pages().pageCount();
+            for (const Qt::Key key : {Qt::Key_PageUp, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End}) {
+                pages << page->text();
+                QTest::keyClick(view, key);
+            }
+            pages << page->text();
+            QTest::keyClick(view, Qt::Key_Escape);
+        });
+        f.trigger("mnuFilePrintPreview");
+        QStringList expected;
+        for (const qint64 page : {last, last - 1, qint64(1), qint64(2), last})
+            expected << QStringLiteral("Page %1 of %2").arg(page).arg(last);
+        QVERIFY(last > 100);
+        QCOMPARE(pages, expected);
+        QVERIFY(f.printed.isEmpty() && !QApplication::activeModalWidget());
     }
 
     // A chart that fails its checks (here a name with a control character) is refused before the
@@ -104,7 +158,7 @@ private Q_SLOTS:
         f.enterPerson();
         f.box("Text3")->setText(QStringLiteral("Pat\tExample"));
         bool shown = false;
-        WhenShown<QPrintPreviewDialog>(f.window.get(), [&shown](QPrintPreviewDialog *preview) {
+        WhenShown<PreviewDialog>(f.window.get(), [&shown](PreviewDialog *preview) {
             shown = true;
             preview->reject();
         });
