@@ -16,7 +16,7 @@ runs=7
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTIDEMARK_BENCH=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target tidemark tidemark-chart tidemark_bench tidemark_paintprobe \
-  tidemark_barewindow >/dev/null
+  tidemark_barewindow tidemark_previewbench >/dev/null
 
 chart=$build/src/cli/tidemark-chart
 tmp=$(mktemp -d)
@@ -74,6 +74,7 @@ laser_pdf() { "$chart" "${person[@]}" --days 10000 --pdf "$tmp/laser.pdf" "$@"; 
 rows=()
 # row WHAT FIGURE REFERENCE RATIO TARGET
 row() { rows+=("$(printf '| %s | %s | %s | %s | %s |' "$@")"); }
+commas() { sed ':a;s/\B[0-9]\{3\}\>/,&/;ta' <<<"$1"; }
 secs() { awk -v s="$1" 'BEGIN { printf "%.3f s\n", s }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f\n", a / b }'; }
 
@@ -133,6 +134,7 @@ for ((n = 0; n < runs; n++)); do
   pdf_s+=("$(seconds laser_pdf)")
 done
 p=$(median "${pdf_s[@]}")
+laser=$p
 row "laser PDF, 10,000 days, default options" "$(secs "$p")" "1.5 s" "$(ratio "$p" 1.5)×" "≤ 1×"
 size=$(awk -v s="$(stat -c %s "$tmp/laser.pdf")" 'BEGIN { printf "%.2f", s / 1e6 }')
 row "laser PDF, 10,000 days, default options: size ($(pdfinfo "$tmp/laser.pdf" 2>/dev/null |
@@ -145,12 +147,33 @@ p=$(median "${pdf_s[@]}")
 row "laser PDF, 10,000 days with forecast ($(pdfinfo "$tmp/laser.pdf" 2>/dev/null |
   awk '/^Pages:/ { print $2 }') pages)" "$(secs "$p")" "3 s" "$(ratio "$p" 3)×" "≤ 1×"
 
-# Start-up: launch to the first paint of the main window, against a bare window with one label,
-# each with a fresh HOME, on a virtual screen.
+# The window's rows run on a virtual screen.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
 xvfb=$!
 until [[ -s $tmp/display ]]; do sleep 0.05; done
 export DISPLAY=:$(head -n1 "$tmp/display") QT_QPA_PLATFORM=xcb
+
+# Print Preview in the window on the virtual screen, from the command to the first page painted,
+# against the laser PDF of 10,000 days above; then, once a million days are counted, pages turned
+# to at random, each to its page painted (20 a run).
+for days in 10000 1000000; do
+  first_s=() turn_s=() slowest=0
+  for ((n = 0; n < runs; n++)); do
+    read -r first counted turn worst pages < <("$build/bench/tidemark_previewbench" "$days" 20 2>/dev/null)
+    first_s+=("$first")
+    turn_s+=("$turn")
+    slowest=$(awk -v a="$slowest" -v b="$worst" 'BEGIN { print (b > a ? b : a) }')
+  done
+  f=$(median "${first_s[@]}")
+  row "Print Preview, $(commas "$days") days: first page shown" "$(secs "$f")" \
+    "$(secs "$laser") (laser PDF, 10,000 days)" "$(ratio "$f" "$laser")×" "≤ 0.3 s"
+done
+t=$(median "${turn_s[@]}")
+row "Print Preview, 1,000,000 days ($(commas "$pages") pages): a page turned at random (slowest $(awk -v s="$slowest" 'BEGIN { printf "%.0f", s * 1000 }') ms)" \
+  "$(secs "$t")" "0.050 s" "$(ratio "$t" 0.05)×" "≤ 50 ms"
+
+# Start-up: launch to the first paint of the main window, against a bare window with one label,
+# each with a fresh HOME.
 # startup PROGRAM WINDOW-CLASS: the seconds from the launch to the first paint of that window.
 startup() {
   local home
