@@ -3,6 +3,7 @@
 
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/pngicon.h"
 #include "mainwindow/windowlayout.h"
 
 #include <QAction>
@@ -13,9 +14,11 @@
 
 namespace {
 
+// The picture at the sizes the menus and buttons show it.
 QIcon picture(const char *name)
 {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+    return PngIcon(QStringLiteral(":/icons/%1/") + QLatin1String(name) + QStringLiteral(".png"),
+                   {16, 24, 32, 48});
 }
 
 } // namespace

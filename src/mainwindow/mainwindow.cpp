@@ -9,6 +9,7 @@
 #include "mainwindow/charttextview.h"
 #include "mainwindow/overlaystack.h"
 #include "mainwindow/personcolumn.h"
+#include "mainwindow/pngicon.h"
 #include "mainwindow/preferencesform.h"
 #include "mainwindow/windowlayout.h"
 #include "namedb/databasepanel.h"
@@ -39,7 +40,7 @@ MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
     initResources();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tidemark"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tidemark.svg")));
+    setWindowIcon(PngIcon(QStringLiteral(":/icons/%1/tidemark.png"), {16, 32, 48, 64}));
     // The right mouse button over the background pops up the File menu instead.
     setContextMenuPolicy(Qt::PreventContextMenu);
     // There from the start, so the layout does not shift when the first message shows.

@@ -38,6 +38,7 @@
 //   savequestion.*      the save question of MainWindowEnv, and Qt's save dialog answering it
 //   mainwindowenv.h     what the window needs from the world around it
 //   formcontrols.h      a box known by its form name
+//   pngicon.*           the icons, drawn from PNGs read when first drawn
 //
 // Each control keeps its form name as its objectName, which is how tests find it
 // (findChild<QLineEdit *>("Text3")). The tables of the person column's and the three frames'

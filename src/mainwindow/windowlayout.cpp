@@ -19,6 +19,9 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include <map>
+#include <memory>
+
 namespace {
 
 using layout::Item;
@@ -100,10 +103,10 @@ void WindowLayout::restorePlacement()
         m_window.resize(wanted.size());
         return;
     }
-    // The fonts, and so the least size, follow the height of the screen the window opens on.
+    // The fonts, and so the least size, follow the height of the screen the window opens on. The
+    // least size is found once the window shows (windowShown), with the size it is given here.
     m_window.setScreen(screens[chosen]);
-    fitMinimumSize();
-    const QRect placed = settings::FitOnScreen(wanted, areas[chosen], m_window.minimumSize());
+    const QRect placed = settings::FitOnScreen(wanted, areas[chosen], QSize());
     m_window.move(placed.topLeft());
     m_window.resize(placed.size());
 }
@@ -185,7 +188,14 @@ layout::Needs WindowLayout::measureNeeds() const
     const QWidget *helpTitle = at(Item::HelpTitle);
     need(Item::HelpTitle) = QSize(0, helpTitle->sizeHint().height() + helpTitle->fontMetrics().height() / 2);
     need(Item::DatabasePanel) = static_cast<DatabasePanel *>(at(Item::DatabasePanel))->rowsSize();
-    needs.wrappedHeight = [this](Item item, int width) { return at(item)->heightForWidth(width); };
+    // The search for the least size asks for the same heights again and again.
+    auto known = std::make_shared<std::map<std::pair<Item, int>, int>>();
+    needs.wrappedHeight = [this, known](Item item, int width) {
+        const auto [place, added] = known->try_emplace({item, width}, 0);
+        if (added)
+            place->second = at(item)->heightForWidth(width);
+        return place->second;
+    };
     return needs;
 }
 
@@ -238,6 +248,9 @@ void WindowLayout::windowShown(bool spontaneous)
     if (QWindow *handle = m_window.windowHandle())
         connect(handle, &QWindow::screenChanged, this, &WindowLayout::fitMinimumSize, Qt::UniqueConnection);
     fitMinimumSize();
+    // Shown by the program, the window grows to its least size where it was smaller, on its screen.
+    if (!spontaneous)
+        keepOnScreen(m_window.geometry());
     place();
     // The stored placement was fitted to the screen before the desktop framed the window; once the
     // frame is known (it moves the window), the whole frame is fitted once more.
@@ -262,11 +275,15 @@ void WindowLayout::fitFrameOnceKnown()
 
 void WindowLayout::keepFrameOnScreen()
 {
+    fitMinimumSize();
+    keepOnScreen(m_window.frameGeometry());
+}
+
+void WindowLayout::keepOnScreen(const QRect &frame)
+{
     const QScreen *shown = m_window.screen();
     if (!shown || m_window.isMaximized() || m_window.isFullScreen() || m_window.isMinimized())
         return;
-    fitMinimumSize();
-    const QRect frame = m_window.frameGeometry();
     const QSize border = frame.size() - m_window.size();
     const QRect fitted =
         settings::FitOnScreen(frame, shown->availableGeometry(), m_window.minimumSize() + border);

@@ -60,6 +60,9 @@ private:
     void fitMinimumSize();
     // Moves and shrinks the window so that its frame, title bar included, lies on its screen.
     void keepFrameOnScreen();
+    // Moves and shrinks the window so that `frame`, its frame or its own rectangle, lies on its
+    // screen, as large as the least size at least.
+    void keepOnScreen(const QRect &frame);
     void fitFrameOnceKnown();
 
     QMainWindow &m_window;

@@ -33,6 +33,10 @@ private Q_SLOTS:
             QVERIFY2(QFileInfo(f.dataFile(name)).size() == 0, name);
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        // The pictures are read when first drawn: each is there, for one and two pixels to the pixel.
+        for (const QToolButton *button : f.find("PictureButtons")->findChildren<QToolButton *>())
+            QVERIFY(button->objectName().isEmpty() || !button->icon().pixmap(QSize(24, 24), 2).isNull());
+        QVERIFY(!f.window->windowIcon().pixmap(32).isNull());
         auto *file = f.find<QMenu>("mnuFile");
         QTest::mouseClick(f.window->centralWidget(), Qt::RightButton, {}, QPoint(1, 1));
         QVERIFY(!file->isVisible());
