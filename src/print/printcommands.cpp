@@ -9,15 +9,6 @@ namespace print {
 
 namespace {
 
-// The "What Is" sheet sets its own font and ends its document itself.
-PrintOutcome PrintWhatIsDocument(const chart::ChartFields &fields, PrintDevice &device)
-{
-    PrintWhatIsSheet(device, fields);
-    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
-}
-
-} // namespace
-
 QList<PrintDocument> DocumentsOf(PrintCommand command)
 {
     switch (command) {
@@ -32,6 +23,15 @@ QList<PrintDocument> DocumentsOf(PrintCommand command)
     }
     return {PrintDocument::WhatIs};
 }
+
+// The "What Is" sheet sets its own font and ends its document itself.
+PrintOutcome PrintWhatIsDocument(const chart::ChartFields &fields, PrintDevice &device)
+{
+    PrintWhatIsSheet(device, fields);
+    return device.ok() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+} // namespace
 
 bool SetUpPrinterFont(PrintDevice &device, const chart::ChartFields &fields)
 {

@@ -18,9 +18,6 @@ namespace print {
 enum class PrintCommand { CoverSheet, Chart, CoverSheetAndChart, WhatIs };
 enum class PrintDocument { CoverSheet, Chart, WhatIs };
 
-// The documents a command prints, in order.
-[[nodiscard]] QList<PrintDocument> DocumentsOf(PrintCommand command);
-
 // Hands out the printer for each document of a command. Every document is a print job of its
 // own: the combined command asks for two.
 class PrintTargetProvider
