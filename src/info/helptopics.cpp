@@ -313,14 +313,14 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "of the 'PRINTER SETTINGS' area until each page of the chart fits on one sheet of paper."},
     {"   -Print chart to screen doesn't line up",
      "When printing to screen, if the center line does not line up straight, that indicates that "
-     "the font the chart is shown in is not installed properly on your computer.  The program "
-     "shows the chart in 'LIBERATION MONO', a font whose letters are all of one width, which the "
+     "'LIBERATION MONO' font is not installed properly on your computer.  The program shows the "
+     "chart in Liberation Mono, a font whose letters are all of one width, which the "
      "fonts-liberation package provides (your system's package manager installs it); when that "
      "font is missing, it uses your system's own fixed-width font instead.  The command "
      "fc-list 'Liberation Mono' shows whether the font is installed: it prints nothing when it is "
      "not.\n\n"
-     "Please note that you may have 'COURIER' or 'COURIER NEW' font installed, but neither is the "
-     "font called for in the program."},
+     "Please note that you may have 'COURIER NEW' font installed, but this is not the same font "
+     "called for in the program."},
     {"   -There is no desktop icon", DesktopIcon},
     {"WHAT IS A BIORHYTHM?",
      "Many times you will want to print a chart for a friend or family member who doesn't know what "
