@@ -13,6 +13,7 @@
 
 void MainWindow::exportCalendar()
 {
+    statusBar()->clearMessage();
     const auto plan = checkedChartPlan();
     if (!plan)
         return;

@@ -80,7 +80,7 @@
 //   (no menu item)                  Command17    closeChart              chartdisplay.cpp
 //   Command24 (the chart's button)               closeChart              chartdisplay.cpp
 //   GraphSave (the graph's menu)                 saveGraph               graphcommands.cpp
-//   GraphPrint                                   (a lambda)              graphcommands.cpp
+//   GraphPrint                                   printGraph              graphcommands.cpp
 //   GraphClose                                   QWidget::hide           graphcommands.cpp
 //
 // CmdPrtWhat is the "What Is" panel's Print button, which runs the Help menu's command.
@@ -170,9 +170,10 @@ private:
     void showPrintPreview();
     void exportPdf();
 
-    // Display Graph to Screen and the graph's Save (graphcommands.cpp).
+    // Display Graph to Screen and the graph's Save and Print (graphcommands.cpp).
     void showGraph();
     void saveGraph();
+    void printGraph();
 
     // Export to Calendar (exportcalendar.cpp).
     void exportCalendar();

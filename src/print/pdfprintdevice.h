@@ -140,6 +140,8 @@ public:
     [[nodiscard]] bool ok() const override { return m_state != State::Failed; }
     [[nodiscard]] QString errorText() const override { return m_error; }
 
+    // The pages of the document so far: 0 before it starts.
+    [[nodiscard]] qint64 pageCount() const { return m_page; }
     // The PDF file written, once the document has gone out.
     [[nodiscard]] QString outputPath() const { return m_state == State::Done ? m_destination : QString(); }
 

@@ -21,17 +21,16 @@ Q_DECLARE_METATYPE(chart::ChartFields)
 namespace {
 
 // Passes every call on to a PDF device and writes it down, as the recording device does, under
-// the page the device stands on.
+// the page of the command's documents the device stands on (`before` pages precede its document).
 class PageRecorder final : public print::PrintDevice
 {
 public:
-    explicit PageRecorder(print::PdfPrintDevice &device)
+    using Pages = std::map<qint64, print::RecordingPrintDevice>;
+    PageRecorder(print::PdfPrintDevice &device, Pages &pages, qint64 before = 0)
         : m_device(device)
+        , m_pages(pages)
+        , m_before(before)
     {}
-    [[nodiscard]] QStringList page(qint64 page) const
-    {
-        return m_pages.count(page) ? m_pages.at(page).log() : QStringList();
-    }
     void setFontName(const QString &face) override { note().setFontName(face), m_device.setFontName(face); }
     void setFontSize(double points) override { note().setFontSize(points), m_device.setFontSize(points); }
     void setFontBold(bool bold) override { note().setFontBold(bold), m_device.setFontBold(bold); }
@@ -57,25 +56,57 @@ public:
     [[nodiscard]] QString errorText() const override { return m_device.errorText(); }
 
 private:
-    print::RecordingPrintDevice &note() { return m_pages[m_device.position().page]; }
+    // What comes before the document starts goes with its first page.
+    print::RecordingPrintDevice &note()
+    {
+        return m_pages[m_before + std::max<qint64>(m_device.position().page, 1)];
+    }
 
     print::PdfPrintDevice &m_device;
-    std::map<qint64, print::RecordingPrintDevice> m_pages;
+    Pages &m_pages;
+    qint64 m_before;
 };
 
-// The command into a PDF device writing `file`, each call recorded by page.
+[[nodiscard]] QStringList Calls(const PageRecorder::Pages &pages, qint64 page)
+{
+    return pages.count(page) ? pages.at(page).log() : QStringList();
+}
+
+// The command into a PDF file per document, each call recorded by page; pdfPages() counts the
+// files' pages as pdfinfo reads them.
 struct PdfRecording final : print::PrintTargetProvider
 {
-    explicit PdfRecording(const QString &file)
-        : file(file)
+    explicit PdfRecording(const QTemporaryDir &folder)
+        : folder(folder)
     {}
     print::PrintDevice &open(print::PrintDocument) override
     {
-        return recorder.emplace(pdf.emplace(print::PdfPrintTarget{{}, file, {}}));
+        files << folder.filePath(QStringLiteral("%1.pdf").arg(files.size()));
+        starts << (pdf ? starts.last() + pdf->pageCount() : 0);
+        return recorder.emplace(pdf.emplace(print::PdfPrintTarget{{}, files.last(), {}}), pages,
+                                starts.last());
     }
-    QString file;
+    // The pages before the document that holds `page`.
+    [[nodiscard]] qint64 before(qint64 page) const
+    {
+        qint64 start = 0;
+        for (const qint64 first : starts)
+            start = first < page ? first : start;
+        return start;
+    }
+    [[nodiscard]] int pdfPages() const
+    {
+        int count = 0;
+        for (const QString &file : files)
+            count += PdfPageCount(file);
+        return count;
+    }
+    const QTemporaryDir &folder;
+    QStringList files;
+    QList<qint64> starts; // the pages before each document
     std::optional<print::PdfPrintDevice> pdf;
     std::optional<PageRecorder> recorder;
+    PageRecorder::Pages pages;
 };
 
 // Counted a day at a time: every day of the chart after its first page is a pause and a resumption.
@@ -129,7 +160,7 @@ private Q_SLOTS:
         QTest::newRow("dot-matrix, forecast, lines")
             << chart << Chart(60, WithLines, "50", true, matrix) << 1LL;
         QTest::newRow("cover sheet and chart")
-            << int(PrintCommand::CoverSheetAndChart) << Chart(200, Single, "40", true) << 0LL;
+            << int(PrintCommand::CoverSheetAndChart) << Chart(200, Single, "40", true) << 3LL;
         QTest::newRow("cover sheet") << int(PrintCommand::CoverSheet) << Chart(20, Single, "50", false)
                                      << 1LL;
         QTest::newRow("What Is, dot-matrix")
@@ -146,32 +177,23 @@ private Q_SLOTS:
         print::PreviewPages pages(PrintCommand(command), fields, Today, alerts);
         const qint64 counted = CountedPages(pages);
         QTemporaryDir folder;
-        print::SystemPrintTargets files(
-            PrintCommand(command), fields.name, std::nullopt,
-            [&](const QString &, const QString &) { return folder.filePath(QStringLiteral("p.pdf")); }, {},
-            alerts);
-        (void)print::RunPrintCommand(PrintCommand(command), fields, Today, files, alerts);
-        int pdfPages = 0;
-        for (const QString &file : files.writtenFiles())
-            pdfPages += PdfPageCount(file);
-        QVERIFY(pdfPages > 0);
-        QCOMPARE(counted, pdfPages);
-        QVERIFY(pages.counted() && !pages.stoppedShort() && alerts.messages().isEmpty());
-        if (page == 0)
-            return;
-
-        PdfRecording pdf(folder.filePath(QStringLiteral("r.pdf")));
+        PdfRecording pdf(folder);
         (void)print::RunPrintCommand(PrintCommand(command), fields, Today, pdf, alerts);
+        QVERIFY(pdf.pdfPages() > 0);
+        QCOMPARE(counted, pdf.pdfPages());
+        QVERIFY(pages.counted() && !pages.stoppedShort() && alerts.messages().isEmpty());
+
         for (const qint64 k : {qint64(1), page, counted}) {
             QImage sheet(60, 85, QImage::Format_RGB32);
             sheet.setDotsPerMeterX(47244), sheet.setDotsPerMeterY(47244);
             QPainter painter(&sheet);
-            std::optional<PageRecorder> drawn;
+            PageRecorder::Pages drawn;
+            std::optional<PageRecorder> recorder;
             pages.drawPage(k, &painter, [&](print::PdfPrintDevice &device) -> print::PrintDevice & {
-                return drawn.emplace(device);
+                return recorder.emplace(device, drawn, pdf.before(k));
             });
-            QVERIFY(pdf.recorder->page(k).size() > 10);
-            QCOMPARE(drawn->page(k), pdf.recorder->page(k));
+            QVERIFY(Calls(pdf.pages, k).size() > 10);
+            QCOMPARE(Calls(drawn, k), Calls(pdf.pages, k));
         }
     }
 };
