@@ -187,14 +187,30 @@ double PdfPrintDevice::textWidth(const QString &text) const
 
 double PdfPrintDevice::advance(const QString &text) const
 {
-    // A chart prints the same few texts (dashes, letters, markers, sentences) on every line.
-    const auto known = m_advances.constFind(text);
+    // A chart prints the same few texts (dashes, letters, markers, sentences) on every line; the
+    // single letters of its grid most of all, which are kept apart from the rest.
+    if (text.size() == 1 && text.front().unicode() < m_letterAdvances.size()) {
+        double &letter = m_letterAdvances[text.front().unicode()];
+        if (letter < 0)
+            letter = m_metrics->horizontalAdvance(text);
+        return letter;
+    }
+    const auto known = m_advances.find(text);
     if (known != m_advances.cend())
-        return *known;
+        return known->second;
     const double width = m_metrics->horizontalAdvance(text);
     if (m_advances.size() < MaxAdvances)
-        m_advances.insert(text, width);
+        m_advances.emplace(text, width);
     return width;
+}
+
+std::size_t PdfPrintDevice::TextHash::operator()(const QString &text) const noexcept
+{
+    // FNV-1a over the UTF-16 code units.
+    std::size_t hash = 14695981039346656037ULL;
+    for (const QChar c : text)
+        hash = (hash ^ c.unicode()) * 1099511628211ULL;
+    return hash;
 }
 
 QString PdfPrintDevice::subject() const
@@ -230,6 +246,7 @@ void PdfPrintDevice::applyFont()
 {
     m_metrics.emplace(m_font, m_writer.get());
     m_advances.clear();
+    m_letterAdvances.fill(-1);
     m_rawFont = QRawFont();
     m_narrowing = 1;
     if (QFontInfo(m_font).fixedPitch()) {

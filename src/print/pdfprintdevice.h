@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -13,9 +12,11 @@
 #include <QRawFont>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 class QPagedPaintDevice;
 class QPdfWriter;
@@ -191,7 +192,13 @@ private:
     // The font's measures on the PDF, and the font as glyphs, made again with each change of font.
     std::optional<QFontMetricsF> m_metrics;
     QRawFont m_rawFont;
-    mutable QHash<QString, double> m_advances; // device pixels, by text
+    // A chart's texts are short: a plain hash of their characters finds them sooner than QHash's.
+    struct TextHash
+    {
+        std::size_t operator()(const QString &text) const noexcept;
+    };
+    mutable std::unordered_map<QString, double, TextHash> m_advances; // device pixels, by text
+    mutable std::array<double, 128> m_letterAdvances{}; // of one ASCII letter; below 0 while unknown
     double m_narrowing = 1; // the horizontal scale of the font's text, below 1 where applyFont says
     QRgb m_color = 0xff000000;
     State m_state = State::Idle;
