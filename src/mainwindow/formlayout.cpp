@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <map>
+#include <vector>
 
 namespace layout {
 
@@ -395,25 +397,36 @@ QSize PanelsNeed(const Needs &needs)
 
 bool Fits(const Placement &placement, QSize inner, const Needs &needs)
 {
+    // The items that may not overlap, by frame and layer, found once: the search for the least
+    // window size asks this hundreds of times.
+    static const std::vector<std::vector<std::size_t>> neighbours = [] {
+        std::map<std::pair<Item, Layer>, std::vector<std::size_t>> groups;
+        for (int i = 0; i < ItemCount; ++i) {
+            if (LayerOf(Item(i)) != Layer::Panels)
+                groups[{ParentOf(Item(i)), LayerOf(Item(i))}].push_back(std::size_t(i));
+        }
+        std::vector<std::vector<std::size_t>> lists;
+        for (auto &[key, items] : groups)
+            lists.push_back(std::move(items));
+        return lists;
+    }();
+
     const QSize panels = PanelsNeed(needs);
     if (inner.width() < panels.width() || inner.height() < panels.height())
         return false;
-    for (int i = 0; i < ItemCount; ++i) {
-        const Item item = Item(i);
-        if (LayerOf(item) == Layer::Panels)
-            continue;
-        const QRect &rect = placement.rect[i];
-        if (rect.width() < needs.size[i].width() || rect.height() < needs.size[i].height())
-            return false;
-        const Item parent = ParentOf(item);
-        const QRect area(QPoint(0, 0), parent == Item::Count ? inner : placement[parent].size());
-        if (!Inside(rect, area))
-            return false;
-        for (int j = i + 1; j < ItemCount; ++j) {
-            const Item other = Item(j);
-            if (ParentOf(other) == parent && LayerOf(other) == LayerOf(item) &&
-                rect.intersects(placement.rect[j]))
+    for (const std::vector<std::size_t> &items : neighbours) {
+        for (auto i = items.cbegin(); i != items.cend(); ++i) {
+            const QRect &rect = placement.rect[*i];
+            if (rect.width() < needs.size[*i].width() || rect.height() < needs.size[*i].height())
                 return false;
+            const Item parent = ParentOf(Item(*i));
+            const QRect area(QPoint(0, 0), parent == Item::Count ? inner : placement[parent].size());
+            if (!Inside(rect, area))
+                return false;
+            for (auto j = std::next(i); j != items.cend(); ++j) {
+                if (rect.intersects(placement.rect[*j]))
+                    return false;
+            }
         }
     }
     return true;

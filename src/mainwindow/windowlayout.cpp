@@ -101,14 +101,16 @@ void WindowLayout::restorePlacement()
     const qsizetype chosen = settings::ScreenFor(wanted, areas);
     if (chosen < 0) {
         m_window.resize(wanted.size());
-        return;
+    } else {
+        // The fonts, and so the least size, follow the height of the screen the window opens on.
+        // The least size is found once the window shows (windowShown), with the size given here.
+        m_window.setScreen(screens[chosen]);
+        const QRect placed = settings::FitOnScreen(wanted, areas[chosen], QSize());
+        m_window.move(placed.topLeft());
+        m_window.resize(placed.size());
     }
-    // The fonts, and so the least size, follow the height of the screen the window opens on. The
-    // least size is found once the window shows (windowShown), with the size it is given here.
-    m_window.setScreen(screens[chosen]);
-    const QRect placed = settings::FitOnScreen(wanted, areas[chosen], QSize());
-    m_window.move(placed.topLeft());
-    m_window.resize(placed.size());
+    // The controls take that screen's fonts once, before anything measures them.
+    showScale(layout::ScaleFor(screenHeightTwips(), m_window.height(), layout::DesignScale));
 }
 
 QList<settings::WriteFailure> WindowLayout::storePlacement() const
@@ -132,11 +134,6 @@ int WindowLayout::screenHeightTwips() const
         return m_screenHeightTwips;
     const QScreen *shown = m_window.screen();
     return shown ? shown->geometry().height() * layout::TwipsPerPixel : 0;
-}
-
-void WindowLayout::showDesignScale()
-{
-    showScale(layout::DesignScale);
 }
 
 void WindowLayout::showScale(const layout::Scale &scale)

@@ -34,9 +34,8 @@ public:
     // The controls that stand on the form itself, outside its frames, the picture buttons aside.
     [[nodiscard]] QList<QWidget *> formControls() const;
 
-    // The fonts the window is designed with, before it knows its screen.
-    void showDesignScale();
-    // Opens the window where the stored placement says, whole on the screen that holds it.
+    // Opens the window where the stored placement says, whole on the screen that holds it, with
+    // the fonts of that screen.
     void restorePlacement();
     // Keeps the window's placement for the next run, unless the window is minimized; returns the
     // store's file when it could not be written.
