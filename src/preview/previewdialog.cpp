@@ -103,6 +103,11 @@ void PreviewDialog::buildControls()
     m_pageBox->setAccessibleName(tr("Page"));
     m_pageBox->setKeyboardTracking(false);
     m_pageBox->setAlignment(Qt::AlignCenter);
+    // As wide from the start as the longest chart's count needs, so that the row keeps its
+    // width and every digit shows once the count is known.
+    labelPageBox(QStringLiteral("88888888"));
+    m_pageBox->setRange(1, 88888888);
+    m_pageBox->setMinimumWidth(m_pageBox->sizeHint().width());
     m_nextButton = toolButton("PreviewNext", tr("Next page (Page Down)"));
     m_nextButton->setArrowType(Qt::RightArrow);
 
@@ -244,15 +249,9 @@ void PreviewDialog::showCount()
     const bool final = m_pages->counted();
     const qint64 pages = m_pages->pageCount();
     m_view->setPageCount(final ? pages : std::max<qint64>(pages, 1), final);
-    // The box reads "Page 3 of 478", or "Page 1 of …" while the pages are being counted: the
-    // number is typed between the words.
-    const QString text = tr("Page %1 of %2");
-    const QString count = final ? QString::number(pages) : QStringLiteral("\u2026");
-    const qsizetype number = text.indexOf(QLatin1String("%1"));
     {
         const QSignalBlocker quiet(m_pageBox);
-        m_pageBox->setPrefix(text.left(number).replace(QLatin1String("%2"), count));
-        m_pageBox->setSuffix(text.mid(number + 2).replace(QLatin1String("%2"), count));
+        labelPageBox(final ? QString::number(pages) : QStringLiteral("\u2026"));
         m_pageBox->setRange(pages > 0 ? 1 : 0, int(std::max<qint64>(m_view->pageCount(), 0)));
     }
     if (m_pages->stoppedShort())
@@ -263,6 +262,16 @@ void PreviewDialog::showCount()
     else
         m_statusLabel->clear();
     showPageNumber(m_view->currentPage());
+}
+
+void PreviewDialog::labelPageBox(const QString &count)
+{
+    // The box reads "Page 3 of 478", or "Page 1 of …" while the pages are being counted: the
+    // number is typed between the words.
+    const QString text = tr("Page %1 of %2");
+    const qsizetype number = text.indexOf(QLatin1String("%1"));
+    m_pageBox->setPrefix(text.left(number).replace(QLatin1String("%2"), count));
+    m_pageBox->setSuffix(text.mid(number + 2).replace(QLatin1String("%2"), count));
 }
 
 void PreviewDialog::showPageNumber(qint64 page)

@@ -66,6 +66,8 @@ private:
     void chooseDocument(int index);
     void countOn();
     void showCount();
+    // The words round the page number, with the count (or "…" while it is not known).
+    void labelPageBox(const QString &count);
     void showPageNumber(qint64 page);
     void zoomTo(int index);
     void stepZoom(int steps);

@@ -89,6 +89,8 @@ private Q_SLOTS:
                 shown << page->text();
             }
             shown << page->text();
+            // Every digit of the count shows.
+            QVERIFY(page->width() >= page->sizeHint().width());
             if (print == "click")
                 QTest::mouseClick(preview->findChild<QPushButton *>("PreviewPrint"), Qt::LeftButton);
             else if (print == "ctrl+p")
