@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make
-  qt6-base-dev libqt6svg6      # Qt 6 Widgets/PrintSupport/Test; the SVG plugin draws the toolbar icons
+  qt6-base-dev                 # Qt 6 Widgets/PrintSupport/Test
   fonts-liberation             # metric twins of Arial, Times and Courier New
   libical-dev pkgconf          # libical writes the calendar files; pkg-config finds it
 )

@@ -119,27 +119,35 @@ private Q_SLOTS:
             QVERIFY2(text == final || text == QStringLiteral("Page 1 of \u2026"), qPrintable(text));
     }
 
-    // End while the pages are counted shows the last page once they are; the keys turn the pages
-    // and Escape closes without printing.
+    // End while the pages are counted shows the last page once they are; the keys turn the pages,
+    // a screen reader reads the page and the count, and Escape closes without printing. Every
+    // control has a name a screen reader says.
     void previewKeys()
     {
         Fixture f;
         f.showAndDismiss();
         f.enterPerson(QStringLiteral("3000"));
         QStringList pages;
+        QStringList unnamed;
         qint64 last = 0;
         WhenShown<PreviewDialog>(f.window.get(), [&](PreviewDialog *preview) {
+            for (QWidget *control : preview->findChildren<QWidget *>(QRegularExpression("^Preview"))) {
+                if (control->focusPolicy() != Qt::NoFocus &&
+                    QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                    unnamed << control->objectName();
+            }
             auto *view = preview->findChild<QWidget *>("PreviewPages");
-            auto *page = preview->findChild<QSpinBox *>("PreviewPage");
+            QAccessibleInterface *page =
+                QAccessible::queryAccessibleInterface(preview->findChild<QSpinBox *>("PreviewPage"));
             QTest::keyClick(view, Qt::Key_End);
             while (!preview->pages().counted())
                 QCoreApplication::processEvents();
             last = preview->pages().pageCount();
             for (const Qt::Key key : {Qt::Key_PageUp, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End}) {
-                pages << page->text();
+                pages << page->text(QAccessible::Value);
                 QTest::keyClick(view, key);
             }
-            pages << page->text();
+            pages << page->text(QAccessible::Value);
             QTest::keyClick(view, Qt::Key_Escape);
         });
         f.trigger("mnuFilePrintPreview");
@@ -148,6 +156,7 @@ private Q_SLOTS:
             expected << QStringLiteral("Page %1 of %2").arg(page).arg(last);
         QVERIFY(last > 100);
         QCOMPARE(pages, expected);
+        QCOMPARE(unnamed, QStringList());
         QVERIFY(f.printed.isEmpty() && !QApplication::activeModalWidget());
     }
 
