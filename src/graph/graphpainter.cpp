@@ -94,15 +94,19 @@ QString DayText(const chart::ChartDay &day)
 
 void PaintHeader(QPainter &painter, const Rows &rows, const GraphScene &scene, const Style &style)
 {
-    painter.setPen(Qt::black);
-    painter.setFont(style.title);
-    painter.drawText(rows.title, Qt::AlignLeft | Qt::AlignVCenter, scene.title);
-    painter.setFont(style.text);
     QString right;
     if (scene.hover >= 0 && scene.hover < scene.days.size())
         right = Readout(scene.days[scene.hover], DrawnCycles(scene.look).mid(0, CycleCount));
     else if (!scene.days.isEmpty())
         right = DayText(scene.days.first().day) + QStringLiteral(" to ") + DayText(scene.days.last().day);
+    // The person's name gives way to the period or the readout: a name too long for what they
+    // leave of the row is shortened.
+    const double room = rows.title.width() - style.textMetrics.horizontalAdvance(right) - 12 * style.unit;
+    painter.setPen(Qt::black);
+    painter.setFont(style.title);
+    painter.drawText(rows.title, Qt::AlignLeft | Qt::AlignVCenter,
+                     style.titleMetrics.elidedText(scene.title, Qt::ElideRight, room));
+    painter.setFont(style.text);
     painter.drawText(rows.title, Qt::AlignRight | Qt::AlignVCenter, right);
 }
 
