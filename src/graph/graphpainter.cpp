@@ -156,9 +156,12 @@ void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene,
     x = row.left();
     for (qsizetype k = CycleCount; k < cycles.size(); ++k)
         cycleMark(cycles[k]);
-    if (cycles.size() > CycleCount && scene.hover >= 0 && scene.hover < scene.days.size())
+    // The values keep to the room the marks leave: on a narrow graph they are shortened.
+    if (cycles.size() > CycleCount && scene.hover >= 0 && scene.hover < scene.days.size()) {
+        const QString values = CycleValues(scene.days[scene.hover], cycles.mid(CycleCount));
         painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter,
-                         CycleValues(scene.days[scene.hover], cycles.mid(CycleCount)));
+                         style.textMetrics.elidedText(values, Qt::ElideRight, row.right() - x));
+    }
 }
 
 // Consecutive days of a triple high (or low) make one band, above (or below) the centre line.
