@@ -285,10 +285,6 @@ void TestCli::optionsWithEquals_data()
     QTest::newRow("screen chart") << QStringList{"--spacing=double", "--start=05-20-2025"} << QStringList{};
     QTest::newRow("json lines") << QStringList{"--format=json", "--forecast"} << QStringList{};
     QTest::newRow("calendar") << QStringList{"--ics=c.ics"} << QStringList{"c.ics"};
-    QTest::newRow("json lines of every cycle")
-        << QStringList{"--format=json", "--cycles=all"} << QStringList{};
-    QTest::newRow("calendar with reminders")
-        << QStringList{"--ics=c.ics", "--reminder=08:00"} << QStringList{"c.ics"};
 }
 
 // "--option=value" does what "--option value" does; PDFs come with no part file left beside them,
