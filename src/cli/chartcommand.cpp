@@ -39,17 +39,17 @@ int printToStream(const PrintArguments &arguments, const chart::ChartFields &fie
 }
 
 // The calendar into its file, or onto standard output for "-".
-int writeCalendar(const QString &path, const chart::ChartPlan &plan, const QString &today, std::FILE *out,
-                  std::FILE *err)
+int writeCalendar(const QString &path, const chart::ChartPlan &plan, const QString &today,
+                  const QTime &reminder, std::FILE *out, std::FILE *err)
 {
     if (path == QLatin1String("-")) {
         QFile file;
         if (!file.open(out, QIODevice::WriteOnly) ||
-            !exports::WriteCalendar(plan, calendar::DateOfText(today), file) || !file.flush())
+            !exports::WriteCalendar(plan, calendar::DateOfText(today), file, reminder) || !file.flush())
             return writeFailed(err, QStringLiteral("cannot write the output: ") + file.errorString());
         return ExitOk;
     }
-    const QString error = exports::SaveCalendarFile(path, plan, calendar::DateOfText(today));
+    const QString error = exports::SaveCalendarFile(path, plan, calendar::DateOfText(today), reminder);
     return error.isEmpty() ? ExitOk : writeFailed(err, error);
 }
 
@@ -105,10 +105,13 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
         return ExitBadInput;
     }
     if (!args.icsPath.isEmpty())
-        return writeCalendar(args.icsPath, *plan, today, out, err);
+        return writeCalendar(args.icsPath, *plan, today, args.reminder, out, err);
     StreamLineSink sink(out);
-    const bool written = args.format == ChartArguments::Format::Json ? exports::ComposeJsonChart(*plan, sink)
-                                                                     : chart::ComposeScreenChart(*plan, sink);
+    const exports::JsonCycles cycles =
+        args.allCycles ? exports::JsonCycles::All : exports::JsonCycles::Primary;
+    const bool written = args.format == ChartArguments::Format::Json
+                             ? exports::ComposeJsonChart(*plan, sink, cycles)
+                             : chart::ComposeScreenChart(*plan, sink);
     if (!written || !sink.flush())
         return writeFailed(err, QStringLiteral("cannot write the output: ") + sink.error());
     return ExitOk;

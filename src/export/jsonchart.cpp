@@ -19,6 +19,9 @@ namespace {
 
 constexpr std::array<QLatin1String, 3> CycleKeys = {QLatin1String("physical"), QLatin1String("emotional"),
                                                     QLatin1String("intellectual")};
+constexpr std::array<QLatin1String, 4> SecondaryKeys = {
+    QLatin1String("intuitive"), QLatin1String("aesthetic"), QLatin1String("awareness"),
+    QLatin1String("spiritual")};
 
 QLatin1String MarkerName(chart::DayMarker marker)
 {
@@ -58,7 +61,7 @@ QLatin1String SpecialDayName(chart::SpecialDay kind)
 
 // The object of one day, without a line end.
 QByteArray DayJson(const chart::ChartDay &day, const QList<chart::SpecialDayLine> &specialLines,
-                   const chart::ForecastLines *forecast)
+                   const chart::ForecastLines *forecast, JsonCycles cycles)
 {
     const std::array<int, 3> positions = {day.p, day.e, day.i};
     QJsonObject positionObject;
@@ -67,6 +70,9 @@ QByteArray DayJson(const chart::ChartDay &day, const QList<chart::SpecialDayLine
         positionObject.insert(CycleKeys[cycle], positions[cycle]);
         valueObject.insert(CycleKeys[cycle], chart::CycleValue(day.dayCount, chart::Cycle(cycle)));
     }
+    for (std::size_t cycle = 0; cycles == JsonCycles::All && cycle < SecondaryKeys.size(); ++cycle)
+        valueObject.insert(SecondaryKeys[cycle],
+                           chart::SecondaryValue(day.dayCount, chart::SecondaryCycle(cycle)));
     QJsonArray markers;
     for (const chart::DayMarker marker : chart::DayMarkers(day))
         markers.append(MarkerName(marker));
@@ -98,11 +104,11 @@ QByteArray DayJson(const chart::ChartDay &day, const QList<chart::SpecialDayLine
 
 } // namespace
 
-bool ComposeJsonChart(const chart::ChartPlan &plan, chart::LineSink &sink)
+bool ComposeJsonChart(const chart::ChartPlan &plan, chart::LineSink &sink, JsonCycles cycles)
 {
     for (chart::ChartWalk walk(plan); walk.next();) {
         const QByteArray line =
-            DayJson(walk.day(), walk.specialLines(), plan.forecast ? &walk.forecast() : nullptr);
+            DayJson(walk.day(), walk.specialLines(), plan.forecast ? &walk.forecast() : nullptr, cycles);
         if (!sink.line(QString::fromUtf8(line)))
             return false;
     }

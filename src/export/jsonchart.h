@@ -15,10 +15,15 @@
 //
 // The days, positions, markers, special-day lines and forecast sentences are the text chart's;
 // "values" are chart::CycleValue of the day count, from -1 to 1. "forecast" is there only when the
-// plan has the forecast on; "specialDays" is empty when it has the holiday lines off.
+// plan has the forecast on; "specialDays" is empty when it has the holiday lines off. With
+// JsonCycles::All, "values" also holds the secondary cycles' values ("aesthetic", "awareness",
+// "intuitive", "spiritual", chart::SecondaryValue); they have no positions.
 namespace exports {
 
+enum class JsonCycles { Primary, All };
+
 // Writes the chart's days to the sink, one line each; false when the sink stopped it.
-bool ComposeJsonChart(const chart::ChartPlan &plan, chart::LineSink &sink);
+bool ComposeJsonChart(const chart::ChartPlan &plan, chart::LineSink &sink,
+                      JsonCycles cycles = JsonCycles::Primary);
 
 } // namespace exports

@@ -18,8 +18,6 @@ namespace {
 
 constexpr qsizetype PieceLength = 64;
 
-constexpr std::array<const char *, CycleCount> CycleNames = {"Physical", "Emotional", "Intellectual"};
-
 QFont FontOf(double points, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
@@ -53,12 +51,13 @@ struct Rows
     QRectF axis;
 };
 
-Rows RowsOf(const QRectF &area, const GraphLayout &layout, const Style &style)
+Rows RowsOf(const QRectF &area, const GraphLayout &layout, const Style &style, int legendRows)
 {
     const double u = style.unit;
     const QRectF title(area.left() + 6 * u, area.top() + 4 * u, area.width() - 12 * u,
                        style.titleMetrics.height());
-    const QRectF legend(title.left(), title.bottom() + 4 * u, title.width(), style.textMetrics.height());
+    const QRectF legend(title.left(), title.bottom() + 4 * u, title.width(),
+                        legendRows * style.textMetrics.height());
     const QRectF axis(area.left(), layout.plot.bottom(), area.width(), area.bottom() - layout.plot.bottom());
     return {title, legend, axis};
 }
@@ -93,22 +92,11 @@ QString DayText(const chart::ChartDay &day)
            calendar::FormatDateText(day.month, day.day, day.year);
 }
 
-// The date, the day count, the three values and the markers of one day.
-QString Readout(const GraphDay &day)
-{
-    QStringList parts{DayText(day.day), QStringLiteral("day %1").arg(qint64(day.day.dayCount))};
-    for (int cycle = 0; cycle < CycleCount; ++cycle)
-        parts << QLatin1String(CycleNames[cycle]) + QLatin1Char(' ') + ValueText(day.values[cycle]);
-    for (const chart::DayMarker marker : day.markers)
-        parts << chart::MarkerText(marker).trimmed().toString();
-    return parts.join(QStringLiteral("   "));
-}
-
 void PaintHeader(QPainter &painter, const Rows &rows, const GraphScene &scene, const Style &style)
 {
     QString right;
     if (scene.hover >= 0 && scene.hover < scene.days.size())
-        right = Readout(scene.days[scene.hover]);
+        right = Readout(scene.days[scene.hover], DrawnCycles(scene.look).mid(0, CycleCount));
     else if (!scene.days.isEmpty())
         right = DayText(scene.days.first().day) + QStringLiteral(" to ") + DayText(scene.days.last().day);
     // The person's name gives way to the period or the readout: a name too long for what they
@@ -122,11 +110,16 @@ void PaintHeader(QPainter &painter, const Rows &rows, const GraphScene &scene, c
     painter.drawText(rows.title, Qt::AlignRight | Qt::AlignVCenter, right);
 }
 
-void PaintLegend(QPainter &painter, const QRectF &row, const Style &style)
+// The three cycles and the marks in the first row; the secondary cycles drawn, if any, in a second,
+// which ends with their values on the day under the mouse (the title row has the three cycles').
+void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene, const Style &style)
 {
+    const GraphLook &look = scene.look;
     const double u = style.unit;
-    const double sample = 18 * u;
-    const double y = row.center().y();
+    // Long enough to show two dashes of every line style.
+    const double sample = 30 * u;
+    QRectF row(rows.topLeft(), QSizeF(rows.width(), style.textMetrics.height()));
+    double y = row.center().y();
     double x = row.left();
     auto label = [&](const QString &text) {
         painter.setPen(Qt::black);
@@ -135,12 +128,15 @@ void PaintLegend(QPainter &painter, const QRectF &row, const Style &style)
                          text);
         x += width + 14 * u;
     };
-    for (int cycle = 0; cycle < CycleCount; ++cycle) {
-        painter.setPen(QPen(QColor(CycleColors[cycle]), 2.5 * u));
+    auto cycleMark = [&](GraphCycle cycle) {
+        painter.setPen(PenOf(StyleOf(look.palette, cycle), u));
         painter.drawLine(QPointF(x, y), QPointF(x + sample, y));
         x += sample + 4 * u;
-        label(QLatin1String(CycleNames[cycle]));
-    }
+        label(CycleName(cycle));
+    };
+    const QList<GraphCycle> cycles = DrawnCycles(look);
+    for (int cycle = 0; cycle < CycleCount; ++cycle)
+        cycleMark(cycles[cycle]);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawEllipse(QPointF(x + 3 * u, y), 3 * u, 3 * u);
@@ -155,6 +151,17 @@ void PaintLegend(QPainter &painter, const QRectF &row, const Style &style)
     painter.drawLine(QPointF(x + 5 * u, row.top()), QPointF(x + 5 * u, row.bottom()));
     x += 14 * u;
     label(QStringLiteral("today"));
+    row.translate(0, row.height());
+    y = row.center().y();
+    x = row.left();
+    for (qsizetype k = CycleCount; k < cycles.size(); ++k)
+        cycleMark(cycles[k]);
+    // The values keep to the room the marks leave: on a narrow graph they are shortened.
+    if (cycles.size() > CycleCount && scene.hover >= 0 && scene.hover < scene.days.size()) {
+        const QString values = CycleValues(scene.days[scene.hover], cycles.mid(CycleCount));
+        painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter,
+                         style.textMetrics.elidedText(values, Qt::ElideRight, row.right() - x));
+    }
 }
 
 // Consecutive days of a triple high (or low) make one band, above (or below) the centre line.
@@ -237,24 +244,32 @@ void PaintToday(QPainter &painter, const GraphLayout &layout, const GraphScene &
                      QStringLiteral("today"));
 }
 
+// The value of a cycle at a day count, whole or not.
+double ValueAt(GraphCycle cycle, double dayCount)
+{
+    return IsSecondary(cycle)
+               ? chart::SecondaryValue(dayCount, chart::SecondaryCycle(int(cycle) - CycleCount))
+               : chart::CycleValue(dayCount, chart::Cycle(cycle));
+}
+
 // Each curve is sampled at least once a day and about every 2 pixels, always on the whole days
 // (where it takes the day's values exactly), from half a day before the first day to half a day
-// after the last.
+// after the last. The secondary cycles go under the three of the chart.
 void PaintCurves(QPainter &painter, const GraphLayout &layout, const GraphScene &scene, const Style &style)
 {
     const int count = int(scene.days.size());
     const int perDay = std::max(1, int(std::ceil(layout.dayWidth / (2 * style.unit))));
     const double firstCount = scene.days.first().day.dayCount;
     // Dense curves are drawn thin, so that they stay apart where they turn.
-    const double width = layout.dayWidth >= 4 * style.unit ? 2.5 * style.unit : style.unit;
-    QPen pen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const double thinning = layout.dayWidth >= 4 * style.unit ? 1 : 0.4;
+    QList<GraphCycle> cycles = DrawnCycles(scene.look);
+    std::rotate(cycles.begin(), cycles.begin() + CycleCount, cycles.end());
     QPolygonF curve;
     curve.reserve(qsizetype(count - 1) * perDay + 3);
-    for (int cycle = 0; cycle < CycleCount; ++cycle) {
+    for (const GraphCycle cycle : cycles) {
         curve.clear();
         auto add = [&](double t) {
-            curve.append(
-                QPointF(layout.xOf(t), layout.yOf(chart::CycleValue(firstCount + t, chart::Cycle(cycle)))));
+            curve.append(QPointF(layout.xOf(t), layout.yOf(ValueAt(cycle, firstCount + t))));
         };
         add(-0.5);
         for (int k = 0; k < count - 1; ++k) {
@@ -263,13 +278,23 @@ void PaintCurves(QPainter &painter, const GraphLayout &layout, const GraphScene 
         }
         add(count - 1);
         add(count - 0.5);
-        pen.setColor(QColor(CycleColors[cycle]));
-        painter.setPen(pen);
+        CycleStyle cycleStyle = StyleOf(scene.look.palette, cycle);
+        cycleStyle.width *= thinning;
+        // Past a day a pixel, a curve swings up and down within a pixel or two, where no dash could
+        // be followed: it is drawn solid, which also keeps the repaint of ten years within a frame.
+        if (layout.dayWidth < style.unit)
+            cycleStyle.dashes.clear();
         // A long thick polyline is stroked as one outline that crosses itself at every turn of the
-        // curve; short pieces keep the stroking linear in the number of points.
-        for (qsizetype from = 0; from + 1 < curve.size(); from += PieceLength)
-            painter.drawPolyline(curve.constData() + from,
-                                 int(std::min(PieceLength + 1, curve.size() - from)));
+        // curve; short pieces keep the stroking linear in the number of points. Each piece goes on
+        // with the dashes where the one before left them.
+        double along = 0;
+        for (qsizetype from = 0; from + 1 < curve.size(); from += PieceLength) {
+            const qsizetype points = std::min(PieceLength + 1, curve.size() - from);
+            painter.setPen(PenOf(cycleStyle, style.unit, along / style.unit));
+            painter.drawPolyline(curve.constData() + from, int(points));
+            for (qsizetype k = from + 1; !cycleStyle.dashes.isEmpty() && k < from + points; ++k)
+                along += QLineF(curve[k - 1], curve[k]).length();
+        }
     }
 }
 
@@ -284,7 +309,7 @@ void PaintCriticalDots(QPainter &painter, const GraphLayout &layout, const Graph
             const int cycle = CycleOfMarker(marker);
             if (cycle < 0)
                 continue;
-            painter.setBrush(QColor(CycleColors[cycle]));
+            painter.setBrush(StyleOf(scene.look.palette, GraphCycle(cycle)).colour);
             painter.drawEllipse(QPointF(layout.xOf(k), layout.yOf(day.values[cycle])), radius, radius);
         }
     }
@@ -315,12 +340,36 @@ int GraphLayout::indexAt(double x, int dayCount) const
     return index < dayCount ? index : -1;
 }
 
-GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device)
+int LegendRows(const GraphLook &look)
+{
+    return DrawnCycles(look).size() > CycleCount ? 2 : 1;
+}
+
+QString CycleValues(const GraphDay &day, const QList<GraphCycle> &cycles)
+{
+    QStringList parts;
+    for (const GraphCycle cycle : cycles)
+        parts << CycleName(cycle) + QLatin1Char(' ') + ValueText(day.values[std::size_t(cycle)]);
+    return parts.join(QStringLiteral("   "));
+}
+
+QString Readout(const GraphDay &day, const QList<GraphCycle> &cycles)
+{
+    QStringList parts{DayText(day.day), QStringLiteral("day %1").arg(qint64(day.day.dayCount))};
+    if (!cycles.isEmpty())
+        parts << CycleValues(day, cycles);
+    for (const chart::DayMarker marker : day.markers)
+        parts << chart::MarkerText(marker).trimmed().toString();
+    return parts.join(QStringLiteral("   "));
+}
+
+GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device, int legendRows)
 {
     const Style style(device);
     const double u = style.unit;
     const QFontMetricsF &fm = style.textMetrics;
-    const double top = area.top() + 4 * u + style.titleMetrics.height() + 4 * u + fm.height() + 8 * u;
+    const double top =
+        area.top() + 4 * u + style.titleMetrics.height() + 4 * u + legendRows * fm.height() + 8 * u;
     const double bottom = area.bottom() - (5 * u + 2 * fm.height() + 4 * u);
     const double left = area.left() + fm.horizontalAdvance(QStringLiteral("(+)")) + 14 * u;
     const double right = area.right() - 10 * u;
@@ -333,8 +382,9 @@ GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *de
 void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene)
 {
     const Style style(painter.device());
-    const GraphLayout layout = LayoutGraph(area, int(scene.days.size()), painter.device());
-    const Rows rows = RowsOf(area, layout, style);
+    const int legendRows = LegendRows(scene.look);
+    const GraphLayout layout = LayoutGraph(area, int(scene.days.size()), painter.device(), legendRows);
+    const Rows rows = RowsOf(area, layout, style, legendRows);
     painter.save();
     painter.setClipRect(area);
     painter.fillRect(area, Qt::white);
@@ -343,7 +393,7 @@ void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene)
     PaintAxis(painter, layout, rows, scene, style);
     painter.setRenderHint(QPainter::Antialiasing, true);
     PaintHeader(painter, rows, scene, style);
-    PaintLegend(painter, rows.legend, style);
+    PaintLegend(painter, rows.legend, scene, style);
     PaintFrame(painter, layout, style);
     PaintToday(painter, layout, scene, style);
     if (!scene.days.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "chart/chartplan.h"
 #include "graph/graphdata.h"
+#include "graph/graphlook.h"
 
 #include <QDate>
 #include <QList>
@@ -16,15 +17,12 @@ class QPainter;
 
 // The graph of a chart as one picture, painted by one routine on any device: the screen, a
 // QImage, a PDF writer or a printer. A title row (the person; the period in view or the readout
-// of the day under the mouse), a legend, the three cycles as smooth curves about a centre line,
-// the triple highs and lows as bands, the critical days as dots on the curve that crosses, today
-// as a dashed line, and the date axis.
+// of the day under the mouse), a legend (with the secondary cycles' readout), the three cycles as smooth
+// curves about a centre line (and the secondary cycles switched on, thinner, with a legend row of their own),
+// each in its colour and line style (StyleOf), the triple highs and lows as bands, the critical days as dots
+// on the curve that crosses, today as a dashed line, and the date axis.
 namespace graph {
 
-// The printed chart's colours, on screen too: the graph paints its own white paper, on which
-// these dark tints read as well as on a printed page. By chart::Cycle.
-inline constexpr std::array<QRgb, CycleCount> CycleColors = {qRgb(128, 0, 0), qRgb(0, 0, 128),
-                                                             qRgb(0, 128, 0)};
 // Triple highs and lows, as the printed chart's markers.
 inline constexpr QRgb TripleColor = qRgb(128, 0, 128);
 
@@ -34,6 +32,7 @@ struct GraphScene
     QList<GraphDay> days; // the days in view, in date order
     QDate today;          // marked when it is one of the days
     int hover = -1;       // the day under the mouse, by index in days, for the readout; -1: none
+    GraphLook look = {};  // the palette and the secondary cycles drawn
 };
 
 // The scene of the chart days numbered first to first + count - 1.
@@ -52,9 +51,20 @@ struct GraphLayout
     [[nodiscard]] int indexAt(double x, int dayCount) const;
 };
 
+// The rows the legend takes: a second one names the secondary cycles when any is drawn.
+[[nodiscard]] int LegendRows(const GraphLook &look);
+
 // The layout of a scene of dayCount days painted into area on device (whose resolution sizes the
-// texts and lines).
-[[nodiscard]] GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device);
+// texts and lines) with a legend of legendRows rows.
+[[nodiscard]] GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device,
+                                      int legendRows = 1);
+
+// The values of the cycles on a day, each after its name: "Intuitive +0.48   Spiritual -0.12".
+[[nodiscard]] QString CycleValues(const GraphDay &day, const QList<GraphCycle> &cycles);
+
+// The readout of a day: its date, its day count, the values of the cycles and its markers. The
+// title row reads out the three cycles of the chart; the legend's second row the secondary ones.
+[[nodiscard]] QString Readout(const GraphDay &day, const QList<GraphCycle> &cycles);
 
 void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene);
 

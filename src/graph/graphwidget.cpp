@@ -29,7 +29,9 @@ GraphWidget::GraphWidget(QWidget *parent)
 void GraphWidget::setChart(const chart::ChartPlan &plan, const QDate &today)
 {
     m_plan = plan;
+    const graph::GraphLook look = m_scene.look;
     m_scene = graph::SceneOf(plan, 0, 0, today);
+    m_scene.look = look;
     m_daysInView = 0;
     setView(0, MaxDaysInView);
 }
@@ -71,9 +73,15 @@ void GraphWidget::loadDays()
     viewport()->update();
 }
 
+void GraphWidget::setLook(const graph::GraphLook &look)
+{
+    m_scene.look = look;
+    viewport()->update();
+}
+
 graph::GraphLayout GraphWidget::layout() const
 {
-    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport());
+    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport(), graph::LegendRows(m_scene.look));
 }
 
 void GraphWidget::scrollContentsBy(int, int)

@@ -40,6 +40,10 @@ public:
     // The day under the mouse, whose readout the title row shows, by index in the view; -1: none.
     [[nodiscard]] int hoverIndex() const { return m_scene.hover; }
 
+    // The palette and the secondary cycles drawn, on screen and on what is saved and printed.
+    void setLook(const graph::GraphLook &look);
+    [[nodiscard]] const graph::GraphLook &look() const { return m_scene.look; }
+
     // What is in view, without the readout: what saving and printing put on paper.
     [[nodiscard]] graph::GraphScene scene() const;
 

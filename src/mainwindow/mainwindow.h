@@ -23,8 +23,10 @@
 //   chartdisplay.cpp    Display Chart to Screen and its close, and the chart checks of every
 //                       chart command (checkedChartPlan)
 //   printcommands.cpp   the print commands, Print Preview and Export as PDF
-//   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print and Close
+//   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print, look (colours and
+//                       secondary cycles, kept in the per-user settings store) and Close
 //   exportcalendar.cpp  Export to Calendar
+//   reminderquestion.*  its question of a reminder on each event, and the dialog answering it
 //   personcolumn.*      PersonColumn: the name, the birthdate and what follows, the chart period
 //   preferencesform.*   PreferencesForm: the Cover Sheet Heading, Printer Settings and Chart
 //                       Preferences frames; preferences() and showPreferences()
@@ -80,6 +82,11 @@
 //   Command24 (the chart's button)               closeChart              chartdisplay.cpp
 //   GraphSave (the graph's menu)                 saveGraph               graphcommands.cpp
 //   GraphPrint                                   printGraph              graphcommands.cpp
+//   GraphPaletteStandard, GraphPaletteOkabeIto   changeGraphLook         graphcommands.cpp
+//     (in the graph menu's Colours submenu)
+//   GraphCycleIntuitive, GraphCycleAesthetic,    changeGraphLook         graphcommands.cpp
+//   GraphCycleAwareness, GraphCycleSpiritual
+//     (in its Secondary Cycles submenu)
 //   GraphClose                                   QWidget::hide           graphcommands.cpp
 //
 // CmdPrtWhat is the "What Is" panel's Print button, which runs the Help menu's command.
@@ -132,6 +139,7 @@ private:
     void buildCommands();
     void buildPanels();
     void buildGraphPanel();
+    void buildGraphLookMenus();
     void setTabOrder();
 
     // Which commands are on, the chart fields the controls hold, and messages (mainwindow.cpp).
@@ -169,10 +177,12 @@ private:
     void showPrintPreview();
     void exportPdf();
 
-    // Display Graph to Screen and the graph's Save and Print (graphcommands.cpp).
+    // Display Graph to Screen and the graph's Save, Print and look (graphcommands.cpp).
     void showGraph();
     void saveGraph();
     void printGraph();
+    // The palette or a secondary cycle was chosen in the graph's menu: shown, and kept.
+    void changeGraphLook();
 
     // Export to Calendar (exportcalendar.cpp).
     void exportCalendar();

@@ -5,6 +5,7 @@
 #include "mainwindow/charttextview.h"
 #include "namedb/databasepanel.h"
 #include "platform/widgetfont.h"
+#include "settings/settingsstore.h"
 #include "settings/windowplacement.h"
 
 #include <QFontDatabase>
@@ -77,9 +78,7 @@ QList<QWidget *> WindowLayout::formControls() const
 
 std::unique_ptr<QSettings> WindowLayout::placementStore() const
 {
-    if (m_placementFile.isEmpty())
-        return std::make_unique<QSettings>(QStringLiteral("Tidemark"), QStringLiteral("Tidemark"));
-    return std::make_unique<QSettings>(m_placementFile, QSettings::IniFormat);
+    return settings::OpenSettingsStore(m_placementFile);
 }
 
 void WindowLayout::restorePlacement()

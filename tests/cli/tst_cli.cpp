@@ -146,6 +146,14 @@ void TestCli::refusals_data()
                                        << "tidemark-chart: --format takes text or json, not \"xml\".\nUsage:";
     QTest::newRow("json and a pdf") << QStringList{"--format=json", "--pdf=c.pdf"} << "" << 2
                                     << "tidemark-chart: --ics, --format json and printing cannot be given";
+    QTest::newRow("every cycle, in the text chart")
+        << QStringList{"--cycles=all"} << "" << 2
+        << "tidemark-chart: --cycles all needs --format json.\nUsage:";
+    QTest::newRow("a reminder without a calendar")
+        << QStringList{"--reminder=08:00"} << "" << 2 << "tidemark-chart: --reminder needs --ics.\nUsage:";
+    QTest::newRow("a reminder not HH:MM")
+        << QStringList{"--ics=c.ics", "--reminder=8:00"} << "" << 2
+        << "tidemark-chart: --reminder takes a time HH:MM or none, not \"8:00\".\nUsage:";
     QTest::newRow("no folder for the calendar") << QStringList{"--ics=no/c.ics"} << "" << 1
                                                 << "tidemark-chart: The calendar file \"no/c.ics\" could not";
     QTest::newRow("json, disk full") << QStringList{"--format=json"} << ">/dev/full" << 1 << full;
@@ -305,24 +313,32 @@ void TestCli::optionsWithEquals()
     }
 }
 
-// --format json writes the library's JSON Lines, --ics its calendar, for today's date.
+// --format json writes the library's JSON Lines (of every cycle with --cycles all), --ics its
+// calendar (with reminders as --reminder says), for today's date.
 void TestCli::jsonAndCalendarOfTheChart()
 {
-    QTemporaryDir folder;
     chart::ChartFields fields = TypedFields("05-20-1990", "05-20-2025", "60");
     fields.name = "Pat Example", fields.preferences.holidays = true;
     fields.preferences.spacing = chart::Spacing::WithLines;
-    QString json;
-    chart::StringLineSink sink(json);
-    QVERIFY(exports::ComposeJsonChart(PlanOf(fields), sink));
-    QCOMPARE(QString::fromUtf8(Chart(Person + QStringList{"--format", "json"}).out), json);
-    QBuffer calendar;
-    QVERIFY(calendar.open(QIODevice::WriteOnly));
-    QVERIFY(exports::WriteCalendar(PlanOf(fields), QDate(2025, 5, 20), calendar));
-    QCOMPARE(Chart(Person + QStringList{"--ics", "c.ics"}, folder.path()).status, 0);
-    QFile written(folder.filePath("c.ics"));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), calendar.data());
+    for (const auto &[cycles, option] :
+         {std::pair(exports::JsonCycles::Primary, "primary"), std::pair(exports::JsonCycles::All, "all")}) {
+        QString json;
+        chart::StringLineSink sink(json);
+        QVERIFY(exports::ComposeJsonChart(PlanOf(fields), sink, cycles));
+        QCOMPARE(QString::fromUtf8(Chart(Person + QStringList{"--format", "json", "--cycles", option}).out),
+                 json);
+    }
+    for (const QTime reminder : {QTime(), QTime(7, 30)}) {
+        QTemporaryDir folder;
+        QBuffer calendar;
+        QVERIFY(calendar.open(QIODevice::WriteOnly));
+        QVERIFY(exports::WriteCalendar(PlanOf(fields), QDate(2025, 5, 20), calendar, reminder));
+        const QString time = reminder.isValid() ? reminder.toString("HH:mm") : "none";
+        QCOMPARE(Chart(Person + QStringList{"--ics", "c.ics", "--reminder", time}, folder.path()).status, 0);
+        QFile written(folder.filePath("c.ics"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), calendar.data());
+    }
 }
 
 // Printed pages of a chart far too long to hold in the memory allowed come out at once.

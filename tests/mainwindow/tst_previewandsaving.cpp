@@ -58,6 +58,49 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.box("Text11"));
     }
 
+    // The palette and the secondary cycles chosen in the graph's menu show at once, and the next
+    // run starts with them, kept in the per-user store's group View.
+    void graphLookRemembered()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("200"));
+        f.trigger("mnuFileDisplayGraph");
+        f.trigger("GraphPaletteOkabeIto");
+        f.trigger("GraphCycleSpiritual");
+        f.trigger("GraphCycleAesthetic");
+        const graph::GraphLook chosen{graph::Palette::OkabeIto, {false, true, false, true}};
+        QCOMPARE(f.find<GraphWidget>("FrameGraph")->scene().look, chosen);
+        QSettings store(f.dir.filePath(QStringLiteral("placement.ini")), QSettings::IniFormat);
+        QCOMPARE(store.value("View/Palette").toString(), QStringLiteral("okabe-ito"));
+        QCOMPARE(store.value("View/Cycles").toString(), QStringLiteral("aesthetic,spiritual"));
+        f.restart();
+        QCOMPARE(f.find<GraphWidget>("FrameGraph")->look(), chosen);
+        QVERIFY(f.find<QAction>("GraphCycleSpiritual")->isChecked() &&
+                !f.find<QAction>("GraphPaletteStandard")->isChecked());
+    }
+
+    // Export to Calendar asks for a reminder before it asks where: cancelled, nothing is asked or
+    // written; at 08:00, each event reminds at 08:00.
+    void calendarReminder()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("200"));
+        QTemporaryDir folder;
+        f.answer = [&](const SaveQuestion &) { return folder.filePath("c.ics"); };
+        f.reminder = std::nullopt;
+        f.trigger("mnuFileExportCalendar");
+        QVERIFY(f.asked.isEmpty() && QDir(folder.path()).isEmpty());
+        f.reminder = QTime(8, 0);
+        f.trigger("mnuFileExportCalendar");
+        QFile file(folder.filePath("c.ics"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QCOMPARE(text.count("\r\nTRIGGER:PT8H\r\n"), text.count("BEGIN:VEVENT"));
+        QVERIFY(text.count("BEGIN:VEVENT") > 5);
+    }
+
     // The preview of each document has the pages of its PDF; printing from it runs the print command.
     void previewAndPdf_data()
     {

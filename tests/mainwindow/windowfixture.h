@@ -69,6 +69,7 @@ struct Fixture
                                                             {{}, {}},
                                                             targets,
                                                             ask,
+                                                            [this](QWidget *) { return reminder; },
                                                             oldFolder,
                                                             screenHeight});
     }
@@ -137,6 +138,8 @@ struct Fixture
     QStringList printed;
     bool noQueue = false;
     std::function<QString(const SaveQuestion &)> answer;
+    // Export to Calendar's answer to its reminder question: none by default; std::nullopt cancels.
+    std::optional<QTime> reminder = QTime();
     QList<SaveQuestion> asked;
     // The save questions' captions and the progress boxes' labels, in the order they came.
     QStringList events;
