@@ -16,6 +16,8 @@
 namespace graph {
 
 inline constexpr int CycleCount = 3; // physical, emotional, intellectual, as chart::Cycle counts them
+// The cycles' names in the legend and the readouts, by chart::Cycle.
+inline constexpr std::array<const char *, CycleCount> CycleNames = {"Physical", "Emotional", "Intellectual"};
 
 struct GraphDay
 {

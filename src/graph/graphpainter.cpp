@@ -1,8 +1,8 @@
 #include "graph/graphpainter.h"
 
-#include "calendar/calendar.h"
 #include "chart/cycles.h"
 #include "graph/graphaxis.h"
+#include "graph/graphtext.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -17,8 +17,6 @@ namespace graph {
 namespace {
 
 constexpr qsizetype PieceLength = 64;
-
-constexpr std::array<const char *, CycleCount> CycleNames = {"Physical", "Emotional", "Intellectual"};
 
 QFont FontOf(double points, bool bold)
 {
@@ -82,40 +80,24 @@ int CycleOfMarker(chart::DayMarker marker)
     return -1;
 }
 
-QString ValueText(double value)
-{
-    return (value >= 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', 2);
-}
-
-QString DayText(const chart::ChartDay &day)
-{
-    return calendar::WeekdayAbbrev(day.weekday) + QLatin1Char(' ') +
-           calendar::FormatDateText(day.month, day.day, day.year);
-}
-
-// The date, the day count, the three values and the markers of one day.
-QString Readout(const GraphDay &day)
-{
-    QStringList parts{DayText(day.day), QStringLiteral("day %1").arg(qint64(day.day.dayCount))};
-    for (int cycle = 0; cycle < CycleCount; ++cycle)
-        parts << QLatin1String(CycleNames[cycle]) + QLatin1Char(' ') + ValueText(day.values[cycle]);
-    for (const chart::DayMarker marker : day.markers)
-        parts << chart::MarkerText(marker).trimmed().toString();
-    return parts.join(QStringLiteral("   "));
-}
-
+// The person on the left, the readout or the period on the right; where both do not fit, the
+// person's name gives way.
 void PaintHeader(QPainter &painter, const Rows &rows, const GraphScene &scene, const Style &style)
 {
+    const int shown = scene.hover >= 0 ? scene.hover : scene.cursor;
+    const QString right = shown >= 0 && shown < scene.days.size()
+                              ? DayReadout(scene.days[shown], Wording::Short)
+                              : PeriodText(scene.days, Wording::Short);
+    const double width = rows.title.width();
+    const double rightWidth = std::min(style.textMetrics.horizontalAdvance(right), width);
     painter.setPen(Qt::black);
     painter.setFont(style.title);
-    painter.drawText(rows.title, Qt::AlignLeft | Qt::AlignVCenter, scene.title);
+    painter.drawText(rows.title, Qt::AlignLeft | Qt::AlignVCenter,
+                     style.titleMetrics.elidedText(scene.title, Qt::ElideRight,
+                                                   std::max(0.0, width - rightWidth - 12 * style.unit)));
     painter.setFont(style.text);
-    QString right;
-    if (scene.hover >= 0 && scene.hover < scene.days.size())
-        right = Readout(scene.days[scene.hover]);
-    else if (!scene.days.isEmpty())
-        right = DayText(scene.days.first().day) + QStringLiteral(" to ") + DayText(scene.days.last().day);
-    painter.drawText(rows.title, Qt::AlignRight | Qt::AlignVCenter, right);
+    painter.drawText(rows.title, Qt::AlignRight | Qt::AlignVCenter,
+                     style.textMetrics.elidedText(right, Qt::ElideRight, width));
 }
 
 void PaintLegend(QPainter &painter, const QRectF &row, const Style &style)
@@ -286,13 +268,17 @@ void PaintCriticalDots(QPainter &painter, const GraphLayout &layout, const Graph
     }
 }
 
-void PaintHover(QPainter &painter, const GraphLayout &layout, const GraphScene &scene, const Style &style)
+// The day under the mouse as a thin grey line, the keyboard's day cursor as a thicker black one.
+void PaintDayLines(QPainter &painter, const GraphLayout &layout, const GraphScene &scene, const Style &style)
 {
-    if (scene.hover < 0 || scene.hover >= scene.days.size())
-        return;
-    const double x = layout.xOf(scene.hover);
-    painter.setPen(QPen(QColor(90, 90, 90), style.unit));
-    painter.drawLine(QPointF(x, layout.plot.top()), QPointF(x, layout.plot.bottom()));
+    for (const auto &[index, pen] : {std::pair(scene.hover, QPen(QColor(90, 90, 90), style.unit)),
+                                     std::pair(scene.cursor, QPen(Qt::black, 2 * style.unit))}) {
+        if (index < 0 || index >= scene.days.size())
+            continue;
+        const double x = layout.xOf(index);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(x, layout.plot.top()), QPointF(x, layout.plot.bottom()));
+    }
 }
 
 } // namespace
@@ -346,7 +332,7 @@ void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene)
         PaintCurves(painter, layout, scene, style);
         PaintCriticalDots(painter, layout, scene, style);
     }
-    PaintHover(painter, layout, scene, style);
+    PaintDayLines(painter, layout, scene, style);
     painter.restore();
 }
 

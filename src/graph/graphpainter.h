@@ -15,10 +15,10 @@ class QPaintDevice;
 class QPainter;
 
 // The graph of a chart as one picture, painted by one routine on any device: the screen, a
-// QImage, a PDF writer or a printer. A title row (the person; the period in view or the readout
-// of the day under the mouse), a legend, the three cycles as smooth curves about a centre line,
-// the triple highs and lows as bands, the critical days as dots on the curve that crosses, today
-// as a dashed line, and the date axis.
+// QImage, a PDF writer or a printer. A title row (the person; the period in view, or the readout
+// of the day under the mouse or the keyboard's day cursor), a legend, the three cycles as smooth curves about
+// a centre line, the triple highs and lows as bands, the critical days as dots on the curve that crosses,
+// today as a dashed line, and the date axis.
 namespace graph {
 
 // The printed chart's colours, on screen too: the graph paints its own white paper, on which
@@ -34,6 +34,7 @@ struct GraphScene
     QList<GraphDay> days; // the days in view, in date order
     QDate today;          // marked when it is one of the days
     int hover = -1;       // the day under the mouse, by index in days, for the readout; -1: none
+    int cursor = -1;      // the keyboard's day cursor, drawn as a line, read out when no day is hovered
 };
 
 // The scene of the chart days numbered first to first + count - 1.
