@@ -9,7 +9,6 @@
 #include "print/pdfnames.h"
 
 #include <QDir>
-#include <QStatusBar>
 
 void MainWindow::exportCalendar()
 {
@@ -26,6 +25,5 @@ void MainWindow::exportCalendar()
     if (!error.isEmpty())
         showCritical(SaveErrorTitle, error);
     else
-        statusBar()->showMessage(
-            QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
+        showOutcome(QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
 }

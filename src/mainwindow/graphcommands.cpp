@@ -5,9 +5,11 @@
 
 #include "calendar/calendar.h"
 #include "graph/graphoutput.h"
+#include "graph/graphtext.h"
 #include "graph/graphwidget.h"
 #include "mainwindow/personcolumn.h"
 #include "platform/alerts.h"
+#include "platform/announcer.h"
 #include "platform/clock.h"
 #include "print/pdfnames.h"
 
@@ -22,6 +24,8 @@ void MainWindow::buildGraphPanel()
     m_graphPanel = new GraphWidget(centralWidget());
     m_graphPanel->hide();
     connect(m_graphPanel, &GraphWidget::closeRequested, m_graphPanel, &QWidget::hide);
+    connect(m_graphPanel, &GraphWidget::viewMoved, m_announcer,
+            [this] { m_announcer->announce(graph::ViewText(m_graphPanel->days())); });
     m_graphPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto graphAction = [this](const char *name, const QString &caption, const QKeySequence &keys) {
         auto *a = new QAction(caption, m_graphPanel);

@@ -10,7 +10,9 @@
 // settings/, namedb/, info/), and writes the results back into controls. Messages go through
 // MainWindowEnv's Alerts, today's date through its Clock, printed pages through its print targets
 // and every "where do I save this" through its askSavePath (mainwindowenv.h), so every command
-// runs in tests without a person, a screen or a printer.
+// runs in tests without a person, a screen or a printer. What a command achieves without a message
+// box (files written) goes to showOutcome, which shows it in the status bar and tells screen
+// readers through the Announcer.
 //
 // Where the window's code is, file by file (src/mainwindow/):
 //   mainwindow.cpp      the constructor, the form's title and its two parts, the order of Tab,
@@ -23,7 +25,8 @@
 //   chartdisplay.cpp    Display Chart to Screen and its close, and the chart checks of every
 //                       chart command (checkedChartPlan)
 //   printcommands.cpp   the print commands, Print Preview and Export as PDF
-//   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print and Close
+//   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print and Close; its
+//                       new period told to screen readers after a zoom or a scroll
 //   exportcalendar.cpp  Export to Calendar
 //   personcolumn.*      PersonColumn: the name, the birthdate and what follows, the chart period
 //   preferencesform.*   PreferencesForm: the Cover Sheet Heading, Printer Settings and Chart
@@ -37,7 +40,6 @@
 //   printprogressdialog.*  the progress box of a long print or preview
 //   savequestion.*      the save question of MainWindowEnv, and Qt's save dialog answering it
 //   mainwindowenv.h     what the window needs from the world around it
-//   formcontrols.h      a box known by its form name
 //
 // Each control keeps its form name as its objectName, which is how tests find it
 // (findChild<QLineEdit *>("Text3")). The tables of the person column's and the three frames'
@@ -53,6 +55,7 @@
 //   mnuEdit       m_editMenu                    Command24     m_closeChartButton
 //   mnuHelp       m_helpMenu                    FrameGraph    m_graphPanel
 //   StatusBar     the status bar
+//   Announcer     m_announcer, what screen readers are told once (platform/announcer.h)
 //
 // The commands: the menu item's (or control's) object name, its picture button's, the handler
 // and the file that holds it. Each command is one QAction: its menu item and its picture button
@@ -94,6 +97,7 @@
 #include <memory>
 #include <optional>
 
+class Announcer;
 class QAction;
 class QFrame;
 class QMenu;
@@ -138,6 +142,8 @@ private:
     void updateCommands();
     [[nodiscard]] chart::ChartFields chartFields() const;
     void showCritical(const QString &title, const QString &text);
+    // An outcome that needs no click: in the status bar, and told to screen readers.
+    void showOutcome(const QString &message);
     void clearPersonBoxes();
 
     // Start-up and shut-down (lifecycle.cpp).
@@ -204,4 +210,5 @@ private:
     QToolBar *m_toolBar = nullptr;
     QAction *m_openDatabaseAction = nullptr;
     QAction *m_closeChartAction = nullptr;
+    Announcer *m_announcer = nullptr;
 };

@@ -19,7 +19,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QStatusBar>
 #include <QToolBar>
 
 #include <array>
@@ -95,13 +94,6 @@ void PaintPreview(QPrinter &printer, print::PrintCommand command, const chart::C
     print::RunPrintCommand(command, fields, today, targets, alerts);
 }
 
-// Said where it takes no click to go on: the files are there, nothing went wrong.
-void ShowWrittenFiles(QStatusBar &status, const QStringList &files)
-{
-    if (!files.isEmpty())
-        status.showMessage(print::PdfWrittenMessage(files));
-}
-
 } // namespace
 
 void MainWindow::runPrintCommand(print::PrintCommand command)
@@ -113,7 +105,9 @@ void MainWindow::runPrintCommand(print::PrintCommand command)
                 this, {caption, suggested, QCoreApplication::translate("print", "PDF files (*.pdf)")});
         });
     print::RunPrintCommand(command, fields, m_env.clock.today(), *targets, m_env.alerts);
-    ShowWrittenFiles(*statusBar(), targets->writtenFiles());
+    // Said where it takes no click to go on: the files are there, nothing went wrong.
+    if (!targets->writtenFiles().isEmpty())
+        showOutcome(print::PdfWrittenMessage(targets->writtenFiles()));
 }
 
 void MainWindow::printCoverSheet()
@@ -197,5 +191,6 @@ void MainWindow::exportPdf()
     print::SystemPrintTargets targets(command, fields.name, std::nullopt, askFile, PrintProgressDialogs(this),
                                       m_env.alerts);
     print::RunPrintCommand(command, fields, m_env.clock.today(), targets, m_env.alerts);
-    ShowWrittenFiles(*statusBar(), targets.writtenFiles());
+    if (!targets.writtenFiles().isEmpty())
+        showOutcome(print::PdfWrittenMessage(targets.writtenFiles()));
 }

@@ -3,6 +3,7 @@
 #include "namedb/nameentry.h"
 #include "namedb/namefile.h"
 #include "platform/alerts.h"
+#include "platform/namedlineedit.h"
 #include "platform/widgetfont.h"
 
 #include <QCloseEvent>
@@ -28,8 +29,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
 
 QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &tip)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
+    QLineEdit *edit = NamedLineEdit(name, parent);
     edit->setToolTip(tip);
     return edit;
 }
@@ -77,6 +77,7 @@ DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent
     , m_dataFolder(std::move(dataFolder))
 {
     setObjectName(QStringLiteral("FrameDatabase"));
+    setAccessibleName(tr("Name database"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
 
@@ -91,6 +92,7 @@ DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent
     m_selectedLabel->setBuddy(m_selectedField);
 
     m_entryList->setObjectName(QStringLiteral("List1"));
+    m_entryList->setAccessibleName(tr("Saved names"));
     m_entryList->setToolTip(QStringLiteral("Click on a name to select it"));
     m_entryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entryList->setUniformItemSizes(true);

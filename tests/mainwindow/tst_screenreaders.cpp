@@ -1,0 +1,248 @@
+// What a screen reader is told: a name for every view, panel and symbol button, the focus before
+// any cursor move, the facts of a typed date, the graph and its day cursor, and the chart
+// display's text in events of the classes Qt's AT-SPI bridge expects.
+
+#include "mainwindow/charttextview.h"
+#include "windowfixture.h"
+
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include "support/testmain.h"
+
+namespace {
+
+// Whether an event is of the class its type promises: Qt's AT-SPI bridge casts each text event to
+// that class and reads its texts.
+bool OfItsClass(QAccessibleEvent *event)
+{
+    switch (event->type()) {
+    case QAccessible::TextUpdated:
+        return dynamic_cast<QAccessibleTextUpdateEvent *>(event);
+    case QAccessible::TextInserted:
+        return dynamic_cast<QAccessibleTextInsertEvent *>(event);
+    case QAccessible::TextRemoved:
+        return dynamic_cast<QAccessibleTextRemoveEvent *>(event);
+    case QAccessible::TextCaretMoved:
+        return dynamic_cast<QAccessibleTextCursorEvent *>(event);
+    case QAccessible::TextSelectionChanged:
+        return dynamic_cast<QAccessibleTextSelectionEvent *>(event);
+    default:
+        return true;
+    }
+}
+
+// An event a screen reader would be sent; the role and name of what it is about for the events
+// Orca speaks on (focus, and an object showing).
+struct ReaderEvent
+{
+    QAccessible::Event type;
+    bool ofItsClass;
+    const QObject *object;
+    QAccessible::Role role;
+    QString name;
+    QString removed; // of a text update
+    QString inserted;
+};
+QList<ReaderEvent> readerEvents;
+
+void RecordReaderEvent(QAccessibleEvent *event)
+{
+    const auto *update = dynamic_cast<QAccessibleTextUpdateEvent *>(event);
+    QAccessibleInterface *about =
+        event->type() == QAccessible::Focus || event->type() == QAccessible::ObjectShow
+            ? event->accessibleInterface()
+            : nullptr;
+    readerEvents.append({event->type(), OfItsClass(event), event->object(),
+                         about ? about->role() : QAccessible::NoRole,
+                         about ? about->text(QAccessible::Name) : "", update ? update->textRemoved() : "",
+                         update ? update->textInserted() : ""});
+}
+
+// A screen reader listening while it lives. Qt's platform accessibility is turned on as a reader's
+// arrival turns it: QAccessible::setActive alone does not, offscreen, in Qt 6.4.
+struct Listening
+{
+    Listening()
+    {
+        readerEvents.clear();
+        QAccessible::setActive(true);
+        platform->setActive(true);
+    }
+    ~Listening()
+    {
+        QAccessible::installUpdateHandler(before);
+        platform->setActive(false);
+    }
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(RecordReaderEvent);
+};
+
+// The names of the notifications that showed, which Orca speaks.
+QStringList Notifications()
+{
+    QStringList names;
+    for (const ReaderEvent &event : std::as_const(readerEvents)) {
+        if (event.type == QAccessible::ObjectShow && event.role == QAccessible::Notification)
+            names << event.name;
+    }
+    return names;
+}
+
+} // namespace
+
+class TestScreenReaders : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each view, panel and list, and each button whose caption is a symbol, has a name a person
+    // understands: not its object name, nor its symbol.
+    void everythingHasAName_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char *control : {"Text18", "List2", "TextHelp", "Text22", "List1", "FrameSplash",
+                                    "FrameDatabase", "FrameWhatIs", "FrameHelp", "FrameGraph", "Command16",
+                                    "Command2", "Command4", "Command5", "Command6", "Command7", "Command8"})
+            QTest::newRow(control) << QString::fromLatin1(control);
+    }
+
+    void everythingHasAName()
+    {
+        QFETCH(QString, control);
+        Fixture f;
+        const QString name =
+            QAccessible::queryAccessibleInterface(f.find(qPrintable(control)))->text(QAccessible::Name);
+        QVERIFY2(name.size() > 1 && name != control && !name.startsWith(u"<<"), qPrintable(name));
+    }
+
+    // Where the keyboard goes is told before any cursor move there: Orca takes a cursor move in a
+    // control that has the focus for the focus arriving, and then says nothing of it.
+    void focusComesFirst_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("Tab from the name to the empty birthdate") << QKeySequence(Qt::Key_Tab) << "Text4";
+        QTest::newRow("Display Chart") << QKeySequence(Qt::CTRL | Qt::Key_D) << "Text18";
+    }
+
+    void focusComesFirst()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, to);
+        Fixture f;
+        f.showAndDismiss();
+        if (to == u"Text18")
+            f.enterPerson();
+        const QObject *target = f.find(qPrintable(to));
+        Listening reader;
+        QTest::keySequence(QApplication::focusWidget(), keys);
+        const auto told =
+            std::find_if(readerEvents.cbegin(), readerEvents.cend(), [target](const ReaderEvent &e) {
+                return e.object == target &&
+                       (e.type == QAccessible::Focus || e.type == QAccessible::TextCaretMoved);
+            });
+        QVERIFY(told != readerEvents.cend() && told->type == QAccessible::Focus);
+    }
+
+    // A complete date that changes the facts has them told once; a wrong one has its message only.
+    void factsAreTold_data()
+    {
+        // The box emptied and typed into (the birthdate is there before a start date is typed), the
+        // text typed, and the ages told after the sign and weekday of birth, or none.
+        QTest::addColumn<QStringList>("typing");
+        QTest::newRow("birthdate") << QStringList{"Text4", "05-20-1990", "12784, Age in Years: 35"};
+        QTest::newRow("month 13") << QStringList{"Text4", "13-20-1990", ""};
+        QTest::newRow("start date") << QStringList{"Text10", "05-20-2030", "14610, Age in Years: 40"};
+    }
+
+    void factsAreTold()
+    {
+        QFETCH(QStringList, typing);
+        Fixture f;
+        f.showAndDismiss();
+        f.box("Text4")->setText(typing[0] == u"Text10" ? QStringLiteral("05-20-1990") : QString());
+        QLineEdit *box = f.box(qPrintable(typing[0]));
+        box->clear();
+        Listening reader;
+        QTest::keyClicks(box, typing[1]);
+        const QString facts =
+            "Astrological Sign: Taurus, Day of Week Born: Sunday, Age In Days: " + typing[2];
+        QCOMPARE(Notifications(), typing[2].isEmpty() ? QStringList{} : QStringList{facts});
+        QCOMPARE(f.alerts.messages().isEmpty(), !typing[2].isEmpty());
+    }
+
+    // The graph is named by the person and the period, and its description gives the critical days
+    // of the text chart; Right moves the day cursor, whose readout is the focused day's name; a zoom
+    // tells the new period; Shift+F10 opens the context menu on its first command.
+    void graphSpeaks()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson();
+        Listening reader;
+        f.trigger("mnuFileDisplayGraph");
+        QWidget *graph = f.find("FrameGraph");
+        QAccessibleInterface *chart = QAccessible::queryAccessibleInterface(graph);
+        QCOMPARE(
+            chart->text(QAccessible::Name),
+            "Biorhythm graph, PAT EXAMPLE - 05-20-1990, Tuesday, May 20, 2025 to Wednesday, June 18, 2025");
+        const QString summary = chart->text(QAccessible::Description);
+        for (const char *day : {"May 23, 2025 (intellectual down)", "May 24, 2025 (physical up)",
+                                "June 1, 2025 (emotional)", "June 16, 2025 (physical up)"})
+            QVERIFY2(summary.contains(QLatin1String(day)), qPrintable(summary));
+        QTest::keyClick(graph, Qt::Key_Right);
+        QCOMPARE(readerEvents.last().name,
+                 "Wednesday, May 21, 2025, day 12785, Physical -73%, Emotional -62%, Intellectual +46%");
+        QTest::keyClick(graph, Qt::Key_Plus);
+        QCOMPARE(Notifications(),
+                 QStringList{"24 days in view: Tuesday, May 20, 2025 to Thursday, June 12, 2025"});
+
+        QString picked; // seen once the menu has opened, and picked its first command
+        QTimer::singleShot(0, graph, [&picked, graph] {
+            QTimer::singleShot(0, graph, [&picked] {
+                auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                picked = menu && menu->activeAction() ? menu->activeAction()->objectName() : QString();
+                if (menu)
+                    menu->close();
+            });
+        });
+        QTest::keyClick(graph, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(picked, QStringLiteral("GraphSave"));
+    }
+
+    // A chart that replaces another, and the cursor and selection moving through it, are told in
+    // events of the classes their types promise, each with what it says changed.
+    void chartTellsScreenReaders()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson();
+        f.click("Command18");
+        auto *view = f.find<ChartTextView>("Text18");
+        const QString first = view->toPlainText();
+        f.click("Command24");
+        Listening reader;
+        f.box("Text11")->setText(QStringLiteral("31"));
+        f.click("Command18");
+        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QSet<QAccessible::Event> types;
+        for (const ReaderEvent &event : std::as_const(readerEvents)) {
+            QVERIFY2(event.ofItsClass, qPrintable(QString::number(event.type, 16)));
+            types.insert(event.type);
+        }
+        const auto replaced =
+            std::find_if(readerEvents.cbegin(), readerEvents.cend(), [&](const ReaderEvent &event) {
+                return event.type == QAccessible::TextUpdated && event.removed == first;
+            });
+        QVERIFY(replaced != readerEvents.cend() && replaced->inserted == view->toPlainText());
+        QVERIFY(types.contains(QAccessible::TextCaretMoved) &&
+                types.contains(QAccessible::TextSelectionChanged));
+    }
+};
+
+TIDEMARK_TEST(TestScreenReaders)
+#include "tst_screenreaders.moc"
