@@ -135,13 +135,15 @@ void PersonColumn::updateEndDate()
 
 void PersonColumn::resetStartDate()
 {
+    // The cursor goes to the length before the length is emptied, so that a screen reader hears it
+    // arrive (it takes a cursor move in a box that has the focus by then for the focus, silently).
+    m_lengthEdit->setFocus();
     const QString today = m_clock.today();
     // Setting the text it already holds raises no change, yet Reset always starts the period over.
     if (m_startDateEdit->text() == today)
         refreshForStartDate();
     else
         m_startDateEdit->setText(today);
-    m_lengthEdit->setFocus();
 }
 
 void PersonColumn::use(const QString &name, const QString &birthdate)
@@ -153,8 +155,9 @@ void PersonColumn::use(const QString &name, const QString &birthdate)
 
 void PersonColumn::clear()
 {
-    m_nameEdit->clear();
+    // The focus before the emptying, as in resetStartDate.
     m_nameEdit->setFocus();
+    m_nameEdit->clear();
     for (QLineEdit *box : {m_birthdateEdit, m_signField, m_weekdayField, m_ageDaysField, m_ageYearsField,
                            m_startDateEdit, m_lengthEdit, m_endDateField})
         box->clear();

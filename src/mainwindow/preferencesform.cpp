@@ -114,16 +114,17 @@ void PreferencesForm::buildHeading(QWidget *form, const layout::AddControl &plac
         }
     }
 
-    // Each "<< Clear" button empties its line and puts the cursor there.
+    // Each "<< Clear" button puts the cursor in its line and empties it, in that order: a screen
+    // reader takes the cursor move of a line emptied first for the focus arriving, and is silent.
     QObject::connect(m_leadInClearButton, &QPushButton::clicked, m_leadInCombo, [combo = m_leadInCombo] {
-        combo->setEditText(QString());
         combo->setFocus();
+        combo->setEditText(QString());
     });
     for (std::size_t line = 0; line < m_headingEdits.size(); ++line) {
         QObject::connect(m_headingClearButtons[line], &QPushButton::clicked, m_headingEdits[line],
                          [edit = m_headingEdits[line]] {
-                             edit->clear();
                              edit->setFocus();
+                             edit->clear();
                          });
     }
     // A line longer than its box shows its beginning again once the cursor leaves it.

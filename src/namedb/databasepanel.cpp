@@ -217,10 +217,12 @@ void DatabasePanel::addEntry()
         m_alerts.critical(message->title, message->text);
         return;
     }
+    // The focus first: a screen reader takes the cursor moves of a box emptied before it has the
+    // focus for the focus arriving, and says nothing.
+    m_nameEdit->setFocus();
     m_nameEdit->clear();
     m_birthdateEdit->clear();
     loadList();
-    m_nameEdit->setFocus();
 }
 
 void DatabasePanel::selectEntry()
