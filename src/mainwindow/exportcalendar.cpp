@@ -9,9 +9,11 @@
 #include "print/pdfnames.h"
 
 #include <QDir>
+#include <QStatusBar>
 
 void MainWindow::exportCalendar()
 {
+    statusBar()->clearMessage();
     const auto plan = checkedChartPlan();
     if (!plan)
         return;

@@ -110,7 +110,9 @@ void MainWindow::showCritical(const QString &title, const QString &text)
 void MainWindow::showOutcome(const QString &message)
 {
     statusBar()->showMessage(message);
-    m_announcer->announce(message);
+    // An empty outcome only takes an earlier one away.
+    if (!message.isEmpty())
+        m_announcer->announce(message);
 }
 
 void MainWindow::clearPersonBoxes()

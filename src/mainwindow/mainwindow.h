@@ -11,8 +11,8 @@
 // MainWindowEnv's Alerts, today's date through its Clock, printed pages through its print targets
 // and every "where do I save this" through its askSavePath (mainwindowenv.h), so every command
 // runs in tests without a person, a screen or a printer. What a command achieves without a message
-// box (files written) goes to showOutcome, which shows it in the status bar and tells screen
-// readers through the Announcer.
+// box (files written, pages sent) goes to showOutcome, which shows it in the status bar and tells
+// screen readers through the Announcer.
 //
 // Where the window's code is, file by file (src/mainwindow/):
 //   mainwindow.cpp      the constructor, the form's title and its two parts, the order of Tab,
@@ -82,7 +82,7 @@
 //   (no menu item)                  Command17    closeChart              chartdisplay.cpp
 //   Command24 (the chart's button)               closeChart              chartdisplay.cpp
 //   GraphSave (the graph's menu)                 saveGraph               graphcommands.cpp
-//   GraphPrint                                   (a lambda)              graphcommands.cpp
+//   GraphPrint                                   printGraph              graphcommands.cpp
 //   GraphClose                                   QWidget::hide           graphcommands.cpp
 //
 // CmdPrtWhat is the "What Is" panel's Print button, which runs the Help menu's command.
@@ -142,7 +142,8 @@ private:
     void updateCommands();
     [[nodiscard]] chart::ChartFields chartFields() const;
     void showCritical(const QString &title, const QString &text);
-    // An outcome that needs no click: in the status bar, and told to screen readers.
+    // An outcome that needs no click: in the status bar, and told to screen readers; an empty one
+    // clears the status bar.
     void showOutcome(const QString &message);
     void clearPersonBoxes();
 
@@ -175,9 +176,10 @@ private:
     void showPrintPreview();
     void exportPdf();
 
-    // Display Graph to Screen and the graph's Save (graphcommands.cpp).
+    // Display Graph to Screen and the graph's Save and Print (graphcommands.cpp).
     void showGraph();
     void saveGraph();
+    void printGraph();
 
     // Export to Calendar (exportcalendar.cpp).
     void exportCalendar();

@@ -129,8 +129,9 @@ void TestCli::refusals_data()
         << QStringList{"--name=Pat \x1b[2JExample"} << "" << 2 << control;
     QTest::newRow("a tab in the name, calendar")
         << QStringList{"--name=Pat\tExample", "--ics=c.ics"} << "" << 2 << control;
-    QTest::newRow("a print check") << QStringList{"--print-text", "--lines-per-page=0"} << "" << 2
-                                   << "tidemark-chart: LINES PER PAGE INCORRECT!: Lines Per Page is zero";
+    QTest::newRow("lines per page 5.5: not even the cover sheet")
+        << QStringList{"--pdf=c.pdf", "--what=both", "--lines-per-page=5.5"} << "" << 2
+        << "tidemark-chart: LINES PER PAGE INCORRECT!: Lines Per Page must be a whole number!\n";
     QTest::newRow("both documents onto standard output")
         << QStringList{"--pdf=-", "--what=both"} << "" << 2
         << "tidemark-chart: --pdf - (standard output) takes one document, not --what both.\nUsage:";
@@ -278,7 +279,8 @@ void TestCli::optionsWithEquals_data()
     QTest::newRow("calendar") << QStringList{"--ics=c.ics"} << QStringList{"c.ics"};
 }
 
-// "--option=value" does what "--option value" does; PDFs come with no part file left beside them.
+// "--option=value" does what "--option value" does; PDFs come with no part file left beside them,
+// titled with what they hold and whom for.
 void TestCli::optionsWithEquals()
 {
     QFETCH(QStringList, arguments);
@@ -294,8 +296,13 @@ void TestCli::optionsWithEquals()
     QCOMPARE(run.out.count('\f'), arguments.contains("--print-text") ? 3 : 0);
     QCOMPARE(run.out.isEmpty(), !pdfs.isEmpty());
     QCOMPARE(QDir(joined.path()).entryList(QDir::Files | QDir::Hidden), pdfs);
-    for (const QString &pdf : pdfs)
+    for (const QString &pdf : pdfs) {
         QCOMPARE(PdfPageCount(joined.filePath(pdf)), PdfPageCount(QDir(spaced.path()).filePath(pdf)));
+        QVERIFY(
+            pdf.endsWith(".ics") ||
+            PdfInfoField(joined.filePath(pdf), "Title") ==
+                QString("Tidemark %1 - Pat Example").arg(pdf.contains("cover") ? "cover sheet" : "chart"));
+    }
 }
 
 // --format json writes the library's JSON Lines, --ics its calendar, for today's date.

@@ -130,17 +130,22 @@ void TestGraph::curveColoursWhereTheValuesAre()
     }
 }
 
-// PNG and PDF files of the picture; a file that cannot be written is said so.
+// PNG and PDF files of the picture, the PDF with its title; a name too long for the title row is
+// shortened before the period; a file that cannot be written is said so.
 void TestGraph::savedFiles()
 {
     QTemporaryDir folder;
-    const graph::GraphScene scene = graph::SceneOf(Plan("05-20-1990", "05-01-2025", "90"), 0, 90, {});
+    chart::ChartPlan plan = Plan("05-20-1990", "05-01-2025", "90");
+    plan.name = QStringLiteral("Christopher Alexander Montgomery-Wolfe ").repeated(6);
+    const graph::GraphScene scene = graph::SceneOf(plan, 0, 90, {});
     QCOMPARE(graph::SaveGraphPng(folder.filePath("g.png"), scene, QSize(640, 400)), QString());
     QCOMPARE(QImage(folder.filePath("g.png")).size(), QSize(640, 400));
-    QCOMPARE(graph::SaveGraphPdf(folder.filePath("g.pdf"), scene), QString());
+    QCOMPARE(graph::SaveGraphPdf(folder.filePath("g.pdf"), scene, "Tidemark graph - Pat"), QString());
+    QCOMPARE(PdfInfoField(folder.filePath("g.pdf"), "Title"), QStringLiteral("Tidemark graph - Pat"));
     QCOMPARE(PdfPageCount(folder.filePath("g.pdf")), 1);
-    QVERIFY(PdfText(folder.filePath("g.pdf"), {}).contains("YOUR NAME - 05-20-1990"));
-    QVERIFY(graph::SaveGraphPdf(folder.filePath("none/g.pdf"), scene).contains("could not be written"));
+    QCOMPARE(PdfPlacementFault(folder.filePath("g.pdf"), 0), QString());
+    QVERIFY(PdfText(folder.filePath("g.pdf"), {}).contains("CHRISTOPHER ALEXANDER MONTGOMERY-WOLFE"));
+    QVERIFY(graph::SaveGraphPdf(folder.filePath("none/g.pdf"), scene, {}).contains("could not be written"));
 }
 
 // + and - and the wheel zoom, the arrows move the day cursor, End and Page Up the view and the
