@@ -118,6 +118,39 @@ private Q_SLOTS:
         QVERIFY2(name.size() > 1 && name != control && !name.startsWith(u"<<"), qPrintable(name));
     }
 
+    // The notice that has the keyboard at start-up says how to go on; Escape puts it aside as Enter
+    // does, and the name box is told as the focus.
+    void noticeLetsGo()
+    {
+        Fixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QWidget *notice = f.find("FrameSplash");
+        QCOMPARE(QApplication::focusWidget(), notice);
+        QCOMPARE(QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Description),
+                 QStringLiteral("Press Enter to begin"));
+        Listening reader;
+        QTest::keyClick(notice, Qt::Key_Escape);
+        QVERIFY(notice->isHidden());
+        QVERIFY(std::any_of(readerEvents.cbegin(), readerEvents.cend(), [&f](const ReaderEvent &e) {
+            return e.type == QAccessible::Focus && e.object == f.box("Text3");
+        }));
+    }
+
+    // What a command did that shows only in the status bar is told too.
+    void outcomeIsTold()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson();
+        f.answer = [&f](const SaveQuestion &) { return f.dir.filePath(QStringLiteral("pat.ics")); };
+        Listening reader;
+        f.trigger("mnuFileExportCalendar");
+        const QString shown = f.window->statusBar()->currentMessage();
+        QVERIFY(shown.contains(u"pat.ics"));
+        QCOMPARE(Notifications(), QStringList{shown});
+    }
+
     // Where the keyboard goes is told before any cursor move there: Orca takes a cursor move in a
     // control that has the focus for the focus arriving, and then says nothing of it.
     void focusComesFirst_data()
