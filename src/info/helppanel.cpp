@@ -1,6 +1,7 @@
 #include "info/helppanel.h"
 
 #include "info/helptopics.h"
+#include "platform/itemviewfocus.h"
 #include "platform/widgetfont.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,7 @@ HelpPanel::HelpPanel(QWidget *parent)
     m_topicList->setObjectName(QStringLiteral("List2"));
     m_topicList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_topicList->setAccessibleName(tr("Help topics"));
+    TellCurrentItemOnFocus(m_topicList);
 
     m_instructionLabel->setObjectName(QStringLiteral("Label32"));
     m_instructionLabel->setWordWrap(true);

@@ -3,6 +3,7 @@
 #include "namedb/nameentry.h"
 #include "namedb/namefile.h"
 #include "platform/alerts.h"
+#include "platform/itemviewfocus.h"
 #include "platform/namedlineedit.h"
 #include "platform/widgetfont.h"
 
@@ -93,6 +94,7 @@ DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent
 
     m_entryList->setObjectName(QStringLiteral("List1"));
     m_entryList->setAccessibleName(tr("Saved names"));
+    TellCurrentItemOnFocus(m_entryList);
     m_entryList->setToolTip(QStringLiteral("Click on a name to select it"));
     m_entryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entryList->setUniformItemSizes(true);
