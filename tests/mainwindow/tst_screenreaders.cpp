@@ -1,7 +1,9 @@
 // What a screen reader is told: a name for every view, panel and symbol button, the focus before
-// any cursor move, the facts of a typed date, the graph and its day cursor, and the chart
-// display's text in events of the classes Qt's AT-SPI bridge expects.
+// any cursor move, a list's item after the list, a box's whole text, the facts of a typed date and
+// other outcomes, the graph and its day cursor, and the chart display's text in events of the
+// classes Qt's AT-SPI bridge expects.
 
+#include "info/helptopics.h"
 #include "mainwindow/charttextview.h"
 #include "windowfixture.h"
 
@@ -149,6 +151,78 @@ private Q_SLOTS:
         const QString shown = f.window->statusBar()->currentMessage();
         QVERIFY(shown.contains(u"pat.ics"));
         QCOMPARE(Notifications(), QStringList{shown});
+    }
+
+    // A box's text reaches a screen reader whole: Orca reads a line as the text attribute runs that
+    // cover it, joined, so every run must reach the end of the text.
+    void boxTextIsWhole_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char *box : {"Text3", "Text8", "Text12", "Text13", "Combo1"})
+            QTest::newRow(box) << QString::fromLatin1(box);
+    }
+
+    void boxTextIsWhole()
+    {
+        QFETCH(QString, box);
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson();
+        f.find<QComboBox>("Combo1")->setEditText(QStringLiteral("Prepared By:"));
+        f.box("Text13")->setText(QStringLiteral("Your Name"));
+        QWidget *widget = f.find(qPrintable(box));
+        if (auto *combo = qobject_cast<QComboBox *>(widget))
+            widget = combo->lineEdit();
+        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(widget)->textInterface();
+        const int count = text->characterCount();
+        QVERIFY(count > 1);
+        int reach = 0;
+        for (int offset = 0; offset < count; ++offset) {
+            int start = -1;
+            int end = -1;
+            text->attributes(offset, &start, &end);
+            QVERIFY(start <= offset && offset < end);
+            reach = std::max(reach, end);
+        }
+        QCOMPARE(text->text(0, reach), static_cast<QLineEdit *>(widget)->text());
+    }
+
+    // A list that takes the keyboard has its current item told after the list itself, so a screen
+    // reader speaks it: the one name of the name list (reached with Tab), the first help topic.
+    void listTellsItsItem_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("name list") << "mnuFileOpenDatabase"
+                                   << "List1"
+                                   << "Pat Example 05-20-1990";
+        QTest::newRow("help topics") << "mnuHelpGetHelpOn"
+                                     << "List2" << QString::fromLatin1(info::HelpTopics().front().name);
+    }
+
+    void listTellsItsItem()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, list);
+        QFETCH(QString, item);
+        Fixture f;
+        f.showAndDismiss();
+        Listening reader;
+        f.trigger(qPrintable(command));
+        if (list == u"List1") {
+            f.box("Text1")->setText(QStringLiteral("Pat Example"));
+            f.box("Text2")->setText(QStringLiteral("05201990"));
+            QTest::keyClick(f.box("Text2"), Qt::Key_Return);
+        }
+        const QWidget *target = f.find(qPrintable(list));
+        for (int tab = 0; tab < 10 && QApplication::focusWidget() != target; ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QVERIFY(!readerEvents.isEmpty());
+        QCOMPARE(readerEvents.last().type, QAccessible::Focus);
+        QCOMPARE(readerEvents.last().role, QAccessible::ListItem);
+        QCOMPARE(readerEvents.last().name, item);
     }
 
     // Where the keyboard goes is told before any cursor move there: Orca takes a cursor move in a
