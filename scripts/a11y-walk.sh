@@ -138,13 +138,12 @@ step "Ctrl+O: the name database" keys ctrl+o
 step "type a name" typing "Pat Example"
 step "Tab to the birthdate box, type it, Enter: the name is added, the cursor back in Name" \
   keys Tab 0 5 2 0 1 9 9 0 Return
-step "Tab three times: the name list" keys Tab Tab Tab
-step "Down: the name" keys Down
-step "Escape closes the database" keys Escape
+step "Tab three times: the name list and its one name" keys Tab Tab Tab
+step "Enter: the name goes to the form, the database closes" keys Return
 step "Alt+H, W: What Is A Biorhythm?" keys alt+h w
 step "Escape closes it" keys Escape
-step "F1: the help topics" keys F1
-step "Down: the first topic" keys Down
+step "F1: the help topics and the first one" keys F1
+step "Down: the next topic" keys Down
 step "Tab to the topic's text" keys Tab
 step "Shift+Tab twice: the close button" keys shift+Tab shift+Tab
 step "Escape closes help" keys Escape
