@@ -18,6 +18,8 @@
 namespace graph {
 
 inline constexpr int CycleCount = 3; // physical, emotional, intellectual, as chart::Cycle counts them
+// The cycles' names in the legend and the readouts, by chart::Cycle.
+inline constexpr std::array<const char *, CycleCount> CycleNames = {"Physical", "Emotional", "Intellectual"};
 
 // The three cycles of the chart, in chart::Cycle's order, then the secondary cycles, in
 // chart::SecondaryCycle's order.

@@ -1,8 +1,8 @@
 #include "graph/graphpainter.h"
 
-#include "calendar/calendar.h"
 #include "chart/cycles.h"
 #include "graph/graphaxis.h"
+#include "graph/graphtext.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -81,37 +81,35 @@ int CycleOfMarker(chart::DayMarker marker)
     return -1;
 }
 
+// A value as the title row gives it, in percent: "+48%".
 QString ValueText(double value)
 {
-    return (value >= 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', 2);
+    const int percent = qRound(value * 100);
+    return (percent > 0 ? QStringLiteral("+") : QString()) + QString::number(percent) + QLatin1Char('%');
 }
 
-QString DayText(const chart::ChartDay &day)
-{
-    return calendar::WeekdayAbbrev(day.weekday) + QLatin1Char(' ') +
-           calendar::FormatDateText(day.month, day.day, day.year);
-}
-
+// The person on the left, the readout or the period on the right; where both do not fit, the
+// person's name gives way.
 void PaintHeader(QPainter &painter, const Rows &rows, const GraphScene &scene, const Style &style)
 {
-    QString right;
-    if (scene.hover >= 0 && scene.hover < scene.days.size())
-        right = Readout(scene.days[scene.hover], DrawnCycles(scene.look).mid(0, CycleCount));
-    else if (!scene.days.isEmpty())
-        right = DayText(scene.days.first().day) + QStringLiteral(" to ") + DayText(scene.days.last().day);
-    // The person's name gives way to the period or the readout: a name too long for what they
-    // leave of the row is shortened.
-    const double room = rows.title.width() - style.textMetrics.horizontalAdvance(right) - 12 * style.unit;
+    const int shown = scene.hover >= 0 ? scene.hover : scene.cursor;
+    const QString right = shown >= 0 && shown < scene.days.size()
+                              ? DayReadout(scene.days[shown], Wording::Short)
+                              : PeriodText(scene.days, Wording::Short);
+    const double width = rows.title.width();
+    const double rightWidth = std::min(style.textMetrics.horizontalAdvance(right), width);
     painter.setPen(Qt::black);
     painter.setFont(style.title);
     painter.drawText(rows.title, Qt::AlignLeft | Qt::AlignVCenter,
-                     style.titleMetrics.elidedText(scene.title, Qt::ElideRight, room));
+                     style.titleMetrics.elidedText(scene.title, Qt::ElideRight,
+                                                   std::max(0.0, width - rightWidth - 12 * style.unit)));
     painter.setFont(style.text);
-    painter.drawText(rows.title, Qt::AlignRight | Qt::AlignVCenter, right);
+    painter.drawText(rows.title, Qt::AlignRight | Qt::AlignVCenter,
+                     style.textMetrics.elidedText(right, Qt::ElideRight, width));
 }
 
 // The three cycles and the marks in the first row; the secondary cycles drawn, if any, in a second,
-// which ends with their values on the day under the mouse (the title row has the three cycles').
+// which ends with their values on the day read out (the title row has the three cycles').
 void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene, const Style &style)
 {
     const GraphLook &look = scene.look;
@@ -157,8 +155,9 @@ void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene,
     for (qsizetype k = CycleCount; k < cycles.size(); ++k)
         cycleMark(cycles[k]);
     // The values keep to the room the marks leave: on a narrow graph they are shortened.
-    if (cycles.size() > CycleCount && scene.hover >= 0 && scene.hover < scene.days.size()) {
-        const QString values = CycleValues(scene.days[scene.hover], cycles.mid(CycleCount));
+    const int shown = scene.hover >= 0 ? scene.hover : scene.cursor;
+    if (cycles.size() > CycleCount && shown >= 0 && shown < scene.days.size()) {
+        const QString values = CycleValues(scene.days[shown], cycles.mid(CycleCount));
         painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter,
                          style.textMetrics.elidedText(values, Qt::ElideRight, row.right() - x));
     }
@@ -315,13 +314,17 @@ void PaintCriticalDots(QPainter &painter, const GraphLayout &layout, const Graph
     }
 }
 
-void PaintHover(QPainter &painter, const GraphLayout &layout, const GraphScene &scene, const Style &style)
+// The day under the mouse as a thin grey line, the keyboard's day cursor as a thicker black one.
+void PaintDayLines(QPainter &painter, const GraphLayout &layout, const GraphScene &scene, const Style &style)
 {
-    if (scene.hover < 0 || scene.hover >= scene.days.size())
-        return;
-    const double x = layout.xOf(scene.hover);
-    painter.setPen(QPen(QColor(90, 90, 90), style.unit));
-    painter.drawLine(QPointF(x, layout.plot.top()), QPointF(x, layout.plot.bottom()));
+    for (const auto &[index, pen] : {std::pair(scene.hover, QPen(QColor(90, 90, 90), style.unit)),
+                                     std::pair(scene.cursor, QPen(Qt::black, 2 * style.unit))}) {
+        if (index < 0 || index >= scene.days.size())
+            continue;
+        const double x = layout.xOf(index);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(x, layout.plot.top()), QPointF(x, layout.plot.bottom()));
+    }
 }
 
 } // namespace
@@ -350,16 +353,6 @@ QString CycleValues(const GraphDay &day, const QList<GraphCycle> &cycles)
     QStringList parts;
     for (const GraphCycle cycle : cycles)
         parts << CycleName(cycle) + QLatin1Char(' ') + ValueText(day.values[std::size_t(cycle)]);
-    return parts.join(QStringLiteral("   "));
-}
-
-QString Readout(const GraphDay &day, const QList<GraphCycle> &cycles)
-{
-    QStringList parts{DayText(day.day), QStringLiteral("day %1").arg(qint64(day.day.dayCount))};
-    if (!cycles.isEmpty())
-        parts << CycleValues(day, cycles);
-    for (const chart::DayMarker marker : day.markers)
-        parts << chart::MarkerText(marker).trimmed().toString();
     return parts.join(QStringLiteral("   "));
 }
 
@@ -400,7 +393,7 @@ void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene)
         PaintCurves(painter, layout, scene, style);
         PaintCriticalDots(painter, layout, scene, style);
     }
-    PaintHover(painter, layout, scene, style);
+    PaintDayLines(painter, layout, scene, style);
     painter.restore();
 }
 

@@ -16,11 +16,11 @@ class QPaintDevice;
 class QPainter;
 
 // The graph of a chart as one picture, painted by one routine on any device: the screen, a
-// QImage, a PDF writer or a printer. A title row (the person; the period in view or the readout
-// of the day under the mouse), a legend (with the secondary cycles' readout), the three cycles as smooth
-// curves about a centre line (and the secondary cycles switched on, thinner, with a legend row of their own),
-// each in its colour and line style (StyleOf), the triple highs and lows as bands, the critical days as dots
-// on the curve that crosses, today as a dashed line, and the date axis.
+// QImage, a PDF writer or a printer. A title row (the person; the period in view, or the readout
+// of the day under the mouse or the keyboard's day cursor), a legend (with the secondary cycles' readout),
+// the three cycles as smooth curves about a centre line (and the secondary cycles switched on, thinner,
+// with a legend row of their own), each in its colour and line style (StyleOf), the triple highs and lows
+// as bands, the critical days as dots on the curve that crosses, today as a dashed line, and the date axis.
 namespace graph {
 
 // Triple highs and lows, as the printed chart's markers.
@@ -33,6 +33,7 @@ struct GraphScene
     QDate today;          // marked when it is one of the days
     int hover = -1;       // the day under the mouse, by index in days, for the readout; -1: none
     GraphLook look = {};  // the palette and the secondary cycles drawn
+    int cursor = -1;      // the keyboard's day cursor, drawn as a line, read out when no day is hovered
 };
 
 // The scene of the chart days numbered first to first + count - 1.
@@ -59,12 +60,8 @@ struct GraphLayout
 [[nodiscard]] GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device,
                                       int legendRows = 1);
 
-// The values of the cycles on a day, each after its name: "Intuitive +0.48   Spiritual -0.12".
+// The values of the cycles on a day in percent, each after its name: "Intuitive +48%   Spiritual -12%".
 [[nodiscard]] QString CycleValues(const GraphDay &day, const QList<GraphCycle> &cycles);
-
-// The readout of a day: its date, its day count, the values of the cycles and its markers. The
-// title row reads out the three cycles of the chart; the legend's second row the secondary ones.
-[[nodiscard]] QString Readout(const GraphDay &day, const QList<GraphCycle> &cycles);
 
 void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene);
 

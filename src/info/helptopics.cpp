@@ -285,9 +285,15 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "  * CTRL+Q - exits the program.\n"
      "  * ESC - closes the chart, the graph, the database screen, the 'WHAT IS A BIORHYTHM' window "
      "or the help window that is shown.\n"
-     "In the database screen, ENTER in the birthdate box adds the name, ENTER on a name uses it, "
-     "DELETE deletes it and CTRL+Z in the list puts the name deleted last back.  The TAB key moves "
-     "from box to box, and reaches the shortcut icons too."},
+     "At start-up, ENTER or ESC puts the notice aside.  In the database screen, ENTER in the "
+     "birthdate box adds the name, ENTER on a name uses it, DELETE deletes it and CTRL+Z in the list "
+     "puts the name deleted last back.  The TAB key moves from box to box, the boxes the program "
+     "fills in included, and reaches the shortcut icons too.\n"
+     "In the graph, the LEFT and RIGHT ARROW keys move the day cursor (a black line) a day at a time, "
+     "and the top of the graph shows its date, its day count, the three cycles in percent and whether "
+     "it is a critical day, a triple high or a triple low.  PAGE UP and PAGE DOWN move a whole view "
+     "back or on, HOME and END go to the first or last day, + and - show fewer or more days, and "
+     "SHIFT+F10 or the MENU key opens the graph's menu (save, print, close)."},
     {"SYSTEM INFORMATION",
      "If you would like to view information about your computer, we have added a neat little "
      "utility in the program.  From the 'HELP' menu select 'ABOUT TIDEMARK' and click the 'SYSTEM "

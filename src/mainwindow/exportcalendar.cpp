@@ -32,6 +32,5 @@ void MainWindow::exportCalendar()
     if (!error.isEmpty())
         showCritical(SaveErrorTitle, error);
     else
-        statusBar()->showMessage(
-            QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
+        showOutcome(QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
 }

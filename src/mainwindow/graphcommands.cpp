@@ -6,9 +6,11 @@
 #include "calendar/calendar.h"
 #include "chart/cycles.h"
 #include "graph/graphoutput.h"
+#include "graph/graphtext.h"
 #include "graph/graphwidget.h"
 #include "mainwindow/personcolumn.h"
 #include "platform/alerts.h"
+#include "platform/announcer.h"
 #include "platform/clock.h"
 #include "print/pdfnames.h"
 #include "settings/settingsstore.h"
@@ -27,6 +29,8 @@ void MainWindow::buildGraphPanel()
     m_graphPanel = new GraphWidget(centralWidget());
     m_graphPanel->hide();
     connect(m_graphPanel, &GraphWidget::closeRequested, m_graphPanel, &QWidget::hide);
+    connect(m_graphPanel, &GraphWidget::viewMoved, m_announcer,
+            [this] { m_announcer->announce(graph::ViewText(m_graphPanel->days())); });
     m_graphPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto graphAction = [this](const char *name, const QString &caption, const QKeySequence &keys) {
         auto *a = new QAction(caption, m_graphPanel);
@@ -133,7 +137,7 @@ void MainWindow::printGraph()
     if (!graph::PrintGraph(printer, m_graphPanel->scene()))
         showCritical(print::PrinterErrorTitle, QStringLiteral("The graph could not be printed."));
     else if (printer.outputFileName().isEmpty())
-        statusBar()->showMessage(print::SentToPrinterMessage(printer.printerName(), {{tr("the graph"), 1}}));
+        showOutcome(print::SentToPrinterMessage(printer.printerName(), {{tr("the graph"), 1}}));
 }
 
 void MainWindow::saveGraph()

@@ -13,6 +13,7 @@
 #include "mainwindow/windowlayout.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
+#include "platform/announcer.h"
 #include "platform/clock.h"
 
 #include <QAction>
@@ -82,7 +83,9 @@ void MainWindow::buildControls()
     m_layout->add(Item::Subtitle, subtitle);
     m_layout->add(Item::TitleRule, titleRule);
 
+    m_announcer = new Announcer(central);
     m_person = std::make_unique<PersonColumn>(central, m_env.alerts, m_env.clock, m_layout->adder());
+    connect(m_person.get(), &PersonColumn::factsChanged, m_announcer, &Announcer::announce);
     m_preferences = std::make_unique<PreferencesForm>(central, m_layout->adder());
 }
 
@@ -102,6 +105,14 @@ void MainWindow::setTabOrder()
 void MainWindow::showCritical(const QString &title, const QString &text)
 {
     m_env.alerts.critical(title, text);
+}
+
+void MainWindow::showOutcome(const QString &message)
+{
+    statusBar()->showMessage(message);
+    // An empty outcome only takes an earlier one away.
+    if (!message.isEmpty())
+        m_announcer->announce(message);
 }
 
 void MainWindow::clearPersonBoxes()

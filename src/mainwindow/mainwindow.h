@@ -10,7 +10,9 @@
 // settings/, namedb/, info/), and writes the results back into controls. Messages go through
 // MainWindowEnv's Alerts, today's date through its Clock, printed pages through its print targets
 // and every "where do I save this" through its askSavePath (mainwindowenv.h), so every command
-// runs in tests without a person, a screen or a printer.
+// runs in tests without a person, a screen or a printer. What a command achieves without a message
+// box (files written, pages sent) goes to showOutcome, which shows it in the status bar and tells
+// screen readers through the Announcer.
 //
 // Where the window's code is, file by file (src/mainwindow/):
 //   mainwindow.cpp      the constructor, the form's title and its two parts, the order of Tab,
@@ -24,7 +26,8 @@
 //                       chart command (checkedChartPlan)
 //   printcommands.cpp   the print commands, Print Preview and Export as PDF
 //   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print, look (colours and
-//                       secondary cycles, kept in the per-user settings store) and Close
+//                       secondary cycles, kept in the per-user settings store) and Close; its new
+//                       period told to screen readers after a zoom or a scroll
 //   exportcalendar.cpp  Export to Calendar
 //   reminderquestion.*  its question of a reminder on each event, and the dialog answering it
 //   personcolumn.*      PersonColumn: the name, the birthdate and what follows, the chart period
@@ -39,7 +42,6 @@
 //   printprogressdialog.*  the progress box of a long print or preview
 //   savequestion.*      the save question of MainWindowEnv, and Qt's save dialog answering it
 //   mainwindowenv.h     what the window needs from the world around it
-//   formcontrols.h      a box known by its form name
 //
 // Each control keeps its form name as its objectName, which is how tests find it
 // (findChild<QLineEdit *>("Text3")). The tables of the person column's and the three frames'
@@ -55,6 +57,7 @@
 //   mnuEdit       m_editMenu                    Command24     m_closeChartButton
 //   mnuHelp       m_helpMenu                    FrameGraph    m_graphPanel
 //   StatusBar     the status bar
+//   Announcer     m_announcer, what screen readers are told once (platform/announcer.h)
 //
 // The commands: the menu item's (or control's) object name, its picture button's, the handler
 // and the file that holds it. Each command is one QAction: its menu item and its picture button
@@ -101,6 +104,7 @@
 #include <memory>
 #include <optional>
 
+class Announcer;
 class QAction;
 class QFrame;
 class QMenu;
@@ -146,6 +150,9 @@ private:
     void updateCommands();
     [[nodiscard]] chart::ChartFields chartFields() const;
     void showCritical(const QString &title, const QString &text);
+    // An outcome that needs no click: in the status bar, and told to screen readers; an empty one
+    // clears the status bar.
+    void showOutcome(const QString &message);
     void clearPersonBoxes();
 
     // Start-up and shut-down (lifecycle.cpp).
@@ -215,4 +222,5 @@ private:
     QToolBar *m_toolBar = nullptr;
     QAction *m_openDatabaseAction = nullptr;
     QAction *m_closeChartAction = nullptr;
+    Announcer *m_announcer = nullptr;
 };

@@ -63,6 +63,9 @@ void MainWindow::buildPanels()
                              m_startupNotice);
     notice->setWordWrap(true);
     hint->setWordWrap(true);
+    // The notice has the keyboard at start-up: a screen reader names it and says how to go on.
+    m_startupNotice->setAccessibleName(title->text() + QLatin1Char(' ') + version->text());
+    m_startupNotice->setAccessibleDescription(tr("Press Enter to begin"));
     m_layout->add(Item::Splash, m_startupNotice);
     m_layout->add(Item::SplashTitle, title);
     m_layout->add(Item::SplashVersion, version);
@@ -78,6 +81,7 @@ void MainWindow::buildPanels()
 
     m_chartView = new ChartTextView(host);
     m_chartView->setObjectName(QStringLiteral("Text18"));
+    m_chartView->setAccessibleName(tr("Chart"));
     m_closeChartButton = new QPushButton(QStringLiteral("Close This Window"), host);
     m_closeChartButton->setObjectName(QStringLiteral("Command24"));
     m_closeChartButton->setAutoDefault(true);

@@ -231,7 +231,8 @@ void TestGraph::savedFiles()
     QVERIFY(graph::SaveGraphPdf(folder.filePath("none/g.pdf"), scene, {}).contains("could not be written"));
 }
 
-// + and - and the wheel zoom, the arrows and End move, the mouse picks a day, Escape asks to close.
+// + and - and the wheel zoom, the arrows move the day cursor, End and Page Up the view and the
+// cursor, the mouse picks a day, Escape asks to close.
 void TestGraph::panelKeysWheelAndMouse()
 {
     GraphWidget panel;
@@ -241,17 +242,25 @@ void TestGraph::panelKeysWheelAndMouse()
     QCOMPARE(panel.daysInView(), GraphWidget::MaxDaysInView);
     QTest::keyClick(&panel, Qt::Key_Plus);
     QCOMPARE(panel.daysInView(), qRound(GraphWidget::MaxDaysInView / 1.25));
-    const qint64 first = panel.firstDay();
-    QTest::keyClick(&panel, Qt::Key_Right);
-    QCOMPARE(panel.firstDay(), first + 1);
     QTest::keyClick(&panel, Qt::Key_End);
     QCOMPARE(panel.firstDay() + panel.daysInView(), 5000);
+    QCOMPARE(panel.cursorIndex(), panel.daysInView() - 1);
+    // A page back stops at the first day; the cursor goes back a whole page.
+    QTest::keyClick(&panel, Qt::Key_PageUp);
+    QCOMPARE(panel.firstDay(), 0);
+    QCOMPARE(panel.cursorIndex(), 4999 - panel.daysInView());
     QWheelEvent wheel(QPointF(400, 200), panel.mapToGlobal(QPointF(400, 200)), {}, QPoint(0, 120 * 30), {},
                       {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(panel.viewport(), &wheel);
     QCOMPARE(panel.daysInView(), GraphWidget::MinDaysInView);
     QCOMPARE(panel.scene().days.size(), GraphWidget::MinDaysInView);
     QCOMPARE(chart::DateOf(panel.scene().days.last().day), QDate(2025, 5, 1).addDays(panel.firstDay() + 6));
+    // Right moves the day cursor, and the view follows it past the last day in view.
+    QTest::keyClick(&panel, Qt::Key_Home);
+    for (int day = 0; day < GraphWidget::MinDaysInView; ++day)
+        QTest::keyClick(&panel, Qt::Key_Right);
+    QCOMPARE(panel.firstDay(), 1);
+    QCOMPARE(panel.cursorIndex(), GraphWidget::MinDaysInView - 1);
     const auto layout = graph::LayoutGraph(panel.viewport()->rect(), panel.daysInView(), panel.viewport());
     QTest::mouseMove(panel.viewport(), QPoint(int(layout.xOf(2)), 100));
     QTRY_COMPARE(panel.hoverIndex(), 2);
