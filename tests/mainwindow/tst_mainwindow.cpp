@@ -2,6 +2,8 @@
 // person boxes as typed, the preferences and placement across runs, the panels' places, and the
 // print commands.
 
+#include "support/datarows.h"
+#include "support/filebytes.h"
 #include "support/privileged.h"
 #include "windowfixture.h"
 
@@ -86,27 +88,20 @@ private Q_SLOTS:
     // chart ending after 12-31-9999.
     void checkMessages_data()
     {
-        QTest::addColumn<QString>("command"); // none: the check runs as the box is typed
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("title");
-        auto row = [](const char *tag, const char *command, const char *box, const char *typed,
-                      const char *title) {
-            QTest::newRow(tag) << QString::fromLatin1(command) << QString::fromLatin1(box)
-                               << QString::fromLatin1(typed) << QString::fromLatin1(title);
-        };
-        row("birthdate typed", "", "Text4", "13-20-1990", "MONTH DATE INPUT ERROR IN BIRTH DATE");
-        row("start date typed", "", "Text10", "00-10-2000", "MONTH DATE INPUT ERROR");
-        row("display chart", "mnuFilePrintCharttoFullScreen", "Text3", "Pat \x1b[31mExample",
+        // No command: the check runs as the box is typed.
+        Columns<QString, QString, QString, QString>({"command", "box", "typed", "title"});
+        Row("birthdate typed", "", "Text4", "13-20-1990", "MONTH DATE INPUT ERROR IN BIRTH DATE");
+        Row("start date typed", "", "Text10", "00-10-2000", "MONTH DATE INPUT ERROR");
+        Row("display chart", "mnuFilePrintCharttoFullScreen", "Text3", "Pat \x1b[31mExample",
             "NAME INPUT ERROR");
-        row("display chart, more days than memory", "mnuFilePrintCharttoFullScreen", "Text11", "2900000",
+        Row("display chart, more days than memory", "mnuFilePrintCharttoFullScreen", "Text11", "2900000",
             "NOT ENOUGH MEMORY!");
-        row("display graph", "mnuFileDisplayGraph", "Text11", "3000000x", "LENGTH OF CHART TOO LONG!");
-        row("export to calendar", "mnuFileExportCalendar", "Text11", "99999999999",
+        Row("display graph", "mnuFileDisplayGraph", "Text11", "3000000x", "LENGTH OF CHART TOO LONG!");
+        Row("export to calendar", "mnuFileExportCalendar", "Text11", "99999999999",
             "LENGTH OF CHART TOO LONG!");
-        row("print chart", "mnuFilePrintChart", "Text17", "0", "LINES PER PAGE INCORRECT!");
-        row("print cover sheet", "mnuFilePrintCoverSheet", "Text3", "Pat\tExample", "NAME INPUT ERROR");
-        row("print cover sheet and chart", "mnuFilePrintCoverSheetandChart", "Text17", "abc",
+        Row("print chart", "mnuFilePrintChart", "Text17", "0", "LINES PER PAGE INCORRECT!");
+        Row("print cover sheet", "mnuFilePrintCoverSheet", "Text3", "Pat\tExample", "NAME INPUT ERROR");
+        Row("print cover sheet and chart", "mnuFilePrintCoverSheetandChart", "Text17", "abc",
             "LINES PER PAGE INCORRECT!");
     }
 
@@ -145,10 +140,9 @@ private Q_SLOTS:
 
     void resetPutsTodayBack_data()
     {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("end");
-        QTest::newRow("another start date") << QStringLiteral("01-01-2000") << QStringLiteral("01-20-2000");
-        QTest::newRow("already today") << QStringLiteral("05-20-2025") << QStringLiteral("06-08-2025");
+        Columns<QString, QString>({"start", "end"});
+        Row("another start date", "01-01-2000", "01-20-2000");
+        Row("already today", "05-20-2025", "06-08-2025");
     }
 
     void resetPutsTodayBack()
@@ -248,14 +242,10 @@ private Q_SLOTS:
     // The one start-up message about the data folder; nothing is lost, and nothing written in vain.
     void readOnlyDataFolder_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("said");
-        auto row = [](const char *tag, const char *kind, const char *said) {
-            QTest::newRow(tag) << QString::fromLatin1(kind) << QString::fromLatin1(said);
-        };
-        row("the settings were read", "read-only", "were read");
-        row("a settings file could not be read", "damaged", "cover.dat");
-        row("the folder cannot be made", "under a file", "default settings");
+        Columns<QString, QString>({"kind", "said"});
+        Row("the settings were read", "read-only", "were read");
+        Row("a settings file could not be read", "damaged", "cover.dat");
+        Row("the folder cannot be made", "under a file", "default settings");
     }
 
     void readOnlyDataFolder()
@@ -269,9 +259,7 @@ private Q_SLOTS:
             f.dataFolder = f.dataFile("cover.dat/data");
         } else {
             TIDEMARK_REQUIRE_MOUNT(disk.emplace(f.dataFolder, 64 * 1024));
-            QFile printer(f.dataFile("printer.dat"));
-            QVERIFY(printer.open(QIODevice::WriteOnly) && printer.write("\"60\"\r\n") > 0);
-            printer.close();
+            QVERIFY(PutFile(f.dataFile("printer.dat"), "\"60\"\r\n"));
             QVERIFY(kind != QLatin1String("damaged") || QDir().mkdir(f.dataFile("cover.dat")));
             QVERIFY(disk->remountReadOnly());
         }
@@ -289,14 +277,10 @@ private Q_SLOTS:
     // A stored placement off the screen or larger than it opens wholly on the screen.
     void storedPlacementFitsTheScreen_data()
     {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("far right, no width") << "MainLeft"
-                                             << "99999999999";
-        QTest::newRow("wider than the screen") << "MainWidth"
-                                               << "99999";
-        QTest::newRow("higher than the screen") << "MainHeight"
-                                                << "99999";
+        // Moved onto the screen, and shrunk so that its frame with the title bar fits.
+        Columns<QString, QString>({"key", "value"});
+        Row("far right, no width", "MainLeft", "99999999999");
+        Row("higher than the screen", "MainHeight", "99999");
     }
 
     void storedPlacementFitsTheScreen()
@@ -316,10 +300,8 @@ private Q_SLOTS:
         QTRY_VERIFY(f.window->frameGeometry() != f.window->geometry());
         const QRect placed = f.window->frameGeometry();
         QTRY_VERIFY2(f.window->screen()->availableGeometry().contains(f.window->frameGeometry()),
-                     qPrintable(QStringLiteral("window at %1, %2 x %3")
-                                    .arg(placed.left())
-                                    .arg(placed.width())
-                                    .arg(placed.height())));
+                     qPrintable(QString::asprintf("window at %d, %d x %d", placed.left(), placed.width(),
+                                                  placed.height())));
     }
 
     // On each screen the fonts follow, the window's least size fits it, and there as on the whole
@@ -392,15 +374,9 @@ private Q_SLOTS:
                     for (const QWidget *w : QList<QWidget *>{panel} + panel->findChildren<QWidget *>()) {
                         const QRect r = w->geometry();
                         if (!w->objectName().isEmpty() && !w->objectName().startsWith(u"qt_"))
-                            placed << QStringLiteral("%1 %2x%3 %4 %5,%6 %7x%8")
-                                          .arg(screen)
-                                          .arg(size.width())
-                                          .arg(size.height())
-                                          .arg(w->objectName())
-                                          .arg(r.x())
-                                          .arg(r.y())
-                                          .arg(r.width())
-                                          .arg(r.height());
+                            placed << QString::asprintf("%d %dx%d %s %d,%d %dx%d", screen, size.width(),
+                                                        size.height(), qPrintable(w->objectName()), r.x(),
+                                                        r.y(), r.width(), r.height());
                     }
                 }
                 f.click("Command3");
@@ -414,20 +390,16 @@ private Q_SLOTS:
     // the Help menu's command, the "What Is" panel's Print; the menu needs no panel open).
     void pdfFileAskedFirst_data()
     {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<int>("progress"); // the progress boxes made after the question
+        // The menu item, the button, the files, and the progress boxes made after the question.
+        Columns<QString, QString, QStringList, int>({"menu", "button", "files", "progress"});
         const QString cover = QStringLiteral("Pat Example - cover sheet.pdf");
         const QString chart = QStringLiteral("Pat Example - chart.pdf");
-        auto row = [](const char *menu, const char *button, const QStringList &files, int progress) {
-            QTest::newRow(menu) << QString::fromLatin1(menu) << QString::fromLatin1(button) << files
-                                << progress;
-        };
-        row("mnuFilePrintCoverSheet", "Command10", {cover}, 0);
-        row("mnuFilePrintChart", "Command11", {chart}, 1);
-        row("mnuFilePrintCoverSheetandChart", "Command12", {chart, cover}, 1);
-        row("mnuHelpPrintWhatIsABiorhythm", "CmdPrtWhat", {QStringLiteral("What Is A Biorhythm.pdf")}, 0);
+        Row("mnuFilePrintCoverSheet", "mnuFilePrintCoverSheet", "Command10", QStringList{cover}, 0);
+        Row("mnuFilePrintChart", "mnuFilePrintChart", "Command11", QStringList{chart}, 1);
+        Row("mnuFilePrintCoverSheetandChart", "mnuFilePrintCoverSheetandChart", "Command12",
+            QStringList{chart, cover}, 1);
+        Row("mnuHelpPrintWhatIsABiorhythm", "mnuHelpPrintWhatIsABiorhythm", "CmdPrtWhat",
+            QStringList{"What Is A Biorhythm.pdf"}, 0);
     }
 
     void pdfFileAskedFirst()
@@ -467,19 +439,15 @@ private Q_SLOTS:
 
     void replacingPdfFilesAsksFirst_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QStringList>("existing");
-        QTest::addColumn<bool>("replace");
+        Columns<QString, QString, QStringList, bool>({"command", "chosen", "existing", "replace"});
         const QString both = QStringLiteral("mnuFilePrintCoverSheetandChart");
         const QString chosen = QStringLiteral("Pat Example.pdf");
         const QStringList two = {"Pat Example - chart.pdf", "Pat Example - cover sheet.pdf"};
-        QTest::newRow("both exist, kept") << both << chosen << two << false;
-        QTest::newRow("both exist, replaced") << both << chosen << two << true;
-        QTest::newRow("one exists, kept") << both << chosen << QStringList{two[0]} << false;
-        QTest::newRow("the name with .pdf added exists, kept")
-            << QStringLiteral("mnuFilePrintChart") << QStringLiteral("Pat") << QStringList{"Pat.pdf"}
-            << false;
+        Row("both exist, kept", both, chosen, two, false);
+        Row("both exist, replaced", both, chosen, two, true);
+        Row("one exists, kept", both, chosen, QStringList{two[0]}, false);
+        Row("the name with .pdf added exists, kept", "mnuFilePrintChart", "Pat", QStringList{"Pat.pdf"},
+            false);
     }
 
     void replacingPdfFilesAsksFirst()
@@ -492,10 +460,8 @@ private Q_SLOTS:
         f.showAndDismiss();
         f.enterPerson();
         QTemporaryDir folder;
-        for (const QString &name : existing) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
-        }
+        for (const QString &name : existing)
+            QVERIFY(PutFile(folder.filePath(name), "old"));
         f.noQueue = true;
         f.answer = [&](const SaveQuestion &) { return folder.filePath(chosen); };
         f.alerts.answerQuestions(replace);
@@ -506,9 +472,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), existing);
         for (const QString &name : existing) {
             QVERIFY(f.alerts.questions().first().text.contains(name));
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll() == "old", !replace);
+            QCOMPARE(FileBytes(folder.filePath(name)) == "old", !replace);
         }
     }
 };
