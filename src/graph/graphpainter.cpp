@@ -28,13 +28,14 @@ QFont FontOf(double points, bool bold)
     return font;
 }
 
-// Sizes in pixels of a 96-dpi screen, scaled to the device, and the fonts measured on it.
+// Sizes in pixels of a 96-dpi screen, scaled to the device, and the fonts, at textScale times
+// their design size, measured on it.
 struct Style
 {
-    explicit Style(const QPaintDevice *device)
+    Style(const QPaintDevice *device, double textScale)
         : unit(device->logicalDpiY() / 96.0)
-        , text(FontOf(9, false))
-        , title(FontOf(11, true))
+        , text(FontOf(9 * textScale, false))
+        , title(FontOf(11 * textScale, true))
         , textMetrics(text, device)
         , titleMetrics(title, device)
     {}
@@ -315,9 +316,9 @@ int GraphLayout::indexAt(double x, int dayCount) const
     return index < dayCount ? index : -1;
 }
 
-GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device)
+GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device, double textScale)
 {
-    const Style style(device);
+    const Style style(device, textScale);
     const double u = style.unit;
     const QFontMetricsF &fm = style.textMetrics;
     const double top = area.top() + 4 * u + style.titleMetrics.height() + 4 * u + fm.height() + 8 * u;
@@ -330,10 +331,10 @@ GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *de
     return layout;
 }
 
-void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene)
+void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene, double textScale)
 {
-    const Style style(painter.device());
-    const GraphLayout layout = LayoutGraph(area, int(scene.days.size()), painter.device());
+    const Style style(painter.device(), textScale);
+    const GraphLayout layout = LayoutGraph(area, int(scene.days.size()), painter.device(), textScale);
     const Rows rows = RowsOf(area, layout, style);
     painter.save();
     painter.setClipRect(area);

@@ -53,9 +53,10 @@ struct GraphLayout
 };
 
 // The layout of a scene of dayCount days painted into area on device (whose resolution sizes the
-// texts and lines).
-[[nodiscard]] GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device);
+// texts and lines), its texts at textScale times their size on paper.
+[[nodiscard]] GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device,
+                                      double textScale = 1);
 
-void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene);
+void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene, double textScale = 1);
 
 } // namespace graph

@@ -71,9 +71,17 @@ void GraphWidget::loadDays()
     viewport()->update();
 }
 
+void GraphWidget::setTextScale(double scale)
+{
+    if (scale == m_textScale)
+        return;
+    m_textScale = scale;
+    viewport()->update();
+}
+
 graph::GraphLayout GraphWidget::layout() const
 {
-    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport());
+    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport(), m_textScale);
 }
 
 void GraphWidget::scrollContentsBy(int, int)
@@ -95,7 +103,7 @@ void GraphWidget::zoom(double factor, double anchor)
 void GraphWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(viewport());
-    graph::PaintGraph(painter, viewport()->rect(), m_scene);
+    graph::PaintGraph(painter, viewport()->rect(), m_scene, m_textScale);
 }
 
 void GraphWidget::keyPressEvent(QKeyEvent *event)

@@ -43,6 +43,9 @@ public:
     // What is in view, without the readout: what saving and printing put on paper.
     [[nodiscard]] graph::GraphScene scene() const;
 
+    // The texts on screen at `scale` times their size on paper, with the window's text size.
+    void setTextScale(double scale);
+
 Q_SIGNALS:
     // Escape was pressed: the window hides the panel.
     void closeRequested();
@@ -67,4 +70,5 @@ private:
     chart::ChartPlan m_plan;
     int m_daysInView = 0;
     graph::GraphScene m_scene;
+    double m_textScale = 1;
 };
