@@ -25,6 +25,7 @@
 //   printcommands.cpp   the print commands, Print Preview and Export as PDF
 //   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print and Close
 //   exportcalendar.cpp  Export to Calendar
+//   viewcommands.cpp    the View menu: Larger Text, Smaller Text, Normal Text Size
 //   personcolumn.*      PersonColumn: the name, the birthdate and what follows, the chart period
 //   preferencesform.*   PreferencesForm: the Cover Sheet Heading, Printer Settings and Chart
 //                       Preferences frames; preferences() and showPreferences()
@@ -51,7 +52,8 @@
 //   PictureButtons m_toolBar                    FrameHelp     m_helpPanel
 //   mnuFile       m_fileMenu                    Text18        m_chartView
 //   mnuEdit       m_editMenu                    Command24     m_closeChartButton
-//   mnuHelp       m_helpMenu                    FrameGraph    m_graphPanel
+//   mnuView       m_viewMenu                    FrameGraph    m_graphPanel
+//   mnuHelp       m_helpMenu
 //   StatusBar     the status bar
 //
 // The commands: the menu item's (or control's) object name, its picture button's, the handler
@@ -72,6 +74,9 @@
 //   mnuFileExit                                  QWidget::close          (shutDown, lifecycle.cpp)
 //   mnuEditClearBoxes               Command13    clearPersonBoxes        mainwindow.cpp
 //   menuEditDefaultSettings                      restoreDefaultSettings  lifecycle.cpp
+//   mnuViewLargerText                            enlargeText             viewcommands.cpp
+//   mnuViewSmallerText                           reduceText              viewcommands.cpp
+//   mnuViewNormalTextSize                        showNormalTextSize      viewcommands.cpp
 //   mnuHelpGetHelpOn                             showHelp                panels.cpp
 //   mnuHelpWhatIsABiorhythm                      showWhatIs              panels.cpp
 //   mnuHelpPrintWhatIsABiorhythm    CmdPrtWhat   printWhatIs             printcommands.cpp
@@ -177,6 +182,12 @@ private:
     // Export to Calendar (exportcalendar.cpp).
     void exportCalendar();
 
+    // The View menu: the text size (viewcommands.cpp).
+    void buildViewMenu();
+    void enlargeText();
+    void reduceText();
+    void showNormalTextSize();
+
     MainWindowEnv m_env;
     std::unique_ptr<WindowLayout> m_layout;
     bool m_shutDown = false;
@@ -201,8 +212,11 @@ private:
     // whose states follow rules of their own.
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     QToolBar *m_toolBar = nullptr;
     QAction *m_openDatabaseAction = nullptr;
     QAction *m_closeChartAction = nullptr;
+    // Off at the smallest text size.
+    QAction *m_smallerTextAction = nullptr;
 };
