@@ -26,13 +26,14 @@ QFont FontOf(double points, bool bold)
     return font;
 }
 
-// Sizes in pixels of a 96-dpi screen, scaled to the device, and the fonts measured on it.
+// Sizes in pixels of a 96-dpi screen, scaled to the device, and the fonts, at textScale times
+// their design size, measured on it.
 struct Style
 {
-    explicit Style(const QPaintDevice *device)
+    Style(const QPaintDevice *device, double textScale)
         : unit(device->logicalDpiY() / 96.0)
-        , text(FontOf(9, false))
-        , title(FontOf(11, true))
+        , text(FontOf(9 * textScale, false))
+        , title(FontOf(11 * textScale, true))
         , textMetrics(text, device)
         , titleMetrics(title, device)
     {}
@@ -356,9 +357,10 @@ QString CycleValues(const GraphDay &day, const QList<GraphCycle> &cycles)
     return parts.join(QStringLiteral("   "));
 }
 
-GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device, int legendRows)
+GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device, int legendRows,
+                        double textScale)
 {
-    const Style style(device);
+    const Style style(device, textScale);
     const double u = style.unit;
     const QFontMetricsF &fm = style.textMetrics;
     const double top =
@@ -372,11 +374,12 @@ GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *de
     return layout;
 }
 
-void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene)
+void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene, double textScale)
 {
-    const Style style(painter.device());
+    const Style style(painter.device(), textScale);
     const int legendRows = LegendRows(scene.look);
-    const GraphLayout layout = LayoutGraph(area, int(scene.days.size()), painter.device(), legendRows);
+    const GraphLayout layout =
+        LayoutGraph(area, int(scene.days.size()), painter.device(), legendRows, textScale);
     const Rows rows = RowsOf(area, layout, style, legendRows);
     painter.save();
     painter.setClipRect(area);

@@ -56,13 +56,13 @@ struct GraphLayout
 [[nodiscard]] int LegendRows(const GraphLook &look);
 
 // The layout of a scene of dayCount days painted into area on device (whose resolution sizes the
-// texts and lines) with a legend of legendRows rows.
+// texts and lines) with a legend of legendRows rows, its texts at textScale times their size on paper.
 [[nodiscard]] GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device,
-                                      int legendRows = 1);
+                                      int legendRows = 1, double textScale = 1);
 
 // The values of the cycles on a day in percent, each after its name: "Intuitive +48%   Spiritual -12%".
 [[nodiscard]] QString CycleValues(const GraphDay &day, const QList<GraphCycle> &cycles);
 
-void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene);
+void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene, double textScale = 1);
 
 } // namespace graph

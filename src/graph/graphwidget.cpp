@@ -103,9 +103,18 @@ void GraphWidget::setLook(const graph::GraphLook &look)
     viewport()->update();
 }
 
+void GraphWidget::setTextScale(double scale)
+{
+    if (scale == m_textScale)
+        return;
+    m_textScale = scale;
+    viewport()->update();
+}
+
 graph::GraphLayout GraphWidget::layout() const
 {
-    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport(), graph::LegendRows(m_scene.look));
+    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport(), graph::LegendRows(m_scene.look),
+                              m_textScale);
 }
 
 void GraphWidget::scrollContentsBy(int, int)
@@ -175,7 +184,7 @@ void GraphWidget::openContextMenu()
 void GraphWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(viewport());
-    graph::PaintGraph(painter, viewport()->rect(), m_scene);
+    graph::PaintGraph(painter, viewport()->rect(), m_scene, m_textScale);
 }
 
 void GraphWidget::keyPressEvent(QKeyEvent *event)

@@ -61,6 +61,9 @@ public:
     // What is in view, without the readouts: what saving and printing put on paper.
     [[nodiscard]] graph::GraphScene scene() const;
 
+    // The texts on screen at `scale` times their size on paper, with the window's text size.
+    void setTextScale(double scale);
+
 Q_SIGNALS:
     // Escape was pressed: the window hides the panel.
     void closeRequested();
@@ -95,4 +98,5 @@ private:
     graph::GraphScene m_scene;
     qint64 m_cursor = 0; // the cursor's chart day, drawn once m_cursorPlaced
     bool m_cursorPlaced = false;
+    double m_textScale = 1;
 };

@@ -264,8 +264,16 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "1024 or 1200 pixels high, the labels, boxes and buttons take the size made for that height, "
      "from 8 points on the smallest to 18 points on the largest, and the title of the starting "
      "notice grows with them; on a screen of any other height the text keeps its size (10 points "
-     "when the program starts).  The positions and widths of the boxes and frames follow the "
-     "window when it is resized, and the panels it opens over itself take their size from it."},
+     "at the normal text size).  The positions and widths of the boxes and frames follow the "
+     "window when it is resized, and the panels it opens over itself take their size from it.\n\n"
+     "The 'VIEW' menu makes all the text of the window, the chart and the graph larger or smaller "
+     "in steps of a tenth: 'LARGER TEXT' (CTRL++), 'SMALLER TEXT' (CTRL+-) and 'NORMAL TEXT SIZE' "
+     "(CTRL+0), which returns to the size above.  The text grows up to the largest size at which "
+     "the whole window still fits the screen, and shrinks down to eight tenths; the window's least "
+     "size grows and shrinks with it.  The program remembers the text size for its next start.  "
+     "The first time it starts on a screen of a height not listed above, it takes the size of the "
+     "nearest listed height below, as far as the window fits (18 points on a screen 1080 or 1440 "
+     "pixels high)."},
     {"SCREEN RESOLUTION",
      "The best screen resolution to use when running this program is 1024 x 768 or more.  The "
      "window opens within the screen and can be made as small as its text allows, which shows every "
@@ -281,6 +289,9 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "  * CTRL+P - prints a chart.\n"
      "  * CTRL+D - displays the chart to the screen.\n"
      "  * CTRL+G - displays the graph of the three cycles.\n"
+     "  * CTRL++ (or CTRL+=) - makes the text larger.\n"
+     "  * CTRL+- - makes the text smaller.\n"
+     "  * CTRL+0 - returns the text to its normal size.\n"
      "  * F1 - shows these help topics.\n"
      "  * CTRL+Q - exits the program.\n"
      "  * ESC - closes the chart, the graph, the database screen, the 'WHAT IS A BIORHYTHM' window "

@@ -98,6 +98,8 @@ void MainWindow::buildCommands()
             &MainWindow::restoreDefaultSettings,
             QStringLiteral("Put the printer settings and chart preferences back"));
 
+    buildViewMenu();
+
     m_helpMenu = menu("mnuHelp", QStringLiteral("&Help"));
     command(m_helpMenu, "mnuHelpGetHelpOn", QStringLiteral("&Get Help On...?"), &MainWindow::showHelp,
             QStringLiteral("Show the help topics"), QKeySequence::HelpContents);

@@ -10,6 +10,7 @@
 #include "mainwindow/overlaystack.h"
 #include "mainwindow/personcolumn.h"
 #include "mainwindow/preferencesform.h"
+#include "mainwindow/textsize.h"
 #include "mainwindow/windowlayout.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
@@ -130,7 +131,7 @@ void MainWindow::updateCommands()
     const bool help = !m_helpPanel->isHidden();
     const bool graph = !m_graphPanel->isHidden();
     const bool main = !(notice || chart || help || graph);
-    for (QMenu *menu : {m_fileMenu, m_editMenu, m_helpMenu}) {
+    for (QMenu *menu : {m_fileMenu, m_editMenu, m_viewMenu, m_helpMenu}) {
         menu->menuAction()->setEnabled(main);
         // A shortcut works whenever its action is on, whatever its menu: both go off together.
         for (QAction *action : menu->actions())
@@ -139,6 +140,7 @@ void MainWindow::updateCommands()
     for (QAction *action : m_toolBar->actions())
         action->setEnabled(main);
     m_openDatabaseAction->setEnabled(main && m_databasePanel->isHidden());
+    m_smallerTextAction->setEnabled(main && m_layout->textSize() > layout::SmallestTextSize);
     m_closeChartAction->setEnabled(!notice && !help && !graph);
 }
 

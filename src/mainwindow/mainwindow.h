@@ -30,6 +30,7 @@
 //                       period told to screen readers after a zoom or a scroll
 //   exportcalendar.cpp  Export to Calendar
 //   reminderquestion.*  its question of a reminder on each event, and the dialog answering it
+//   viewcommands.cpp    the View menu: Larger Text, Smaller Text, Normal Text Size
 //   personcolumn.*      PersonColumn: the name, the birthdate and what follows, the chart period
 //   preferencesform.*   PreferencesForm: the Cover Sheet Heading, Printer Settings and Chart
 //                       Preferences frames; preferences() and showPreferences()
@@ -55,7 +56,8 @@
 //   PictureButtons m_toolBar                    FrameHelp     m_helpPanel
 //   mnuFile       m_fileMenu                    Text18        m_chartView
 //   mnuEdit       m_editMenu                    Command24     m_closeChartButton
-//   mnuHelp       m_helpMenu                    FrameGraph    m_graphPanel
+//   mnuView       m_viewMenu                    FrameGraph    m_graphPanel
+//   mnuHelp       m_helpMenu
 //   StatusBar     the status bar
 //   Announcer     m_announcer, what screen readers are told once (platform/announcer.h)
 //
@@ -77,6 +79,9 @@
 //   mnuFileExit                                  QWidget::close          (shutDown, lifecycle.cpp)
 //   mnuEditClearBoxes               Command13    clearPersonBoxes        mainwindow.cpp
 //   menuEditDefaultSettings                      restoreDefaultSettings  lifecycle.cpp
+//   mnuViewLargerText                            enlargeText             viewcommands.cpp
+//   mnuViewSmallerText                           reduceText              viewcommands.cpp
+//   mnuViewNormalTextSize                        showNormalTextSize      viewcommands.cpp
 //   mnuHelpGetHelpOn                             showHelp                panels.cpp
 //   mnuHelpWhatIsABiorhythm                      showWhatIs              panels.cpp
 //   mnuHelpPrintWhatIsABiorhythm    CmdPrtWhat   printWhatIs             printcommands.cpp
@@ -194,6 +199,12 @@ private:
     // Export to Calendar (exportcalendar.cpp).
     void exportCalendar();
 
+    // The View menu: the text size (viewcommands.cpp).
+    void buildViewMenu();
+    void enlargeText();
+    void reduceText();
+    void showNormalTextSize();
+
     MainWindowEnv m_env;
     std::unique_ptr<WindowLayout> m_layout;
     bool m_shutDown = false;
@@ -218,9 +229,12 @@ private:
     // whose states follow rules of their own.
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     QToolBar *m_toolBar = nullptr;
     QAction *m_openDatabaseAction = nullptr;
     QAction *m_closeChartAction = nullptr;
     Announcer *m_announcer = nullptr;
+    // Off at the smallest text size.
+    QAction *m_smallerTextAction = nullptr;
 };

@@ -163,6 +163,9 @@ void DatabasePanel::setPointSizes(qreal text, qreal buttons)
     for (QWidget *button :
          std::initializer_list<QWidget *>{m_addButton, m_deleteButton, m_useButton, m_closeButton})
         SetPointSize(button, buttons);
+    // The rows take their new sizes now, not at the next pass of the event loop: the window
+    // measures them at once, perhaps at several sizes in turn.
+    layout()->activate();
 }
 
 qreal DatabasePanel::buttonPointSize() const
