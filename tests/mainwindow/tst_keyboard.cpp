@@ -35,7 +35,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.find("FrameSplash"));
         QVERIFY(f.box("Text3")->text().isEmpty());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCOMPARE(f.state(), QStringLiteral("1111111111 11"));
+        QCOMPARE(f.state(), QStringLiteral("11111111111 11"));
         QCOMPARE(QApplication::focusWidget(), f.box("Text3"));
     }
 
