@@ -26,12 +26,16 @@ GraphWidget::GraphWidget(QWidget *parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GraphWidget::setChart(const chart::ChartPlan &plan, const QDate &today)
+void GraphWidget::setChart(const chart::ChartPlan &plan, const QDate &today,
+                           const std::optional<chart::ChartPlan> &partner)
 {
     m_plan = plan;
+    m_partner = partner;
     const graph::GraphLook look = m_scene.look;
     m_scene = graph::SceneOf(plan, 0, 0, today);
     m_scene.look = look;
+    m_scene.partner = partner ? partner->name : QString();
+    m_scene.partnerBirth = partner ? partner->birthText : QString();
     m_daysInView = 0;
     setView(0, MaxDaysInView);
 }
@@ -69,6 +73,8 @@ graph::GraphScene GraphWidget::scene() const
 void GraphWidget::loadDays()
 {
     m_scene.days = graph::GraphDays(m_plan, firstDay(), m_daysInView);
+    m_scene.partnerDays =
+        m_partner ? graph::GraphDays(*m_partner, firstDay(), m_daysInView) : QList<graph::GraphDay>();
     m_scene.hover = -1;
     viewport()->update();
 }
@@ -81,7 +87,8 @@ void GraphWidget::setLook(const graph::GraphLook &look)
 
 graph::GraphLayout GraphWidget::layout() const
 {
-    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport(), graph::LegendRows(m_scene.look));
+    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport(),
+                              graph::LegendRows(m_scene.look, !m_scene.partner.isEmpty()));
 }
 
 void GraphWidget::scrollContentsBy(int, int)

@@ -11,10 +11,13 @@
 #include <QAbstractScrollArea>
 #include <QDate>
 
+#include <optional>
+
 // The graph of a chart as a panel the main window hosts. The wheel and the + and - keys zoom the
 // number of days in view (about the day under the mouse, or the middle); the arrow keys, Page Up
 // and Page Down, Home and End and the scroll bar move through the period; the mouse shows the
-// readout of the day under it. Escape asks the window to close the panel.
+// readout of the day under it. A second person's cycles are drawn beside the person's when asked. Escape asks
+// the window to close the panel.
 class GraphWidget : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -29,8 +32,10 @@ public:
 
     // Shows the graph of a chart from its first day, with as many days in view as the period has up
     // to MaxDaysInView, and today marked when it falls in view. The scroll bar reaches the first
-    // 2^31 - 1 days of a longer chart.
-    void setChart(const chart::ChartPlan &plan, const QDate &today);
+    // 2^31 - 1 days of a longer chart. With `partner`, the chart of a second person for the same
+    // days, their three cycles are drawn too.
+    void setChart(const chart::ChartPlan &plan, const QDate &today,
+                  const std::optional<chart::ChartPlan> &partner = std::nullopt);
 
     // The first day in view (0 is the chart's first day) and the number of days in view, kept
     // inside the period and the limits above.
@@ -69,6 +74,7 @@ private:
     [[nodiscard]] qint64 length() const;
 
     chart::ChartPlan m_plan;
+    std::optional<chart::ChartPlan> m_partner;
     int m_daysInView = 0;
     graph::GraphScene m_scene;
 };
