@@ -7,6 +7,7 @@
 #include "graph/graphwidget.h"
 #include "info/helppanel.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/comparepanel.h"
 #include "mainwindow/overlaystack.h"
 #include "mainwindow/personcolumn.h"
 #include "mainwindow/preferencesform.h"
@@ -129,6 +130,7 @@ void MainWindow::updateCommands()
         action->setEnabled(main);
     m_openDatabaseAction->setEnabled(main && m_databasePanel->isHidden());
     m_closeChartAction->setEnabled(!notice && !help && !graph);
+    m_clearComparisonAction->setEnabled(main && m_comparePanel->partner().has_value());
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

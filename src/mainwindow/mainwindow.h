@@ -26,6 +26,8 @@
 //   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print, look (colours and
 //                       secondary cycles, kept in the per-user settings store) and Close
 //   exportcalendar.cpp  Export to Calendar
+//   comparecommands.cpp Compare With... and Clear Comparison
+//   comparepanel.*      ComparePanel: the second person and what the comparison shows
 //   reminderquestion.*  its question of a reminder on each event, and the dialog answering it
 //   personcolumn.*      PersonColumn: the name, the birthdate and what follows, the chart period
 //   preferencesform.*   PreferencesForm: the Cover Sheet Heading, Printer Settings and Chart
@@ -54,7 +56,7 @@
 //   mnuFile       m_fileMenu                    Text18        m_chartView
 //   mnuEdit       m_editMenu                    Command24     m_closeChartButton
 //   mnuHelp       m_helpMenu                    FrameGraph    m_graphPanel
-//   StatusBar     the status bar
+//   StatusBar     the status bar                FrameCompare  m_comparePanel
 //
 // The commands: the menu item's (or control's) object name, its picture button's, the handler
 // and the file that holds it. Each command is one QAction: its menu item and its picture button
@@ -71,6 +73,8 @@
 //   mnuFileExportPdf                             exportPdf               printcommands.cpp
 //   mnuFileDisplayGraph             CommandGraph showGraph               graphcommands.cpp
 //   mnuFileExportCalendar                        exportCalendar          exportcalendar.cpp
+//   mnuFileCompareWith                           compareWith             comparecommands.cpp
+//   mnuFileClearComparison                       clearComparison         comparecommands.cpp
 //   mnuFileExit                                  QWidget::close          (shutDown, lifecycle.cpp)
 //   mnuEditClearBoxes               Command13    clearPersonBoxes        mainwindow.cpp
 //   menuEditDefaultSettings                      restoreDefaultSettings  lifecycle.cpp
@@ -107,6 +111,7 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class ChartTextView;
+class ComparePanel;
 class DatabasePanel;
 class GraphWidget;
 class HelpPanel;
@@ -186,6 +191,14 @@ private:
     // Export to Calendar (exportcalendar.cpp).
     void exportCalendar();
 
+    // Compare With... and Clear Comparison (comparecommands.cpp).
+    void compareWith();
+    void compareWithPartner(const QString &name, const QString &birth);
+    void clearComparison();
+    // The chart of the comparison's second person for the chart `fields` describe; none when
+    // nobody is compared.
+    [[nodiscard]] std::optional<chart::ChartPlan> partnerPlan(const chart::ChartFields &fields) const;
+
     MainWindowEnv m_env;
     std::unique_ptr<WindowLayout> m_layout;
     bool m_shutDown = false;
@@ -205,6 +218,7 @@ private:
     ChartTextView *m_chartView = nullptr;
     QPushButton *m_closeChartButton = nullptr;
     GraphWidget *m_graphPanel = nullptr;
+    ComparePanel *m_comparePanel = nullptr;
 
     // The menus and the picture buttons; Open Database's menu item and the Close Display button,
     // whose states follow rules of their own.
@@ -214,4 +228,6 @@ private:
     QToolBar *m_toolBar = nullptr;
     QAction *m_openDatabaseAction = nullptr;
     QAction *m_closeChartAction = nullptr;
+    // On only while a comparison is set.
+    QAction *m_clearComparisonAction = nullptr;
 };
