@@ -35,6 +35,7 @@ constexpr Entry Messages[] = {
      "Input error in Birth date! The Year must be a number from 1500 to 2099 and be in the format: "
      "MM-DD-YYYY"},
     {Check::ChartLinesPerPage, "LINES PER PAGE INCORRECT!", "Lines Per Page is zero or a minus number!"},
+    {Check::ChartLinesPerPageNotWhole, "LINES PER PAGE INCORRECT!", "Lines Per Page must be a whole number!"},
     {Check::ChartNoName, "NO NAME ENTERED!", "There is no Name selected to use on chart!"},
     {Check::ChartNoBirthdate, "NO BIRTHDATE ENTERED!", "There is no Birthdate selected to use on chart!"},
     {Check::ChartBirthHyphens, "DATE ERROR!",

@@ -31,6 +31,7 @@ enum class Check {
     BirthYear,
     // The chart and print commands, before they draw anything.
     ChartLinesPerPage,
+    ChartLinesPerPageNotWhole,
     ChartNoName,
     ChartNoBirthdate,
     ChartBirthHyphens,

@@ -5,6 +5,8 @@
 #include "calendar/namecheck.h"
 #include "chart/chartplan.h"
 
+#include <algorithm>
+
 namespace chart {
 
 namespace {
@@ -44,11 +46,23 @@ std::optional<calendar::Message> checkStart(QStringView start)
 
 } // namespace
 
+std::optional<calendar::Message> CheckLinesPerPage(QStringView linesPerPage)
+{
+    if (linesPerPage.compare(QLatin1String("1")) < 0)
+        return MessageOf(Check::ChartLinesPerPage);
+    // Any other text but digits would count as 0 and end every page after its first line.
+    if (!std::all_of(linesPerPage.begin(), linesPerPage.end(),
+                     [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return MessageOf(Check::ChartLinesPerPageNotWhole);
+    return std::nullopt;
+}
+
 std::optional<calendar::Message> CheckChartFields(const ChartFields &fields, LinesPerPageCheck linesPerPage)
 {
-    if (linesPerPage == LinesPerPageCheck::Check &&
-        fields.preferences.linesPerPage.compare(QLatin1String("1")) < 0)
-        return MessageOf(Check::ChartLinesPerPage);
+    if (linesPerPage == LinesPerPageCheck::Check) {
+        if (auto failure = CheckLinesPerPage(fields.preferences.linesPerPage))
+            return failure;
+    }
     if (fields.name.isEmpty())
         return MessageOf(Check::ChartNoName);
     if (auto failure = calendar::CheckNameCharacters(fields.name))

@@ -8,12 +8,17 @@
 // The checks a chart command makes on the window's fields before it draws anything.
 namespace chart {
 
-// The combined print command checks lines per page itself, earlier; every other chart checks
-// it here first.
+// The combined print command checks lines per page itself, after its other checks; every other
+// chart checks it here first.
 enum class LinesPerPageCheck { Check, Skip };
 
-// The first failing check's message, or nullopt when the chart can be drawn: lines per page
-// sorts before "1"; no name; a name holding a control character; no birthdate; a birthdate
+// The lines per page's message, or nullopt when they are a whole number of at least 1: text that
+// sorts before "1" (empty, or beginning with 0, a hyphen or a blank) is zero or a minus number;
+// any other text that is not all digits is no whole number.
+[[nodiscard]] std::optional<calendar::Message> CheckLinesPerPage(QStringView linesPerPage);
+
+// The first failing check's message, or nullopt when the chart can be drawn: the lines per page
+// (CheckLinesPerPage); no name; a name holding a control character; no birthdate; a birthdate
 // without its dashes; the birthdate's month, day or year out of range (a field that is not all
 // digits is out of range too), or longer than ten characters; no complete start date; the start
 // date's own entry checks, again with non-digit fields out of range; no length; a length that

@@ -60,14 +60,15 @@ private:
 class PdfTargets final : public print::PrintTargetProvider
 {
 public:
-    PdfTargets(print::PrintCommand command, QString path, std::FILE *standardOutput)
+    PdfTargets(print::PrintCommand command, QString path, QString personName, std::FILE *standardOutput)
         : m_command(command)
         , m_path(std::move(path))
+        , m_personName(std::move(personName))
         , m_standardOutput(standardOutput)
     {}
     print::PrintDevice &open(print::PrintDocument document) override
     {
-        print::PdfPrintTarget target{std::nullopt, m_path, QStringLiteral("Tidemark")};
+        print::PdfPrintTarget target{std::nullopt, m_path, print::DocumentTitle(document, m_personName)};
         if (m_command == print::PrintCommand::CoverSheetAndChart)
             target.pdfPath = print::PdfPathFor(m_command, document, m_path);
         else if (m_path == QLatin1String("-"))
@@ -79,6 +80,7 @@ public:
 private:
     print::PrintCommand m_command;
     QString m_path;
+    QString m_personName;
     std::FILE *m_standardOutput;
     std::unique_ptr<print::PdfPrintDevice> m_device;
 };
@@ -94,7 +96,7 @@ int PrintDocuments(const PrintArguments &arguments, const chart::ChartFields &fi
         TextTargets targets(out);
         outcomes = print::RunPrintCommand(arguments.what, printed, today, targets, alerts);
     } else {
-        PdfTargets targets(arguments.what, arguments.pdfPath, out.stream());
+        PdfTargets targets(arguments.what, arguments.pdfPath, printed.name, out.stream());
         outcomes = print::RunPrintCommand(arguments.what, printed, today, targets, alerts);
     }
     if (outcomes.isEmpty() || outcomes.contains(print::PrintOutcome::Refused))

@@ -44,7 +44,7 @@ QString SaveGraphPng(const QString &path, const GraphScene &scene, const QSize &
     return {};
 }
 
-QString SaveGraphPdf(const QString &path, const GraphScene &scene)
+QString SaveGraphPdf(const QString &path, const GraphScene &scene, const QString &title)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -53,7 +53,7 @@ QString SaveGraphPdf(const QString &path, const GraphScene &scene)
         QPdfWriter writer(&file);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                          QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-        writer.setTitle(scene.title);
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Tidemark"));
         if (!PrintGraph(writer, scene))
             return SaveFailed(path, QStringLiteral("the PDF could not be drawn"));

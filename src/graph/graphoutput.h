@@ -19,10 +19,10 @@ namespace graph {
 // cannot start painting.
 bool PrintGraph(QPagedPaintDevice &device, const GraphScene &scene);
 
-// Write the picture as a PNG file, or the graph on a landscape A4 page as a PDF file, replacing
-// the file only once all of it is written. Each returns an empty string when the file is written,
-// else a sentence that says what failed.
+// Write the picture as a PNG file, or the graph on a landscape A4 page as a PDF file titled
+// `title`, replacing the file only once all of it is written. Each returns an empty string when
+// the file is written, else a sentence that says what failed.
 [[nodiscard]] QString SaveGraphPng(const QString &path, const GraphScene &scene, const QSize &size);
-[[nodiscard]] QString SaveGraphPdf(const QString &path, const GraphScene &scene);
+[[nodiscard]] QString SaveGraphPdf(const QString &path, const GraphScene &scene, const QString &title);
 
 } // namespace graph

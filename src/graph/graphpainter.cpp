@@ -95,15 +95,19 @@ QString DayText(const chart::ChartDay &day)
 
 void PaintHeader(QPainter &painter, const Rows &rows, const GraphScene &scene, const Style &style)
 {
-    painter.setPen(Qt::black);
-    painter.setFont(style.title);
-    painter.drawText(rows.title, Qt::AlignLeft | Qt::AlignVCenter, scene.title);
-    painter.setFont(style.text);
     QString right;
     if (scene.hover >= 0 && scene.hover < scene.days.size())
         right = Readout(scene.days[scene.hover], DrawnCycles(scene.look).mid(0, CycleCount));
     else if (!scene.days.isEmpty())
         right = DayText(scene.days.first().day) + QStringLiteral(" to ") + DayText(scene.days.last().day);
+    // The person's name gives way to the period or the readout: a name too long for what they
+    // leave of the row is shortened.
+    const double room = rows.title.width() - style.textMetrics.horizontalAdvance(right) - 12 * style.unit;
+    painter.setPen(Qt::black);
+    painter.setFont(style.title);
+    painter.drawText(rows.title, Qt::AlignLeft | Qt::AlignVCenter,
+                     style.titleMetrics.elidedText(scene.title, Qt::ElideRight, room));
+    painter.setFont(style.text);
     painter.drawText(rows.title, Qt::AlignRight | Qt::AlignVCenter, right);
 }
 
@@ -175,9 +179,12 @@ void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene,
         nextRow();
         for (qsizetype k = CycleCount; k < cycles.size(); ++k)
             mark(StyleOf(look.palette, cycles[k]), CycleName(cycles[k]));
-        if (hover)
+        // The values keep to the room the marks leave: on a narrow graph they are shortened.
+        if (hover) {
+            const QString values = CycleValues(scene.days[scene.hover], cycles.mid(CycleCount));
             painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter,
-                             CycleValues(scene.days[scene.hover], cycles.mid(CycleCount)));
+                             style.textMetrics.elidedText(values, Qt::ElideRight, row.right() - x));
+        }
     }
     if (scene.partner.isEmpty())
         return;
@@ -193,7 +200,8 @@ void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene,
     label(QCoreApplication::translate("graph", "critical day of both"));
     nextRow();
     painter.setPen(Qt::black);
-    painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, PartnerReadout(scene));
+    painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
+                     style.textMetrics.elidedText(PartnerReadout(scene), Qt::ElideRight, row.width()));
 }
 
 // Consecutive days of a triple high (or low) make one band, above (or below) the centre line.

@@ -212,10 +212,10 @@ constexpr std::array<HelpTopic, 49> Topics{{
      "(Default setting: Include Holiday messages = true.)"},
     {"   -Lines per page",
      "User may indicate how many lines are desired for each page.  Type the number in the 'NUMBER "
-     "OF LINES PER PAGE' box of the 'PRINTER SETTINGS' area, without a leading zero.  The count "
-     "includes the heading at the top of each page, so with 50 lines and single spacing each page "
-     "holds up to 42 days.  If pages run over onto an extra sheet, lower the number (see TROUBLE "
-     "SHOOTING).\n\n"
+     "OF LINES PER PAGE' box of the 'PRINTER SETTINGS' area, in digits only and without a leading "
+     "zero.  The count includes the heading at the top of each page, so with 50 lines and single "
+     "spacing each page holds up to 42 days.  If pages run over onto an extra sheet, lower the "
+     "number (see TROUBLE SHOOTING).\n\n"
      "(Default setting: Number of lines per page = 50.)"},
     {"   -Spacing",
      "There are three different settings that affect the spacing of the printed chart.  To select "
@@ -269,9 +269,10 @@ constexpr std::array<HelpTopic, 49> Topics{{
     {"SCREEN RESOLUTION",
      "The best screen resolution to use when running this program is 1024 x 768 or more.  The "
      "window opens within the screen and can be made as small as its text allows, which shows every "
-     "caption whole: about 720 x 520 pixels with 10-point text, 1010 x 670 with the 14-point text "
-     "of a screen 768 pixels high, and 1250 x 800 with the 18-point text of one 960 or 1024 pixels "
-     "high (on a screen 1200 pixels high the window takes nearly its whole height)."},
+     "caption whole: about 720 x 490 pixels with 10-point text, 1010 x 670 with the 14-point text "
+     "of a screen 768 pixels high, 1250 x 790 with the 18-point text of one 960 or 1024 pixels "
+     "high, and 1250 x 960 on a screen 1200 pixels high, where the boxes grow taller with the "
+     "window."},
     {"SHORTCUT ICONS", ShortcutIcons},
     {"SHORTCUT KEYS",
      "Each menu command can be reached by holding 'ALT' and pressing the underlined letters of the "
@@ -282,7 +283,8 @@ constexpr std::array<HelpTopic, 49> Topics{{
      "  * CTRL+G - displays the graph of the three cycles.\n"
      "  * F1 - shows these help topics.\n"
      "  * CTRL+Q - exits the program.\n"
-     "  * ESC - closes the chart, the graph, the database screen or the help window that is shown.\n"
+     "  * ESC - closes the chart, the graph, the database screen, the 'WHAT IS A BIORHYTHM' window "
+     "or the help window that is shown.\n"
      "In the database screen, ENTER in the birthdate box adds the name, ENTER on a name uses it, "
      "DELETE deletes it and CTRL+Z in the list puts the name deleted last back.  The TAB key moves "
      "from box to box, and reaches the shortcut icons too."},
@@ -311,10 +313,12 @@ constexpr std::array<HelpTopic, 49> Topics{{
      "of the 'PRINTER SETTINGS' area until each page of the chart fits on one sheet of paper."},
     {"   -Print chart to screen doesn't line up",
      "When printing to screen, if the center line does not line up straight, that indicates that "
-     "'COURIER' font is not installed properly on your computer.  The program asks the system's "
-     "font service (fontconfig) for Courier, or else for a font whose letters are all of one "
-     "width.  The fonts-liberation package, which your system's package manager installs, provides "
-     "such a font; the command fc-match Courier shows which font your system uses.\n\n"
+     "'LIBERATION MONO' font is not installed properly on your computer.  The program shows the "
+     "chart in Liberation Mono, a font whose letters are all of one width, which the "
+     "fonts-liberation package provides (your system's package manager installs it); when that "
+     "font is missing, it uses your system's own fixed-width font instead.  The command "
+     "fc-list 'Liberation Mono' shows whether the font is installed: it prints nothing when it is "
+     "not.\n\n"
      "Please note that you may have 'COURIER NEW' font installed, but this is not the same font "
      "called for in the program."},
     {"   -There is no desktop icon", DesktopIcon},

@@ -45,7 +45,8 @@ void MainWindow::buildCommands()
     // The button shows the action's picture and says what it does, with the shortcut when there is one.
     auto pictureButton = [this](QAction *action, const char *name, const char *icon, const QString &tip) {
         action->setIcon(picture(icon));
-        action->setIconText(tip);
+        // The button's text would take "&" for a mnemonic; the tip shows it as it is.
+        action->setIconText(QString(tip).replace(QLatin1Char('&'), QLatin1String("&&")));
         const QString key = action->shortcut().toString(QKeySequence::NativeText);
         action->setToolTip(key.isEmpty() ? tip : QStringLiteral("%1 (%2)").arg(tip, key));
         m_toolBar->addAction(action);

@@ -14,6 +14,7 @@
 
 void MainWindow::exportCalendar()
 {
+    statusBar()->clearMessage();
     const auto plan = checkedChartPlan();
     if (!plan)
         return;

@@ -67,8 +67,8 @@ public:
         placeSplash();
         placeChart();
         placeWhatIs();
-        placeHelp();
         placeDatabase();
+        placeHelp();
         placeGraph();
         placeCompare();
         return m_placement;
@@ -127,12 +127,18 @@ private:
         start.setWidth(width - reset - std::max(2, Round(0.02 * width)));
     }
 
+    // The heading frame, with the printer and preference frames under it. The frames take the
+    // font table's height, but no more than lets the lower two end inside the window: in a window
+    // a little shorter than the table's proportions want (they fill nearly all of it) the frames
+    // would otherwise lose their bottom edges at most heights and keep them at a few.
     void placeFrames()
     {
         const QRect label = at(Item::NameLabel);
+        int height = scale().headingFrameHeight;
+        while (height > 0 && label.y() + Round(1.05 * height) + height > m_inner.height())
+            --height;
         const QRect heading(label.x() + label.width(), label.y(),
-                            Round(m_window.width() - 1.3 * at(Item::Name).width()),
-                            scale().headingFrameHeight);
+                            Round(m_window.width() - 1.3 * at(Item::Name).width()), height);
         at(Item::HeadingFrame) = heading;
         const int lowerTop = heading.y() + Round(1.05 * heading.height());
         const int half = heading.width() / 2;
@@ -276,7 +282,9 @@ private:
     // Help: the title spans the panel with the close button at its right end; below it, each one
     // title height apart, the topic list (0.95 of the panel's width, centred, 0.25 of its first
     // height), the instruction (as high as it wraps to at the list's width) and the topic's text
-    // (as large as the list). The panel is then as high as five title heights and those three.
+    // (as large as the list). The panel is then as high as five title heights and those three,
+    // and no less high than the "What Is" and name database panels, which it opens over: the
+    // topic's text takes the rest.
     void placeHelp()
     {
         QRect panel = centredPanel();
@@ -291,8 +299,12 @@ private:
         const QRect instruction(left, list.bottom() + 1 + title, width,
                                 wrapped(Item::HelpInstruction, width));
         at(Item::HelpInstruction) = instruction;
-        at(Item::HelpText) = QRect(left, instruction.bottom() + 1 + title, width, listHeight);
-        panel.setHeight(5 * title + list.height() + instruction.height() + listHeight);
+        const int own = 5 * title + list.height() + instruction.height() + listHeight;
+        const int under =
+            std::max(at(Item::WhatIsPanel).bottom(), at(Item::DatabasePanel).bottom()) + 1 - panel.top();
+        const int height = std::max(own, under);
+        at(Item::HelpText) = QRect(left, instruction.bottom() + 1 + title, width, listHeight + height - own);
+        panel.setHeight(height);
         at(Item::HelpPanel) = panel;
     }
 
@@ -307,11 +319,13 @@ private:
             QRect((m_inner.width() - width) / 2, (m_inner.height() - fullHeight) / 2, width, height);
     }
 
-    // The graph leaves a twentieth of the form showing on each side.
+    // The graph leaves a twentieth of the form showing at each side and at the foot, and the
+    // picture buttons, the title and the rule under them above it.
     void placeGraph()
     {
-        at(Item::GraphPanel) = QRect(m_inner.width() / 20, m_inner.height() / 20, m_inner.width() * 9 / 10,
-                                     m_inner.height() * 9 / 10);
+        const int top = std::max(m_inner.height() / 20, at(Item::NameLabel).y());
+        at(Item::GraphPanel) =
+            QRect(m_inner.width() / 20, top, m_inner.width() * 9 / 10, m_inner.height() * 19 / 20 - top);
     }
 
     // The comparison half the inner area wide and 0.7 of it high, or as large as its rows want,
@@ -425,21 +439,31 @@ QSize MinimumWindowSize(int screenHeightTwips, const Scale &previous, QSize chro
         const Scale scale = ScaleFor(screenHeightTwips, window.height(), previous);
         return Fits(PlaceControls(window, inner, scale, needs), inner, needs);
     };
-    // Everything only grows with the window, so the least size that fits is found by halving.
-    auto least = [](auto fitsAt) {
-        int low = 1;
-        int high = Largest;
-        while (low < high) {
-            const int middle = low + (high - low) / 2;
-            if (fitsAt(middle))
-                high = middle;
-            else
-                low = middle + 1;
-        }
-        return low;
-    };
-    const int width = least([&](int w) { return fits({w, Largest}); });
-    return {width, least([&](int h) { return fits({width, h}); })};
+    // Wider never takes room from a control, so the least width is found by halving, with all
+    // the height there is.
+    int low = 1;
+    int high = Largest;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (fits({middle, Largest}))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    const int width = low;
+    // Higher is not always better: label heights round and frame bottoms move in steps, so a
+    // height can fit where one a pixel higher does not. The least height is the lowest from
+    // which every height up to the screen's fits; a screen lower than any height that fits
+    // gives the least height above it that does.
+    const int screen = std::clamp(screenHeightTwips / TwipsPerPixel, 1, Largest);
+    int height = screen;
+    while (height < Largest && !fits({width, height}))
+        ++height;
+    if (height == screen) {
+        while (height > 1 && fits({width, height - 1}))
+            --height;
+    }
+    return {width, height};
 }
 
 } // namespace layout

@@ -20,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QStatusBar>
 
 void MainWindow::buildGraphPanel()
 {
@@ -38,13 +39,7 @@ void MainWindow::buildGraphPanel()
     connect(graphAction("GraphSave", QStringLiteral("Save Graph as PNG or PDF..."), QKeySequence::Save),
             &QAction::triggered, this, &MainWindow::saveGraph);
     connect(graphAction("GraphPrint", QStringLiteral("Print Graph..."), QKeySequence::Print),
-            &QAction::triggered, this, [this] {
-                QPrinter printer(QPrinter::HighResolution);
-                printer.setPageOrientation(QPageLayout::Landscape);
-                QPrintDialog dialog(&printer, this);
-                if (dialog.exec() == QDialog::Accepted && !graph::PrintGraph(printer, m_graphPanel->scene()))
-                    showCritical(print::PrinterErrorTitle, QStringLiteral("The graph could not be printed."));
-            });
+            &QAction::triggered, this, &MainWindow::printGraph);
     buildGraphLookMenus();
     // Escape closes the graph through the window's own Escape, as it closes every panel.
     connect(graphAction("GraphClose", QStringLiteral("Close Graph"), {}), &QAction::triggered, m_graphPanel,
@@ -126,8 +121,24 @@ void MainWindow::showGraph()
     m_graphPanel->setFocus();
 }
 
+void MainWindow::printGraph()
+{
+    statusBar()->clearMessage();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(print::GraphDocumentTitle(m_person->name()));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!graph::PrintGraph(printer, m_graphPanel->scene()))
+        showCritical(print::PrinterErrorTitle, QStringLiteral("The graph could not be printed."));
+    else if (printer.outputFileName().isEmpty())
+        statusBar()->showMessage(print::SentToPrinterMessage(printer.printerName(), {{tr("the graph"), 1}}));
+}
+
 void MainWindow::saveGraph()
 {
+    statusBar()->clearMessage();
     const QString path = m_env.askSavePath(
         this, {QStringLiteral("Save Graph"),
                InDocumentsFolder(print::SafeFileStem(m_person->name()) + QStringLiteral(" - graph.png")),
@@ -136,7 +147,7 @@ void MainWindow::saveGraph()
         return;
     const QString error =
         path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
-            ? graph::SaveGraphPdf(path, m_graphPanel->scene())
+            ? graph::SaveGraphPdf(path, m_graphPanel->scene(), print::GraphDocumentTitle(m_person->name()))
             : graph::SaveGraphPng(path, m_graphPanel->scene(), m_graphPanel->viewport()->size());
     if (!error.isEmpty())
         showCritical(SaveErrorTitle, error);

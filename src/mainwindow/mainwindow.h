@@ -85,7 +85,7 @@
 //   (no menu item)                  Command17    closeChart              chartdisplay.cpp
 //   Command24 (the chart's button)               closeChart              chartdisplay.cpp
 //   GraphSave (the graph's menu)                 saveGraph               graphcommands.cpp
-//   GraphPrint                                   (a lambda)              graphcommands.cpp
+//   GraphPrint                                   printGraph              graphcommands.cpp
 //   GraphPaletteStandard, GraphPaletteOkabeIto   changeGraphLook         graphcommands.cpp
 //     (in the graph menu's Colours submenu)
 //   GraphCycleIntuitive, GraphCycleAesthetic,    changeGraphLook         graphcommands.cpp
@@ -182,9 +182,10 @@ private:
     void showPrintPreview();
     void exportPdf();
 
-    // Display Graph to Screen and the graph's Save and look (graphcommands.cpp).
+    // Display Graph to Screen and the graph's Save, Print and look (graphcommands.cpp).
     void showGraph();
     void saveGraph();
+    void printGraph();
     // The palette or a secondary cycle was chosen in the graph's menu: shown, and kept.
     void changeGraphLook();
 

@@ -114,6 +114,9 @@ void PreferencesForm::buildHeading(QWidget *form, const layout::AddControl &plac
                              edit->setFocus();
                          });
     }
+    // The lead-in lines are longer than their box on most screens: its tip holds the whole line.
+    QObject::connect(m_leadInCombo, &QComboBox::editTextChanged, m_leadInCombo,
+                     [combo = m_leadInCombo](const QString &text) { combo->setToolTip(text); });
     // A line longer than its box shows its beginning again once the cursor leaves it.
     for (QLineEdit *edit : {m_leadInCombo->lineEdit(), m_headingEdits[0], m_headingEdits[1],
                             m_headingEdits[2], m_headingEdits[3]})

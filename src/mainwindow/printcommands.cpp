@@ -95,11 +95,14 @@ void PaintPreview(QPrinter &printer, print::PrintCommand command, const chart::C
     print::RunPrintCommand(command, fields, today, targets, alerts);
 }
 
-// Said where it takes no click to go on: the files are there, nothing went wrong.
-void ShowWrittenFiles(QStatusBar &status, const QStringList &files)
+// The save question of a command's PDF files, which says inside the dialog which files the name
+// given writes (and, when it comes for want of a printer, that there is none).
+SaveQuestion PdfSaveQuestion(print::PrintCommand command, const QString &caption, const QString &suggested,
+                             bool noPrinter)
 {
-    if (!files.isEmpty())
-        status.showMessage(print::PdfWrittenMessage(files));
+    return {
+        caption, suggested, QCoreApplication::translate("print", "PDF files (*.pdf)"),
+        [command, noPrinter](const QString &name) { return print::PdfFilesNote(command, name, noPrinter); }};
 }
 
 } // namespace
@@ -107,13 +110,14 @@ void ShowWrittenFiles(QStatusBar &status, const QStringList &files)
 void MainWindow::runPrintCommand(print::PrintCommand command)
 {
     const chart::ChartFields fields = chartFields();
-    const auto targets =
-        m_env.printTargets(command, fields.name, [this](const QString &caption, const QString &suggested) {
-            return m_env.askSavePath(
-                this, {caption, suggested, QCoreApplication::translate("print", "PDF files (*.pdf)")});
+    const auto targets = m_env.printTargets(
+        command, fields.name, [this, command](const QString &caption, const QString &suggested) {
+            return m_env.askSavePath(this, PdfSaveQuestion(command, caption, suggested, true));
         });
     print::RunPrintCommand(command, fields, m_env.clock.today(), *targets, m_env.alerts);
-    ShowWrittenFiles(*statusBar(), targets->writtenFiles());
+    // Said where it takes no click to go on: the files are there, or the queue has the pages; a
+    // command that put out nothing leaves no word of an earlier one standing.
+    statusBar()->showMessage(targets->doneMessage());
 }
 
 void MainWindow::printCoverSheet()
@@ -190,12 +194,12 @@ void MainWindow::exportPdf()
         return;
     const print::PrintCommand command = Documents[DocumentNames().indexOf(name)].first;
     const chart::ChartFields fields = chartFields();
-    const print::PdfFileQuestion askFile = [this](const QString &, const QString &suggested) {
-        return m_env.askSavePath(
-            this, {QStringLiteral("Export as PDF"), suggested, QStringLiteral("PDF files (*.pdf)")});
+    const print::PdfFileQuestion askFile = [this, command](const QString &, const QString &suggested) {
+        return m_env.askSavePath(this,
+                                 PdfSaveQuestion(command, QStringLiteral("Export as PDF"), suggested, false));
     };
     print::SystemPrintTargets targets(command, fields.name, std::nullopt, askFile, PrintProgressDialogs(this),
                                       m_env.alerts);
     print::RunPrintCommand(command, fields, m_env.clock.today(), targets, m_env.alerts);
-    ShowWrittenFiles(*statusBar(), targets.writtenFiles());
+    statusBar()->showMessage(targets.doneMessage());
 }

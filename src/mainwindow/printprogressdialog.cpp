@@ -23,10 +23,21 @@ private:
     QElapsedTimer m_sinceUpdate;
 };
 
-PrintProgressDialog::PrintProgressDialog(const QString &label, QWidget *parent)
-    : m_dialog(std::make_unique<QProgressDialog>(label, QProgressDialog::tr("Cancel"), 0, Steps, parent))
+// The window the box stands over: the parent, or the nearest window round it that shows (a
+// print preview draws its pages before it shows itself). A box over a window not yet shown would
+// be put at the corner of the screen.
+QWidget *ShownWindow(QWidget *parent)
 {
-    m_dialog->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    while (parent && !parent->isVisible())
+        parent = parent->parentWidget();
+    return parent;
+}
+
+PrintProgressDialog::PrintProgressDialog(const QString &label, QWidget *parent)
+    : m_dialog(std::make_unique<QProgressDialog>(label, QProgressDialog::tr("Cancel"), 0, Steps,
+                                                 ShownWindow(parent)))
+{
+    m_dialog->setWindowModality(m_dialog->parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
     m_dialog->setMinimumDuration(ShowAfterMilliseconds);
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);

@@ -130,13 +130,6 @@ int WindowLayout::screenHeightTwips() const
     return shown ? shown->geometry().height() * layout::TwipsPerPixel : 0;
 }
 
-layout::Scale WindowLayout::shownScale() const
-{
-    return {m_window.centralWidget()->font().pointSizeF(), at(Item::NameLabel)->height(),
-            at(Item::HeadingFrame)->height(), at(Item::SplashTitle)->font().pointSizeF(),
-            static_cast<DatabasePanel *>(at(Item::DatabasePanel))->buttonPointSize()};
-}
-
 void WindowLayout::showDesignScale()
 {
     showScale(layout::DesignScale);
@@ -144,6 +137,7 @@ void WindowLayout::showDesignScale()
 
 void WindowLayout::showScale(const layout::Scale &scale)
 {
+    m_scale = scale;
     // The form, the panels over it and the close button take the base size from the central widget.
     QFont base(FormFace);
     base.setPointSizeF(scale.basePoints);
@@ -205,7 +199,7 @@ QFont WindowLayout::chartFont() const
 void WindowLayout::fitMinimumSize()
 {
     const int screenHeight = screenHeightTwips();
-    const layout::Scale scale = layout::ScaleFor(screenHeight, m_window.height(), shownScale());
+    const layout::Scale scale = layout::ScaleFor(screenHeight, m_window.height(), m_scale);
     showScale(scale);
     const QSize chrome(0,
                        m_window.menuBar()->sizeHint().height() + m_window.statusBar()->sizeHint().height());
@@ -221,7 +215,7 @@ void WindowLayout::fitMinimumSize()
 void WindowLayout::place()
 {
     const QSize inner = m_window.centralWidget()->size();
-    const layout::Scale scale = layout::ScaleFor(screenHeightTwips(), m_window.height(), shownScale());
+    const layout::Scale scale = layout::ScaleFor(screenHeightTwips(), m_window.height(), m_scale);
     showScale(scale);
     const layout::Placement placement = layout::PlaceControls(m_window.size(), inner, scale, measureNeeds());
     for (std::size_t i = 0; i < m_placed.size(); ++i) {

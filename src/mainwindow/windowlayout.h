@@ -53,7 +53,6 @@ private:
     [[nodiscard]] QWidget *at(layout::Item item) const { return m_placed[std::size_t(item)]; }
     [[nodiscard]] std::unique_ptr<QSettings> placementStore() const;
     [[nodiscard]] int screenHeightTwips() const;
-    [[nodiscard]] layout::Scale shownScale() const;
     void showScale(const layout::Scale &scale);
     [[nodiscard]] layout::Needs measureNeeds() const;
     [[nodiscard]] QFont chartFont() const;
@@ -66,6 +65,9 @@ private:
     QString m_placementFile;
     int m_screenHeightTwips;
     std::array<QWidget *, layout::ItemCount> m_placed{};
+    // The fonts and heights shown, which a screen the font table does not list keeps. Kept here,
+    // not read back from the controls: the frames may stand lower than the table's height.
+    layout::Scale m_scale = layout::DesignScale;
     // Shown, but not yet framed by the desktop: the frame's size is not known.
     bool m_frameUnknown = false;
 };

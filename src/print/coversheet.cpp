@@ -183,7 +183,9 @@ PrintOutcome PrintCoverSheet(const chart::ChartFields &fields, PrintDevice &devi
     for (int n = 0; n < 3; ++n)
         device.endLine();
     sheet.setSize(18);
-    sheet.centred({fields.name});
+    // A name wider than the page is shortened to fit it.
+    sheet.centred({ElidedToWidth(fields.name, device.pageWidth(),
+                                 [&device](const QString &text) { return device.textWidth(text); })});
     device.endLine();
     sheet.setSize(12);
     if (!fields.preferences.leadIn.isEmpty()) {

@@ -19,8 +19,8 @@ namespace print {
 // facts, the span of the chart, the explanation, the legend of the chart's symbols and the
 // disclaimer. The dot-matrix printer gets the character layout in the font the caller set;
 // every other printer the page layout, with the name at 18 points and the rest at 12. Every
-// value is printed as the field holds it. A centred line wider than the page starts at its
-// left edge.
+// value is printed as the field holds it, except a name wider than the page, which is shortened
+// with an ellipsis. A centred line wider than the page starts at its left edge.
 //
 // A failed check shows its message and touches nothing; a printer failure abandons the
 // document (the caller reports it from the device).

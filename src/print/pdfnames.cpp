@@ -30,16 +30,27 @@ QString NameWithoutDoubleDots(const QString &stem, const QString &rest)
     return QString(stem + rest).replace(dots, QStringLiteral("."));
 }
 
-// "a", "a" and "b", "a", "b" and "c": the file names, quoted, for a sentence.
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("print", text);
+}
+
+// "a", "a and b", "a, b and c".
+QString Enumerated(QStringList items)
+{
+    const QString last = items.isEmpty() ? QString() : items.takeLast();
+    if (items.isEmpty())
+        return last;
+    return items.join(QLatin1String(", ")) + Tr(" and ") + last;
+}
+
+// The file names, quoted, for a sentence.
 QString QuotedNames(const QStringList &paths)
 {
     QStringList names;
     for (const QString &path : paths)
         names << QLatin1Char('"') + QFileInfo(path).fileName() + QLatin1Char('"');
-    const QString last = names.isEmpty() ? QString() : names.takeLast();
-    if (names.isEmpty())
-        return last;
-    return names.join(QLatin1String(", ")) + QLatin1String(" and ") + last;
+    return Enumerated(names);
 }
 
 QString FolderOf(const QStringList &paths)
@@ -72,7 +83,78 @@ QString SuggestedPdfName(PrintCommand command, const QString &personName)
     case PrintCommand::CoverSheetAndChart:
         break;
     }
-    return NameWithoutDoubleDots(stem, PdfSuffix);
+    return stem;
+}
+
+QString PdfFilesNote(PrintCommand command, const QString &chosen, bool noPrinter)
+{
+    QString what;
+    switch (command) {
+    case PrintCommand::CoverSheet:
+        what = Tr("The cover sheet");
+        break;
+    case PrintCommand::Chart:
+        what = Tr("The chart");
+        break;
+    case PrintCommand::CoverSheetAndChart:
+        what = Tr("The cover sheet and the chart");
+        break;
+    case PrintCommand::WhatIs:
+        what = Tr("\"What Is A Biorhythm?\"");
+        break;
+    }
+    const QString name = QFileInfo(chosen).fileName();
+    const bool two = command == PrintCommand::CoverSheetAndChart;
+    QString files;
+    if (name.isEmpty())
+        files = (two ? Tr("%1 will be saved as two PDF files.") : Tr("%1 will be saved as a PDF file."))
+                    .arg(what);
+    else
+        files =
+            (two ? Tr("%1 will be saved as two PDF files, %2.") : Tr("%1 will be saved as the PDF file %2."))
+                .arg(what, QuotedNames(PdfPathsFor(command, name)));
+    return noPrinter ? Tr("No printer is installed.") + QLatin1Char(' ') + files : files;
+}
+
+QString DocumentInSentence(PrintDocument document)
+{
+    switch (document) {
+    case PrintDocument::CoverSheet:
+        return Tr("the cover sheet");
+    case PrintDocument::Chart:
+        return Tr("the chart");
+    case PrintDocument::WhatIs:
+        break;
+    }
+    return Tr("\"What Is A Biorhythm?\"");
+}
+
+QString DocumentTitle(PrintDocument document, const QString &personName)
+{
+    switch (document) {
+    case PrintDocument::CoverSheet:
+        return Tr("Tidemark cover sheet - %1").arg(personName);
+    case PrintDocument::Chart:
+        return Tr("Tidemark chart - %1").arg(personName);
+    case PrintDocument::WhatIs:
+        break;
+    }
+    return Tr("Tidemark What Is A Biorhythm");
+}
+
+QString GraphDocumentTitle(const QString &personName)
+{
+    return Tr("Tidemark graph - %1").arg(personName);
+}
+
+QString SentToPrinterMessage(const QString &queue, const QList<SentDocument> &sent)
+{
+    QStringList documents;
+    for (const SentDocument &document : sent)
+        documents << (document.pages == 1
+                          ? Tr("%1 (1 page)").arg(document.what)
+                          : Tr("%1 (%2 pages)").arg(document.what, QString::number(document.pages)));
+    return Tr("Sent %1 to the printer \"%2\".").arg(Enumerated(documents), queue);
 }
 
 QString PdfQuestionCaption(PrintCommand command)

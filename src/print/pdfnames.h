@@ -5,14 +5,39 @@
 #include <QString>
 #include <QStringList>
 
-// The PDF files a print command writes when the machine has no print queue.
+// What a print command's documents are called: the PDF files it writes when the machine has no
+// print queue (or on Export as PDF), the titles its print jobs and PDF files carry, and what the
+// user is told of them.
 namespace print {
 
 // The file name the save dialog suggests, built from the person's name and what is printed:
 // "Your Name - cover sheet.pdf", "Your Name - chart.pdf", and for the combined command, which
-// writes two files, "Your Name.pdf". Characters no file name may hold become "_". The "What Is
-// A Biorhythm?" sheet, which names nobody, is "What Is A Biorhythm.pdf".
+// writes "Your Name - cover sheet.pdf" and "Your Name - chart.pdf", the part they share,
+// "Your Name". Characters no file name may hold become "_". The "What Is A Biorhythm?" sheet,
+// which names nobody, is "What Is A Biorhythm.pdf".
 [[nodiscard]] QString SuggestedPdfName(PrintCommand command, const QString &personName);
+
+// What the save dialog says inside it, for the name `chosen` typed in it: that there is no
+// printer (when `noPrinter`), and which PDF file or files that name writes.
+[[nodiscard]] QString PdfFilesNote(PrintCommand command, const QString &chosen, bool noPrinter);
+
+// The title of a print job or PDF file: what it is and whom it is for, "Tidemark chart - Pat
+// Example"; the "What Is" sheet names nobody.
+[[nodiscard]] QString DocumentTitle(PrintDocument document, const QString &personName);
+[[nodiscard]] QString GraphDocumentTitle(const QString &personName);
+
+// A document handed to a print queue: what it is ("the chart") and its pages.
+struct SentDocument
+{
+    QString what;
+    int pages = 0;
+};
+
+// What the user is told once these documents have been handed to the print queue `queue`.
+[[nodiscard]] QString SentToPrinterMessage(const QString &queue, const QList<SentDocument> &sent);
+
+// "the cover sheet", "the chart", "What Is A Biorhythm?" in quotes: a document in a sentence.
+[[nodiscard]] QString DocumentInSentence(PrintDocument document);
 
 // The name as a file name: characters no file name may hold become "_"; "Biorhythm" when blank.
 [[nodiscard]] QString SafeFileStem(const QString &name);

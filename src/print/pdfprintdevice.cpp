@@ -315,6 +315,7 @@ bool PdfPrintDevice::startPainting()
 bool PdfPrintDevice::activate()
 {
     m_state = State::Active;
+    m_pages = 1;
     m_painter->setFont(m_font);
     m_painter->setPen(QColor::fromRgb(m_color));
     return true;
@@ -357,6 +358,7 @@ void PdfPrintDevice::makeRoom(double lineSpacing)
             fail(Tr("%1 did not accept a new page.").arg(subject()));
             return;
         }
+        ++m_pages;
         m_y = 0;
     }
 }
@@ -445,6 +447,7 @@ void PdfPrintDevice::newPage()
         fail(Tr("%1 did not accept a new page.").arg(subject()));
         return;
     }
+    ++m_pages;
     m_x = 0;
     m_y = 0;
     m_lineSpacing = 0;

@@ -123,6 +123,8 @@ public:
     [[nodiscard]] bool ok() const override { return m_state != State::Failed; }
     [[nodiscard]] QString errorText() const override { return m_error; }
 
+    // The pages of the document so far: 0 before it starts.
+    [[nodiscard]] int pageCount() const { return m_pages; }
     // The PDF file written, once the document has gone out.
     [[nodiscard]] QString outputPath() const { return m_state == State::Done ? m_destination : QString(); }
 
@@ -171,6 +173,7 @@ private:
     QString m_error;
     QString m_destination; // the PDF file, for a PDF target
 
+    int m_pages = 0;
     double m_x = 0;           // twips from the left of the printable area
     double m_y = 0;           // device pixels from the top of the printable area to this line
     double m_lineSpacing = 0; // of the largest font printed on this line, 0 while it is empty

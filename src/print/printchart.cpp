@@ -102,6 +102,8 @@ public:
 
 private:
     void setColor(PrintColor color) { m_device.setTextColor(m_colors[color]); }
+    // The name in the page title, shortened where the title would not fit the line.
+    QString titleName();
     void dashedLine(Layout form);
     void checkForecastPageBreak(bool lineOpen);
     void grid(const chart::ChartDay &day);
@@ -118,6 +120,8 @@ private:
     QString m_date;
     const QString m_dashes = QString(DashCount, QLatin1Char('-'));
     QList<double> m_dashPositions;
+    double m_titleRoom = -1; // the room the last title gave the name
+    QString m_titleName;
 };
 
 void ChartPrinter::header(Layout form)
@@ -132,10 +136,14 @@ void ChartPrinter::header(Layout form)
     m_device.printItem(QStringLiteral("PAGE #"));
     m_device.printItem(chart::NumberField(m_page));
     m_device.printItem(QStringLiteral("- "));
-    m_device.printItem(m_fields.name.toUpper());
+    m_device.printItem(titleName());
     m_device.printItem(QStringLiteral(" - "));
     m_device.printItem(m_fields.person.birth);
     if (m_fields.preferences.dateEachPage) {
+        // A title that has passed the date's place leaves the date to the next line, as a tab
+        // does in the character layout; that line is not counted either.
+        if (form == Layout::Page && m_device.currentX() > 56 * placer.unit())
+            m_device.endLine();
         placer.place(56);
         m_device.printItem(QStringLiteral("DATE PREPARED: "));
         m_device.printItem(m_today);
@@ -154,6 +162,19 @@ void ChartPrinter::header(Layout form)
     m_device.endLine();
     m_device.endLine();
     m_lineCount = 8;
+}
+
+QString ChartPrinter::titleName()
+{
+    // The name takes what the line leaves it after the page number and before the birthdate.
+    const double room = m_device.pageWidth() - m_device.currentX() -
+                        m_device.textWidth(QStringLiteral(" - ")) - m_device.textWidth(m_fields.person.birth);
+    if (room != m_titleRoom) {
+        m_titleRoom = room;
+        m_titleName = ElidedToWidth(m_fields.name.toUpper(), room,
+                                    [this](const QString &text) { return m_device.textWidth(text); });
+    }
+    return m_titleName;
 }
 
 void ChartPrinter::checkPageBreak()

@@ -14,7 +14,9 @@ namespace print {
 // the centre line) and its forecast or spacing. The dot-matrix printer gets the character
 // layout, every other printer the page layout; both align the day count with the weekday of
 // birth, as the screen chart does. The caller has set the printer font; this changes neither
-// face nor size.
+// face nor size. The page title shortens a name that would carry it past the end of the line,
+// and puts the date of printing on a line of its own (not counted) where the title has passed
+// its place.
 //
 // A failed check on the fields shows its message and touches nothing. A printer failure or a
 // false from `progress` abandons the document (device.abort()); the caller reports the failure

@@ -55,7 +55,12 @@ QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFiel
                                     const QString &today, PrintTargetProvider &targets, Alerts &alerts)
 {
     if (command == PrintCommand::CoverSheetAndChart) {
-        if (const auto failure = chart::CheckChartFields(fields, chart::LinesPerPageCheck::Skip)) {
+        // The chart's lines per page are checked before the cover sheet goes out, so that a chart
+        // refused for them leaves no cover sheet printed for nothing.
+        auto failure = chart::CheckChartFields(fields, chart::LinesPerPageCheck::Skip);
+        if (!failure)
+            failure = chart::CheckLinesPerPage(fields.preferences.linesPerPage);
+        if (failure) {
             alerts.critical(failure->title, failure->text);
             return {};
         }

@@ -29,8 +29,9 @@ public:
     [[nodiscard]] virtual PrintProgress progress(PrintDocument) { return {}; }
     // The document has ended, whatever the outcome; its printer may go.
     virtual void close(PrintDocument, PrintOutcome) {}
-    // The files the command's documents were written to, for targets that write files.
-    [[nodiscard]] virtual QStringList writtenFiles() const { return {}; }
+    // What the user is told once the command has ended: the PDF files written or the documents
+    // handed to a print queue; empty when nothing went out.
+    [[nodiscard]] virtual QString doneMessage() const { return {}; }
 };
 
 inline const QString PrinterErrorTitle = QStringLiteral("PRINTER ERROR!");
@@ -42,12 +43,12 @@ inline const QString PrinterErrorTitle = QStringLiteral("PRINTER ERROR!");
 // that the command carries on.
 bool SetUpPrinterFont(PrintDevice &device, const chart::ChartFields &fields);
 
-// Runs one print command: for the combined command its own eight checks first, then for each
-// document the printer font set-up and the print routine (the "What Is" sheet, which checks
-// nothing, sets its own font). A printer failure shows one critical message with what failed
-// and abandons that document; with the page printer the command then carries on with its next
-// document, otherwise it ends. A document called off by the user ends the command. Returns the
-// outcome of each document that was begun.
+// Runs one print command: for the combined command its own eight checks and the chart's lines
+// per page first, then for each document the printer font set-up and the print routine (the
+// "What Is" sheet, which checks nothing, sets its own font). A printer failure shows one critical
+// message with what failed and abandons that document; with the page printer the command then
+// carries on with its next document, otherwise it ends. A document called off by the user ends
+// the command. Returns the outcome of each document that was begun.
 QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFields &fields,
                                     const QString &today, PrintTargetProvider &targets, Alerts &alerts);
 

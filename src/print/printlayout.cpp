@@ -1,5 +1,8 @@
 #include "print/printlayout.h"
 
+#include <QList>
+#include <QTextBoundaryFinder>
+
 namespace print {
 
 namespace {
@@ -22,6 +25,37 @@ void Placer::place(int column, int units)
         m_device.tab(column);
     else
         m_device.setCurrentX(units * m_unit);
+}
+
+QString ElidedToWidth(const QString &text, double width,
+                      const std::function<double(const QString &)> &measure)
+{
+    if (measure(text) <= width)
+        return text;
+    // The first `characters` characters, without the blanks at their end, and the ellipsis.
+    QList<qsizetype> ends{0}; // where the first n characters end, by n
+    QTextBoundaryFinder boundaries(QTextBoundaryFinder::Grapheme, text);
+    while (boundaries.toNextBoundary() > 0)
+        ends.append(boundaries.position());
+    const auto cut = [&](qsizetype characters) {
+        QString shown = text.left(ends[characters]);
+        while (shown.endsWith(u' '))
+            shown.chop(1);
+        return shown + QChar(0x2026);
+    };
+    if (measure(cut(0)) > width)
+        return {};
+    // Widths only grow with the length, so the most characters that fit are found by halving.
+    qsizetype low = 0;
+    qsizetype high = ends.size() - 2;
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (measure(cut(middle)) <= width)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return cut(low);
 }
 
 PrintColors::PrintColors(bool inColor)

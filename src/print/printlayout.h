@@ -3,8 +3,10 @@
 #include "print/printdevice.h"
 
 #include <QRgb>
+#include <QString>
 
 #include <array>
+#include <functional>
 
 // The two ways printed text is placed, and the print colours.
 namespace print {
@@ -33,6 +35,12 @@ private:
     Layout m_layout;
     double m_unit = 0;
 };
+
+// `text` as printed where `width` is all the room it has: whole when it fits, else cut at the end
+// of a character (a letter and its accents stay together) and closed with an ellipsis, as much
+// of it as fits that way. `measure` gives a text's printed width.
+[[nodiscard]] QString ElidedToWidth(const QString &text, double width,
+                                    const std::function<double(const QString &)> &measure);
 
 // The first six colours of the standard 16-colour palette.
 enum class PrintColor { Black, Blue, Green, Cyan, Red, Magenta };

@@ -49,13 +49,7 @@ QString SystemPrintTargets::confirmReplacing(const QString &chosen)
 
 PrintDevice &SystemPrintTargets::open(PrintDocument document)
 {
-    QString title = QStringLiteral("Tidemark What Is A Biorhythm");
-    if (document != PrintDocument::WhatIs) {
-        const QString what =
-            document == PrintDocument::CoverSheet ? QStringLiteral("cover sheet") : QStringLiteral("chart");
-        title = QStringLiteral("Tidemark %1 - %2").arg(what, m_personName);
-    }
-    PdfPrintTarget target{m_queue, {}, title};
+    PdfPrintTarget target{m_queue, {}, DocumentTitle(document, m_personName)};
     m_device = std::make_unique<PdfPrintDevice>(target, [this, document] { return pdfPath(document); });
     return *m_device;
 }
@@ -72,12 +66,21 @@ PrintProgress SystemPrintTargets::progress(PrintDocument document)
     };
 }
 
-void SystemPrintTargets::close(PrintDocument, PrintOutcome outcome)
+void SystemPrintTargets::close(PrintDocument document, PrintOutcome outcome)
 {
+    if (outcome == PrintOutcome::Printed && m_queue)
+        m_sent.append({DocumentInSentence(document), m_device->pageCount()});
     if (outcome == PrintOutcome::Printed && !m_queue && !m_device->outputPath().isEmpty())
         m_written.append(m_device->outputPath());
     m_progress = nullptr;
     m_device.reset();
+}
+
+QString SystemPrintTargets::doneMessage() const
+{
+    if (!m_sent.isEmpty())
+        return SentToPrinterMessage(m_queue->name, m_sent);
+    return m_written.isEmpty() ? QString() : PdfWrittenMessage(m_written);
 }
 
 } // namespace print

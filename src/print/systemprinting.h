@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/pdfnames.h"
 #include "print/pdfprintdevice.h"
 #include "print/printcommands.h"
 
@@ -37,7 +38,7 @@ public:
     [[nodiscard]] PrintDevice &open(PrintDocument document) override;
     [[nodiscard]] PrintProgress progress(PrintDocument document) override;
     void close(PrintDocument document, PrintOutcome outcome) override;
-    [[nodiscard]] QStringList writtenFiles() const override { return m_written; }
+    [[nodiscard]] QString doneMessage() const override;
 
 private:
     QString pdfPath(PrintDocument document);
@@ -52,8 +53,9 @@ private:
     Alerts &m_alerts;
     std::optional<QString> m_chosen; // the answer to the file question, once asked
     std::unique_ptr<PdfPrintDevice> m_device;
-    PrintProgress m_progress; // of the open document, once made
-    QStringList m_written;
+    PrintProgress m_progress;   // of the open document, once made
+    QStringList m_written;      // the PDF files written, when there is no queue
+    QList<SentDocument> m_sent; // the documents the queue has taken
 };
 
 } // namespace print

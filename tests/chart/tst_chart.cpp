@@ -50,7 +50,8 @@ template <typename... T> void row(const char *tag, const T &...values)
 }
 
 // Who checks: a date box as it is typed, a chart command, the combined print command (which
-// leaves lines per page to the chart), the cover sheet, or "Add This Entry" of the name database.
+// checks lines per page after its own checks), the cover sheet, or "Add This Entry" of the name
+// database.
 enum By { StartBox, BirthBox, Chart, CombinedPrint, Cover, Entry };
 
 struct Row
@@ -74,6 +75,7 @@ const Row Rows[] = {
     {"birth box, day 00", Check::BirthDay, BirthBox, 0, "01-00-2000"},
     {"birth box, year 2100", Check::BirthYear, BirthBox, 0, "01-01-2100"},
     {"chart, lines per page 05 sorts before 1", Check::ChartLinesPerPage, Chart, 'P', "05"},
+    {"chart, lines per page 10x", Check::ChartLinesPerPageNotWhole, Chart, 'P', "10x"},
     {"combined print, no name, lines per page 0", Check::ChartNoName, CombinedPrint, 'N', ""},
     {"chart, no birthdate", Check::ChartNoBirthdate, Chart, 'B', ""},
     {"cover, dash missing", Check::ChartBirthHyphens, Cover, 'B', "5-20-1990"},

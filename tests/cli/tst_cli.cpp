@@ -132,8 +132,9 @@ void TestCli::refusals_data()
         << QStringList{"--name=Pat \x1b[2JExample"} << "" << 2 << control;
     QTest::newRow("a tab in the name, calendar")
         << QStringList{"--name=Pat\tExample", "--ics=c.ics"} << "" << 2 << control;
-    QTest::newRow("a print check") << QStringList{"--print-text", "--lines-per-page=0"} << "" << 2
-                                   << "tidemark-chart: LINES PER PAGE INCORRECT!: Lines Per Page is zero";
+    QTest::newRow("lines per page 5.5: not even the cover sheet")
+        << QStringList{"--pdf=c.pdf", "--what=both", "--lines-per-page=5.5"} << "" << 2
+        << "tidemark-chart: LINES PER PAGE INCORRECT!: Lines Per Page must be a whole number!\n";
     QTest::newRow("both documents onto standard output")
         << QStringList{"--pdf=-", "--what=both"} << "" << 2
         << "tidemark-chart: --pdf - (standard output) takes one document, not --what both.\nUsage:";
@@ -301,13 +302,10 @@ void TestCli::optionsWithEquals_data()
     QTest::newRow("screen chart") << QStringList{"--spacing=double", "--start=05-20-2025"} << QStringList{};
     QTest::newRow("json lines") << QStringList{"--format=json", "--forecast"} << QStringList{};
     QTest::newRow("calendar") << QStringList{"--ics=c.ics"} << QStringList{"c.ics"};
-    QTest::newRow("json lines of every cycle")
-        << QStringList{"--format=json", "--cycles=all"} << QStringList{};
-    QTest::newRow("calendar with reminders")
-        << QStringList{"--ics=c.ics", "--reminder=08:00"} << QStringList{"c.ics"};
 }
 
-// "--option=value" does what "--option value" does; PDFs come with no part file left beside them.
+// "--option=value" does what "--option value" does; PDFs come with no part file left beside them,
+// titled with what they hold and whom for.
 void TestCli::optionsWithEquals()
 {
     QFETCH(QStringList, arguments);
@@ -323,8 +321,13 @@ void TestCli::optionsWithEquals()
     QCOMPARE(run.out.count('\f'), arguments.contains("--print-text") ? 3 : 0);
     QCOMPARE(run.out.isEmpty(), !pdfs.isEmpty());
     QCOMPARE(QDir(joined.path()).entryList(QDir::Files | QDir::Hidden), pdfs);
-    for (const QString &pdf : pdfs)
+    for (const QString &pdf : pdfs) {
         QCOMPARE(PdfPageCount(joined.filePath(pdf)), PdfPageCount(QDir(spaced.path()).filePath(pdf)));
+        QVERIFY(
+            pdf.endsWith(".ics") ||
+            PdfInfoField(joined.filePath(pdf), "Title") ==
+                QString("Tidemark %1 - Pat Example").arg(pdf.contains("cover") ? "cover sheet" : "chart"));
+    }
 }
 
 // --format json writes the library's JSON Lines (of every cycle with --cycles all), --ics its

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void curvesWhereTheValuesAre_data();
     void curvesWhereTheValuesAre();
     void partnerCurvesAndMarks();
+    void legendReadoutKeepsClear();
     void savedFiles();
     void panelKeysWheelAndMouse();
 };
@@ -240,17 +241,46 @@ void TestGraph::partnerCurvesAndMarks()
     QCOMPARE(marks, 2);
 }
 
-// PNG and PDF files of the picture; a file that cannot be written is said so.
+// The secondary cycles' values on the day under the mouse show in the legend's second row, where
+// its marks and names leave room, on a wide graph and a narrow one: they never draw over them.
+void TestGraph::legendReadoutKeepsClear()
+{
+    graph::GraphScene plain = graph::SceneOf(Plan("05-20-1990", "05-01-2025", "60"), 0, 60, {});
+    plain.look.secondary = {true, true, true, true};
+    graph::GraphScene hovered = plain;
+    hovered.hover = 20;
+    for (const QSize size : {QSize(1200, 500), QSize(640, 500)}) {
+        const QImage before = graph::GraphImage(plain, size), after = graph::GraphImage(hovered, size);
+        const double top = graph::LayoutGraph(QRectF(QPoint(), size), 60, &before, 2).plot.top();
+        int drawn = 0;
+        for (int y = int(top - 8 - QFontMetricsF(QFont("Arial", 9), &before).height()); y < int(top); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                if (after.pixel(x, y) != before.pixel(x, y)) {
+                    QCOMPARE(before.pixel(x, y), qRgb(255, 255, 255));
+                    ++drawn;
+                }
+            }
+        }
+        QVERIFY(drawn > 200);
+    }
+}
+
+// PNG and PDF files of the picture, the PDF with its title; a name too long for the title row is
+// shortened before the period; a file that cannot be written is said so.
 void TestGraph::savedFiles()
 {
     QTemporaryDir folder;
-    const graph::GraphScene scene = graph::SceneOf(Plan("05-20-1990", "05-01-2025", "90"), 0, 90, {});
+    chart::ChartPlan plan = Plan("05-20-1990", "05-01-2025", "90");
+    plan.name = QStringLiteral("Christopher Alexander Montgomery-Wolfe ").repeated(6);
+    const graph::GraphScene scene = graph::SceneOf(plan, 0, 90, {});
     QCOMPARE(graph::SaveGraphPng(folder.filePath("g.png"), scene, QSize(640, 400)), QString());
     QCOMPARE(QImage(folder.filePath("g.png")).size(), QSize(640, 400));
-    QCOMPARE(graph::SaveGraphPdf(folder.filePath("g.pdf"), scene), QString());
+    QCOMPARE(graph::SaveGraphPdf(folder.filePath("g.pdf"), scene, "Tidemark graph - Pat"), QString());
+    QCOMPARE(PdfInfoField(folder.filePath("g.pdf"), "Title"), QStringLiteral("Tidemark graph - Pat"));
     QCOMPARE(PdfPageCount(folder.filePath("g.pdf")), 1);
-    QVERIFY(PdfText(folder.filePath("g.pdf"), {}).contains("YOUR NAME - 05-20-1990"));
-    QVERIFY(graph::SaveGraphPdf(folder.filePath("none/g.pdf"), scene).contains("could not be written"));
+    QCOMPARE(PdfPlacementFault(folder.filePath("g.pdf"), 0), QString());
+    QVERIFY(PdfText(folder.filePath("g.pdf"), {}).contains("CHRISTOPHER ALEXANDER MONTGOMERY-WOLFE"));
+    QVERIFY(graph::SaveGraphPdf(folder.filePath("none/g.pdf"), scene, {}).contains("could not be written"));
 }
 
 // + and - and the wheel zoom, the arrows and End move, the mouse picks a day, Escape asks to close.

@@ -77,6 +77,21 @@ private Q_SLOTS:
         const Scale previous{11, 25, 300, 40, 11};
         const QSize chrome(0, 45);
         const Needs needs = NeedsFor(ScaleFor(screen, 700, previous));
+        // The least size is the least that fits, under menu and status bars of three heights:
+        // every height from it up to the screen's fits, and one pixel less (in height or width)
+        // does not.
+        for (const int bars : {10, 45, 96}) {
+            const auto fits = [&](QSize window) {
+                const QSize inner = window - QSize(0, bars);
+                return Fits(PlaceControls(window, inner, ScaleFor(screen, window.height(), previous), needs),
+                            inner, needs);
+            };
+            const QSize least = MinimumWindowSize(screen, previous, {0, bars}, needs);
+            QVERIFY(!fits(least - QSize(0, 1)) && !fits(least - QSize(1, 0)));
+            for (int height = least.height(); height <= screen / TwipsPerPixel; ++height)
+                QVERIFY2(fits({least.width(), height}),
+                         qPrintable(QStringLiteral("%1, %2").arg(bars).arg(height)));
+        }
         const QSize least = MinimumWindowSize(screen, previous, chrome, needs);
         for (const QSize window :
              {QSize(0, 0), QSize(150, 90), least, least + QSize(333, 171), QSize(2560, 1400)}) {
@@ -98,13 +113,16 @@ private Q_SLOTS:
                 QCOMPARE(box.top(), above.top() + qRound(1.2 * scale.nameLabelHeight));
             }
             QCOMPARE(Rect(p, Item::Title).right() + 1, qRound(0.95 * window.width()));
-            QCOMPARE(Rect(p, Item::HeadingFrame).height(), scale.headingFrameHeight);
             if (window.width() < least.width() || window.height() < least.height())
                 continue;
             // From the least size up everything on the form, the notice and the chart shows whole,
             // within its frame or the window, and nothing overlaps another control of its layer;
-            // the name database fits the window.
+            // the name database fits the window. Help hides the panels it opens over, and the graph
+            // leaves the title showing.
             QVERIFY(PanelsNeed(needs).boundedTo(window - chrome) == PanelsNeed(needs));
+            QVERIFY(Rect(p, Item::HelpPanel)
+                        .contains(Rect(p, Item::WhatIsPanel).united(Rect(p, Item::DatabasePanel))));
+            QVERIFY(Rect(p, Item::GraphPanel).top() > Rect(p, Item::TitleRule).bottom());
             for (int i = 0; i < ItemCount; ++i) {
                 if (LayerOf(Item(i)) == Layer::Panels)
                     continue;

@@ -101,7 +101,8 @@ private Q_SLOTS:
             "LENGTH OF CHART TOO LONG!");
         row("print chart", "mnuFilePrintChart", "Text17", "0", "LINES PER PAGE INCORRECT!");
         row("print cover sheet", "mnuFilePrintCoverSheet", "Text3", "Pat\tExample", "NAME INPUT ERROR");
-        row("print cover sheet and chart", "mnuFilePrintCoverSheetandChart", "Text3", "", "NO NAME ENTERED!");
+        row("print cover sheet and chart", "mnuFilePrintCoverSheetandChart", "Text17", "abc",
+            "LINES PER PAGE INCORRECT!");
     }
 
     void checkMessages()

@@ -207,30 +207,38 @@ private Q_SLOTS:
     }
 
     // Every command that saves a file asks where through the window's one seam, offering the
-    // person's name, made safe, in the documents folder; the file the answer names is written.
+    // person's name, made safe, in the documents folder, and for PDF files saying which files the
+    // name given writes; the file the answer names is written. Declined, the command leaves no
+    // word of an earlier save in the status bar.
     void saveQuestions_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("offered");
         QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("note");
         QTest::addColumn<QString>("answer");
         const QString pdf = QStringLiteral("PDF files (*.pdf)");
-        QTest::newRow("print without a queue") << "mnuFilePrintChart"
-                                               << "No printer is installed: save the Chart as PDF"
-                                               << "Pat_Lee - chart.pdf" << pdf << "p.pdf";
+        const QString saved =
+            QStringLiteral("The chart will be saved as the PDF file \"Pat_Lee - chart.pdf\".");
+        QTest::newRow("print without a queue")
+            << "mnuFilePrintChart"
+            << "No printer is installed: save the Chart as PDF"
+            << "Pat_Lee - chart.pdf" << pdf << "No printer is installed. " + saved << "p.pdf";
         QTest::newRow("export as pdf") << "mnuFileExportPdf"
                                        << "Export as PDF"
-                                       << "Pat_Lee - chart.pdf" << pdf << "e.pdf";
+                                       << "Pat_Lee - chart.pdf" << pdf << saved << "e.pdf";
         QTest::newRow("save graph") << "GraphSave"
                                     << "Save Graph"
                                     << "Pat_Lee - graph.png"
                                     << "PNG pictures (*.png);;PDF files (*.pdf)"
+                                    << ""
                                     << "g.png";
         QTest::newRow("export to calendar") << "mnuFileExportCalendar"
                                             << "Export to Calendar"
                                             << "Pat_Lee.ics"
                                             << "iCalendar files (*.ics)"
+                                            << ""
                                             << "c.ics";
     }
     void saveQuestions()
@@ -239,6 +247,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(QString, offered);
         QFETCH(QString, filter);
+        QFETCH(QString, note);
         QFETCH(QString, answer);
         Fixture f;
         f.showAndDismiss();
@@ -249,17 +258,27 @@ private Q_SLOTS:
         f.answer = [&](const SaveQuestion &) { return folder.filePath(answer); };
         if (command == QLatin1String("GraphSave"))
             f.trigger("mnuFileDisplayGraph");
-        if (command == QLatin1String("mnuFileExportPdf"))
-            ChooseDocument(f.window.get(), 0);
-        f.trigger(qPrintable(command));
+        const auto run = [&] {
+            if (command == QLatin1String("mnuFileExportPdf"))
+                ChooseDocument(f.window.get(), 0);
+            f.trigger(qPrintable(command));
+        };
+        run();
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QCOMPARE(f.asked, (QList<SaveQuestion>{{caption, documents + u'/' + offered, filter}}));
+        SaveQuestion asked{caption, documents + u'/' + offered, filter};
+        if (!note.isEmpty())
+            asked.note = [note](const QString &) { return note; };
+        QCOMPARE(f.asked, QList<SaveQuestion>{asked});
         QVERIFY(f.alerts.messages().isEmpty());
         QVERIFY(QFileInfo(folder.filePath(answer)).size() > 0);
         // The graph is saved at the size it shows.
         if (command == QLatin1String("GraphSave"))
             QCOMPARE(QImage(folder.filePath(answer)).size(),
                      f.find<GraphWidget>("FrameGraph")->viewport()->size());
+        f.answer = nullptr;
+        f.window->statusBar()->showMessage(QStringLiteral("Saved an earlier file"));
+        run();
+        QCOMPARE(f.window->statusBar()->currentMessage(), QString());
     }
 };
 

@@ -46,11 +46,14 @@ private Q_SLOTS:
     void cleanupTestCase();
 
 private:
+    // Runs the command on the default queue; m_told keeps what the user is told after it.
     QList<PrintOutcome> print(print::PrintCommand command, RecordingAlerts &alerts)
     {
         print::SystemPrintTargets targets(command, m_fields.name, print::DefaultSystemQueue(), {}, {},
                                           alerts);
-        return print::RunPrintCommand(command, m_fields, Today, targets, alerts);
+        const auto outcomes = print::RunPrintCommand(command, m_fields, Today, targets, alerts);
+        m_told = targets.doneMessage();
+        return outcomes;
     }
     // This run's jobs: cups-pdf names them after their titles, which hold the person's name,
     // here after this process, since other runs may print there at the same time.
@@ -63,6 +66,7 @@ private:
     QProcess m_cupsd;
     QDir m_jobs{QString::fromLocal8Bit(getpwuid(geteuid())->pw_dir) + "/PDF"};
     chart::ChartFields m_fields = LongChart();
+    QString m_told;
 };
 
 void TestPrintCups::initTestCase()
@@ -113,13 +117,17 @@ void TestPrintCups::initTestCase()
     QVERIFY(jobs().isEmpty());
 }
 
-// Both documents reach the queue whole, and nothing drawn for it is left.
+// Both documents reach the queue whole, as jobs titled with what they are and whom they are for,
+// the user is told so with their pages, and nothing drawn for them is left.
 void TestPrintCups::printsCoverSheetAndChartOnTheQueue()
 {
     RecordingAlerts alerts;
     QCOMPARE(print(print::PrintCommand::CoverSheetAndChart, alerts),
              (QList{PrintOutcome::Printed, PrintOutcome::Printed}));
     QVERIFY(alerts.messages().isEmpty() && runtimeEmpty());
+    QCOMPARE(m_told, QString("Sent the cover sheet (1 page) and the chart (%1 pages) to the printer \"%2\".")
+                         .arg(ChartPages(m_fields).size())
+                         .arg(Queue));
     QTRY_VERIFY_WITH_TIMEOUT(jobs().size() == 2 && Cups("lpstat", {"-o"}).isEmpty(), 120'000);
     QCOMPARE(PdfPageCount(m_jobs.filePath(jobs().filter("cover", Qt::CaseInsensitive).value(0))), 1);
     QVERIFY(ChartPages(m_fields).size() > 1);
