@@ -46,11 +46,16 @@ private Q_SLOTS:
     }
 
     // The database and "What Is" panels replace each other; the help panel and the chart display
-    // take the commands away until they close.
+    // take the commands away until they close. A screen reader hears each picture button say what
+    // its tip says, "&" and all.
     void commandStates()
     {
         Fixture f;
         f.showAndDismiss();
+        for (auto *button :
+             f.window->findChild<QToolBar *>()->findChildren<QToolButton *>(QRegularExpression("^Command")))
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                     button->toolTip().section(" (", 0, 0));
         f.trigger("mnuFileOpenDatabase");
         QCOMPARE(f.state(), QStringLiteral("FrameDatabase 1111111111 01"));
         f.trigger("mnuHelpWhatIsABiorhythm");
@@ -229,6 +234,8 @@ private Q_SLOTS:
         f.restart();
         QCOMPARE(f.preferences(), changed);
         QCOMPARE(f.window->size(), QSize(780, 640));
+        // The lead-in box is narrower than its line: its tip holds the whole line.
+        QCOMPARE(f.find<QComboBox>("Combo1")->toolTip(), changed.first());
         f.showAndDismiss();
         f.trigger("menuEditDefaultSettings");
         QCOMPARE(f.preferences(), changed.mid(0, 5) + defaults.mid(5));

@@ -420,9 +420,9 @@ void TestPrint::pagesFitThePaper_data()
 }
 
 // Every printed word stands on the paper at least 12 points clear of its edges, and no two words
-// of a line overlap, whatever the length of the name; a chart has the pages it counts, and a
-// dot-matrix chart read back at its pitch (80 columns to the line) holds the text printer's day
-// lines, blank for blank.
+// of a line overlap, whatever the length of the name (shortened only where it would not fit); a
+// chart has the pages it counts, and a dot-matrix chart read back at its pitch (80 columns to the
+// line) holds the text printer's day lines, blank for blank.
 void TestPrint::pagesFitThePaper()
 {
     QFETCH(QPageSize, paper);
@@ -445,6 +445,10 @@ void TestPrint::pagesFitThePaper()
     QCOMPARE(words.count(pages), document == "chart" ? ChartPages(fields).size() : 1);
     QVERIFY(words.count("<word ") > 30);
     QCOMPARE(PdfPlacementFault(device.outputPath(), 12), QString());
+    // A name that its line holds is printed whole.
+    if (document != "What Is" && fields.name.size() <= 38)
+        QVERIFY(PdfText(device.outputPath(), {})
+                    .contains(document == "chart" ? fields.name.toUpper() : fields.name));
     if (document != "chart" || fields.preferences.printer != PrinterType::Matrix)
         return;
     QStringList read; // at the width of a column, the printer's Courier 12 point "0"
