@@ -498,8 +498,10 @@ private Q_SLOTS:
         QVERIFY(comparison);
         QCOMPARE(comparison->compatibility,
                  (chart::Compatibility{daysApart, {percents[0], percents[1], percents[2]}, percents[3]}));
-        chart::ChartWalk mine(PlanOf(TypedFields(first, "05-20-2025", "400")));
-        chart::ChartWalk theirs(PlanOf(TypedFields(second, "05-20-2025", "400")));
+        const chart::ChartPlan myPlan = PlanOf(TypedFields(first, "05-20-2025", "400"));
+        const chart::ChartPlan theirPlan = PlanOf(TypedFields(second, "05-20-2025", "400"));
+        chart::ChartWalk mine(myPlan);
+        chart::ChartWalk theirs(theirPlan);
         QList<ChartDay> both;
         while (mine.next() && theirs.next()) {
             if (chart::IsCriticalDay(mine.day()) && chart::IsCriticalDay(theirs.day()))
