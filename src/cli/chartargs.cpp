@@ -19,6 +19,7 @@ QString UsageText()
         "                      [--forecast] [--no-holidays] [--spacing single|double|lines]\n"
         "                      [--today MM-DD-YYYY] [--format text|json] [--cycles primary|all]\n"
         "                      [--ics FILE] [--reminder HH:MM|none]\n"
+        "                      [--partner-name TEXT --partner-birth MM-DD-YYYY]\n"
         "                      [--print-text | --pdf FILE] [--what chart|cover|both|whatis]\n"
         "                      [--printer laser|matrix] [--font NAME] [--no-color]\n"
         "                      [--lines-per-page N] [--no-date-each-page] [--lead-in TEXT]\n"
@@ -60,6 +61,12 @@ QString HelpText()
                "                       (- for standard output)\n"
                "  --reminder R         with --ics: none (the default) or a time HH:MM, such as\n"
                "                       08:00: each event reminds at that time on its day\n"
+               "  --partner-name TEXT  with --partner-birth, compare the person with a second one:\n"
+               "  --partner-birth MM-DD-YYYY\n"
+               "                       after the chart come the compatibility of each cycle and\n"
+               "                       overall and the days on which both have a critical day;\n"
+               "                       with --format json, a first line with the second person\n"
+               "                       and the compatibility, and each day with their values\n"
                "\n"
                "Printing, with the window's Default Settings unless an option says otherwise:\n"
                "  --print-text         the dot-matrix pages as plain text, pages split by a form feed\n"
@@ -99,12 +106,14 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     const QCommandLineOption cycles(QStringLiteral("cycles"), {}, QStringLiteral("C"));
     const QCommandLineOption ics(QStringLiteral("ics"), {}, QStringLiteral("FILE"));
     const QCommandLineOption reminder(QStringLiteral("reminder"), {}, QStringLiteral("R"));
+    const QCommandLineOption partnerName(QStringLiteral("partner-name"), {}, QStringLiteral("TEXT"));
+    const QCommandLineOption partnerBirth(QStringLiteral("partner-birth"), {}, QStringLiteral("MM-DD-YYYY"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
 
     QCommandLineParser parser;
     parser.addOptions({name, birth, days, start, today, spacing, forecast, noHolidays, format, cycles, ics,
-                       reminder, help, version});
+                       reminder, partnerName, partnerBirth, help, version});
     parser.addOptions(PrintOptions());
 
     ParsedArguments parsed;
@@ -219,6 +228,19 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
             return parsed;
         }
         a.reminder = QTime::fromString(r, QStringLiteral("HH:mm"));
+    }
+    if (parser.isSet(partnerName) != parser.isSet(partnerBirth)) {
+        parsed.error = QStringLiteral("--partner-name and --partner-birth go together.");
+        return parsed;
+    }
+    if (parser.isSet(partnerName)) {
+        if (a.print || parser.isSet(ics)) {
+            parsed.error =
+                QStringLiteral("--partner-name compares on the chart or its JSON, not with --ics or "
+                               "printing.");
+            return parsed;
+        }
+        a.partner = ChartArguments::Partner{parser.value(partnerName), parser.value(partnerBirth)};
     }
     parsed.outcome = ParsedArguments::Outcome::Run;
     return parsed;

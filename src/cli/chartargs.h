@@ -31,6 +31,14 @@ struct ChartArguments
     bool allCycles = false;       // --cycles all: the JSON Lines carry the secondary cycles' values too
     QString icsPath; // --ics FILE: the period's special days as a calendar file instead; "-": standard output
     QTime reminder;  // --reminder HH:MM: an alarm on each calendar event at that time; invalid: none
+    // --partner-name and --partner-birth, together: the chart compared with a second person's.
+    struct Partner
+    {
+        QString name;
+        QString birth; // as typed
+        bool operator==(const Partner &) const = default;
+    };
+    std::optional<Partner> partner;
     bool operator==(const ChartArguments &) const = default;
 };
 

@@ -3,6 +3,7 @@
 #include "calendar/calendar.h"
 #include "calendar/profile.h"
 #include "chart/chartplan.h"
+#include "chart/compare.h"
 #include "cli/printoutput.h"
 #include "cli/streamalerts.h"
 #include "cli/streamsink.h"
@@ -106,12 +107,25 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
     }
     if (!args.icsPath.isEmpty())
         return writeCalendar(args.icsPath, *plan, today, args.reminder, out, err);
+    std::optional<chart::Comparison> comparison;
+    if (args.partner) {
+        if (const auto message = chart::CheckPartner(args.partner->name, args.partner->birth)) {
+            alerts.critical(message->title, message->text);
+            return ExitBadInput;
+        }
+        comparison = chart::Compare(fields, args.partner->name, args.partner->birth);
+    }
     StreamLineSink sink(out);
     const exports::JsonCycles cycles =
         args.allCycles ? exports::JsonCycles::All : exports::JsonCycles::Primary;
-    const bool written = args.format == ChartArguments::Format::Json
-                             ? exports::ComposeJsonChart(*plan, sink, cycles)
-                             : chart::ComposeScreenChart(*plan, sink);
+    bool written = args.format == ChartArguments::Format::Json
+                       ? exports::ComposeJsonChart(*plan, sink, cycles, comparison ? &*comparison : nullptr)
+                       : chart::ComposeScreenChart(*plan, sink);
+    if (comparison && args.format == ChartArguments::Format::Text) {
+        const QStringList lines = chart::CompatibilityLines(*comparison);
+        for (auto line = lines.begin(); written && line != lines.end(); ++line)
+            written = sink.line(*line);
+    }
     if (!written || !sink.flush())
         return writeFailed(err, QStringLiteral("cannot write the output: ") + sink.error());
     return ExitOk;

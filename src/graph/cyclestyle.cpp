@@ -47,6 +47,14 @@ CycleStyle StyleOf(Palette palette, GraphCycle cycle)
             IsSecondary(cycle) ? SecondaryWidth : PrimaryWidth};
 }
 
+CycleStyle PartnerStyleOf(Palette palette, GraphCycle cycle)
+{
+    CycleStyle style = StyleOf(palette, cycle);
+    style.colour.setAlpha(128);
+    style.width /= 2;
+    return style;
+}
+
 QPen PenOf(const CycleStyle &style, double unit, double dashOffset)
 {
     QPen pen(style.colour, style.width * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);

@@ -31,6 +31,9 @@ struct CycleStyle
 // The secondary cycles are drawn thinner than the three cycles of the chart.
 [[nodiscard]] CycleStyle StyleOf(Palette palette, GraphCycle cycle);
 
+// The second person of a comparison: the cycle's style, half as wide and half transparent.
+[[nodiscard]] CycleStyle PartnerStyleOf(Palette palette, GraphCycle cycle);
+
 // The pen of a style on a device whose graph unit is `unit` pixels: the dashes keep their lengths
 // whatever the width. A dashed pen continues its pattern `dashOffset` units into it.
 [[nodiscard]] QPen PenOf(const CycleStyle &style, double unit, double dashOffset = 0);

@@ -4,6 +4,7 @@
 #include "graph/graphaxis.h"
 #include "graph/graphtext.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -109,8 +110,25 @@ void PaintHeader(QPainter &painter, const Rows &rows, const GraphScene &scene, c
                      style.textMetrics.elidedText(right, Qt::ElideRight, width));
 }
 
+bool BothCritical(const GraphScene &scene, int index)
+{
+    return index < scene.partnerDays.size() && chart::IsCriticalDay(scene.days[index].day) &&
+           chart::IsCriticalDay(scene.partnerDays[index].day);
+}
+
+// The mark of a day on which both people of a comparison have a critical day: a small triangle
+// pointing down at `tip`.
+void PaintBothCriticalMark(QPainter &painter, QPointF tip, double unit)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const QPointF corners[] = {tip, tip + QPointF(-4 * unit, -7 * unit), tip + QPointF(4 * unit, -7 * unit)};
+    painter.drawPolygon(corners, 3);
+}
+
 // The three cycles and the marks in the first row; the secondary cycles drawn, if any, in a second,
-// which ends with their values on the day read out (the title row has the three cycles').
+// which ends with their values on the day read out (the title row has the three cycles'); a
+// second person's cycles in the last row, which ends with their readout.
 void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene, const Style &style)
 {
     const GraphLook &look = scene.look;
@@ -127,15 +145,21 @@ void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene,
                          text);
         x += width + 14 * u;
     };
-    auto cycleMark = [&](GraphCycle cycle) {
-        painter.setPen(PenOf(StyleOf(look.palette, cycle), u));
+    auto mark = [&](const CycleStyle &cycleStyle, const QString &name) {
+        painter.setPen(PenOf(cycleStyle, u));
         painter.drawLine(QPointF(x, y), QPointF(x + sample, y));
         x += sample + 4 * u;
-        label(CycleName(cycle));
+        label(name);
     };
+    auto nextRow = [&] {
+        row.translate(0, row.height());
+        y = row.center().y();
+        x = row.left();
+    };
+    const int shown = scene.hover >= 0 ? scene.hover : scene.cursor;
     const QList<GraphCycle> cycles = DrawnCycles(look);
     for (int cycle = 0; cycle < CycleCount; ++cycle)
-        cycleMark(cycles[cycle]);
+        mark(StyleOf(look.palette, cycles[cycle]), CycleName(cycles[cycle]));
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawEllipse(QPointF(x + 3 * u, y), 3 * u, 3 * u);
@@ -150,18 +174,33 @@ void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene,
     painter.drawLine(QPointF(x + 5 * u, row.top()), QPointF(x + 5 * u, row.bottom()));
     x += 14 * u;
     label(QStringLiteral("today"));
-    row.translate(0, row.height());
-    y = row.center().y();
-    x = row.left();
-    for (qsizetype k = CycleCount; k < cycles.size(); ++k)
-        cycleMark(cycles[k]);
-    // The values keep to the room the marks leave: on a narrow graph they are shortened.
-    const int shown = scene.hover >= 0 ? scene.hover : scene.cursor;
-    if (cycles.size() > CycleCount && shown >= 0 && shown < scene.days.size()) {
-        const QString values = CycleValues(scene.days[shown], cycles.mid(CycleCount));
-        painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter,
-                         style.textMetrics.elidedText(values, Qt::ElideRight, row.right() - x));
+    if (cycles.size() > CycleCount) {
+        nextRow();
+        for (qsizetype k = CycleCount; k < cycles.size(); ++k)
+            mark(StyleOf(look.palette, cycles[k]), CycleName(cycles[k]));
+        // The values keep to the room the marks leave: on a narrow graph they are shortened.
+        if (shown >= 0 && shown < scene.days.size()) {
+            const QString values = CycleValues(scene.days[shown], cycles.mid(CycleCount));
+            painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter,
+                             style.textMetrics.elidedText(values, Qt::ElideRight, row.right() - x));
+        }
     }
+    if (scene.partner.isEmpty())
+        return;
+    nextRow();
+    for (int cycle = 0; cycle < CycleCount; ++cycle) {
+        //: The second person's cycle in the graph's legend: "Lee Sample, physical".
+        mark(PartnerStyleOf(look.palette, cycles[cycle]),
+             QCoreApplication::translate("graph", "%1, %2")
+                 .arg(scene.partner, CycleName(cycles[cycle]).toLower()));
+    }
+    PaintBothCriticalMark(painter, QPointF(x + 4 * u, y + 3.5 * u), u);
+    x += 12 * u;
+    label(QCoreApplication::translate("graph", "critical day of both"));
+    nextRow();
+    painter.setPen(Qt::black);
+    painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
+                     style.textMetrics.elidedText(PartnerReadout(scene), Qt::ElideRight, row.width()));
 }
 
 // Consecutive days of a triple high (or low) make one band, above (or below) the centre line.
@@ -252,49 +291,70 @@ double ValueAt(GraphCycle cycle, double dayCount)
                : chart::CycleValue(dayCount, chart::Cycle(cycle));
 }
 
-// Each curve is sampled at least once a day and about every 2 pixels, always on the whole days
+// A curve is sampled at least once a day and about every 2 pixels, always on the whole days
 // (where it takes the day's values exactly), from half a day before the first day to half a day
-// after the last. The secondary cycles go under the three of the chart.
+// after the last.
+void PaintCurve(QPainter &painter, const GraphLayout &layout, const Style &style, int count, GraphCycle cycle,
+                double firstCount, CycleStyle cycleStyle)
+{
+    const int perDay = std::max(1, int(std::ceil(layout.dayWidth / (2 * style.unit))));
+    QPolygonF curve;
+    curve.reserve(qsizetype(count - 1) * perDay + 3);
+    auto add = [&](double t) {
+        curve.append(QPointF(layout.xOf(t), layout.yOf(ValueAt(cycle, firstCount + t))));
+    };
+    add(-0.5);
+    for (int k = 0; k < count - 1; ++k) {
+        for (int j = 0; j < perDay; ++j)
+            add(k + double(j) / perDay);
+    }
+    add(count - 1);
+    add(count - 0.5);
+    // Dense curves are drawn thin, so that they stay apart where they turn.
+    if (layout.dayWidth < 4 * style.unit)
+        cycleStyle.width *= 0.4;
+    // Past a day a pixel, a curve swings up and down within a pixel or two, where no dash could
+    // be followed: it is drawn solid, which also keeps the repaint of ten years within a frame.
+    if (layout.dayWidth < style.unit)
+        cycleStyle.dashes.clear();
+    // A long thick polyline is stroked as one outline that crosses itself at every turn of the
+    // curve; short pieces keep the stroking linear in the number of points. Each piece goes on
+    // with the dashes where the one before left them.
+    double along = 0;
+    for (qsizetype from = 0; from + 1 < curve.size(); from += PieceLength) {
+        const qsizetype points = std::min(PieceLength + 1, curve.size() - from);
+        painter.setPen(PenOf(cycleStyle, style.unit, along / style.unit));
+        painter.drawPolyline(curve.constData() + from, int(points));
+        for (qsizetype k = from + 1; !cycleStyle.dashes.isEmpty() && k < from + points; ++k)
+            along += QLineF(curve[k - 1], curve[k]).length();
+    }
+}
+
+// A second person's cycles go under all others, the secondary cycles under the three of the chart.
 void PaintCurves(QPainter &painter, const GraphLayout &layout, const GraphScene &scene, const Style &style)
 {
     const int count = int(scene.days.size());
-    const int perDay = std::max(1, int(std::ceil(layout.dayWidth / (2 * style.unit))));
-    const double firstCount = scene.days.first().day.dayCount;
-    // Dense curves are drawn thin, so that they stay apart where they turn.
-    const double thinning = layout.dayWidth >= 4 * style.unit ? 1 : 0.4;
+    if (scene.partnerDays.size() == count) {
+        for (int cycle = 0; cycle < CycleCount; ++cycle)
+            PaintCurve(painter, layout, style, count, GraphCycle(cycle),
+                       scene.partnerDays.first().day.dayCount,
+                       PartnerStyleOf(scene.look.palette, GraphCycle(cycle)));
+    }
     QList<GraphCycle> cycles = DrawnCycles(scene.look);
     std::rotate(cycles.begin(), cycles.begin() + CycleCount, cycles.end());
-    QPolygonF curve;
-    curve.reserve(qsizetype(count - 1) * perDay + 3);
-    for (const GraphCycle cycle : cycles) {
-        curve.clear();
-        auto add = [&](double t) {
-            curve.append(QPointF(layout.xOf(t), layout.yOf(ValueAt(cycle, firstCount + t))));
-        };
-        add(-0.5);
-        for (int k = 0; k < count - 1; ++k) {
-            for (int j = 0; j < perDay; ++j)
-                add(k + double(j) / perDay);
-        }
-        add(count - 1);
-        add(count - 0.5);
-        CycleStyle cycleStyle = StyleOf(scene.look.palette, cycle);
-        cycleStyle.width *= thinning;
-        // Past a day a pixel, a curve swings up and down within a pixel or two, where no dash could
-        // be followed: it is drawn solid, which also keeps the repaint of ten years within a frame.
-        if (layout.dayWidth < style.unit)
-            cycleStyle.dashes.clear();
-        // A long thick polyline is stroked as one outline that crosses itself at every turn of the
-        // curve; short pieces keep the stroking linear in the number of points. Each piece goes on
-        // with the dashes where the one before left them.
-        double along = 0;
-        for (qsizetype from = 0; from + 1 < curve.size(); from += PieceLength) {
-            const qsizetype points = std::min(PieceLength + 1, curve.size() - from);
-            painter.setPen(PenOf(cycleStyle, style.unit, along / style.unit));
-            painter.drawPolyline(curve.constData() + from, int(points));
-            for (qsizetype k = from + 1; !cycleStyle.dashes.isEmpty() && k < from + points; ++k)
-                along += QLineF(curve[k - 1], curve[k]).length();
-        }
+    for (const GraphCycle cycle : cycles)
+        PaintCurve(painter, layout, style, count, cycle, scene.days.first().day.dayCount,
+                   StyleOf(scene.look.palette, cycle));
+}
+
+// A mark at the top of the plot over each day on which both people have a critical day.
+void PaintBothCritical(QPainter &painter, const GraphLayout &layout, const GraphScene &scene,
+                       const Style &style)
+{
+    for (int k = 0; k < scene.days.size(); ++k) {
+        if (BothCritical(scene, k))
+            PaintBothCriticalMark(painter, QPointF(layout.xOf(k), layout.plot.top() + 7 * style.unit),
+                                  style.unit);
     }
 }
 
@@ -344,9 +404,23 @@ int GraphLayout::indexAt(double x, int dayCount) const
     return index < dayCount ? index : -1;
 }
 
-int LegendRows(const GraphLook &look)
+int LegendRows(const GraphLook &look, bool partner)
 {
-    return DrawnCycles(look).size() > CycleCount ? 2 : 1;
+    return (DrawnCycles(look).size() > CycleCount ? 2 : 1) + (partner ? 2 : 0);
+}
+
+QString PartnerReadout(const GraphScene &scene)
+{
+    const int shown = scene.hover >= 0 ? scene.hover : scene.cursor;
+    if (shown < 0 || shown >= scene.partnerDays.size())
+        //: The second person's row of the graph's legend: "Compared with Lee Sample, born 07-04-1988".
+        return QCoreApplication::translate("graph", "Compared with %1, born %2")
+            .arg(scene.partner, scene.partnerBirth);
+    const GraphDay &day = scene.partnerDays[shown];
+    QStringList parts{scene.partner + QLatin1Char(':'), CycleValues(day, DrawnCycles({}))};
+    for (const chart::DayMarker marker : day.markers)
+        parts << chart::MarkerText(marker).trimmed().toString();
+    return parts.join(QStringLiteral("   "));
 }
 
 QString CycleValues(const GraphDay &day, const QList<GraphCycle> &cycles)
@@ -377,7 +451,7 @@ GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *de
 void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene, double textScale)
 {
     const Style style(painter.device(), textScale);
-    const int legendRows = LegendRows(scene.look);
+    const int legendRows = LegendRows(scene.look, !scene.partner.isEmpty());
     const GraphLayout layout =
         LayoutGraph(area, int(scene.days.size()), painter.device(), legendRows, textScale);
     const Rows rows = RowsOf(area, layout, style, legendRows);
@@ -395,6 +469,7 @@ void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene, 
     if (!scene.days.isEmpty()) {
         PaintCurves(painter, layout, scene, style);
         PaintCriticalDots(painter, layout, scene, style);
+        PaintBothCritical(painter, layout, scene, style);
     }
     PaintDayLines(painter, layout, scene, style);
     painter.restore();

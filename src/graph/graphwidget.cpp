@@ -32,12 +32,16 @@ GraphWidget::GraphWidget(QWidget *parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GraphWidget::setChart(const chart::ChartPlan &plan, const QDate &today)
+void GraphWidget::setChart(const chart::ChartPlan &plan, const QDate &today,
+                           const std::optional<chart::ChartPlan> &partner)
 {
     m_plan = plan;
+    m_partner = partner;
     const graph::GraphLook look = m_scene.look;
     m_scene = graph::SceneOf(plan, 0, 0, today);
     m_scene.look = look;
+    m_scene.partner = partner ? partner->name : QString();
+    m_scene.partnerBirth = partner ? partner->birthText : QString();
     m_daysInView = 0;
     m_cursor = 0;
     m_cursorPlaced = false;
@@ -91,6 +95,8 @@ void GraphWidget::loadDays()
 {
     const qint64 first = firstDay();
     m_scene.days = graph::GraphDays(m_plan, first, m_daysInView);
+    m_scene.partnerDays =
+        m_partner ? graph::GraphDays(*m_partner, first, m_daysInView) : QList<graph::GraphDay>();
     m_scene.hover = -1;
     m_cursor = std::clamp<qint64>(m_cursor, first, first + std::max<qsizetype>(m_scene.days.size(), 1) - 1);
     m_scene.cursor = m_cursorPlaced ? int(m_cursor - first) : -1;
@@ -113,8 +119,8 @@ void GraphWidget::setTextScale(double scale)
 
 graph::GraphLayout GraphWidget::layout() const
 {
-    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport(), graph::LegendRows(m_scene.look),
-                              m_textScale);
+    return graph::LayoutGraph(viewport()->rect(), m_daysInView, viewport(),
+                              graph::LegendRows(m_scene.look, !m_scene.partner.isEmpty()), m_textScale);
 }
 
 void GraphWidget::scrollContentsBy(int, int)

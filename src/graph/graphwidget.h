@@ -11,12 +11,15 @@
 #include <QAbstractScrollArea>
 #include <QDate>
 
+#include <optional>
+
 // The graph of a chart as a panel the main window hosts. The wheel and the + and - keys zoom the
 // number of days in view (about the day under the mouse, or the day cursor); Left and Right move
 // the day cursor a day, and the view follows it; Page Up and Page Down, Home and End move the view
 // and the cursor with it; the scroll bar moves the view. The title row reads out the day under
 // the mouse, else the cursor's day once the keyboard or a click has placed it. Shift+F10 and the
-// Menu key open the context menu; Escape asks the window to close the panel.
+// Menu key open the context menu; Escape asks the window to close the panel. A second person's
+// cycles are drawn beside the person's when asked.
 //
 // Screen readers see the graph (GraphAccessible) with its name and a summary of the days in view,
 // and the days as its children, the cursor's day the focused one.
@@ -34,8 +37,10 @@ public:
 
     // Shows the graph of a chart from its first day, with as many days in view as the period has up
     // to MaxDaysInView, and today marked when it falls in view; the day cursor waits on the first
-    // day. The scroll bar reaches the first 2^31 - 1 days of a longer chart.
-    void setChart(const chart::ChartPlan &plan, const QDate &today);
+    // day. The scroll bar reaches the first 2^31 - 1 days of a longer chart. With `partner`, the
+    // chart of a second person for the same days, their three cycles are drawn too.
+    void setChart(const chart::ChartPlan &plan, const QDate &today,
+                  const std::optional<chart::ChartPlan> &partner = std::nullopt);
 
     // The first day in view (0 is the chart's first day) and the number of days in view, kept
     // inside the period and the limits above.
@@ -94,6 +99,7 @@ private:
     [[nodiscard]] qint64 length() const;
 
     chart::ChartPlan m_plan;
+    std::optional<chart::ChartPlan> m_partner;
     int m_daysInView = 0;
     graph::GraphScene m_scene;
     qint64 m_cursor = 0; // the cursor's chart day, drawn once m_cursorPlaced

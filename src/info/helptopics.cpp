@@ -34,7 +34,7 @@ constexpr const char *PrintWhatIs =
     "'DOT-MATRIX PRINTER' selected, or with Courier chosen, it prints in Courier in even columns.  "
     "When the Cover Sheet Heading Line 1 is filled in, the heading lines print at its bottom.";
 
-constexpr std::array<HelpTopic, 48> Topics{{
+constexpr std::array<HelpTopic, 49> Topics{{
     {"COVER SHEET", "The cover sheet contains information about the user and the chart, including:\n"
                     "  * user's name\n"
                     "  * a lead-in line that is optional and editable (see topic for more info)\n"
@@ -352,6 +352,24 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "A BIORHYTHM.'  The text opens in a window in the middle of the screen: scroll it with the bar "
      "on its right, print it with its 'PRINT' button and close it with its 'CLOSE' button."},
     {"   -Printing the definition", PrintWhatIs},
+    {"COMPARING TWO PEOPLE",
+     "To see how your cycles match someone else's, fill in the name, birthdate, starting date and "
+     "length of chart as for a chart, then select 'FILE' from the top pull-down menu and 'COMPARE "
+     "WITH...'  In the panel that opens, type the second person's name and birthdate (MM-DD-YYYY), "
+     "or pick them from the name database at the top of the panel, and click 'COMPARE' (or press "
+     "'ENTER').\n\n"
+     "The panel shows the compatibility of the two for each cycle and overall, and lists the days of "
+     "the chart period on which both have a critical day.  For each cycle, with D the number of days "
+     "between the two birthdates and P the cycle's length in days (23, 28 or 33), the compatibility "
+     "is 100 x |cos(pi x D / P)| percent, rounded to a whole percent: 100% when the two cycles run "
+     "in step (D is 0 or a whole number of cycles), 0% when one runs half a cycle behind the other.  "
+     "The overall compatibility is the average of the three percentages, rounded.\n\n"
+     "While the comparison is set, 'DISPLAY GRAPH TO SCREEN' draws the second person's three cycles "
+     "too, thinner and paler, in each cycle's color and line style, and names them in the legend; a "
+     "small black triangle at the top of the graph marks each day on which both have a critical "
+     "day.  Press 'ESC' or click 'CLOSE' to close the panel and keep the comparison; click 'CLEAR' "
+     "in the panel, or select 'CLEAR COMPARISON' from the 'FILE' menu, to end it.  The comparison "
+     "is not saved, and the chart, the printouts and the settings keep one person only."},
 }};
 
 } // namespace

@@ -70,6 +70,7 @@ public:
         placeDatabase();
         placeHelp();
         placeGraph();
+        placeCompare();
         return m_placement;
     }
 
@@ -325,6 +326,17 @@ private:
         const int top = std::max(m_inner.height() / 20, at(Item::NameLabel).y());
         at(Item::GraphPanel) =
             QRect(m_inner.width() / 20, top, m_inner.width() * 9 / 10, m_inner.height() * 19 / 20 - top);
+    }
+
+    // The comparison half the inner area wide and 0.7 of it high, or as large as its rows want,
+    // centred, never past the inner area.
+    void placeCompare()
+    {
+        const QSize rows = need(Item::ComparePanel);
+        const int width = std::min(m_inner.width(), std::max(rows.width(), Round(0.5 * m_inner.width())));
+        const int height = std::min(m_inner.height(), std::max(rows.height(), Round(0.7 * m_inner.height())));
+        at(Item::ComparePanel) =
+            QRect((m_inner.width() - width) / 2, (m_inner.height() - height) / 2, width, height);
     }
 
     QSize m_window;

@@ -118,7 +118,8 @@ enum class Item {
     SplashHint,
     ChartView,
     CloseChart,
-    // The panels over the form. The name database and the graph lay their rows out themselves.
+    // The panels over the form. The name database, the graph and the comparison lay their rows out
+    // themselves.
     WhatIsPanel,
     WhatIsPrint,
     WhatIsClose,
@@ -131,6 +132,7 @@ enum class Item {
     HelpText,
     DatabasePanel,
     GraphPanel,
+    ComparePanel,
     Count
 };
 inline constexpr int ItemCount = int(Item::Count);

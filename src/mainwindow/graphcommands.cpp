@@ -119,7 +119,7 @@ void MainWindow::showGraph()
     const auto plan = checkedChartPlan();
     if (!plan)
         return;
-    m_graphPanel->setChart(*plan, calendar::DateOfText(m_env.clock.today()));
+    m_graphPanel->setChart(*plan, calendar::DateOfText(m_env.clock.today()), partnerPlan(chartFields()));
     m_graphPanel->show();
     m_graphPanel->raise();
     m_graphPanel->setFocus();

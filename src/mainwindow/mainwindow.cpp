@@ -7,6 +7,7 @@
 #include "graph/graphwidget.h"
 #include "info/helppanel.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/comparepanel.h"
 #include "mainwindow/overlaystack.h"
 #include "mainwindow/personcolumn.h"
 #include "mainwindow/preferencesform.h"
@@ -142,6 +143,7 @@ void MainWindow::updateCommands()
     m_openDatabaseAction->setEnabled(main && m_databasePanel->isHidden());
     m_smallerTextAction->setEnabled(main && m_layout->textSize() > layout::SmallestTextSize);
     m_closeChartAction->setEnabled(!notice && !help && !graph);
+    m_clearComparisonAction->setEnabled(main && m_comparePanel->partner().has_value());
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

@@ -29,6 +29,8 @@
 //                       secondary cycles, kept in the per-user settings store) and Close; its new
 //                       period told to screen readers after a zoom or a scroll
 //   exportcalendar.cpp  Export to Calendar
+//   comparecommands.cpp Compare With... and Clear Comparison
+//   comparepanel.*      ComparePanel: the second person and what the comparison shows
 //   reminderquestion.*  its question of a reminder on each event, and the dialog answering it
 //   viewcommands.cpp    the View menu: Larger Text, Smaller Text, Normal Text Size
 //   personcolumn.*      PersonColumn: the name, the birthdate and what follows, the chart period
@@ -57,7 +59,7 @@
 //   mnuFile       m_fileMenu                    Text18        m_chartView
 //   mnuEdit       m_editMenu                    Command24     m_closeChartButton
 //   mnuView       m_viewMenu                    FrameGraph    m_graphPanel
-//   mnuHelp       m_helpMenu
+//   mnuHelp       m_helpMenu                    FrameCompare  m_comparePanel
 //   StatusBar     the status bar
 //   Announcer     m_announcer, what screen readers are told once (platform/announcer.h)
 //
@@ -76,6 +78,8 @@
 //   mnuFileExportPdf                             exportPdf               printcommands.cpp
 //   mnuFileDisplayGraph             CommandGraph showGraph               graphcommands.cpp
 //   mnuFileExportCalendar                        exportCalendar          exportcalendar.cpp
+//   mnuFileCompareWith                           compareWith             comparecommands.cpp
+//   mnuFileClearComparison                       clearComparison         comparecommands.cpp
 //   mnuFileExit                                  QWidget::close          (shutDown, lifecycle.cpp)
 //   mnuEditClearBoxes               Command13    clearPersonBoxes        mainwindow.cpp
 //   menuEditDefaultSettings                      restoreDefaultSettings  lifecycle.cpp
@@ -116,6 +120,7 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class ChartTextView;
+class ComparePanel;
 class DatabasePanel;
 class GraphWidget;
 class HelpPanel;
@@ -204,6 +209,13 @@ private:
     void enlargeText();
     void reduceText();
     void showNormalTextSize();
+    // Compare With... and Clear Comparison (comparecommands.cpp).
+    void compareWith();
+    void compareWithPartner(const QString &name, const QString &birth);
+    void clearComparison();
+    // The chart of the comparison's second person for the chart `fields` describe; none when
+    // nobody is compared.
+    [[nodiscard]] std::optional<chart::ChartPlan> partnerPlan(const chart::ChartFields &fields) const;
 
     MainWindowEnv m_env;
     std::unique_ptr<WindowLayout> m_layout;
@@ -224,6 +236,7 @@ private:
     ChartTextView *m_chartView = nullptr;
     QPushButton *m_closeChartButton = nullptr;
     GraphWidget *m_graphPanel = nullptr;
+    ComparePanel *m_comparePanel = nullptr;
 
     // The menus and the picture buttons; Open Database's menu item and the Close Display button,
     // whose states follow rules of their own.
@@ -237,4 +250,6 @@ private:
     Announcer *m_announcer = nullptr;
     // Off at the smallest text size.
     QAction *m_smallerTextAction = nullptr;
+    // On only while a comparison is set.
+    QAction *m_clearComparisonAction = nullptr;
 };

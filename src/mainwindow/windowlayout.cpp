@@ -213,6 +213,8 @@ layout::Needs WindowLayout::measureNeeds() const
     const QWidget *helpTitle = at(Item::HelpTitle);
     need(Item::HelpTitle) = QSize(0, helpTitle->sizeHint().height() + helpTitle->fontMetrics().height() / 2);
     need(Item::DatabasePanel) = static_cast<DatabasePanel *>(at(Item::DatabasePanel))->rowsSize();
+    // The comparison's rows as their layout would have them, not squeezed.
+    need(Item::ComparePanel) = at(Item::ComparePanel)->sizeHint();
     needs.wrappedHeight = [this](Item item, int width) { return at(item)->heightForWidth(width); };
     return needs;
 }

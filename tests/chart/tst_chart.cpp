@@ -2,6 +2,7 @@
 #include "chart/chartchecks.h"
 #include "chart/chartline.h"
 #include "chart/chartwalk.h"
+#include "chart/compare.h"
 #include "chart/daymarkers.h"
 #include "chart/forecast.h"
 #include "chart/screenchart.h"
@@ -390,6 +391,68 @@ private Q_SLOTS:
         QFETCH(int, row);
         QCOMPARE(int(Rows[row].check), row); // the rows stand in the order of the checks, one each
         QCOMPARE(run(Rows[row]), std::optional(calendar::MessageOf(Rows[row].check)));
+    }
+
+    // The compatibility rule's vectors and its two worked pairs, either person first. The days both
+    // are critical are those on which each one's own chart, typed on its own, marks a crossing.
+    void compatibility_data()
+    {
+        columns<QString, QString, qint64, QList<int>>({"first", "second", "daysApart", "percents"});
+        row("same birthdate", QString("05-20-1990"), QString("05-20-1990"), qint64(0),
+            QList{100, 100, 100, 100});
+        row("half the emotional period", QString("05-20-1990"), QString("06-03-1990"), qint64(14),
+            QList{33, 0, 24, 19});
+        row("a whole physical period, second first", QString("06-12-1990"), QString("05-20-1990"), qint64(23),
+            QList{100, 85, 58, 81});
+        row("one day", QString("02-28-2000"), QString("02-29-2000"), qint64(1), QList{99, 99, 100, 99});
+        row("a day past February's end is in March", QString("02-30-1990"), QString("03-02-1990"), qint64(0),
+            QList{100, 100, 100, 100});
+        row("Pat and Lee", QString("05-20-1990"), QString("07-04-1988"), qint64(685), QList{78, 11, 72, 54});
+        row("1963 and 1977", QString("11-22-1977"), QString("03-15-1963"), qint64(5366),
+            QList{58, 43, 33, 45});
+    }
+
+    void compatibility()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(qint64, daysApart);
+        QFETCH(QList<int>, percents);
+        const auto comparison = chart::Compare(TypedFields(first, "05-20-2025", "400"), "Lee Sample", second);
+        QVERIFY(comparison);
+        QCOMPARE(comparison->compatibility,
+                 (chart::Compatibility{daysApart, {percents[0], percents[1], percents[2]}, percents[3]}));
+        const chart::ChartPlan myPlan = PlanOf(TypedFields(first, "05-20-2025", "400"));
+        const chart::ChartPlan theirPlan = PlanOf(TypedFields(second, "05-20-2025", "400"));
+        chart::ChartWalk mine(myPlan);
+        chart::ChartWalk theirs(theirPlan);
+        QList<ChartDay> both;
+        while (mine.next() && theirs.next()) {
+            if (chart::IsCriticalDay(mine.day()) && chart::IsCriticalDay(theirs.day()))
+                both << mine.day();
+        }
+        QCOMPARE(comparison->bothCritical, both);
+    }
+
+    // The second person's birthdate is refused with the message the first person's would get.
+    void partnerRefusedAsTheBirthdate_data()
+    {
+        QTest::addColumn<QString>("birth");
+        for (const char *birth : {"", "13-01-1990", "05-32-1990", "05-20-1499", "05-20-19900", "05/20/1990",
+                                  "05-20-199", "0A-20-1990", "05-20-1990"})
+            QTest::newRow(birth) << QString(birth);
+    }
+
+    void partnerRefusedAsTheBirthdate()
+    {
+        QFETCH(QString, birth);
+        chart::ChartFields fields = TypedFields("05-20-2000", "05-20-2025", "30");
+        fields.person.birth = birth;
+        const calendar::BoxUpdate typed = calendar::BirthdateChanged(fields.person);
+        fields.person = typed.boxes;
+        QCOMPARE(chart::CheckPartner(u"Lee Sample", birth),
+                 typed.message ? typed.message : chart::CheckChartFields(fields));
+        QCOMPARE(chart::CheckPartner(u"", u"05-20-1990"), calendar::MessageOf(Check::ChartNoName));
     }
 };
 

@@ -15,6 +15,8 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void optionsWithEquals_data();
     void optionsWithEquals();
     void jsonAndCalendarOfTheChart();
+    void comparedWithAPartner();
     void printedTextStreams();
     void pdfWithAStaleDisplay();
     void whatIsSheet();
@@ -154,6 +157,20 @@ void TestCli::refusals_data()
     QTest::newRow("a reminder not HH:MM")
         << QStringList{"--ics=c.ics", "--reminder=8:00"} << "" << 2
         << "tidemark-chart: --reminder takes a time HH:MM or none, not \"8:00\".\nUsage:";
+    QTest::newRow("a partner's month, as the Birthdate box says it")
+        << QStringList{"--partner-name=Lee Sample", "--partner-birth=13-04-1988"} << "" << 2
+        << "tidemark-chart: MONTH DATE INPUT ERROR IN BIRTH DATE: Input error in Birth date! The Month must "
+           "be "
+           "a number from 01 to 12 and be in the format: MM-DD-YYYY\n";
+    QTest::newRow("a partner's birthdate without dashes, in json")
+        << QStringList{"--format=json", "--partner-name=Lee Sample", "--partner-birth=07/04/1988"} << "" << 2
+        << "tidemark-chart: DATE ERROR!: Input error in Birthdate! The Date must include the dash";
+    QTest::newRow("a partner without a birthdate")
+        << QStringList{"--partner-name=Lee Sample"} << "" << 2
+        << "tidemark-chart: --partner-name and --partner-birth go together.\nUsage:";
+    QTest::newRow("a partner on the calendar")
+        << QStringList{"--ics=c.ics", "--partner-name=Lee Sample", "--partner-birth=07-04-1988"} << "" << 2
+        << "tidemark-chart: --partner-name compares on the chart or its JSON";
     QTest::newRow("no folder for the calendar") << QStringList{"--ics=no/c.ics"} << "" << 1
                                                 << "tidemark-chart: The calendar file \"no/c.ics\" could not";
     QTest::newRow("json, disk full") << QStringList{"--format=json"} << ">/dev/full" << 1 << full;
@@ -338,6 +355,39 @@ void TestCli::jsonAndCalendarOfTheChart()
         QFile written(folder.filePath("c.ics"));
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), calendar.data());
+    }
+}
+
+// With a partner, the chart is followed by the worked pair's compatibility and the two days both are
+// critical; its JSON starts with the pair's line, and each day holds the partner's own chart's day.
+void TestCli::comparedWithAPartner()
+{
+    const QStringList partner{"--partner-name", "Lee Sample", "--partner-birth", "07-04-1988"};
+    const Run text = Chart(Person + partner);
+    QCOMPARE(text.status, 0);
+    QVERIFY(text.out.startsWith(Chart(Person).out));
+    QVERIFY2(text.out.endsWith(
+                 "\n\nCOMPATIBILITY WITH LEE SAMPLE - 07-04-1988\n"
+                 "PHYSICAL        78%\nEMOTIONAL       11%\nINTELLECTUAL    72%\nOVERALL         54%\n"
+                 "BOTH CRITICAL  MON 06-09-2025\nBOTH CRITICAL  MON 06-16-2025\n"),
+             text.out.right(300));
+    const QList<QByteArray> lines = Chart(Person + partner + QStringList{"--format=json"}).out.split('\n');
+    QCOMPARE(lines.first(),
+             R"({"compatibility":{"emotional":11,"intellectual":72,"overall":54,"physical":78},)"
+             R"("daysApart":685,"partner":{"birth":"1988-07-04","name":"Lee Sample"}})");
+    const QList<QByteArray> mine = Chart(Person + QStringList{"--format=json"}).out.split('\n');
+    const QList<QByteArray> lees =
+        Chart({"--name=Lee Sample", "--birth=07-04-1988", "--days=60", "--today=05-20-2025", "--format=json"})
+            .out.split('\n');
+    QCOMPARE(lines.size(), mine.size() + 1);
+    for (qsizetype k = 0; k + 1 < mine.size(); ++k) {
+        QJsonObject day = QJsonDocument::fromJson(lines[k + 1]).object();
+        QJsonObject lee = QJsonDocument::fromJson(lees[k]).object();
+        QCOMPARE(day.take("bothCritical").toBool(), day["critical"].toBool() && lee["critical"].toBool());
+        for (const char *own : {"date", "weekday", "specialDays"})
+            lee.remove(own);
+        QCOMPARE(day.take("partner").toObject(), lee);
+        QCOMPARE(day, QJsonDocument::fromJson(mine[k]).object());
     }
 }
 

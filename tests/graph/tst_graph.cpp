@@ -42,6 +42,7 @@ private Q_SLOTS:
     void axisLabelsThinOut();
     void curvesWhereTheValuesAre_data();
     void curvesWhereTheValuesAre();
+    void partnerCurvesAndMarks();
     void legendReadoutKeepsClear();
     void savedFiles();
     void panelKeysWheelAndMouse();
@@ -187,6 +188,57 @@ void TestGraph::curvesWhereTheValuesAre()
     QCOMPARE(gaps[0], 0);
     QVERIFY(inkRuns[1].size() >= 20 && inkRuns[2].size() >= 20);
     QVERIFY(inkRuns[1][inkRuns[1].size() / 2] > 2 * inkRuns[2][inkRuns[2].size() / 2]);
+}
+
+// A second person's three curves stand where their own chart's values are, each in its cycle's
+// colour at half strength over the white; the days both have a critical day, and those only, have
+// a mark at the top of the plot.
+void TestGraph::partnerCurvesAndMarks()
+{
+    graph::GraphScene scene = graph::SceneOf(Plan("05-20-1990", "05-20-2025", "60"), 0, 60, {});
+    scene.partner = "Lee Sample";
+    scene.partnerDays = graph::GraphDays(Plan("07-04-1988", "05-20-2025", "60"), 0, 60);
+    const QImage image = graph::GraphImage(scene, QSize(1200, 600));
+    const auto layout = graph::LayoutGraph(QRectF(0, 0, 1200, 600), 60, &image, graph::LegendRows({}, true));
+    auto curveAt = [&](const QList<graph::GraphDay> &days, int cycle, double t) {
+        return QPointF(layout.xOf(t),
+                       layout.yOf(chart::CycleValue(days.first().day.dayCount + t, chart::Cycle(cycle))));
+    };
+    for (int cycle = 0; cycle < graph::CycleCount; ++cycle) {
+        const QColor full = graph::StyleOf(graph::Palette::Standard, graph::GraphCycle(cycle)).colour;
+        QSet<int> days; // where the half-strength colour was found
+        for (double t = 0; t < 59; t += 0.002) {
+            const QPointF point = curveAt(scene.partnerDays, cycle, t);
+            bool clear = std::abs(point.y() - layout.yOf(0)) > 6 && point.y() > layout.plot.top() + 12;
+            for (int other = 0; other < 2 * graph::CycleCount; ++other) {
+                const auto &days = other < graph::CycleCount ? scene.days : scene.partnerDays;
+                if (other != cycle + graph::CycleCount &&
+                    std::abs(curveAt(days, other % graph::CycleCount, t).y() - point.y()) < 10)
+                    clear = false;
+            }
+            const QColor seen = image.pixelColor(int(std::floor(point.x())), int(std::floor(point.y())));
+            auto near = [&](auto strength) {
+                return std::abs(seen.red() - strength(full.red())) +
+                           std::abs(seen.green() - strength(full.green())) +
+                           std::abs(seen.blue() - strength(full.blue())) <
+                       30;
+            };
+            if (clear && near([](int c) { return (c + 255) / 2; }))
+                days.insert(int(t));
+            // Never the full colour: even where the line covers a whole pixel, half the white shows through.
+            QVERIFY(!clear || !near([](int c) { return c; }));
+        }
+        QVERIFY2(days.size() >= 15, qPrintable(QString("cycle %1: %2 days").arg(cycle).arg(days.size())));
+    }
+    int marks = 0;
+    for (int k = 0; k < 60; ++k) {
+        const bool both =
+            chart::IsCriticalDay(scene.days[k].day) && chart::IsCriticalDay(scene.partnerDays[k].day);
+        const QColor seen = image.pixelColor(int(layout.xOf(k)), int(layout.plot.top()) + 3);
+        QCOMPARE(seen.lightness() < 60, both);
+        marks += both;
+    }
+    QCOMPARE(marks, 2);
 }
 
 // The secondary cycles' values on the day under the mouse show in the legend's second row, where

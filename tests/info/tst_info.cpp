@@ -43,7 +43,7 @@ private Q_SLOTS:
         QTest::mouseClick(panel.findChild<QWidget *>(QStringLiteral("Command16")), Qt::LeftButton);
         QVERIFY(closed.size() == 1 && panel.isHidden());
         panel.open();
-        QVERIFY(topics->count() == 48 && topics->selectedItems().isEmpty() && text->toPlainText().isEmpty());
+        QVERIFY(topics->count() == 49 && topics->selectedItems().isEmpty() && text->toPlainText().isEmpty());
     }
 
     // System Info starts the first system-information program on the search path, or says there

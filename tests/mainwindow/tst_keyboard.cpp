@@ -81,6 +81,10 @@ private Q_SLOTS:
                                << "FrameGraph"
                                << ""
                                << "Text4";
+        QTest::newRow("compare") << "mnuFileCompareWith"
+                                 << "FrameCompare"
+                                 << ""
+                                 << "Text4";
     }
 
     void overlayOwnsTheKeys()

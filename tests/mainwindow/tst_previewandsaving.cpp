@@ -58,6 +58,56 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.box("Text11"));
     }
 
+    // Compare With...: the second person picked from the name database or typed, and refused as
+    // the Birthdate box would refuse them; the worked pair's numbers and the two days both are
+    // critical. Escape keeps the comparison for the graph; Clear Comparison ends it. Nothing of it
+    // reaches the files.
+    void comparison()
+    {
+        Fixture f;
+        QDir().mkpath(f.dataFolder);
+        QFile names(f.dataFile("bioname.dat"));
+        QVERIFY(names.open(QIODevice::WriteOnly) && names.write("\"Lee Sample 07-04-1988\"\r\n") > 0);
+        names.close();
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("60"));
+        f.trigger("mnuFileCompareWith");
+        QVERIFY(f.find("FrameCompare")->isVisible() &&
+                !f.find<QAction>("mnuFileClearComparison")->isEnabled());
+        f.box("TextCompareName")->setText(QStringLiteral("Lee Sample"));
+        f.box("TextCompareBirth")->setText(QStringLiteral("13-04-1988"));
+        f.click("CommandCompare");
+        QCOMPARE(f.alerts.onlyTitle(), QStringLiteral("MONTH DATE INPUT ERROR IN BIRTH DATE"));
+        f.box("TextCompareName")->clear();
+        QTest::keyClick(f.find("ComboComparePick"), Qt::Key_Down);
+        QCOMPARE(f.box("TextCompareBirth")->text(), QStringLiteral("07-04-1988"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QStringList percents;
+        for (const char *label : {"LabelComparePhysical", "LabelCompareEmotional", "LabelCompareIntellectual",
+                                  "LabelCompareOverall"})
+            percents << f.find<QLabel>(label)->text().section(u' ', -1);
+        QCOMPARE(percents, (QStringList{"78%", "11%", "72%", "54%"}));
+        auto *days = f.find<QListWidget>("ListCompareCritical");
+        QCOMPARE(days->count(), 2);
+        QCOMPARE(days->item(1)->text(), QStringLiteral("MON 06-16-2025"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(f.find("FrameCompare")->isHidden() && f.find<QAction>("mnuFileClearComparison")->isEnabled());
+        auto *graph = f.find<GraphWidget>("FrameGraph");
+        f.trigger("mnuFileDisplayGraph");
+        QCOMPARE(graph->scene().partner, QStringLiteral("Lee Sample"));
+        QCOMPARE(chart::DateOf(graph->scene().partnerDays.last().day), QDate(2025, 7, 18));
+        QTest::keyClick(graph, Qt::Key_Escape);
+        f.trigger("mnuFileClearComparison");
+        f.trigger("mnuFileDisplayGraph");
+        QVERIFY(graph->scene().partner.isEmpty() && graph->scene().partnerDays.isEmpty());
+        f.window->close();
+        for (const QFileInfo &file : QDir(f.dataFolder).entryInfoList(QDir::Files)) {
+            QFile stored(file.filePath());
+            QVERIFY(stored.open(QIODevice::ReadOnly));
+            QCOMPARE(stored.readAll().count("Lee"), file.fileName() == "bioname.dat" ? 1 : 0);
+        }
+    }
+
     // The palette and the secondary cycles chosen in the graph's menu show at once, and the next
     // run starts with them, kept in the per-user store's group View.
     void graphLookRemembered()
