@@ -397,18 +397,18 @@ private Q_SLOTS:
     // are critical are those on which each one's own chart, typed on its own, marks a crossing.
     void compatibility_data()
     {
-        columns<QString, QString, qint64, QList<int>>({"first", "second", "daysApart", "percents"});
-        row("same birthdate", QString("05-20-1990"), QString("05-20-1990"), qint64(0),
+        Columns<QString, QString, qint64, QList<int>>({"first", "second", "daysApart", "percents"});
+        Row("same birthdate", QString("05-20-1990"), QString("05-20-1990"), qint64(0),
             QList{100, 100, 100, 100});
-        row("half the emotional period", QString("05-20-1990"), QString("06-03-1990"), qint64(14),
+        Row("half the emotional period", QString("05-20-1990"), QString("06-03-1990"), qint64(14),
             QList{33, 0, 24, 19});
-        row("a whole physical period, second first", QString("06-12-1990"), QString("05-20-1990"), qint64(23),
+        Row("a whole physical period, second first", QString("06-12-1990"), QString("05-20-1990"), qint64(23),
             QList{100, 85, 58, 81});
-        row("one day", QString("02-28-2000"), QString("02-29-2000"), qint64(1), QList{99, 99, 100, 99});
-        row("a day past February's end is in March", QString("02-30-1990"), QString("03-02-1990"), qint64(0),
+        Row("one day", QString("02-28-2000"), QString("02-29-2000"), qint64(1), QList{99, 99, 100, 99});
+        Row("a day past February's end is in March", QString("02-30-1990"), QString("03-02-1990"), qint64(0),
             QList{100, 100, 100, 100});
-        row("Pat and Lee", QString("05-20-1990"), QString("07-04-1988"), qint64(685), QList{78, 11, 72, 54});
-        row("1963 and 1977", QString("11-22-1977"), QString("03-15-1963"), qint64(5366),
+        Row("Pat and Lee", QString("05-20-1990"), QString("07-04-1988"), qint64(685), QList{78, 11, 72, 54});
+        Row("1963 and 1977", QString("11-22-1977"), QString("03-15-1963"), qint64(5366),
             QList{58, 43, 33, 45});
     }
 
