@@ -3,6 +3,7 @@
 
 #include "mainwindow/formlayout.h"
 #include "mainwindow/textsize.h"
+#include "support/datarows.h"
 
 #include <QtTest>
 
@@ -78,21 +79,17 @@ class TestFormLayout : public QObject
 private Q_SLOTS:
     void followsTheRules_data()
     {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<qreal>("base");
-        QTest::addColumn<double>("labelShare"); // of the window's height; 0 keeps the height it had
-        QTest::addColumn<int>("frameLabels");   // Frame1's height in label heights; 0 keeps it
-        QTest::addColumn<qreal>("title");       // Label27's size; 0 keeps it
-        QTest::addColumn<qreal>("buttons");
-        QTest::newRow("1200 pixels high") << 18000 << 18.0 << 0.05 << 9 << 72.0 << 18.0;
-        QTest::newRow("1024 pixels high") << 15360 << 18.0 << 0.04 << 10 << 72.0 << 18.0;
-        QTest::newRow("960 pixels high") << 14400 << 18.0 << 0.04 << 10 << 48.0 << 14.0;
-        QTest::newRow("864 pixels high") << 12960 << 14.0 << 0.04 << 10 << 48.0 << 14.0;
-        QTest::newRow("768 pixels high") << 11520 << 14.0 << 0.04 << 10 << 48.0 << 14.0;
-        QTest::newRow("720 pixels high") << 10800 << 12.0 << 0.03 << 12 << 48.0 << 12.0;
-        QTest::newRow("600 pixels high") << 9000 << 10.0 << 0.0 << 12 << 0.0 << 10.0;
-        QTest::newRow("480 pixels high") << 7200 << 8.0 << 0.0 << 11 << 0.0 << 8.0;
-        QTest::newRow("1080 pixels high, not in the table") << 16200 << 0.0 << 0.0 << 0 << 0.0 << 0.0;
+        // The font table's row for the screen's height in twips: the base points, the label height as
+        // a share of the window's, Frame1's height in label heights, Label27's points and the database
+        // buttons' (0: kept as it was). Other rows of the table take the same lookup.
+        Columns<int, qreal, double, int, qreal, qreal>(
+            {"screen", "base", "labelShare", "frameLabels", "title", "buttons"});
+        Row("1200 pixels high", 18000, 18.0, 0.05, 9, 72.0, 18.0);
+        Row("960 pixels high", 14400, 18.0, 0.04, 10, 48.0, 14.0);
+        Row("720 pixels high", 10800, 12.0, 0.03, 12, 48.0, 12.0);
+        Row("600 pixels high", 9000, 10.0, 0.0, 12, 0.0, 10.0);
+        Row("480 pixels high", 7200, 8.0, 0.0, 11, 0.0, 8.0);
+        Row("1080 pixels high, not in the table", 16200, 0.0, 0.0, 0, 0.0, 0.0);
     }
 
     void followsTheRules()

@@ -1,10 +1,11 @@
-// What a screen reader is told: a name for every view, panel and symbol button, the focus before
-// any cursor move, a list's item after the list, a box's whole text, the facts of a typed date and
-// other outcomes, the graph and its day cursor, and the chart display's text in events of the
-// classes Qt's AT-SPI bridge expects.
+// What a screen reader is told: a name for every view, panel and symbol button, the start-up
+// notice, the focus before any cursor move, a list's item after the list, a box's whole text, the
+// facts of a typed date and other outcomes, the graph and its day cursor, and the chart display (a
+// text view with the keys) in events of the classes Qt's AT-SPI bridge expects.
 
 #include "info/helptopics.h"
 #include "mainwindow/charttextview.h"
+#include "support/datarows.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
@@ -102,38 +103,36 @@ class TestScreenReaders : public QObject
 private Q_SLOTS:
     // Each view, panel and list, and each button whose caption is a symbol, has a name a person
     // understands: not its object name, nor its symbol.
-    void everythingHasAName_data()
-    {
-        QTest::addColumn<QString>("control");
-        for (const char *control : {"Text18", "List2", "TextHelp", "Text22", "List1", "FrameSplash",
-                                    "FrameDatabase", "FrameWhatIs", "FrameHelp", "FrameGraph", "Command16",
-                                    "Command2", "Command4", "Command5", "Command6", "Command7", "Command8"})
-            QTest::newRow(control) << QString::fromLatin1(control);
-    }
-
     void everythingHasAName()
     {
-        QFETCH(QString, control);
         Fixture f;
-        const QString name =
-            QAccessible::queryAccessibleInterface(f.find(qPrintable(control)))->text(QAccessible::Name);
-        QVERIFY2(name.size() > 1 && name != control && !name.startsWith(u"<<"), qPrintable(name));
+        for (const char *control : {"Text18", "List2", "TextHelp", "Text22", "List1", "FrameSplash",
+                                    "FrameDatabase", "FrameWhatIs", "FrameHelp", "FrameGraph", "Command16",
+                                    "Command2", "Command4", "Command5", "Command6", "Command7", "Command8"}) {
+            const QString name =
+                QAccessible::queryAccessibleInterface(f.find(control))->text(QAccessible::Name);
+            QVERIFY2(name.size() > 1 && name != QLatin1String(control) && !name.startsWith(u"<<"), control);
+        }
     }
 
-    // The notice that has the keyboard at start-up says how to go on; Escape puts it aside as Enter
-    // does, and the name box is told as the focus.
+    // The notice has the keyboard at start-up: Tab and typing cannot reach the boxes under it, and
+    // it says how to go on. Escape puts it aside as Enter does, and the name box is told as the focus.
     void noticeLetsGo()
     {
         Fixture f;
         f.window->show();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         QWidget *notice = f.find("FrameSplash");
-        QCOMPARE(QApplication::focusWidget(), notice);
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(QApplication::focusWidget(), i % 3 ? Qt::Key_Tab : Qt::Key_Backtab);
+        QTest::keyClicks(QApplication::focusWidget(), "Zed");
+        QVERIFY(QApplication::focusWidget() == notice && f.box("Text3")->text().isEmpty());
         QCOMPARE(QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Description),
                  QStringLiteral("Press Enter to begin"));
         Listening reader;
         QTest::keyClick(notice, Qt::Key_Escape);
-        QVERIFY(notice->isHidden());
+        QCOMPARE(f.state(), QStringLiteral("11111111111 11"));
+        QCOMPARE(QApplication::focusWidget(), f.box("Text3"));
         QVERIFY(std::any_of(readerEvents.cbegin(), readerEvents.cend(), [&f](const ReaderEvent &e) {
             return e.type == QAccessible::Focus && e.object == f.box("Text3");
         }));
@@ -155,50 +154,37 @@ private Q_SLOTS:
 
     // A box's text reaches a screen reader whole: Orca reads a line as the text attribute runs that
     // cover it, joined, so every run must reach the end of the text.
-    void boxTextIsWhole_data()
-    {
-        QTest::addColumn<QString>("box");
-        for (const char *box : {"Text3", "Text8", "Text12", "Text13", "Combo1"})
-            QTest::newRow(box) << QString::fromLatin1(box);
-    }
-
     void boxTextIsWhole()
     {
-        QFETCH(QString, box);
         Fixture f;
         f.showAndDismiss();
         f.enterPerson();
         f.find<QComboBox>("Combo1")->setEditText(QStringLiteral("Prepared By:"));
         f.box("Text13")->setText(QStringLiteral("Your Name"));
-        QWidget *widget = f.find(qPrintable(box));
-        if (auto *combo = qobject_cast<QComboBox *>(widget))
-            widget = combo->lineEdit();
-        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(widget)->textInterface();
-        const int count = text->characterCount();
-        QVERIFY(count > 1);
-        int reach = 0;
-        for (int offset = 0; offset < count; ++offset) {
-            int start = -1;
-            int end = -1;
-            text->attributes(offset, &start, &end);
-            QVERIFY(start <= offset && offset < end);
-            reach = std::max(reach, end);
+        for (QLineEdit *box : {f.box("Text3"), f.box("Text8"), f.box("Text12"), f.box("Text13"),
+                               f.find<QComboBox>("Combo1")->lineEdit()}) {
+            QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(box)->textInterface();
+            const int count = text->characterCount();
+            QVERIFY2(count > 1, qPrintable(box->text()));
+            int reach = 0;
+            for (int offset = 0; offset < count; ++offset) {
+                int start = -1;
+                int end = -1;
+                text->attributes(offset, &start, &end);
+                QVERIFY(start <= offset && offset < end);
+                reach = std::max(reach, end);
+            }
+            QCOMPARE(text->text(0, reach), box->text());
         }
-        QCOMPARE(text->text(0, reach), static_cast<QLineEdit *>(widget)->text());
     }
 
     // A list that takes the keyboard has its current item told after the list itself, so a screen
     // reader speaks it: the one name of the name list (reached with Tab), the first help topic.
     void listTellsItsItem_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("item");
-        QTest::newRow("name list") << "mnuFileOpenDatabase"
-                                   << "List1"
-                                   << "Pat Example 05-20-1990";
-        QTest::newRow("help topics") << "mnuHelpGetHelpOn"
-                                     << "List2" << QString::fromLatin1(info::HelpTopics().front().name);
+        Columns<QString, QString, QString>({"command", "list", "item"});
+        Row("name list", "mnuFileOpenDatabase", "List1", "Pat Example 05-20-1990");
+        Row("help topics", "mnuHelpGetHelpOn", "List2", QString::fromLatin1(info::HelpTopics().front().name));
     }
 
     void listTellsItsItem()
@@ -229,18 +215,13 @@ private Q_SLOTS:
     // control that has the focus for the focus arriving, and then says nothing of it.
     void focusComesFirst_data()
     {
-        QTest::addColumn<QString>("action"); // keys, or the button clicked
-        QTest::addColumn<QString>("to");
-        QTest::newRow("Tab from the name to the empty birthdate") << "Tab"
-                                                                  << "Text4";
-        QTest::newRow("Display Chart") << "Ctrl+D"
-                                       << "Text18";
-        QTest::newRow("<< Clear of line 1") << "Command4"
-                                            << "Text13";
-        QTest::newRow("Clear All Text Boxes Below") << "Command13"
-                                                    << "Text3";
-        QTest::newRow("<< Reset") << "Command8"
-                                  << "Text11";
+        // The keys pressed or the button clicked, and where the keyboard goes.
+        Columns<QString, QString>({"action", "to"});
+        Row("Tab from the name to the empty birthdate", "Tab", "Text4");
+        Row("Display Chart", "Ctrl+D", "Text18");
+        Row("<< Clear of line 1", "Command4", "Text13");
+        Row("Clear All Text Boxes Below", "Command13", "Text3");
+        Row("<< Reset", "Command8", "Text11");
     }
 
     void focusComesFirst()
@@ -332,12 +313,16 @@ private Q_SLOTS:
         QCOMPARE(picked, QStringLiteral("GraphSave"));
     }
 
-    // A chart that replaces another, and the cursor and selection moving through it, are told in
-    // events of the classes their types promise, each with what it says changed.
-    void chartTellsScreenReaders()
+    // The chart display is a text view that has the keys at once: Shift with the arrows selects,
+    // Ctrl+A and Ctrl+C copy it all; its longest lines show whole, in a fixed-pitch face. Screen
+    // readers read the same text, cursor and selection, and a chart that replaces another, and the
+    // cursor and selection moving through it, are told in events of the classes their types
+    // promise, each with what it says changed.
+    void chartIsATextView()
     {
         Fixture f;
         f.showAndDismiss();
+        f.find<QAbstractButton>("Check4")->setChecked(true);
         f.enterPerson();
         f.click("Command18");
         auto *view = f.find<ChartTextView>("Text18");
@@ -345,9 +330,32 @@ private Q_SLOTS:
         f.click("Command24");
         Listening reader;
         f.box("Text11")->setText(QStringLiteral("31"));
-        f.click("Command18");
+        QTest::keySequence(f.window.get(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        QCOMPARE(QApplication::focusWidget(), view);
+        QVERIFY(QFontInfo(view->font()).fixedPitch());
+        qsizetype longest = 0;
+        for (const QString &line : view->toPlainText().split(u'\n'))
+            longest = std::max(longest, line.size());
+        const qreal needed = QFontMetricsF(view->font()).horizontalAdvance(QString(longest, u'M'));
+        QVERIFY(view->viewport()->width() >= std::ceil(needed) + 2 * ChartTextView::TextMargin);
+
         QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+        const QString firstLine = view->toPlainText().section(u'\n', 0, 0) + u'\n';
+        QCOMPARE(view->selectedText(), firstLine);
+        QAccessibleInterface *account = QAccessible::queryAccessibleInterface(view);
+        QAccessibleTextInterface *text = account->textInterface();
+        QVERIFY(account->state().readOnly && text);
+        int start = -1;
+        int end = -1;
+        text->selection(0, &start, &end);
+        QCOMPARE(text->text(start, end), firstLine);
+        QCOMPARE(text->cursorPosition(), firstLine.size());
+        QCOMPARE(text->text(0, text->characterCount()), view->toPlainText());
+
         QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClicks(view, QStringLiteral("xyz"));
+        QCOMPARE(QApplication::clipboard()->text(), view->toPlainText());
         QSet<QAccessible::Event> types;
         for (const ReaderEvent &event : std::as_const(readerEvents)) {
             QVERIFY2(event.ofItsClass, qPrintable(QString::number(event.type, 16)));
