@@ -49,7 +49,8 @@ int main(int argc, char *argv[])
                        [](print::PrintCommand, const QString &, const print::PdfFileQuestion &) {
                            return std::unique_ptr<print::PrintTargetProvider>();
                        },
-                       [](QWidget *, const SaveQuestion &) { return QString(); }});
+                       [](QWidget *, const SaveQuestion &) { return QString(); },
+                       [](QWidget *) { return std::optional<QTime>(); }});
     window.resize(1000, 800);
     window.show();
     auto box = [&window](const char *name) { return window.findChild<QLineEdit *>(QLatin1String(name)); };

@@ -78,7 +78,8 @@ int main(int argc, char *argv[])
                        [](print::PrintCommand, const QString &, const print::PdfFileQuestion &) {
                            return std::unique_ptr<print::PrintTargetProvider>();
                        },
-                       [](QWidget *, const SaveQuestion &) { return QString(); }});
+                       [](QWidget *, const SaveQuestion &) { return QString(); },
+                       [](QWidget *) { return std::optional<QTime>(); }});
     window.show();
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(window.findChild<QWidget *>(QStringLiteral("FrameSplash")), &enter);

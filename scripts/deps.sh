@@ -2,7 +2,7 @@
 # Installs the Debian packages Tidemark needs to build, run and test, when any is missing.
 # Quick when everything is there: it only asks dpkg.
 # With --test it adds what the tests need; with --bench, what bench/run.sh needs; with --lint,
-# what scripts/lint.sh needs.
+# what scripts/lint.sh needs; with --a11y, what scripts/a11y-walk.sh needs.
 set -euo pipefail
 
 packages=(
@@ -34,6 +34,18 @@ fi
 if [[ "${1:-}" == "--lint" ]]; then
   packages+=(
     clang-tidy                   # the checks of .clang-tidy, run over src/ by scripts/lint.sh
+  )
+fi
+
+if [[ "${1:-}" == "--a11y" ]]; then
+  packages+=(
+    xvfb x11-utils               # a virtual screen, and xdpyinfo to know it is up
+    dbus                         # dbus-run-session: a session bus of the walk's own
+    at-spi2-core                 # the accessibility bus and its registry
+    python3-pyatspi              # Orca's way onto that bus
+    orca                         # the screen reader whose speech the walk prints
+    openbox                      # a window manager: the window gets the keyboard, Orca the active window
+    xdotool                      # presses the walk's keys
   )
 fi
 

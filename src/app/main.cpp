@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
                                                            askFile, PrintProgressDialogs(owner), alerts);
     };
     MainWindow window({alerts, clock, DefaultDataFolder(), QString(), info::SystemInfoSearch(), printTargets,
-                       AskWithSaveDialog, OldDataFolder()});
+                       AskWithSaveDialog, AskWithReminderDialog, OldDataFolder()});
     owner = &window;
     QObject::connect(&endSignals, &TerminationSignals::received, &window, &QWidget::close);
     alerts.setParent(&window);

@@ -16,7 +16,9 @@ using calendar::DateForm;
 using calendar::MessageOf;
 using calendar::NonDigits;
 
-std::optional<calendar::Message> checkBirth(QStringView birth)
+} // namespace
+
+std::optional<calendar::Message> CheckChartBirthdate(QStringView birth)
 {
     if (birth.isEmpty())
         return MessageOf(Check::ChartNoBirthdate);
@@ -29,6 +31,8 @@ std::optional<calendar::Message> checkBirth(QStringView birth)
         return MessageOf(Check::BirthTooMuchData);
     return std::nullopt;
 }
+
+namespace {
 
 std::optional<calendar::Message> checkStart(QStringView start)
 {
@@ -63,7 +67,7 @@ std::optional<calendar::Message> CheckChartFields(const ChartFields &fields, Lin
         return MessageOf(Check::ChartNoName);
     if (auto failure = calendar::CheckNameCharacters(fields.name))
         return failure;
-    if (auto failure = checkBirth(fields.person.birth))
+    if (auto failure = CheckChartBirthdate(fields.person.birth))
         return failure;
     if (auto failure = checkStart(fields.person.start))
         return failure;

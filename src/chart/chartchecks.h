@@ -26,6 +26,11 @@ enum class LinesPerPageCheck { Check, Skip };
 [[nodiscard]] std::optional<calendar::Message>
 CheckChartFields(const ChartFields &fields, LinesPerPageCheck linesPerPage = LinesPerPageCheck::Check);
 
+// The chart commands' check of a birthdate, after the Birthdate box's own while it was typed: none;
+// no dashes; the month, day or year out of range (a field that is not all digits is out of range
+// too); longer than ten characters.
+[[nodiscard]] std::optional<calendar::Message> CheckChartBirthdate(QStringView birth);
+
 // The one limit on a chart's length, for every command that draws, prints, exports or describes
 // a chart: the length as ChartLengthOf reads it must end the chart by 12-31-9999, the last day
 // whose year has four digits. Its message, or nullopt when it does or when the start date is

@@ -11,6 +11,12 @@ namespace {
 // Not std::numbers::pi * 2: the chart's positions rest on this rounded single-precision value.
 constexpr float TwoPi = 6.28318f;
 
+double SineOfPhase(double dayCount, int period)
+{
+    const double q = dayCount / period;
+    return std::sin(static_cast<double>(TwoPi) * (q - std::floor(q)));
+}
+
 } // namespace
 
 int PositionOf(double dayCount, Cycle cycle)
@@ -28,8 +34,12 @@ int PositionOf(double dayCount, Cycle cycle)
 
 double CycleValue(double dayCount, Cycle cycle)
 {
-    const double q = dayCount / ShapeOf(cycle).period;
-    return std::sin(static_cast<double>(TwoPi) * (q - std::floor(q)));
+    return SineOfPhase(dayCount, ShapeOf(cycle).period);
+}
+
+double SecondaryValue(double dayCount, SecondaryCycle cycle)
+{
+    return SineOfPhase(dayCount, SecondaryPeriods[static_cast<int>(cycle)]);
 }
 
 int CycleDayOf(double dayCount, Cycle cycle)

@@ -41,6 +41,15 @@ inline constexpr int GridPositions = LastGridPosition - FirstGridPosition + 1;
 // number PositionOf rounds down.
 [[nodiscard]] double CycleValue(double dayCount, Cycle cycle);
 
+// The secondary cycles. They place no letter on the chart and mark no day: the graph draws them
+// when asked, and the JSON output writes their values when asked.
+enum class SecondaryCycle { Intuitive, Aesthetic, Awareness, Spiritual };
+
+inline constexpr std::array<int, 4> SecondaryPeriods = {38, 43, 48, 53}; // days, by SecondaryCycle
+
+// A secondary cycle's value from -1 to 1, taken as CycleValue takes the three cycles' values.
+[[nodiscard]] double SecondaryValue(double dayCount, SecondaryCycle cycle);
+
 // PositionOf repeats exactly with each cycle's period for whole day counts below this in size
 // (far beyond the longest chart's). The quotient dayCount / period is then rounded to the step of
 // the power of two it lies in, so PositionOf depends only on the sign, that power and the day of

@@ -6,6 +6,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -16,7 +17,9 @@ QString UsageText()
     return QStringLiteral(
         "Usage: tidemark-chart --name TEXT --birth MM-DD-YYYY --days N [--start MM-DD-YYYY]\n"
         "                      [--forecast] [--no-holidays] [--spacing single|double|lines]\n"
-        "                      [--today MM-DD-YYYY] [--format text|json] [--ics FILE]\n"
+        "                      [--today MM-DD-YYYY] [--format text|json] [--cycles primary|all]\n"
+        "                      [--ics FILE] [--reminder HH:MM|none]\n"
+        "                      [--partner-name TEXT --partner-birth MM-DD-YYYY]\n"
         "                      [--print-text | --pdf FILE] [--what chart|cover|both|whatis]\n"
         "                      [--printer laser|matrix] [--font NAME] [--no-color]\n"
         "                      [--lines-per-page N] [--no-date-each-page] [--lead-in TEXT]\n"
@@ -50,9 +53,20 @@ QString HelpText()
                "  --today MM-DD-YYYY   the date to take as today\n"
                "  --format F           text (the chart, the default) or json (one JSON object\n"
                "                       per day, one per line)\n"
+               "  --cycles C           with --format json: primary (physical, emotional and\n"
+               "                       intellectual, the default) or all (the secondary cycles\n"
+               "                       intuitive, aesthetic, awareness and spiritual too)\n"
                "  --ics FILE           write the critical days, triple highs and lows and\n"
                "                       birthdays of the period to FILE as an iCalendar file\n"
                "                       (- for standard output)\n"
+               "  --reminder R         with --ics: none (the default) or a time HH:MM, such as\n"
+               "                       08:00: each event reminds at that time on its day\n"
+               "  --partner-name TEXT  with --partner-birth, compare the person with a second one:\n"
+               "  --partner-birth MM-DD-YYYY\n"
+               "                       after the chart come the compatibility of each cycle and\n"
+               "                       overall and the days on which both have a critical day;\n"
+               "                       with --format json, a first line with the second person\n"
+               "                       and the compatibility, and each day with their values\n"
                "\n"
                "Printing, with the window's Default Settings unless an option says otherwise:\n"
                "  --print-text         the dot-matrix pages as plain text, pages split by a form feed\n"
@@ -89,13 +103,17 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     const QCommandLineOption forecast(QStringLiteral("forecast"));
     const QCommandLineOption noHolidays(QStringLiteral("no-holidays"));
     const QCommandLineOption format(QStringLiteral("format"), {}, QStringLiteral("F"));
+    const QCommandLineOption cycles(QStringLiteral("cycles"), {}, QStringLiteral("C"));
     const QCommandLineOption ics(QStringLiteral("ics"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption reminder(QStringLiteral("reminder"), {}, QStringLiteral("R"));
+    const QCommandLineOption partnerName(QStringLiteral("partner-name"), {}, QStringLiteral("TEXT"));
+    const QCommandLineOption partnerBirth(QStringLiteral("partner-birth"), {}, QStringLiteral("MM-DD-YYYY"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
 
     QCommandLineParser parser;
-    parser.addOptions(
-        {name, birth, days, start, today, spacing, forecast, noHolidays, format, ics, help, version});
+    parser.addOptions({name, birth, days, start, today, spacing, forecast, noHolidays, format, cycles, ics,
+                       reminder, partnerName, partnerBirth, help, version});
     parser.addOptions(PrintOptions());
 
     ParsedArguments parsed;
@@ -185,6 +203,44 @@ ParsedArguments ParseChartArguments(const QStringList &arguments)
     if (parser.isSet(ics) && QFileInfo(a.icsPath).fileName().isEmpty()) {
         parsed.error = QStringLiteral("--ics needs a file name.");
         return parsed;
+    }
+    if (parser.isSet(cycles)) {
+        const QString c = parser.value(cycles);
+        if (c != QLatin1String("primary") && c != QLatin1String("all")) {
+            parsed.error = QStringLiteral("--cycles takes primary or all, not \"%1\".").arg(c);
+            return parsed;
+        }
+        a.allCycles = c == QLatin1String("all");
+        if (a.allCycles && a.format != ChartArguments::Format::Json) {
+            parsed.error = QStringLiteral("--cycles all needs --format json.");
+            return parsed;
+        }
+    }
+    if (parser.isSet(reminder)) {
+        static const QRegularExpression timeOfDay(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]$"));
+        const QString r = parser.value(reminder);
+        if (r != QLatin1String("none") && !timeOfDay.match(r).hasMatch()) {
+            parsed.error = QStringLiteral("--reminder takes a time HH:MM or none, not \"%1\".").arg(r);
+            return parsed;
+        }
+        if (!parser.isSet(ics)) {
+            parsed.error = QStringLiteral("--reminder needs --ics.");
+            return parsed;
+        }
+        a.reminder = QTime::fromString(r, QStringLiteral("HH:mm"));
+    }
+    if (parser.isSet(partnerName) != parser.isSet(partnerBirth)) {
+        parsed.error = QStringLiteral("--partner-name and --partner-birth go together.");
+        return parsed;
+    }
+    if (parser.isSet(partnerName)) {
+        if (a.print || parser.isSet(ics)) {
+            parsed.error =
+                QStringLiteral("--partner-name compares on the chart or its JSON, not with --ics or "
+                               "printing.");
+            return parsed;
+        }
+        a.partner = ChartArguments::Partner{parser.value(partnerName), parser.value(partnerBirth)};
     }
     parsed.outcome = ParsedArguments::Outcome::Run;
     return parsed;

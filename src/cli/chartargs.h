@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 #include <optional>
 
@@ -27,7 +28,17 @@ struct ChartArguments
     std::optional<PrintArguments> print;
     enum class Format { Text, Json };
     Format format = Format::Text; // --format text|json: the screen chart, or JSON Lines of its days
+    bool allCycles = false;       // --cycles all: the JSON Lines carry the secondary cycles' values too
     QString icsPath; // --ics FILE: the period's special days as a calendar file instead; "-": standard output
+    QTime reminder;  // --reminder HH:MM: an alarm on each calendar event at that time; invalid: none
+    // --partner-name and --partner-birth, together: the chart compared with a second person's.
+    struct Partner
+    {
+        QString name;
+        QString birth; // as typed
+        bool operator==(const Partner &) const = default;
+    };
+    std::optional<Partner> partner;
     bool operator==(const ChartArguments &) const = default;
 };
 

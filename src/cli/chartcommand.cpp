@@ -3,6 +3,7 @@
 #include "calendar/calendar.h"
 #include "calendar/profile.h"
 #include "chart/chartplan.h"
+#include "chart/compare.h"
 #include "cli/printoutput.h"
 #include "cli/streamalerts.h"
 #include "cli/streamsink.h"
@@ -39,17 +40,17 @@ int printToStream(const PrintArguments &arguments, const chart::ChartFields &fie
 }
 
 // The calendar into its file, or onto standard output for "-".
-int writeCalendar(const QString &path, const chart::ChartPlan &plan, const QString &today, std::FILE *out,
-                  std::FILE *err)
+int writeCalendar(const QString &path, const chart::ChartPlan &plan, const QString &today,
+                  const QTime &reminder, std::FILE *out, std::FILE *err)
 {
     if (path == QLatin1String("-")) {
         QFile file;
         if (!file.open(out, QIODevice::WriteOnly) ||
-            !exports::WriteCalendar(plan, calendar::DateOfText(today), file) || !file.flush())
+            !exports::WriteCalendar(plan, calendar::DateOfText(today), file, reminder) || !file.flush())
             return writeFailed(err, QStringLiteral("cannot write the output: ") + file.errorString());
         return ExitOk;
     }
-    const QString error = exports::SaveCalendarFile(path, plan, calendar::DateOfText(today));
+    const QString error = exports::SaveCalendarFile(path, plan, calendar::DateOfText(today), reminder);
     return error.isEmpty() ? ExitOk : writeFailed(err, error);
 }
 
@@ -105,10 +106,26 @@ int RunChartCommand(const ChartArguments &args, const QString &today, std::FILE 
         return ExitBadInput;
     }
     if (!args.icsPath.isEmpty())
-        return writeCalendar(args.icsPath, *plan, today, out, err);
+        return writeCalendar(args.icsPath, *plan, today, args.reminder, out, err);
+    std::optional<chart::Comparison> comparison;
+    if (args.partner) {
+        if (const auto message = chart::CheckPartner(args.partner->name, args.partner->birth)) {
+            alerts.critical(message->title, message->text);
+            return ExitBadInput;
+        }
+        comparison = chart::Compare(fields, args.partner->name, args.partner->birth);
+    }
     StreamLineSink sink(out);
-    const bool written = args.format == ChartArguments::Format::Json ? exports::ComposeJsonChart(*plan, sink)
-                                                                     : chart::ComposeScreenChart(*plan, sink);
+    const exports::JsonCycles cycles =
+        args.allCycles ? exports::JsonCycles::All : exports::JsonCycles::Primary;
+    bool written = args.format == ChartArguments::Format::Json
+                       ? exports::ComposeJsonChart(*plan, sink, cycles, comparison ? &*comparison : nullptr)
+                       : chart::ComposeScreenChart(*plan, sink);
+    if (comparison && args.format == ChartArguments::Format::Text) {
+        const QStringList lines = chart::CompatibilityLines(*comparison);
+        for (auto line = lines.begin(); written && line != lines.end(); ++line)
+            written = sink.line(*line);
+    }
     if (!written || !sink.flush())
         return writeFailed(err, QStringLiteral("cannot write the output: ") + sink.error());
     return ExitOk;

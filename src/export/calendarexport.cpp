@@ -106,18 +106,32 @@ icaltimetype DateValue(const QDate &date)
     return value;
 }
 
-Component EventComponent(const CalendarEvent &event, const icaltimetype &stamp)
+// An alarm at `reminder` on the event's day: all-day events start at the day's midnight.
+icalcomponent *AlarmComponent(const QByteArray &summary, const QTime &reminder)
+{
+    icaltriggertype trigger{};
+    trigger.time = icaltime_null_time();
+    trigger.duration = icaldurationtype_from_int(reminder.msecsSinceStartOfDay() / 1000);
+    return icalcomponent_vanew(ICAL_VALARM_COMPONENT, icalproperty_new_action(ICAL_ACTION_DISPLAY),
+                               icalproperty_new_description(summary.constData()),
+                               icalproperty_new_trigger(trigger), nullptr);
+}
+
+Component EventComponent(const CalendarEvent &event, const icaltimetype &stamp, const QTime &reminder)
 {
     const QByteArray uid = event.uid.toUtf8();
     const QByteArray summary = event.summary.toUtf8();
     const QByteArray description = event.description.toUtf8();
-    return Component(icalcomponent_vanew(
+    Component component(icalcomponent_vanew(
         ICAL_VEVENT_COMPONENT, icalproperty_new_uid(uid.constData()), icalproperty_new_dtstamp(stamp),
         icalproperty_new_dtstart(DateValue(event.date)),
         icalproperty_new_dtend(DateValue(event.date.addDays(1))),
         icalproperty_new_summary(summary.constData()), icalproperty_new_description(description.constData()),
         icalproperty_new_categories(CategoryOf(event.kind).words),
         icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT), nullptr));
+    if (reminder.isValid())
+        icalcomponent_add_component(component.get(), AlarmComponent(summary, reminder));
+    return component;
 }
 
 // The component as iCalendar text: folded lines ended by CR LF.
@@ -172,7 +186,7 @@ QList<CalendarEvent> EventsOfDay(const chart::ChartPlan &plan, const chart::Char
     return events;
 }
 
-bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &out)
+bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &out, const QTime &reminder)
 {
     const Component calendar(icalcomponent_vanew(
         ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
@@ -194,7 +208,7 @@ bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &
     walked.forecast = walked.holidays = false;
     for (chart::ChartWalk walk(walked); walk.next() && walk.day().year <= LastYear;) {
         for (const CalendarEvent &event : EventsOfDay(plan, walk.day())) {
-            const QByteArray text = TextOf(EventComponent(event, stamp).get());
+            const QByteArray text = TextOf(EventComponent(event, stamp, reminder).get());
             if (out.write(text) != text.size())
                 return false;
         }
@@ -202,7 +216,8 @@ bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &
     return out.write(frame.mid(end)) == frame.size() - end;
 }
 
-QString SaveCalendarFile(const QString &path, const chart::ChartPlan &plan, const QDate &today)
+QString SaveCalendarFile(const QString &path, const chart::ChartPlan &plan, const QDate &today,
+                         const QTime &reminder)
 {
     const auto failed = [&path](const QString &reason) {
         return QStringLiteral("The calendar file \"%1\" could not be written: %2.").arg(path, reason);
@@ -213,12 +228,12 @@ QString SaveCalendarFile(const QString &path, const chart::ChartPlan &plan, cons
         QString error;
         if (!OpenInPlace(file, target, &error))
             return failed(error);
-        if (!WriteCalendar(plan, today, file) || !file.flush())
+        if (!WriteCalendar(plan, today, file, reminder) || !file.flush())
             return failed(file.errorString());
         return {};
     }
     QSaveFile file(target.path);
-    if (!file.open(QIODevice::WriteOnly) || !WriteCalendar(plan, today, file) || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !WriteCalendar(plan, today, file, reminder) || !file.commit())
         return failed(file.errorString());
     return {};
 }

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QTime>
 
 class QIODevice;
 
@@ -13,6 +14,10 @@ class QIODevice;
 // all-day event per critical day, triple high, triple low and birthday, so that a calendar program
 // shows them beside everything else. Each event's UID comes from the person, the day and the
 // kind of event alone, so importing the file again updates the events instead of doubling them.
+//
+// A reminder is a time of day: each event then carries an alarm (VALARM, ACTION:DISPLAY) that
+// goes off at that time on the event's day, its TRIGGER counted from the day's start ("PT8H" for
+// 08:00). An invalid QTime (the default) is no reminder. A reminder changes no UID.
 namespace exports {
 
 enum class EventKind { CriticalDay, TripleHigh, TripleLow, Birthday };
@@ -38,11 +43,13 @@ struct CalendarEvent
 // today at midnight UTC, so that the same chart exported on the same day gives the same bytes.
 // An iCalendar date has four digits of year: days after 12-31-9999 are left out. False when out
 // refuses to take it.
-bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &out);
+bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &out,
+                   const QTime &reminder = {});
 
 // Writes the calendar into the file at `path` as OutputTargetOf says: a regular file is replaced
 // only once all of it is written; a device, a FIFO or an open descriptor is written in place.
 // Returns an empty string when the file is written, else a sentence that says what failed.
-[[nodiscard]] QString SaveCalendarFile(const QString &path, const chart::ChartPlan &plan, const QDate &today);
+[[nodiscard]] QString SaveCalendarFile(const QString &path, const chart::ChartPlan &plan, const QDate &today,
+                                       const QTime &reminder = {});
 
 } // namespace exports

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/chartplan.h"
+#include "chart/compare.h"
 #include "chart/screenchart.h"
 
 #include <QByteArray>
@@ -15,10 +16,23 @@
 //
 // The days, positions, markers, special-day lines and forecast sentences are the text chart's;
 // "values" are chart::CycleValue of the day count, from -1 to 1. "forecast" is there only when the
-// plan has the forecast on; "specialDays" is empty when it has the holiday lines off.
+// plan has the forecast on; "specialDays" is empty when it has the holiday lines off. With
+// JsonCycles::All, "values" also holds the secondary cycles' values ("aesthetic", "awareness",
+// "intuitive", "spiritual", chart::SecondaryValue); they have no positions.
+//
+// With a comparison, a first line names the second person and gives the compatibility:
+//
+//   {"compatibility":{"emotional":11,"intellectual":72,"overall":54,"physical":78},"daysApart":685,
+//    "partner":{"birth":"1988-07-04","name":"Lee Sample"}}
+//
+// and each day has "partner", the second person's "dayCount", "positions", "values", "markers" and
+// "critical" on that day (their own chart's), and "bothCritical".
 namespace exports {
 
+enum class JsonCycles { Primary, All };
+
 // Writes the chart's days to the sink, one line each; false when the sink stopped it.
-bool ComposeJsonChart(const chart::ChartPlan &plan, chart::LineSink &sink);
+bool ComposeJsonChart(const chart::ChartPlan &plan, chart::LineSink &sink,
+                      JsonCycles cycles = JsonCycles::Primary, const chart::Comparison *comparison = nullptr);
 
 } // namespace exports

@@ -2,6 +2,8 @@
 
 #include "chart/cycles.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace graph {
@@ -9,9 +11,23 @@ namespace graph {
 GraphDay GraphDayOf(const chart::ChartDay &day)
 {
     GraphDay graphDay{day, {}, chart::DayMarkers(day)};
-    for (int cycle = 0; cycle < CycleCount; ++cycle)
-        graphDay.values[cycle] = chart::CycleValue(day.dayCount, chart::Cycle(cycle));
+    for (int cycle = 0; cycle < GraphCycleCount; ++cycle) {
+        graphDay.values[cycle] =
+            IsSecondary(GraphCycle(cycle))
+                ? chart::SecondaryValue(day.dayCount, chart::SecondaryCycle(cycle - CycleCount))
+                : chart::CycleValue(day.dayCount, chart::Cycle(cycle));
+    }
     return graphDay;
+}
+
+QString CycleName(GraphCycle cycle)
+{
+    static constexpr std::array<const char *, GraphCycleCount> Names = {
+        QT_TRANSLATE_NOOP("graph", "Physical"),     QT_TRANSLATE_NOOP("graph", "Emotional"),
+        QT_TRANSLATE_NOOP("graph", "Intellectual"), QT_TRANSLATE_NOOP("graph", "Intuitive"),
+        QT_TRANSLATE_NOOP("graph", "Aesthetic"),    QT_TRANSLATE_NOOP("graph", "Awareness"),
+        QT_TRANSLATE_NOOP("graph", "Spiritual")};
+    return QCoreApplication::translate("graph", Names[std::size_t(cycle)]);
 }
 
 QList<GraphDay> GraphDays(const chart::ChartPlan &plan, qint64 first, qint64 count)

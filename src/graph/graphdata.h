@@ -6,21 +6,39 @@
 
 #include <QDate>
 #include <QList>
+#include <QString>
 
 #include <array>
 
 // The numbers behind the graph of a chart: per chart day the day the chart walk gives (its day
-// count after the correction, its date and its three grid positions), the three cycle values from
-// -1 to 1 and the day's markers exactly as the text chart sets them. A curve of an odd period
-// crosses the centre line between two days; the marks stay on the text chart's days.
+// count after the correction, its date and its three grid positions), the values from -1 to 1 of
+// the three cycles and of the secondary ones, and the day's markers exactly as the text chart sets
+// them. A curve of an odd period crosses the centre line between two days; the marks stay on the
+// text chart's days.
 namespace graph {
 
 inline constexpr int CycleCount = 3; // physical, emotional, intellectual, as chart::Cycle counts them
+// The cycles' names in the legend and the readouts, by chart::Cycle.
+inline constexpr std::array<const char *, CycleCount> CycleNames = {"Physical", "Emotional", "Intellectual"};
+
+// The three cycles of the chart, in chart::Cycle's order, then the secondary cycles, in
+// chart::SecondaryCycle's order.
+enum class GraphCycle { Physical, Emotional, Intellectual, Intuitive, Aesthetic, Awareness, Spiritual };
+inline constexpr int GraphCycleCount = 7;
+
+[[nodiscard]] constexpr bool IsSecondary(GraphCycle cycle)
+{
+    return int(cycle) >= CycleCount;
+}
+
+// The cycle's name in the legend and the readout ("Physical").
+[[nodiscard]] QString CycleName(GraphCycle cycle);
 
 struct GraphDay
 {
     chart::ChartDay day;
-    std::array<double, CycleCount> values{}; // chart::CycleValue of the day count, by chart::Cycle
+    // By GraphCycle: chart::CycleValue, then chart::SecondaryValue, of the day count.
+    std::array<double, GraphCycleCount> values{};
     chart::DayMarkerList markers;
     bool operator==(const GraphDay &) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include "chart/chartplan.h"
 #include "graph/graphdata.h"
+#include "graph/graphlook.h"
 
 #include <QDate>
 #include <QList>
@@ -15,16 +16,14 @@ class QPaintDevice;
 class QPainter;
 
 // The graph of a chart as one picture, painted by one routine on any device: the screen, a
-// QImage, a PDF writer or a printer. A title row (the person; the period in view or the readout
-// of the day under the mouse), a legend, the three cycles as smooth curves about a centre line,
-// the triple highs and lows as bands, the critical days as dots on the curve that crosses, today
-// as a dashed line, and the date axis.
+// QImage, a PDF writer or a printer. A title row (the person; the period in view, or the readout
+// of the day under the mouse or the keyboard's day cursor), a legend (with the secondary cycles' readout),
+// the three cycles as smooth curves about a centre line (and the secondary cycles switched on, thinner,
+// with a legend row of their own), each in its colour and line style (StyleOf), a second person's three
+// cycles (PartnerStyleOf) with the days both have a critical day marked, the triple highs and lows as
+// bands, the critical days as dots on the curve that crosses, today as a dashed line, and the date axis.
 namespace graph {
 
-// The printed chart's colours, on screen too: the graph paints its own white paper, on which
-// these dark tints read as well as on a printed page. By chart::Cycle.
-inline constexpr std::array<QRgb, CycleCount> CycleColors = {qRgb(128, 0, 0), qRgb(0, 0, 128),
-                                                             qRgb(0, 128, 0)};
 // Triple highs and lows, as the printed chart's markers.
 inline constexpr QRgb TripleColor = qRgb(128, 0, 128);
 
@@ -34,6 +33,14 @@ struct GraphScene
     QList<GraphDay> days; // the days in view, in date order
     QDate today;          // marked when it is one of the days
     int hover = -1;       // the day under the mouse, by index in days, for the readout; -1: none
+    GraphLook look = {};  // the palette and the secondary cycles drawn
+    int cursor = -1;      // the keyboard's day cursor, drawn as a line, read out when no day is hovered
+    // A comparison's second person, as typed (empty: none), and their days: the same dates as
+    // days, with their own day counts. Their three cycles are drawn thinner and half transparent,
+    // and the days on which both have a critical day are marked.
+    QString partner = {};
+    QString partnerBirth = {}; // as typed
+    QList<GraphDay> partnerDays = {};
 };
 
 // The scene of the chart days numbered first to first + count - 1.
@@ -52,10 +59,22 @@ struct GraphLayout
     [[nodiscard]] int indexAt(double x, int dayCount) const;
 };
 
-// The layout of a scene of dayCount days painted into area on device (whose resolution sizes the
-// texts and lines).
-[[nodiscard]] GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device);
+// The rows the legend takes: a second one names the secondary cycles when any is drawn, and two
+// more the second person's cycles and their readout when there is one.
+[[nodiscard]] int LegendRows(const GraphLook &look, bool partner = false);
 
-void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene);
+// The layout of a scene of dayCount days painted into area on device (whose resolution sizes the
+// texts and lines) with a legend of legendRows rows, its texts at textScale times their size on paper.
+[[nodiscard]] GraphLayout LayoutGraph(const QRectF &area, int dayCount, const QPaintDevice *device,
+                                      int legendRows = 1, double textScale = 1);
+
+// The values of the cycles on a day in percent, each after its name: "Intuitive +48%   Spiritual -12%".
+[[nodiscard]] QString CycleValues(const GraphDay &day, const QList<GraphCycle> &cycles);
+
+// The second person's readout row: their name, values and markers on the day read out, or who
+// they are when no day is.
+[[nodiscard]] QString PartnerReadout(const GraphScene &scene);
+
+void PaintGraph(QPainter &painter, const QRectF &area, const GraphScene &scene, double textScale = 1);
 
 } // namespace graph

@@ -1,6 +1,7 @@
 #include "info/helppanel.h"
 
 #include "info/helptopics.h"
+#include "platform/itemviewfocus.h"
 #include "platform/widgetfont.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,8 @@ HelpPanel::HelpPanel(QWidget *parent)
     , m_topicText(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("FrameHelp"));
+    // Screen readers name the panel by its title, and its parts by what they hold.
+    setAccessibleName(tr("Tidemark Help"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
 
@@ -32,9 +35,12 @@ HelpPanel::HelpPanel(QWidget *parent)
     m_closeButton->setObjectName(QStringLiteral("Command16"));
     m_closeButton->setText(QStringLiteral("x"));
     m_closeButton->setToolTip(QStringLiteral("close"));
+    m_closeButton->setAccessibleName(tr("Close help"));
 
     m_topicList->setObjectName(QStringLiteral("List2"));
     m_topicList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_topicList->setAccessibleName(tr("Help topics"));
+    TellCurrentItemOnFocus(m_topicList);
 
     m_instructionLabel->setObjectName(QStringLiteral("Label32"));
     m_instructionLabel->setWordWrap(true);
@@ -45,6 +51,7 @@ HelpPanel::HelpPanel(QWidget *parent)
 
     m_topicText->setObjectName(QStringLiteral("TextHelp"));
     m_topicText->setReadOnly(true);
+    m_topicText->setAccessibleName(tr("Help text"));
     m_topicText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_topicText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 

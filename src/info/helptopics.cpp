@@ -34,7 +34,7 @@ constexpr const char *PrintWhatIs =
     "'DOT-MATRIX PRINTER' selected, or with Courier chosen, it prints in Courier in even columns.  "
     "When the Cover Sheet Heading Line 1 is filled in, the heading lines print at its bottom.";
 
-constexpr std::array<HelpTopic, 48> Topics{{
+constexpr std::array<HelpTopic, 49> Topics{{
     {"COVER SHEET", "The cover sheet contains information about the user and the chart, including:\n"
                     "  * user's name\n"
                     "  * a lead-in line that is optional and editable (see topic for more info)\n"
@@ -264,8 +264,16 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "1024 or 1200 pixels high, the labels, boxes and buttons take the size made for that height, "
      "from 8 points on the smallest to 18 points on the largest, and the title of the starting "
      "notice grows with them; on a screen of any other height the text keeps its size (10 points "
-     "when the program starts).  The positions and widths of the boxes and frames follow the "
-     "window when it is resized, and the panels it opens over itself take their size from it."},
+     "at the normal text size).  The positions and widths of the boxes and frames follow the "
+     "window when it is resized, and the panels it opens over itself take their size from it.\n\n"
+     "The 'VIEW' menu makes all the text of the window, the chart and the graph larger or smaller "
+     "in steps of a tenth: 'LARGER TEXT' (CTRL++), 'SMALLER TEXT' (CTRL+-) and 'NORMAL TEXT SIZE' "
+     "(CTRL+0), which returns to the size above.  The text grows up to the largest size at which "
+     "the whole window still fits the screen, and shrinks down to eight tenths; the window's least "
+     "size grows and shrinks with it.  The program remembers the text size for its next start.  "
+     "The first time it starts on a screen of a height not listed above, it takes the size of the "
+     "nearest listed height below, as far as the window fits (18 points on a screen 1080 or 1440 "
+     "pixels high)."},
     {"SCREEN RESOLUTION",
      "The best screen resolution to use when running this program is 1024 x 768 or more.  The "
      "window opens within the screen and can be made as small as its text allows, which shows every "
@@ -281,13 +289,22 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "  * CTRL+P - prints a chart.\n"
      "  * CTRL+D - displays the chart to the screen.\n"
      "  * CTRL+G - displays the graph of the three cycles.\n"
+     "  * CTRL++ (or CTRL+=) - makes the text larger.\n"
+     "  * CTRL+- - makes the text smaller.\n"
+     "  * CTRL+0 - returns the text to its normal size.\n"
      "  * F1 - shows these help topics.\n"
      "  * CTRL+Q - exits the program.\n"
      "  * ESC - closes the chart, the graph, the database screen, the 'WHAT IS A BIORHYTHM' window "
      "or the help window that is shown.\n"
-     "In the database screen, ENTER in the birthdate box adds the name, ENTER on a name uses it, "
-     "DELETE deletes it and CTRL+Z in the list puts the name deleted last back.  The TAB key moves "
-     "from box to box, and reaches the shortcut icons too."},
+     "At start-up, ENTER or ESC puts the notice aside.  In the database screen, ENTER in the "
+     "birthdate box adds the name, ENTER on a name uses it, DELETE deletes it and CTRL+Z in the list "
+     "puts the name deleted last back.  The TAB key moves from box to box, the boxes the program "
+     "fills in included, and reaches the shortcut icons too.\n"
+     "In the graph, the LEFT and RIGHT ARROW keys move the day cursor (a black line) a day at a time, "
+     "and the top of the graph shows its date, its day count, the three cycles in percent and whether "
+     "it is a critical day, a triple high or a triple low.  PAGE UP and PAGE DOWN move a whole view "
+     "back or on, HOME and END go to the first or last day, + and - show fewer or more days, and "
+     "SHIFT+F10 or the MENU key opens the graph's menu (save, print, close)."},
     {"SYSTEM INFORMATION",
      "If you would like to view information about your computer, we have added a neat little "
      "utility in the program.  From the 'HELP' menu select 'ABOUT TIDEMARK' and click the 'SYSTEM "
@@ -335,6 +352,24 @@ constexpr std::array<HelpTopic, 48> Topics{{
      "A BIORHYTHM.'  The text opens in a window in the middle of the screen: scroll it with the bar "
      "on its right, print it with its 'PRINT' button and close it with its 'CLOSE' button."},
     {"   -Printing the definition", PrintWhatIs},
+    {"COMPARING TWO PEOPLE",
+     "To see how your cycles match someone else's, fill in the name, birthdate, starting date and "
+     "length of chart as for a chart, then select 'FILE' from the top pull-down menu and 'COMPARE "
+     "WITH...'  In the panel that opens, type the second person's name and birthdate (MM-DD-YYYY), "
+     "or pick them from the name database at the top of the panel, and click 'COMPARE' (or press "
+     "'ENTER').\n\n"
+     "The panel shows the compatibility of the two for each cycle and overall, and lists the days of "
+     "the chart period on which both have a critical day.  For each cycle, with D the number of days "
+     "between the two birthdates and P the cycle's length in days (23, 28 or 33), the compatibility "
+     "is 100 x |cos(pi x D / P)| percent, rounded to a whole percent: 100% when the two cycles run "
+     "in step (D is 0 or a whole number of cycles), 0% when one runs half a cycle behind the other.  "
+     "The overall compatibility is the average of the three percentages, rounded.\n\n"
+     "While the comparison is set, 'DISPLAY GRAPH TO SCREEN' draws the second person's three cycles "
+     "too, thinner and paler, in each cycle's color and line style, and names them in the legend; a "
+     "small black triangle at the top of the graph marks each day on which both have a critical "
+     "day.  Press 'ESC' or click 'CLOSE' to close the panel and keep the comparison; click 'CLEAR' "
+     "in the panel, or select 'CLEAR COMPARISON' from the 'FILE' menu, to end it.  The comparison "
+     "is not saved, and the chart, the printouts and the settings keep one person only."},
 }};
 
 } // namespace

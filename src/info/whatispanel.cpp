@@ -13,12 +13,14 @@ WhatIsPanel::WhatIsPanel(QWidget *parent)
     , m_textBox(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("FrameWhatIs"));
+    setAccessibleName(tr("What Is A Biorhythm?"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     m_printButton->setObjectName(QStringLiteral("CmdPrtWhat"));
     m_closeButton->setObjectName(QStringLiteral("cmdCloseWhatIs"));
     m_textBox->setObjectName(QStringLiteral("Text22"));
     m_textBox->setReadOnly(true);
+    m_textBox->setAccessibleName(tr("What Is A Biorhythm? text"));
     m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -67,7 +67,11 @@ void ChartTextView::setPlainText(QString text)
     // Qt's AT-SPI bridge reads every TextUpdated event as a QAccessibleTextUpdateEvent.
     QAccessibleTextUpdateEvent changed(this, 0, removed, m_text.left(AnnouncedChars));
     QAccessible::updateAccessibility(&changed);
-    selectionChanged();
+    // Orca takes a cursor move in a text that has the focus by the time it looks for the focus
+    // arriving there, and then says nothing of the text: the cursor of a chart shown anew is told
+    // only once the view had the focus before.
+    if (hasFocus())
+        selectionChanged();
 }
 
 QStringView ChartTextView::line(qsizetype index) const

@@ -89,6 +89,12 @@ void MainWindow::buildCommands()
     command(m_fileMenu, "mnuFileExportCalendar", QStringLiteral("Export to Ca&lendar..."),
             &MainWindow::exportCalendar,
             QStringLiteral("Write the critical days and birthdays of the chart period to a calendar file"));
+    separator(m_fileMenu, "mnuFileBarCompare");
+    command(m_fileMenu, "mnuFileCompareWith", tr("Compare &With..."), &MainWindow::compareWith,
+            tr("Compare this person with a second one: how the cycles match, and the critical days of both"));
+    m_clearComparisonAction =
+        command(m_fileMenu, "mnuFileClearComparison", tr("Clear Compa&rison"), &MainWindow::clearComparison,
+                tr("End the comparison: the graph shows this person alone again"));
     separator(m_fileMenu, "mnuFileBar4");
     command(m_fileMenu, "mnuFileExit", QStringLiteral("E&xit"), &QWidget::close,
             QStringLiteral("Save the settings and close Tidemark"), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -100,6 +106,8 @@ void MainWindow::buildCommands()
     command(m_editMenu, "menuEditDefaultSettings", QStringLiteral("&Default Settings"),
             &MainWindow::restoreDefaultSettings,
             QStringLiteral("Put the printer settings and chart preferences back"));
+
+    buildViewMenu();
 
     m_helpMenu = menu("mnuHelp", QStringLiteral("&Help"));
     command(m_helpMenu, "mnuHelpGetHelpOn", QStringLiteral("&Get Help On...?"), &MainWindow::showHelp,

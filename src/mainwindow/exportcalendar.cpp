@@ -1,4 +1,5 @@
-// Export to Calendar: the critical days and birthdays of the chart period as an iCalendar file.
+// Export to Calendar: the critical days and birthdays of the chart period as an iCalendar file,
+// each with a reminder on its day when the user asks for one.
 
 #include "mainwindow/mainwindow.h"
 
@@ -17,16 +18,19 @@ void MainWindow::exportCalendar()
     const auto plan = checkedChartPlan();
     if (!plan)
         return;
+    const std::optional<QTime> reminder = m_env.askReminder(this);
+    if (!reminder)
+        return;
     const QString path =
         m_env.askSavePath(this, {QStringLiteral("Export to Calendar"),
                                  InDocumentsFolder(print::SafeFileStem(plan->name) + QStringLiteral(".ics")),
                                  QStringLiteral("iCalendar files (*.ics)")});
     if (path.isEmpty())
         return;
-    const QString error = exports::SaveCalendarFile(path, *plan, calendar::DateOfText(m_env.clock.today()));
+    const QString error =
+        exports::SaveCalendarFile(path, *plan, calendar::DateOfText(m_env.clock.today()), *reminder);
     if (!error.isEmpty())
         showCritical(SaveErrorTitle, error);
     else
-        statusBar()->showMessage(
-            QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
+        showOutcome(QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
 }

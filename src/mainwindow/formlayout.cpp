@@ -72,6 +72,7 @@ public:
         placeDatabase();
         placeHelp();
         placeGraph();
+        placeCompare();
         return m_placement;
     }
 
@@ -329,6 +330,17 @@ private:
             QRect(m_inner.width() / 20, top, m_inner.width() * 9 / 10, m_inner.height() * 19 / 20 - top);
     }
 
+    // The comparison half the inner area wide and 0.7 of it high, or as large as its rows want,
+    // centred, never past the inner area.
+    void placeCompare()
+    {
+        const QSize rows = need(Item::ComparePanel);
+        const int width = std::min(m_inner.width(), std::max(rows.width(), Round(0.5 * m_inner.width())));
+        const int height = std::min(m_inner.height(), std::max(rows.height(), Round(0.7 * m_inner.height())));
+        at(Item::ComparePanel) =
+            QRect((m_inner.width() - width) / 2, (m_inner.height() - height) / 2, width, height);
+    }
+
     QSize m_window;
     QSize m_inner;
     const Needs &m_needs;
@@ -337,21 +349,49 @@ private:
 
 } // namespace
 
-Scale ScaleFor(int screenHeightTwips, int windowHeight, const Scale &previous)
+Scale ScaleFor(int screenHeightTwips, int windowHeight, const Scale &previous, int textSize)
 {
     const auto row = std::find_if(std::begin(FontTable), std::end(FontTable),
                                   [&](const Row &r) { return r.screenHeight == screenHeightTwips; });
-    if (row == std::end(FontTable))
-        return previous;
+    const bool listed = row != std::end(FontTable);
     Scale scale = previous;
-    scale.basePoints = row->basePoints;
-    if (row->nameLabelShare > 0)
-        scale.nameLabelHeight = Round(row->nameLabelShare * windowHeight);
-    scale.headingFrameHeight = row->headingFrameLabels * scale.nameLabelHeight;
-    if (row->splashTitlePoints > 0)
-        scale.splashTitlePoints = row->splashTitlePoints;
-    scale.databaseButtonPoints = row->databaseButtonPoints;
+    if (listed) {
+        scale.basePoints = row->basePoints;
+        if (row->nameLabelShare > 0)
+            scale.nameLabelHeight = Round(row->nameLabelShare * windowHeight);
+        scale.headingFrameHeight = row->headingFrameLabels * scale.nameLabelHeight;
+        if (row->splashTitlePoints > 0)
+            scale.splashTitlePoints = row->splashTitlePoints;
+        scale.databaseButtonPoints = row->databaseButtonPoints;
+    }
+    if (textSize == NormalTextSize)
+        return scale;
+    const auto sized = [textSize](double value) { return value * textSize / NormalTextSize; };
+    scale.textSize = textSize;
+    scale.basePoints = sized(scale.basePoints);
+    scale.splashTitlePoints = sized(scale.splashTitlePoints);
+    scale.databaseButtonPoints = sized(scale.databaseButtonPoints);
+    // A height taken from the window's grows as the window does, which larger text makes larger;
+    // a height kept as it was grows with larger text itself. Neither shrinks with smaller text:
+    // boxes and buttons keep their margins, so their heights shrink less than the text.
+    const auto grown = [textSize](int height) {
+        return Round(double(height) * std::max(textSize, NormalTextSize) / NormalTextSize);
+    };
+    if (!listed || row->nameLabelShare == 0)
+        scale.nameLabelHeight = grown(scale.nameLabelHeight);
+    scale.headingFrameHeight =
+        listed ? row->headingFrameLabels * scale.nameLabelHeight : grown(scale.headingFrameHeight);
     return scale;
+}
+
+int ListedHeightAtOrBelow(int screenHeightTwips)
+{
+    int best = 0;
+    for (const Row &row : FontTable) {
+        if (row.screenHeight <= screenHeightTwips)
+            best = std::max(best, row.screenHeight);
+    }
+    return best;
 }
 
 Item ParentOf(Item item)
@@ -432,12 +472,13 @@ bool Fits(const Placement &placement, QSize inner, const Needs &needs)
     return true;
 }
 
-QSize MinimumWindowSize(int screenHeightTwips, const Scale &previous, QSize chrome, const Needs &needs)
+QSize MinimumWindowSize(int screenHeightTwips, const Scale &previous, QSize chrome, const Needs &needs,
+                        int textSize, QSize room)
 {
     constexpr int Largest = 10000;
     auto fits = [&](QSize window) {
         const QSize inner = window - chrome;
-        const Scale scale = ScaleFor(screenHeightTwips, window.height(), previous);
+        const Scale scale = ScaleFor(screenHeightTwips, window.height(), previous, textSize);
         return Fits(PlaceControls(window, inner, scale, needs), inner, needs);
     };
     // Wider never takes room from a control, so the least width is found by halving, with all
@@ -452,14 +493,19 @@ QSize MinimumWindowSize(int screenHeightTwips, const Scale &previous, QSize chro
             low = middle + 1;
     }
     const int width = low;
+    if (!room.isEmpty() && width > room.width())
+        return {width, Largest};
     // Higher is not always better: label heights round and frame bottoms move in steps, so a
     // height can fit where one a pixel higher does not. The least height is the lowest from
     // which every height up to the screen's fits; a screen lower than any height that fits
     // gives the least height above it that does.
     const int screen = std::clamp(screenHeightTwips / TwipsPerPixel, 1, Largest);
     int height = screen;
-    while (height < Largest && !fits({width, height}))
+    while (height < Largest && !fits({width, height})) {
+        if (!room.isEmpty() && height > room.height())
+            return {width, height};
         ++height;
+    }
     if (height == screen) {
         while (height > 1 && fits({width, height - 1}))
             --height;

@@ -23,6 +23,9 @@ namespace layout {
 // Screen heights in the font table are in twips: 1440 to the inch, 15 to a pixel at 96 dpi.
 inline constexpr int TwipsPerPixel = 15;
 
+// The user's text size, in percent of the fonts the table (or the design) gives.
+inline constexpr int NormalTextSize = 100;
+
 // The values the font table sets. A screen the table does not list keeps the ones the controls
 // have; the first layout starts from DesignScale.
 struct Scale
@@ -32,14 +35,21 @@ struct Scale
     int headingFrameHeight = 210;    // pixels; the printer and preference frames take it too
     qreal splashTitlePoints = 36;    // the start-up notice's two title lines
     qreal databaseButtonPoints = 10; // the four buttons of the name database panel
+    int textSize = NormalTextSize;   // the text size these values are at
     bool operator==(const Scale &) const = default;
 };
 
 inline constexpr Scale DesignScale{};
 
 // The row of the font table for a screen `screenHeightTwips` high, for a window `windowHeight`
-// pixels high; a screen the table does not list keeps `previous`.
-[[nodiscard]] Scale ScaleFor(int screenHeightTwips, int windowHeight, const Scale &previous);
+// pixels high; a screen the table does not list keeps `previous` (its values at the normal text
+// size). At another text size every point size follows it, and so do, at larger sizes, the
+// heights the row keeps instead of taking them from the window's height.
+[[nodiscard]] Scale ScaleFor(int screenHeightTwips, int windowHeight, const Scale &previous,
+                             int textSize = NormalTextSize);
+
+// The nearest screen height the font table lists at or below `screenHeightTwips`; 0 below its lowest.
+[[nodiscard]] int ListedHeightAtOrBelow(int screenHeightTwips);
 
 // Every control the layout places. Frame rows stand in their frame's coordinates, the notice's
 // labels in the notice's, all others in the window's inner area.
@@ -108,7 +118,8 @@ enum class Item {
     SplashHint,
     ChartView,
     CloseChart,
-    // The panels over the form. The name database and the graph lay their rows out themselves.
+    // The panels over the form. The name database, the graph and the comparison lay their rows out
+    // themselves.
     WhatIsPanel,
     WhatIsPrint,
     WhatIsClose,
@@ -121,6 +132,7 @@ enum class Item {
     HelpText,
     DatabasePanel,
     GraphPanel,
+    ComparePanel,
     Count
 };
 inline constexpr int ItemCount = int(Item::Count);
@@ -166,8 +178,10 @@ struct Placement
 [[nodiscard]] bool Fits(const Placement &placement, QSize inner, const Needs &needs);
 
 // The smallest window in which everything fits, on a screen `screenHeightTwips` high, with
-// `chrome` the window's size less its inner area (the menu and status bars).
+// `chrome` the window's size less its inner area (the menu and status bars), at a text size whose
+// needs are `needs`. Given a `room`, a size larger than it stops the search: some size larger
+// than the room comes back.
 [[nodiscard]] QSize MinimumWindowSize(int screenHeightTwips, const Scale &previous, QSize chrome,
-                                      const Needs &needs);
+                                      const Needs &needs, int textSize = NormalTextSize, QSize room = {});
 
 } // namespace layout

@@ -7,13 +7,16 @@
 #include "graph/graphwidget.h"
 #include "info/helppanel.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/comparepanel.h"
 #include "mainwindow/overlaystack.h"
 #include "mainwindow/personcolumn.h"
 #include "mainwindow/pngicon.h"
 #include "mainwindow/preferencesform.h"
+#include "mainwindow/textsize.h"
 #include "mainwindow/windowlayout.h"
 #include "namedb/databasepanel.h"
 #include "platform/alerts.h"
+#include "platform/announcer.h"
 #include "platform/clock.h"
 
 #include <QAction>
@@ -48,6 +51,7 @@ MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
     buildControls();
     buildCommands();
     buildPanels();
+    m_layout->showDesignScale();
     setTabOrder();
     startUp();
 }
@@ -82,7 +86,9 @@ void MainWindow::buildControls()
     m_layout->add(Item::Subtitle, subtitle);
     m_layout->add(Item::TitleRule, titleRule);
 
+    m_announcer = new Announcer(central);
     m_person = std::make_unique<PersonColumn>(central, m_env.alerts, m_env.clock, m_layout->adder());
+    connect(m_person.get(), &PersonColumn::factsChanged, m_announcer, &Announcer::announce);
     m_preferences = std::make_unique<PreferencesForm>(central, m_layout->adder());
 }
 
@@ -104,6 +110,14 @@ void MainWindow::showCritical(const QString &title, const QString &text)
     m_env.alerts.critical(title, text);
 }
 
+void MainWindow::showOutcome(const QString &message)
+{
+    statusBar()->showMessage(message);
+    // An empty outcome only takes an earlier one away.
+    if (!message.isEmpty())
+        m_announcer->announce(message);
+}
+
 void MainWindow::clearPersonBoxes()
 {
     m_person->clear();
@@ -119,7 +133,7 @@ void MainWindow::updateCommands()
     const bool help = !m_helpPanel->isHidden();
     const bool graph = !m_graphPanel->isHidden();
     const bool main = !(notice || chart || help || graph);
-    for (QMenu *menu : {m_fileMenu, m_editMenu, m_helpMenu}) {
+    for (QMenu *menu : {m_fileMenu, m_editMenu, m_viewMenu, m_helpMenu}) {
         menu->menuAction()->setEnabled(main);
         // A shortcut works whenever its action is on, whatever its menu: both go off together.
         for (QAction *action : menu->actions())
@@ -128,7 +142,9 @@ void MainWindow::updateCommands()
     for (QAction *action : m_toolBar->actions())
         action->setEnabled(main);
     m_openDatabaseAction->setEnabled(main && m_databasePanel->isHidden());
+    m_smallerTextAction->setEnabled(main && m_layout->textSize() > layout::SmallestTextSize);
     m_closeChartAction->setEnabled(!notice && !help && !graph);
+    m_clearComparisonAction->setEnabled(main && m_comparePanel->partner().has_value());
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

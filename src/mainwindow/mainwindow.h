@@ -10,7 +10,9 @@
 // settings/, namedb/, info/), and writes the results back into controls. Messages go through
 // MainWindowEnv's Alerts, today's date through its Clock, printed pages through its print targets
 // and every "where do I save this" through its askSavePath (mainwindowenv.h), so every command
-// runs in tests without a person, a screen or a printer.
+// runs in tests without a person, a screen or a printer. What a command achieves without a message
+// box (files written, pages sent) goes to showOutcome, which shows it in the status bar and tells
+// screen readers through the Announcer.
 //
 // Where the window's code is, file by file (src/mainwindow/):
 //   mainwindow.cpp      the constructor, the form's title and its two parts, the order of Tab,
@@ -23,8 +25,14 @@
 //   chartdisplay.cpp    Display Chart to Screen and its close, and the chart checks of every
 //                       chart command (checkedChartPlan)
 //   printcommands.cpp   the print commands, Print Preview and Export as PDF
-//   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print and Close
+//   graphcommands.cpp   Display Graph to Screen and the graph's own Save, Print, look (colours and
+//                       secondary cycles, kept in the per-user settings store) and Close; its new
+//                       period told to screen readers after a zoom or a scroll
 //   exportcalendar.cpp  Export to Calendar
+//   comparecommands.cpp Compare With... and Clear Comparison
+//   comparepanel.*      ComparePanel: the second person and what the comparison shows
+//   reminderquestion.*  its question of a reminder on each event, and the dialog answering it
+//   viewcommands.cpp    the View menu: Larger Text, Smaller Text, Normal Text Size
 //   personcolumn.*      PersonColumn: the name, the birthdate and what follows, the chart period
 //   preferencesform.*   PreferencesForm: the Cover Sheet Heading, Printer Settings and Chart
 //                       Preferences frames; preferences() and showPreferences()
@@ -37,7 +45,6 @@
 //   printprogressdialog.*  the progress box of a long print or preview
 //   savequestion.*      the save question of MainWindowEnv, and Qt's save dialog answering it
 //   mainwindowenv.h     what the window needs from the world around it
-//   formcontrols.h      a box known by its form name
 //   pngicon.*           the icons, drawn from PNGs read when first drawn
 //
 // Each control keeps its form name as its objectName, which is how tests find it
@@ -52,8 +59,10 @@
 //   PictureButtons m_toolBar                    FrameHelp     m_helpPanel
 //   mnuFile       m_fileMenu                    Text18        m_chartView
 //   mnuEdit       m_editMenu                    Command24     m_closeChartButton
-//   mnuHelp       m_helpMenu                    FrameGraph    m_graphPanel
+//   mnuView       m_viewMenu                    FrameGraph    m_graphPanel
+//   mnuHelp       m_helpMenu                    FrameCompare  m_comparePanel
 //   StatusBar     the status bar
+//   Announcer     m_announcer, what screen readers are told once (platform/announcer.h)
 //
 // The commands: the menu item's (or control's) object name, its picture button's, the handler
 // and the file that holds it. Each command is one QAction: its menu item and its picture button
@@ -70,9 +79,14 @@
 //   mnuFileExportPdf                             exportPdf               printcommands.cpp
 //   mnuFileDisplayGraph             CommandGraph showGraph               graphcommands.cpp
 //   mnuFileExportCalendar                        exportCalendar          exportcalendar.cpp
+//   mnuFileCompareWith                           compareWith             comparecommands.cpp
+//   mnuFileClearComparison                       clearComparison         comparecommands.cpp
 //   mnuFileExit                                  QWidget::close          (shutDown, lifecycle.cpp)
 //   mnuEditClearBoxes               Command13    clearPersonBoxes        mainwindow.cpp
 //   menuEditDefaultSettings                      restoreDefaultSettings  lifecycle.cpp
+//   mnuViewLargerText                            enlargeText             viewcommands.cpp
+//   mnuViewSmallerText                           reduceText              viewcommands.cpp
+//   mnuViewNormalTextSize                        showNormalTextSize      viewcommands.cpp
 //   mnuHelpGetHelpOn                             showHelp                panels.cpp
 //   mnuHelpWhatIsABiorhythm                      showWhatIs              panels.cpp
 //   mnuHelpPrintWhatIsABiorhythm    CmdPrtWhat   printWhatIs             printcommands.cpp
@@ -81,6 +95,11 @@
 //   Command24 (the chart's button)               closeChart              chartdisplay.cpp
 //   GraphSave (the graph's menu)                 saveGraph               graphcommands.cpp
 //   GraphPrint                                   printGraph              graphcommands.cpp
+//   GraphPaletteStandard, GraphPaletteOkabeIto   changeGraphLook         graphcommands.cpp
+//     (in the graph menu's Colours submenu)
+//   GraphCycleIntuitive, GraphCycleAesthetic,    changeGraphLook         graphcommands.cpp
+//   GraphCycleAwareness, GraphCycleSpiritual
+//     (in its Secondary Cycles submenu)
 //   GraphClose                                   QWidget::hide           graphcommands.cpp
 //
 // CmdPrtWhat is the "What Is" panel's Print button, which runs the Help menu's command.
@@ -95,12 +114,14 @@
 #include <memory>
 #include <optional>
 
+class Announcer;
 class QAction;
 class QFrame;
 class QMenu;
 class QPushButton;
 class QToolBar;
 class ChartTextView;
+class ComparePanel;
 class DatabasePanel;
 class GraphWidget;
 class HelpPanel;
@@ -133,12 +154,16 @@ private:
     void buildCommands();
     void buildPanels();
     void buildGraphPanel();
+    void buildGraphLookMenus();
     void setTabOrder();
 
     // Which commands are on, the chart fields the controls hold, and messages (mainwindow.cpp).
     void updateCommands();
     [[nodiscard]] chart::ChartFields chartFields() const;
     void showCritical(const QString &title, const QString &text);
+    // An outcome that needs no click: in the status bar, and told to screen readers; an empty one
+    // clears the status bar.
+    void showOutcome(const QString &message);
     void clearPersonBoxes();
 
     // Start-up and shut-down (lifecycle.cpp).
@@ -170,13 +195,28 @@ private:
     void showPrintPreview();
     void exportPdf();
 
-    // Display Graph to Screen and the graph's Save and Print (graphcommands.cpp).
+    // Display Graph to Screen and the graph's Save, Print and look (graphcommands.cpp).
     void showGraph();
     void saveGraph();
     void printGraph();
+    // The palette or a secondary cycle was chosen in the graph's menu: shown, and kept.
+    void changeGraphLook();
 
     // Export to Calendar (exportcalendar.cpp).
     void exportCalendar();
+
+    // The View menu: the text size (viewcommands.cpp).
+    void buildViewMenu();
+    void enlargeText();
+    void reduceText();
+    void showNormalTextSize();
+    // Compare With... and Clear Comparison (comparecommands.cpp).
+    void compareWith();
+    void compareWithPartner(const QString &name, const QString &birth);
+    void clearComparison();
+    // The chart of the comparison's second person for the chart `fields` describe; none when
+    // nobody is compared.
+    [[nodiscard]] std::optional<chart::ChartPlan> partnerPlan(const chart::ChartFields &fields) const;
 
     MainWindowEnv m_env;
     std::unique_ptr<WindowLayout> m_layout;
@@ -197,13 +237,20 @@ private:
     ChartTextView *m_chartView = nullptr;
     QPushButton *m_closeChartButton = nullptr;
     GraphWidget *m_graphPanel = nullptr;
+    ComparePanel *m_comparePanel = nullptr;
 
     // The menus and the picture buttons; Open Database's menu item and the Close Display button,
     // whose states follow rules of their own.
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     QToolBar *m_toolBar = nullptr;
     QAction *m_openDatabaseAction = nullptr;
     QAction *m_closeChartAction = nullptr;
+    Announcer *m_announcer = nullptr;
+    // Off at the smallest text size.
+    QAction *m_smallerTextAction = nullptr;
+    // On only while a comparison is set.
+    QAction *m_clearComparisonAction = nullptr;
 };

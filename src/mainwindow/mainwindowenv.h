@@ -1,6 +1,7 @@
 #pragma once
 
 #include "info/systeminfo.h"
+#include "mainwindow/reminderquestion.h"
 #include "mainwindow/savequestion.h"
 #include "print/systemprinting.h"
 
@@ -18,7 +19,8 @@ struct MainWindowEnv
     Alerts &alerts;
     const Clock &clock;
     QString dataFolder;
-    // Where the window placement is kept: empty for the per-user settings store, else an ini file.
+    // Where the window placement and the graph's look are kept: empty for the per-user settings
+    // store, else an ini file.
     QString placementFile;
     // Where the About window's System Info button looks for a system-information program.
     info::SystemInfoSearch systemInfo;
@@ -30,6 +32,8 @@ struct MainWindowEnv
         printTargets;
     // Where a file the user names is saved: every command's save question goes through it.
     AskSavePath askSavePath;
+    // Export to Calendar's question: a reminder on each event, or none.
+    AskReminder askReminder;
     // The folder earlier versions kept the files in; the ones missing from dataFolder move from it.
     QString oldDataFolder = {};
     // The screen height in twips the layout follows; 0 for that of the screen the window is on.

@@ -70,10 +70,9 @@ bool OverlayStack::eventFilter(QObject *watched, QEvent *event)
     if (m_notice && m_notice->isVisible() && m_noticeParts.contains(watched)) {
         const bool click = event->type() == QEvent::MouseButtonRelease &&
                            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-        const bool key = event->type() == QEvent::KeyPress && watched == m_notice &&
-                         (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return ||
-                          static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter ||
-                          static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space);
+        const int pressed = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->key() : 0;
+        const bool key = watched == m_notice && (pressed == Qt::Key_Return || pressed == Qt::Key_Enter ||
+                                                 pressed == Qt::Key_Space || pressed == Qt::Key_Escape);
         if (click || key) {
             dismissNotice();
             return true;

@@ -16,8 +16,8 @@ class QWidget;
 // While a panel covers the form, the form's controls are off, out of reach of Tab and the mouse;
 // Tab goes round the topmost panel's controls only, and Escape closes that panel. When the last
 // panel closes, the cursor goes back where it was before the first one opened. The start-up
-// notice keeps the keyboard until a click on it, Enter or Space dismisses it; the form under it
-// stays on. The window's commands follow changed().
+// notice keeps the keyboard until a click on it, Enter, Space or Escape dismisses it; the form
+// under it stays on. The window's commands follow changed().
 class OverlayStack : public QObject
 {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/comparepanel.h"
 #include "mainwindow/overlaystack.h"
 #include "mainwindow/personcolumn.h"
 #include "mainwindow/windowlayout.h"
@@ -63,6 +64,9 @@ void MainWindow::buildPanels()
                              m_startupNotice);
     notice->setWordWrap(true);
     hint->setWordWrap(true);
+    // The notice has the keyboard at start-up: a screen reader names it and says how to go on.
+    m_startupNotice->setAccessibleName(title->text() + QLatin1Char(' ') + version->text());
+    m_startupNotice->setAccessibleDescription(tr("Press Enter to begin"));
     m_layout->add(Item::Splash, m_startupNotice);
     m_layout->add(Item::SplashTitle, title);
     m_layout->add(Item::SplashVersion, version);
@@ -75,9 +79,13 @@ void MainWindow::buildPanels()
     m_whatIsPanel = new WhatIsPanel(host);
     connect(m_whatIsPanel, &WhatIsPanel::printRequested, this, &MainWindow::printWhatIs);
     m_helpPanel = new HelpPanel(host);
+    m_comparePanel = new ComparePanel(host);
+    connect(m_comparePanel, &ComparePanel::compareRequested, this, &MainWindow::compareWithPartner);
+    connect(m_comparePanel, &ComparePanel::clearRequested, this, &MainWindow::clearComparison);
 
     m_chartView = new ChartTextView(host);
     m_chartView->setObjectName(QStringLiteral("Text18"));
+    m_chartView->setAccessibleName(tr("Chart"));
     m_closeChartButton = new QPushButton(QStringLiteral("Close This Window"), host);
     m_closeChartButton->setObjectName(QStringLiteral("Command24"));
     m_closeChartButton->setAutoDefault(true);
@@ -87,6 +95,7 @@ void MainWindow::buildPanels()
     buildGraphPanel();
     m_layout->add(Item::GraphPanel, m_graphPanel);
     m_layout->add(Item::DatabasePanel, m_databasePanel);
+    m_layout->add(Item::ComparePanel, m_comparePanel);
     const WhatIsPanel::Parts whatIs = m_whatIsPanel->parts();
     m_layout->add(Item::WhatIsPanel, m_whatIsPanel);
     m_layout->add(Item::WhatIsPrint, whatIs.print);
@@ -105,6 +114,7 @@ void MainWindow::buildPanels()
     m_overlays->setNotice(m_startupNotice, {title, version, notice, hint});
     m_overlays->addPanel(m_whatIsPanel);
     m_overlays->addPanel(m_databasePanel);
+    m_overlays->addPanel(m_comparePanel);
     m_overlays->addPanel(m_helpPanel);
     m_overlays->addPanel(
         m_chartView, [this] { closeChart(); }, m_closeChartButton);
@@ -115,15 +125,18 @@ void MainWindow::buildPanels()
     m_startupNotice->raise();
 }
 
+// The name database, the "What Is" text and the comparison replace each other.
 void MainWindow::openDatabase()
 {
     m_whatIsPanel->hide();
+    m_comparePanel->hide();
     m_databasePanel->open();
 }
 
 void MainWindow::showWhatIs()
 {
     m_databasePanel->hide();
+    m_comparePanel->hide();
     m_whatIsPanel->open();
 }
 

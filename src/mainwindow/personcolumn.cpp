@@ -1,8 +1,8 @@
 #include "mainwindow/personcolumn.h"
 
-#include "mainwindow/formcontrols.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
+#include "platform/namedlineedit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,12 +10,12 @@
 
 namespace {
 
-// A box the program fills: it can be selected and copied, but the Tab key passes it by.
+// A box the program fills: read-only, yet Tab reaches it, so that the keyboard and screen readers
+// can read and copy it.
 QLineEdit *filledBox(const char *name, QWidget *parent)
 {
     QLineEdit *box = NamedLineEdit(name, parent);
     box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
     return box;
 }
 
@@ -40,6 +40,7 @@ PersonColumn::PersonColumn(QWidget *form, Alerts &alerts, const Clock &clock, co
     m_birthdateEdit->setToolTip(QStringLiteral("Enter date as MM-DD-YYYY"));
     m_resetStartButton->setObjectName(QStringLiteral("Command8"));
     m_resetStartButton->setToolTip(QStringLiteral("Reset to current date!"));
+    m_resetStartButton->setAccessibleName(tr("Reset start date"));
     m_resetStartButton->setAutoDefault(true);
     place(Item::Reset, m_resetStartButton);
 
@@ -51,13 +52,14 @@ PersonColumn::PersonColumn(QWidget *form, Alerts &alerts, const Clock &clock, co
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         place(item, label);
         place(Item(int(item) + 1), box);
+        return label;
     };
     row(Item::NameLabel, "Label10", QStringLiteral("Name:"), m_nameEdit);
     row(Item::BirthdateLabel, "Label11", QStringLiteral("Birthdate (MM-DD-YYYY):"), m_birthdateEdit);
-    row(Item::SignLabel, "Label12", QStringLiteral("Astrological Sign:"), m_signField);
-    row(Item::WeekdayLabel, "Label13", QStringLiteral("Day of Week Born:"), m_weekdayField);
-    row(Item::AgeDaysLabel, "Label14", QStringLiteral("Age In Days:"), m_ageDaysField);
-    row(Item::AgeYearsLabel, "Label15", QStringLiteral("Age in Years:"), m_ageYearsField);
+    m_factCaptions = {row(Item::SignLabel, "Label12", QStringLiteral("Astrological Sign:"), m_signField),
+                      row(Item::WeekdayLabel, "Label13", QStringLiteral("Day of Week Born:"), m_weekdayField),
+                      row(Item::AgeDaysLabel, "Label14", QStringLiteral("Age In Days:"), m_ageDaysField),
+                      row(Item::AgeYearsLabel, "Label15", QStringLiteral("Age in Years:"), m_ageYearsField)};
     row(Item::StartLabel, "Label16", QStringLiteral("Chart Starts (MM-DD-YYYY):"), m_startDateEdit);
     row(Item::LengthLabel, "Label17", QStringLiteral("Length of Chart in Days:"), m_lengthEdit);
     row(Item::EndLabel, "Label18", QStringLiteral("Ending Date of Chart:"), m_endDateField);
@@ -91,20 +93,35 @@ void PersonColumn::showBoxes(const calendar::PersonBoxes &boxes)
     m_endDateField->setText(boxes.end);
 }
 
-void PersonColumn::updatePersonFacts()
+void PersonColumn::showUpdate(const calendar::BoxUpdate &update, const QLineEdit *filledByDate)
 {
-    const calendar::BoxUpdate update = calendar::BirthdateChanged(boxes());
+    const QString before = factsText();
     showBoxes(update.boxes);
     if (update.message)
         m_alerts.critical(update.message->title, update.message->text);
+    else if (!filledByDate->text().isEmpty() && factsText() != before)
+        Q_EMIT factsChanged(factsText());
+}
+
+QString PersonColumn::factsText() const
+{
+    const std::array boxes{m_signField, m_weekdayField, m_ageDaysField, m_ageYearsField};
+    QStringList facts;
+    for (std::size_t fact = 0; fact < boxes.size(); ++fact) {
+        if (!boxes[fact]->text().isEmpty())
+            facts << m_factCaptions[fact]->text() + QLatin1Char(' ') + boxes[fact]->text();
+    }
+    return facts.join(QStringLiteral(", "));
+}
+
+void PersonColumn::updatePersonFacts()
+{
+    showUpdate(calendar::BirthdateChanged(boxes()), m_weekdayField);
 }
 
 void PersonColumn::refreshForStartDate()
 {
-    const calendar::BoxUpdate update = calendar::StartDateChanged(boxes());
-    showBoxes(update.boxes);
-    if (update.message)
-        m_alerts.critical(update.message->title, update.message->text);
+    showUpdate(calendar::StartDateChanged(boxes()), m_ageDaysField);
 }
 
 void PersonColumn::updateEndDate()
@@ -118,13 +135,15 @@ void PersonColumn::updateEndDate()
 
 void PersonColumn::resetStartDate()
 {
+    // The cursor goes to the length before the length is emptied, so that a screen reader hears it
+    // arrive (it takes a cursor move in a box that has the focus by then for the focus, silently).
+    m_lengthEdit->setFocus();
     const QString today = m_clock.today();
     // Setting the text it already holds raises no change, yet Reset always starts the period over.
     if (m_startDateEdit->text() == today)
         refreshForStartDate();
     else
         m_startDateEdit->setText(today);
-    m_lengthEdit->setFocus();
 }
 
 void PersonColumn::use(const QString &name, const QString &birthdate)
@@ -136,8 +155,9 @@ void PersonColumn::use(const QString &name, const QString &birthdate)
 
 void PersonColumn::clear()
 {
-    m_nameEdit->clear();
+    // The focus before the emptying, as in resetStartDate.
     m_nameEdit->setFocus();
+    m_nameEdit->clear();
     for (QLineEdit *box : {m_birthdateEdit, m_signField, m_weekdayField, m_ageDaysField, m_ageYearsField,
                            m_startDateEdit, m_lengthEdit, m_endDateField})
         box->clear();
@@ -155,5 +175,6 @@ QWidget *PersonColumn::home() const
 
 QList<QWidget *> PersonColumn::tabOrder() const
 {
-    return {m_nameEdit, m_birthdateEdit, m_startDateEdit, m_lengthEdit, m_resetStartButton};
+    return {m_nameEdit,      m_birthdateEdit, m_signField,  m_weekdayField, m_ageDaysField,
+            m_ageYearsField, m_startDateEdit, m_lengthEdit, m_endDateField, m_resetStartButton};
 }

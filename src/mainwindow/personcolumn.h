@@ -3,7 +3,9 @@
 // Owns the person column of the main window: the name, the birthdate and what follows from it
 // (sign, weekday of birth, age in days and in years), and the chart period (its start with
 // "<< Reset", its length and its end). A typed date fills the boxes that follow from it at once,
-// or the user is told what is wrong with it.
+// or the user is told what is wrong with it; once a complete date changes the facts, factsChanged()
+// tells them in words for screen readers. The boxes the program fills are read-only, and Tab
+// reaches them as it reaches the others.
 //
 // Controls by object name and member:
 //
@@ -21,8 +23,11 @@
 #include <QList>
 #include <QObject>
 
+#include <array>
+
 class Alerts;
 class Clock;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -50,8 +55,17 @@ public:
     // The controls Tab reaches, in reading order.
     [[nodiscard]] QList<QWidget *> tabOrder() const;
 
+Q_SIGNALS:
+    // The sign, the weekday of birth and the ages, each after its caption ("Astrological Sign:
+    // Taurus, Day of Week Born: Sunday, ..."), once a complete date has changed them.
+    void factsChanged(const QString &facts);
+
 private:
     void showBoxes(const calendar::PersonBoxes &boxes);
+    // Shows what a date change gives, and its message, or the facts when they changed and the
+    // date is complete: when `filledByDate` (the box only a complete date fills) is filled.
+    void showUpdate(const calendar::BoxUpdate &update, const QLineEdit *filledByDate);
+    [[nodiscard]] QString factsText() const;
     void updatePersonFacts();
     void refreshForStartDate();
     void updateEndDate();
@@ -69,4 +83,6 @@ private:
     QLineEdit *m_lengthEdit;
     QLineEdit *m_endDateField;
     QPushButton *m_resetStartButton;
+    // The captions of the sign, the weekday of birth and the two ages.
+    std::array<QLabel *, 4> m_factCaptions{};
 };

@@ -1,10 +1,11 @@
 #include "mainwindow/preferencesform.h"
 
-#include "mainwindow/formcontrols.h"
+#include "platform/namedlineedit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,11 +29,13 @@ const QStringList LeadInLines = {
 
 const QStringList FontNames = {QStringLiteral("Arial"), QStringLiteral("Courier"), QStringLiteral("Times")};
 
-QPushButton *clearButton(const char *name, const QString &tip, QWidget *parent)
+// The caption is a symbol; screen readers hear which line the button clears.
+QPushButton *clearButton(const char *name, const QString &tip, const char *spokenName, QWidget *parent)
 {
     auto *button = new QPushButton(QStringLiteral("<< Clear"), parent);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(tip);
+    button->setAccessibleName(QCoreApplication::translate("PreferencesForm", spokenName));
     // Enter presses a focused button, as Space does.
     button->setAutoDefault(true);
     return button;
@@ -81,11 +84,20 @@ void PreferencesForm::buildHeading(QWidget *form, const layout::AddControl &plac
     m_headingEdits[1] = NamedLineEdit("Text14", headingFrame);
     m_headingEdits[2] = NamedLineEdit("Text15", headingFrame);
     m_headingEdits[3] = NamedLineEdit("Text16", headingFrame);
-    m_leadInClearButton = clearButton("Command2", QStringLiteral("Erase lead-in line"), headingFrame);
-    m_headingClearButtons[0] = clearButton("Command4", QStringLiteral("Erase line-1"), headingFrame);
-    m_headingClearButtons[1] = clearButton("Command5", QStringLiteral("Erase line-2"), headingFrame);
-    m_headingClearButtons[2] = clearButton("Command6", QStringLiteral("Erase line-3"), headingFrame);
-    m_headingClearButtons[3] = clearButton("Command7", QStringLiteral("Erase line-4"), headingFrame);
+    m_leadInClearButton = clearButton("Command2", QStringLiteral("Erase lead-in line"),
+                                      QT_TRANSLATE_NOOP("PreferencesForm", "Clear lead-in"), headingFrame);
+    m_headingClearButtons[0] =
+        clearButton("Command4", QStringLiteral("Erase line-1"),
+                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 1"), headingFrame);
+    m_headingClearButtons[1] =
+        clearButton("Command5", QStringLiteral("Erase line-2"),
+                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 2"), headingFrame);
+    m_headingClearButtons[2] =
+        clearButton("Command6", QStringLiteral("Erase line-3"),
+                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 3"), headingFrame);
+    m_headingClearButtons[3] =
+        clearButton("Command7", QStringLiteral("Erase line-4"),
+                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 4"), headingFrame);
     const QList<std::tuple<QString, QWidget *, QPushButton *>> headingRows = {
         {QStringLiteral("Lead-in:"), m_leadInCombo, m_leadInClearButton},
         {QStringLiteral("Line 1:"), m_headingEdits[0], m_headingClearButtons[0]},
@@ -102,16 +114,17 @@ void PreferencesForm::buildHeading(QWidget *form, const layout::AddControl &plac
         }
     }
 
-    // Each "<< Clear" button empties its line and puts the cursor there.
+    // Each "<< Clear" button puts the cursor in its line and empties it, in that order: a screen
+    // reader takes the cursor move of a line emptied first for the focus arriving, and is silent.
     QObject::connect(m_leadInClearButton, &QPushButton::clicked, m_leadInCombo, [combo = m_leadInCombo] {
-        combo->setEditText(QString());
         combo->setFocus();
+        combo->setEditText(QString());
     });
     for (std::size_t line = 0; line < m_headingEdits.size(); ++line) {
         QObject::connect(m_headingClearButtons[line], &QPushButton::clicked, m_headingEdits[line],
                          [edit = m_headingEdits[line]] {
-                             edit->clear();
                              edit->setFocus();
+                             edit->clear();
                          });
     }
     // The lead-in lines are longer than their box on most screens: its tip holds the whole line.

@@ -40,7 +40,7 @@ void MainWindow::runPrintCommand(print::PrintCommand command)
     print::RunPrintCommand(command, fields, m_env.clock.today(), *targets, m_env.alerts);
     // Said where it takes no click to go on: the files are there, or the queue has the pages; a
     // command that put out nothing leaves no word of an earlier one standing.
-    statusBar()->showMessage(targets->doneMessage());
+    showOutcome(targets->doneMessage());
 }
 
 void MainWindow::printCoverSheet()
@@ -91,5 +91,5 @@ void MainWindow::exportPdf()
     print::SystemPrintTargets targets(command, fields.name, std::nullopt, askFile, PrintProgressDialogs(this),
                                       m_env.alerts);
     print::RunPrintCommand(command, fields, m_env.clock.today(), targets, m_env.alerts);
-    statusBar()->showMessage(targets.doneMessage());
+    showOutcome(targets.doneMessage());
 }

@@ -1,10 +1,14 @@
 #include "mainwindow/windowlayout.h"
 
+#include "graph/graphwidget.h"
 #include "info/helppanel.h"
 #include "info/whatispanel.h"
 #include "mainwindow/charttextview.h"
+#include "mainwindow/textsize.h"
 #include "namedb/databasepanel.h"
 #include "platform/widgetfont.h"
+#include "settings/settingsstore.h"
+#include "settings/textsize.h"
 #include "settings/windowplacement.h"
 
 #include <QFontDatabase>
@@ -28,6 +32,9 @@ using layout::Item;
 
 // The widest line a chart holds: the forecast's longest lines are 79 characters.
 constexpr int ChartColumns = 79;
+
+// The title and the line under it keep their own sizes, which the text size scales.
+constexpr std::array<Item, 2> TitleItems{Item::Title, Item::Subtitle};
 
 // The form's face: the metric twin of Arial the program depends on, so that captions measure the
 // same on every desktop and the font table's sizes fit the heights it gives them.
@@ -59,6 +66,10 @@ WindowLayout::WindowLayout(QMainWindow &window, QString placementFile, int scree
 void WindowLayout::add(layout::Item item, QWidget *widget)
 {
     m_placed[std::size_t(item)] = widget;
+    for (std::size_t i = 0; i < TitleItems.size(); ++i) {
+        if (item == TitleItems[i])
+            m_titlePoints[i] = widget->font().pointSizeF();
+    }
 }
 
 layout::AddControl WindowLayout::adder()
@@ -80,14 +91,15 @@ QList<QWidget *> WindowLayout::formControls() const
 
 std::unique_ptr<QSettings> WindowLayout::placementStore() const
 {
-    if (m_placementFile.isEmpty())
-        return std::make_unique<QSettings>(QStringLiteral("Tidemark"), QStringLiteral("Tidemark"));
-    return std::make_unique<QSettings>(m_placementFile, QSettings::IniFormat);
+    return settings::OpenSettingsStore(m_placementFile);
 }
 
 void WindowLayout::restorePlacement()
 {
     const auto store = placementStore();
+    const std::optional<int> storedTextSize = settings::LoadTextSize(*store);
+    if (storedTextSize)
+        m_textSize = layout::TextSizeNear(*storedTextSize);
     const QRect wanted = settings::PlacementToPixels(settings::LoadWindowPlacement(*store), ScreenDpi());
     // The primary screen first: it is the one to open on when no screen holds the stored place.
     QList<QScreen *> screens = QGuiApplication::screens();
@@ -101,25 +113,27 @@ void WindowLayout::restorePlacement()
     const qsizetype chosen = settings::ScreenFor(wanted, areas);
     if (chosen < 0) {
         m_window.resize(wanted.size());
-    } else {
-        // The fonts, and so the least size, follow the height of the screen the window opens on.
-        // The least size is found once the window shows (windowShown), with the size given here.
-        m_window.setScreen(screens[chosen]);
-        const QRect placed = settings::FitOnScreen(wanted, areas[chosen], QSize());
-        m_window.move(placed.topLeft());
-        m_window.resize(placed.size());
+        return;
     }
-    // The controls take that screen's fonts once, before anything measures them.
-    showScale(layout::ScaleFor(screenHeightTwips(), m_window.height(), layout::DesignScale));
+    // The fonts, and so the least size, follow the height of the screen the window opens on; so
+    // does the text size of a first run.
+    m_window.setScreen(screens[chosen]);
+    if (!storedTextSize)
+        m_textSize = layout::FirstRunTextSize(screenHeightTwips(), m_scale);
+    fitMinimumSize();
+    const QRect placed = settings::FitOnScreen(wanted, areas[chosen], m_window.minimumSize());
+    m_window.move(placed.topLeft());
+    m_window.resize(placed.size());
 }
 
 QList<settings::WriteFailure> WindowLayout::storePlacement() const
 {
-    if (m_window.isMinimized())
-        return {};
     const auto store = placementStore();
-    const QRect rect(m_window.frameGeometry().topLeft(), m_window.size());
-    settings::SaveWindowPlacement(*store, settings::PlacementFromPixels(rect, ScreenDpi()));
+    settings::SaveTextSize(*store, m_textSize);
+    if (!m_window.isMinimized()) {
+        const QRect rect(m_window.frameGeometry().topLeft(), m_window.size());
+        settings::SaveWindowPlacement(*store, settings::PlacementFromPixels(rect, ScreenDpi()));
+    }
     store->sync();
     if (store->status() == QSettings::AccessError)
         return {{store->fileName(), tr("no access, or no room")}};
@@ -136,15 +150,38 @@ int WindowLayout::screenHeightTwips() const
     return shown ? shown->geometry().height() * layout::TwipsPerPixel : 0;
 }
 
+void WindowLayout::showDesignScale()
+{
+    showScale(layout::DesignScale);
+}
+
+layout::Scale WindowLayout::scaleFor(int windowHeight, int textSize)
+{
+    m_scale = layout::ScaleFor(screenHeightTwips(), windowHeight, m_scale);
+    return layout::ScaleFor(screenHeightTwips(), windowHeight, m_scale, textSize);
+}
+
 void WindowLayout::showScale(const layout::Scale &scale)
 {
-    m_scale = scale;
     // The form, the panels over it and the close button take the base size from the central widget.
     QFont base(FormFace);
     base.setPointSizeF(scale.basePoints);
+    const bool newSize = m_window.centralWidget()->font() != base;
     m_window.centralWidget()->setFont(base);
+    // A combo box measures its least size once, and forgets it on a change of style but not of
+    // font: told of one, it measures again at the new size.
+    if (newSize) {
+        for (Item item : {Item::LeadIn, Item::Font}) {
+            QEvent styleChange(QEvent::StyleChange);
+            QCoreApplication::sendEvent(at(item), &styleChange);
+        }
+    }
     for (Item item : {Item::SplashTitle, Item::SplashVersion})
         SetPointSize(at(item), scale.splashTitlePoints);
+    const double textScale = double(scale.textSize) / layout::NormalTextSize;
+    for (std::size_t i = 0; i < TitleItems.size(); ++i)
+        SetPointSize(at(TitleItems[i]), m_titlePoints[i] * textScale);
+    static_cast<GraphWidget *>(at(Item::GraphPanel))->setTextScale(textScale);
     static_cast<DatabasePanel *>(at(Item::DatabasePanel))
         ->setPointSizes(scale.basePoints, scale.databaseButtonPoints);
     static_cast<WhatIsPanel *>(at(Item::WhatIsPanel))->setTextPointSize(scale.basePoints);
@@ -179,6 +216,8 @@ layout::Needs WindowLayout::measureNeeds() const
     const QWidget *helpTitle = at(Item::HelpTitle);
     need(Item::HelpTitle) = QSize(0, helpTitle->sizeHint().height() + helpTitle->fontMetrics().height() / 2);
     need(Item::DatabasePanel) = static_cast<DatabasePanel *>(at(Item::DatabasePanel))->rowsSize();
+    // The comparison's rows as their layout would have them, not squeezed.
+    need(Item::ComparePanel) = at(Item::ComparePanel)->sizeHint();
     // The search for the least size asks for the same heights again and again.
     auto known = std::make_shared<std::map<std::pair<Item, int>, int>>();
     needs.wrappedHeight = [this, known](Item item, int width) {
@@ -202,26 +241,50 @@ QFont WindowLayout::chartFont() const
     return font;
 }
 
+QSize WindowLayout::room() const
+{
+    if (m_screenHeightTwips > 0)
+        return {QWIDGETSIZE_MAX, m_screenHeightTwips / layout::TwipsPerPixel};
+    const QScreen *shown = m_window.screen();
+    return shown ? shown->availableGeometry().size() - (m_window.frameGeometry().size() - m_window.size())
+                 : QSize();
+}
+
 void WindowLayout::fitMinimumSize()
 {
-    const int screenHeight = screenHeightTwips();
-    const layout::Scale scale = layout::ScaleFor(screenHeight, m_window.height(), m_scale);
-    showScale(scale);
+    const layout::Scale kept = scaleFor(m_window.height(), layout::NormalTextSize);
     const QSize chrome(0,
                        m_window.menuBar()->sizeHint().height() + m_window.statusBar()->sizeHint().height());
-    QSize least = layout::MinimumWindowSize(screenHeight, scale, chrome, measureNeeds());
+    const QSize room = this->room();
+    // Each size tried shows its fonts to be measured; the one kept is tried last.
+    const layout::TextFit fit =
+        layout::FitTextSize(m_textSize, screenHeightTwips(), kept, chrome, room, [this](int textSize) {
+            showScale(scaleFor(m_window.height(), textSize));
+            return measureNeeds();
+        });
+    m_textSize = fit.textSize;
     // A screen too small for the fonts its height asks for still holds the whole window, with the
     // title bar and borders the desktop puts round it once it shows.
-    if (const QScreen *shown = m_window.screen(); shown && m_screenHeightTwips == 0)
-        least = least.boundedTo(shown->availableGeometry().size() -
-                                (m_window.frameGeometry().size() - m_window.size()));
-    m_window.setMinimumSize(least);
+    m_window.setMinimumSize(m_screenHeightTwips == 0 && !room.isEmpty() ? fit.least.boundedTo(room)
+                                                                        : fit.least);
+}
+
+bool WindowLayout::setTextSize(int percent)
+{
+    const int before = m_textSize;
+    m_textSize = layout::TextSizeNear(percent);
+    fitMinimumSize();
+    if (m_textSize == before)
+        return false;
+    moveOntoScreen();
+    place();
+    return true;
 }
 
 void WindowLayout::place()
 {
     const QSize inner = m_window.centralWidget()->size();
-    const layout::Scale scale = layout::ScaleFor(screenHeightTwips(), m_window.height(), m_scale);
+    const layout::Scale scale = scaleFor(m_window.height(), m_textSize);
     showScale(scale);
     const layout::Placement placement = layout::PlaceControls(m_window.size(), inner, scale, measureNeeds());
     for (std::size_t i = 0; i < m_placed.size(); ++i) {
@@ -239,9 +302,6 @@ void WindowLayout::windowShown(bool spontaneous)
     if (QWindow *handle = m_window.windowHandle())
         connect(handle, &QWindow::screenChanged, this, &WindowLayout::fitMinimumSize, Qt::UniqueConnection);
     fitMinimumSize();
-    // Shown by the program, the window grows to its least size where it was smaller, on its screen.
-    if (!spontaneous)
-        keepOnScreen(m_window.geometry());
     place();
     // The stored placement was fitted to the screen before the desktop framed the window; once the
     // frame is known (it moves the window), the whole frame is fitted once more.
@@ -264,17 +324,26 @@ void WindowLayout::fitFrameOnceKnown()
     }
 }
 
-void WindowLayout::keepFrameOnScreen()
+bool WindowLayout::placedOnScreen() const
 {
-    fitMinimumSize();
-    keepOnScreen(m_window.frameGeometry());
+    return m_window.screen() && !m_window.isMaximized() && !m_window.isFullScreen() &&
+           !m_window.isMinimized();
 }
 
-void WindowLayout::keepOnScreen(const QRect &frame)
+void WindowLayout::keepFrameOnScreen()
 {
-    const QScreen *shown = m_window.screen();
-    if (!shown || m_window.isMaximized() || m_window.isFullScreen() || m_window.isMinimized())
+    if (!placedOnScreen())
         return;
+    fitMinimumSize();
+    moveOntoScreen();
+}
+
+void WindowLayout::moveOntoScreen()
+{
+    if (!placedOnScreen())
+        return;
+    const QScreen *shown = m_window.screen();
+    const QRect frame = m_window.frameGeometry();
     const QSize border = frame.size() - m_window.size();
     const QRect fitted =
         settings::FitOnScreen(frame, shown->availableGeometry(), m_window.minimumSize() + border);

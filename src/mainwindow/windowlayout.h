@@ -16,8 +16,9 @@ class QWidget;
 
 // Owns where the main window stands on the screen and where everything in it stands: the
 // placement stored between runs, the window kept whole on its screen, the fonts of the screen's
-// row of the font table, and every control of the form and every panel over it placed where
-// layout::PlaceControls says. place() is the one place that sizes and moves them.
+// row of the font table at the user's text size, and every control of the form and every panel
+// over it placed where layout::PlaceControls says. place() is the one place that sizes and moves
+// them.
 class WindowLayout : public QObject
 {
     Q_OBJECT
@@ -34,12 +35,20 @@ public:
     // The controls that stand on the form itself, outside its frames, the picture buttons aside.
     [[nodiscard]] QList<QWidget *> formControls() const;
 
-    // Opens the window where the stored placement says, whole on the screen that holds it, with
-    // the fonts of that screen.
+    // The fonts the window is designed with, before it knows its screen.
+    void showDesignScale();
+    // Opens the window where the stored placement says, whole on the screen that holds it, at the
+    // stored text size (on a first run, one that suits the screen).
     void restorePlacement();
-    // Keeps the window's placement for the next run, unless the window is minimized; returns the
-    // store's file when it could not be written.
+    // Keeps the text size and, unless the window is minimized, the window's placement for the
+    // next run; returns the store's file when it could not be written.
     [[nodiscard]] QList<settings::WriteFailure> storePlacement() const;
+
+    // The text size in percent (layout::NormalTextSize is the fonts' own size).
+    [[nodiscard]] int textSize() const { return m_textSize; }
+    // Shows the text at `percent`, or at the largest size above the normal one whose least window
+    // fits the screen, growing the window to its new least size; false when the size shown stays.
+    bool setTextSize(int percent);
 
     // Sizes and moves every control and panel for the window's present size.
     void place();
@@ -52,24 +61,33 @@ private:
     [[nodiscard]] QWidget *at(layout::Item item) const { return m_placed[std::size_t(item)]; }
     [[nodiscard]] std::unique_ptr<QSettings> placementStore() const;
     [[nodiscard]] int screenHeightTwips() const;
+    // The values of the font table for a window `windowHeight` high, at the text size `textSize`.
+    [[nodiscard]] layout::Scale scaleFor(int windowHeight, int textSize);
     void showScale(const layout::Scale &scale);
     [[nodiscard]] layout::Needs measureNeeds() const;
     [[nodiscard]] QFont chartFont() const;
     void fitMinimumSize();
+    // The largest window the screen holds, its desktop frame aside; empty when it is not known.
+    [[nodiscard]] QSize room() const;
+    // On a screen, neither maximized, full screen nor minimized: placed where the user left it.
+    [[nodiscard]] bool placedOnScreen() const;
     // Moves and shrinks the window so that its frame, title bar included, lies on its screen.
     void keepFrameOnScreen();
-    // Moves and shrinks the window so that `frame`, its frame or its own rectangle, lies on its
-    // screen, as large as the least size at least.
-    void keepOnScreen(const QRect &frame);
+    // The same, for a least size already fitted; grows a window smaller than it.
+    void moveOntoScreen();
     void fitFrameOnceKnown();
 
     QMainWindow &m_window;
     QString m_placementFile;
     int m_screenHeightTwips;
     std::array<QWidget *, layout::ItemCount> m_placed{};
-    // The fonts and heights shown, which a screen the font table does not list keeps. Kept here,
-    // not read back from the controls: the frames may stand lower than the table's height.
+    // The fonts and heights at the normal text size, which a screen the font table does not list
+    // keeps. Kept here, not read back from the controls: the frames may stand lower than the
+    // table's height, and the text size changes the fonts.
     layout::Scale m_scale = layout::DesignScale;
+    int m_textSize = layout::NormalTextSize;
+    // The title's and subtitle's own sizes, which the text size scales.
+    std::array<qreal, 2> m_titlePoints{};
     // Shown, but not yet framed by the desktop: the frame's size is not known.
     bool m_frameUnknown = false;
 };

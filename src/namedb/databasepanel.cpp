@@ -3,6 +3,8 @@
 #include "namedb/nameentry.h"
 #include "namedb/namefile.h"
 #include "platform/alerts.h"
+#include "platform/itemviewfocus.h"
+#include "platform/namedlineedit.h"
 #include "platform/widgetfont.h"
 
 #include <QCloseEvent>
@@ -28,8 +30,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
 
 QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &tip)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
+    QLineEdit *edit = NamedLineEdit(name, parent);
     edit->setToolTip(tip);
     return edit;
 }
@@ -77,6 +78,7 @@ DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent
     , m_dataFolder(std::move(dataFolder))
 {
     setObjectName(QStringLiteral("FrameDatabase"));
+    setAccessibleName(tr("Name database"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
 
@@ -91,6 +93,8 @@ DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent
     m_selectedLabel->setBuddy(m_selectedField);
 
     m_entryList->setObjectName(QStringLiteral("List1"));
+    m_entryList->setAccessibleName(tr("Saved names"));
+    TellCurrentItemOnFocus(m_entryList);
     m_entryList->setToolTip(QStringLiteral("Click on a name to select it"));
     m_entryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entryList->setUniformItemSizes(true);
@@ -159,6 +163,9 @@ void DatabasePanel::setPointSizes(qreal text, qreal buttons)
     for (QWidget *button :
          std::initializer_list<QWidget *>{m_addButton, m_deleteButton, m_useButton, m_closeButton})
         SetPointSize(button, buttons);
+    // The rows take their new sizes now, not at the next pass of the event loop: the window
+    // measures them at once, perhaps at several sizes in turn.
+    layout()->activate();
 }
 
 qreal DatabasePanel::buttonPointSize() const
@@ -215,10 +222,12 @@ void DatabasePanel::addEntry()
         m_alerts.critical(message->title, message->text);
         return;
     }
+    // The focus first: a screen reader takes the cursor moves of a box emptied before it has the
+    // focus for the focus arriving, and says nothing.
+    m_nameEdit->setFocus();
     m_nameEdit->clear();
     m_birthdateEdit->clear();
     loadList();
-    m_nameEdit->setFocus();
 }
 
 void DatabasePanel::selectEntry()

@@ -15,6 +15,8 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void optionsWithEquals_data();
     void optionsWithEquals();
     void jsonAndCalendarOfTheChart();
+    void comparedWithAPartner();
     void printedTextStreams();
     void pdfWithAStaleDisplay();
     void whatIsSheet();
@@ -146,6 +149,28 @@ void TestCli::refusals_data()
                                        << "tidemark-chart: --format takes text or json, not \"xml\".\nUsage:";
     QTest::newRow("json and a pdf") << QStringList{"--format=json", "--pdf=c.pdf"} << "" << 2
                                     << "tidemark-chart: --ics, --format json and printing cannot be given";
+    QTest::newRow("every cycle, in the text chart")
+        << QStringList{"--cycles=all"} << "" << 2
+        << "tidemark-chart: --cycles all needs --format json.\nUsage:";
+    QTest::newRow("a reminder without a calendar")
+        << QStringList{"--reminder=08:00"} << "" << 2 << "tidemark-chart: --reminder needs --ics.\nUsage:";
+    QTest::newRow("a reminder not HH:MM")
+        << QStringList{"--ics=c.ics", "--reminder=8:00"} << "" << 2
+        << "tidemark-chart: --reminder takes a time HH:MM or none, not \"8:00\".\nUsage:";
+    QTest::newRow("a partner's month, as the Birthdate box says it")
+        << QStringList{"--partner-name=Lee Sample", "--partner-birth=13-04-1988"} << "" << 2
+        << "tidemark-chart: MONTH DATE INPUT ERROR IN BIRTH DATE: Input error in Birth date! The Month must "
+           "be "
+           "a number from 01 to 12 and be in the format: MM-DD-YYYY\n";
+    QTest::newRow("a partner's birthdate without dashes, in json")
+        << QStringList{"--format=json", "--partner-name=Lee Sample", "--partner-birth=07/04/1988"} << "" << 2
+        << "tidemark-chart: DATE ERROR!: Input error in Birthdate! The Date must include the dash";
+    QTest::newRow("a partner without a birthdate")
+        << QStringList{"--partner-name=Lee Sample"} << "" << 2
+        << "tidemark-chart: --partner-name and --partner-birth go together.\nUsage:";
+    QTest::newRow("a partner on the calendar")
+        << QStringList{"--ics=c.ics", "--partner-name=Lee Sample", "--partner-birth=07-04-1988"} << "" << 2
+        << "tidemark-chart: --partner-name compares on the chart or its JSON";
     QTest::newRow("no folder for the calendar") << QStringList{"--ics=no/c.ics"} << "" << 1
                                                 << "tidemark-chart: The calendar file \"no/c.ics\" could not";
     QTest::newRow("json, disk full") << QStringList{"--format=json"} << ">/dev/full" << 1 << full;
@@ -305,24 +330,65 @@ void TestCli::optionsWithEquals()
     }
 }
 
-// --format json writes the library's JSON Lines, --ics its calendar, for today's date.
+// --format json writes the library's JSON Lines (of every cycle with --cycles all), --ics its
+// calendar (with reminders as --reminder says), for today's date.
 void TestCli::jsonAndCalendarOfTheChart()
 {
-    QTemporaryDir folder;
     chart::ChartFields fields = TypedFields("05-20-1990", "05-20-2025", "60");
     fields.name = "Pat Example", fields.preferences.holidays = true;
     fields.preferences.spacing = chart::Spacing::WithLines;
-    QString json;
-    chart::StringLineSink sink(json);
-    QVERIFY(exports::ComposeJsonChart(PlanOf(fields), sink));
-    QCOMPARE(QString::fromUtf8(Chart(Person + QStringList{"--format", "json"}).out), json);
-    QBuffer calendar;
-    QVERIFY(calendar.open(QIODevice::WriteOnly));
-    QVERIFY(exports::WriteCalendar(PlanOf(fields), QDate(2025, 5, 20), calendar));
-    QCOMPARE(Chart(Person + QStringList{"--ics", "c.ics"}, folder.path()).status, 0);
-    QFile written(folder.filePath("c.ics"));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), calendar.data());
+    for (const auto &[cycles, option] :
+         {std::pair(exports::JsonCycles::Primary, "primary"), std::pair(exports::JsonCycles::All, "all")}) {
+        QString json;
+        chart::StringLineSink sink(json);
+        QVERIFY(exports::ComposeJsonChart(PlanOf(fields), sink, cycles));
+        QCOMPARE(QString::fromUtf8(Chart(Person + QStringList{"--format", "json", "--cycles", option}).out),
+                 json);
+    }
+    for (const QTime reminder : {QTime(), QTime(7, 30)}) {
+        QTemporaryDir folder;
+        QBuffer calendar;
+        QVERIFY(calendar.open(QIODevice::WriteOnly));
+        QVERIFY(exports::WriteCalendar(PlanOf(fields), QDate(2025, 5, 20), calendar, reminder));
+        const QString time = reminder.isValid() ? reminder.toString("HH:mm") : "none";
+        QCOMPARE(Chart(Person + QStringList{"--ics", "c.ics", "--reminder", time}, folder.path()).status, 0);
+        QFile written(folder.filePath("c.ics"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), calendar.data());
+    }
+}
+
+// With a partner, the chart is followed by the worked pair's compatibility and the two days both are
+// critical; its JSON starts with the pair's line, and each day holds the partner's own chart's day.
+void TestCli::comparedWithAPartner()
+{
+    const QStringList partner{"--partner-name", "Lee Sample", "--partner-birth", "07-04-1988"};
+    const Run text = Chart(Person + partner);
+    QCOMPARE(text.status, 0);
+    QVERIFY(text.out.startsWith(Chart(Person).out));
+    QVERIFY2(text.out.endsWith(
+                 "\n\nCOMPATIBILITY WITH LEE SAMPLE - 07-04-1988\n"
+                 "PHYSICAL        78%\nEMOTIONAL       11%\nINTELLECTUAL    72%\nOVERALL         54%\n"
+                 "BOTH CRITICAL  MON 06-09-2025\nBOTH CRITICAL  MON 06-16-2025\n"),
+             text.out.right(300));
+    const QList<QByteArray> lines = Chart(Person + partner + QStringList{"--format=json"}).out.split('\n');
+    QCOMPARE(lines.first(),
+             R"({"compatibility":{"emotional":11,"intellectual":72,"overall":54,"physical":78},)"
+             R"("daysApart":685,"partner":{"birth":"1988-07-04","name":"Lee Sample"}})");
+    const QList<QByteArray> mine = Chart(Person + QStringList{"--format=json"}).out.split('\n');
+    const QList<QByteArray> lees =
+        Chart({"--name=Lee Sample", "--birth=07-04-1988", "--days=60", "--today=05-20-2025", "--format=json"})
+            .out.split('\n');
+    QCOMPARE(lines.size(), mine.size() + 1);
+    for (qsizetype k = 0; k + 1 < mine.size(); ++k) {
+        QJsonObject day = QJsonDocument::fromJson(lines[k + 1]).object();
+        QJsonObject lee = QJsonDocument::fromJson(lees[k]).object();
+        QCOMPARE(day.take("bothCritical").toBool(), day["critical"].toBool() && lee["critical"].toBool());
+        for (const char *own : {"date", "weekday", "specialDays"})
+            lee.remove(own);
+        QCOMPARE(day.take("partner").toObject(), lee);
+        QCOMPARE(day, QJsonDocument::fromJson(mine[k]).object());
+    }
 }
 
 // Printed pages of a chart far too long to hold in the memory allowed come out at once.

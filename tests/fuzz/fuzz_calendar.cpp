@@ -19,21 +19,12 @@ namespace {
 // A year and more: every kind of event, birthdays included.
 constexpr qint64 MaxDays = 400;
 
-struct ComponentFree
-{
-    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
-};
-
 // The text as libical reads it back from the file: UTF-8, where a lone surrogate has become a
 // replacement character, without the blanks around it (only an empty name leaves one there).
 QString written(const QString &text)
 {
-    QByteArray bytes = text.toUtf8();
-    while (bytes.startsWith(' '))
-        bytes.remove(0, 1);
-    while (bytes.endsWith(' '))
-        bytes.chop(1);
-    return QString::fromUtf8(bytes);
+    static const QRegularExpression blanks(QStringLiteral("^ +| +$"));
+    return QString::fromUtf8(text.toUtf8()).remove(blanks);
 }
 
 } // namespace
@@ -58,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (chart::ChartWalk walk(walked); walk.next() && walk.day().year <= 9999;)
         expected += exports::EventsOfDay(*plan, walk.day());
 
-    const std::unique_ptr<icalcomponent, ComponentFree> calendar(icalparser_parse_string(bytes.constData()));
+    const std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)> calendar(
+        icalparser_parse_string(bytes.constData()), &icalcomponent_free);
     FUZZ_CHECK(calendar && icalcomponent_isa(calendar.get()) == ICAL_VCALENDAR_COMPONENT);
     qsizetype n = 0;
     for (icalcomponent *event = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);

@@ -1,10 +1,9 @@
 // The chart checks and the screen chart. The input holds the window's fields, separated by the
 // part separator: name, birthdate, start date, length, age in days, weekday of birth, lines per
-// page, and the options as letters (h holiday messages, f forecast, s, d or l for single,
-// double or lined spacing). Fields that pass CheckChartFields make a plan that ends by 12-31-9999,
-// and the chart composed from it (cut to MaxDays days, or for one input in LongEvery to
-// MaxLongDays, past the 4,096 lines after which the chart copies its grid) is never longer than
-// EstimateScreenChartChars promised, a bound that only grows with the length.
+// page, and the options as letters (h holidays, f forecast, s, d or l spacing). Fields that pass
+// CheckChartFields make a plan that ends by 12-31-9999, and the chart composed from it (cut
+// short, for some inputs past the 4,096 lines after which the chart copies its grid) is never
+// longer than EstimateScreenChartChars promised, a bound that only grows with the length.
 #include "chart/chartchecks.h"
 #include "chart/chartplan.h"
 #include "chart/screenchart.h"
@@ -22,35 +21,29 @@ constexpr qint64 MaxDays = 3000;
 constexpr qint64 MaxLongDays = 40000;
 constexpr size_t LongEvery = 64;
 
-settings::Spacing spacingOf(const QString &options)
-{
-    if (options.contains(u's'))
-        return settings::Spacing::Single;
-    if (options.contains(u'd'))
-        return settings::Spacing::Double;
-    if (options.contains(u'l'))
-        return settings::Spacing::WithLines;
-    return settings::Spacing::None;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QList<QByteArray> parts = fuzz::InputParts(data, size);
-    const auto field = [&parts](qsizetype k) { return QString::fromUtf8(parts.value(k)); };
     chart::ChartFields fields;
-    fields.name = field(0);
-    fields.person.birth = field(1);
-    fields.person.start = field(2);
-    fields.person.length = field(3);
-    fields.person.ageDays = field(4);
-    fields.person.weekday = field(5);
-    fields.preferences.linesPerPage = field(6);
-    const QString options = field(7);
-    fields.preferences.holidays = options.contains(u'h');
-    fields.preferences.forecast = options.contains(u'f');
-    fields.preferences.spacing = spacingOf(options);
+    QString *const texts[] = {&fields.name,
+                              &fields.person.birth,
+                              &fields.person.start,
+                              &fields.person.length,
+                              &fields.person.ageDays,
+                              &fields.person.weekday,
+                              &fields.preferences.linesPerPage};
+    for (qsizetype k = 0; k < qsizetype(std::size(texts)); ++k)
+        *texts[k] = QString::fromUtf8(parts.value(k));
+    const QByteArray options = parts.value(7);
+    fields.preferences.holidays = options.contains('h');
+    fields.preferences.forecast = options.contains('f');
+    using settings::Spacing;
+    fields.preferences.spacing = options.contains('s')   ? Spacing::Single
+                                 : options.contains('d') ? Spacing::Double
+                                 : options.contains('l') ? Spacing::WithLines
+                                                         : Spacing::None;
     if (chart::CheckChartFields(fields))
         return 0;
 

@@ -77,26 +77,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &word : fuzz::InputParts(data, size, '\0'))
         arguments.append(QString::fromLocal8Bit(word));
     const cli::ParsedArguments parsed = cli::ParseChartArguments(arguments);
-    switch (parsed.outcome) {
-    case cli::ParsedArguments::Outcome::Run: {
-        const QString &days = parsed.arguments.days;
-        FUZZ_CHECK(given(arguments, QStringLiteral("name"), parsed.arguments.name));
-        FUZZ_CHECK(given(arguments, QStringLiteral("birth"), parsed.arguments.birth));
-        FUZZ_CHECK(given(arguments, QStringLiteral("days"), days));
-        FUZZ_CHECK(!days.isEmpty() &&
-                   std::all_of(days.begin(), days.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }));
-        bool whole = false;
-        const qint64 count = days.toLongLong(&whole);
-        if (whole && count <= RunDays)
-            run(parsed.arguments, count, qint64(size));
-        break;
-    }
-    case cli::ParsedArguments::Outcome::UsageError:
-        FUZZ_CHECK(!parsed.error.isEmpty());
-        break;
-    case cli::ParsedArguments::Outcome::Help:
-    case cli::ParsedArguments::Outcome::Version:
-        break;
-    }
+    using Outcome = cli::ParsedArguments::Outcome;
+    FUZZ_CHECK(parsed.outcome != Outcome::UsageError || !parsed.error.isEmpty());
+    if (parsed.outcome != Outcome::Run)
+        return 0;
+    const QString &days = parsed.arguments.days;
+    FUZZ_CHECK(given(arguments, QStringLiteral("name"), parsed.arguments.name));
+    FUZZ_CHECK(given(arguments, QStringLiteral("birth"), parsed.arguments.birth));
+    FUZZ_CHECK(given(arguments, QStringLiteral("days"), days));
+    FUZZ_CHECK(!days.isEmpty() &&
+               std::all_of(days.begin(), days.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }));
+    bool whole = false;
+    const qint64 count = days.toLongLong(&whole);
+    if (whole && count <= RunDays)
+        run(parsed.arguments, count, qint64(size));
     return 0;
 }

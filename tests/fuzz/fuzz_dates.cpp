@@ -19,11 +19,6 @@ namespace {
 constexpr int WalkedDays = 400;
 constexpr double DayCount = 10000;
 
-QString dateText(const QDate &date)
-{
-    return calendar::FormatDateText(date.month(), date.day(), date.year());
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -49,7 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The chart, and so its end date, starts on the first of the next month for a day past the end.
     const QDate first = real.isValid() ? real : QDate(date->year, date->month, 1).addMonths(1);
     const QDate end = length >= 1 ? first.addDays(length - 1) : QDate();
-    const QString expectedEnd = end.isValid() && end.year() <= 9999 ? dateText(end) : QString();
+    const QString expectedEnd = end.isValid() && end.year() <= 9999
+                                    ? calendar::FormatDateText(end.month(), end.day(), end.year())
+                                    : QString();
     FUZZ_CHECK(calendar::EndDateOf(text, length) == expectedEnd);
 
     chart::ChartDay day = chart::StartingChartDay(*date, DayCount);

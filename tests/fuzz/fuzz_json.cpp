@@ -10,11 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
-
 constexpr qint64 MaxDays = 400;
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

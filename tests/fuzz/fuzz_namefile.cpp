@@ -1,9 +1,9 @@
 // The name file and the checks of a new entry. The input is an old bioname.dat's bytes, a name
 // and a birthdate, separated by the part separator. Delete of any listed entry takes out exactly
 // the first line that lists it and keeps every other byte, and putting the line back gives the
-// old bytes again. A name and birthdate that pass
-// CheckNewEntry hold eight digits in range; Add then keeps every old byte as a prefix, followed
-// by at most a line end and the new entry's line, and lists the old entries and the new one.
+// old bytes again. A name and birthdate that pass CheckNewEntry hold eight digits in range; Add
+// then keeps every old byte as a prefix, followed by at most a line end and the new entry's
+// line, and lists the old entries and the new one.
 #include "fuzzcheck.h"
 #include "namedb/namefile.h"
 #include "settings/textfile.h"
@@ -29,13 +29,8 @@ void checkDeletes(const QByteArray &bytes)
 {
     const QList<settings::LineSpan> spans = settings::SplitLines(bytes);
     const QList<namedb::NameLine> lines = namedb::ReadNameLines(bytes);
-    const qsizetype step = std::max<qsizetype>(1, lines.size() / 32);
-    QList<qsizetype> picked;
-    for (qsizetype k = 0; k < lines.size(); k += step)
-        picked.append(k);
-    if (!lines.isEmpty() && picked.last() != lines.size() - 1)
-        picked.append(lines.size() - 1);
-    for (const qsizetype k : picked) {
+    const qsizetype step = std::max<qsizetype>(1, lines.size() / 32), last = lines.size() - 1;
+    for (qsizetype k = 0; k <= last; k = k == last ? last + 1 : std::min(k + step, last)) {
         const QString &entry = lines[k].entry;
         const auto first = std::find_if(lines.begin(), lines.end(),
                                         [&entry](const namedb::NameLine &l) { return l.entry == entry; });
@@ -47,12 +42,6 @@ void checkDeletes(const QByteArray &bytes)
         const std::optional<namedb::RemovedLine> line = namedb::FindEntryLine(bytes, entry);
         FUZZ_CHECK(line && namedb::WithLineRestored(*rest, *line) == bytes);
     }
-}
-
-bool eightDigits(const QString &birth)
-{
-    return birth.size() == 8 &&
-           std::all_of(birth.begin(), birth.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 QByteArray fileBytes(const QString &path)
@@ -77,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (namedb::CheckNewEntry(name, birth))
         return 0;
     FUZZ_CHECK(!name.isEmpty() && !name.contains(u'"') && !name.contains(u'\r') && !name.contains(u'\n'));
-    FUZZ_CHECK(eightDigits(birth));
+    FUZZ_CHECK(birth.size() == 8 &&
+               std::all_of(birth.begin(), birth.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }));
     const int month = birth.first(2).toInt(), day = birth.sliced(2, 2).toInt(), year = birth.last(4).toInt();
     FUZZ_CHECK(month >= 1 && month <= 12 && day >= 1 && day <= 31 && year >= 1500 && year <= 2099);
 

@@ -3,6 +3,7 @@
 #include "info/aboutdialog.h"
 #include "info/helppanel.h"
 #include "info/helptopics.h"
+#include "support/datarows.h"
 #include "support/recordingalerts.h"
 
 #include <QtTest>
@@ -15,22 +16,15 @@ class TestInfo : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void helpNothingUntrueHere_data()
-    {
-        QTest::addColumn<QString>("words");
-        QTest::newRow("a parallel port") << "LPT1";
-        QTest::newRow("another system's settings") << "Control Panel";
-        QTest::newRow("a screen too small for the window") << "640 x 480";
-        QTest::newRow("a developer's script") << "scripts/";
-        QTest::newRow("fonts that follow the screen") << "text sizes follow";
-        QTest::newRow("a deleted name that Ctrl+Z puts back") << "can not be retrieved or undeleted";
-    }
-
+    // No topic speaks of a parallel port, another system's settings, a screen too small for the
+    // window, a developer's script, fonts that follow the screen, or a deleted name as lost for good.
     void helpNothingUntrueHere()
     {
-        QFETCH(QString, words);
-        for (const info::HelpTopic &topic : info::HelpTopics())
-            QVERIFY2(!QString::fromLatin1(topic.text).contains(words), topic.name);
+        for (const info::HelpTopic &topic : info::HelpTopics()) {
+            for (const char *words : {"LPT1", "Control Panel", "640 x 480", "scripts/", "text sizes follow",
+                                      "can not be retrieved or undeleted"})
+                QVERIFY2(!QString::fromLatin1(topic.text).contains(QLatin1String(words)), topic.name);
+        }
     }
 
     // The two topics named "   -Color" each show their own text; opened again, the panel starts
@@ -49,18 +43,17 @@ private Q_SLOTS:
         QTest::mouseClick(panel.findChild<QWidget *>(QStringLiteral("Command16")), Qt::LeftButton);
         QVERIFY(closed.size() == 1 && panel.isHidden());
         panel.open();
-        QVERIFY(topics->count() == 48 && topics->selectedItems().isEmpty() && text->toPlainText().isEmpty());
+        QVERIFY(topics->count() == 49 && topics->selectedItems().isEmpty() && text->toPlainText().isEmpty());
     }
 
     // System Info starts the first system-information program on the search path, or says there
     // is none; a program that cannot be started counts as none.
     void systemInfo_data()
     {
-        QTest::addColumn<QStringList>("programs");
-        QTest::addColumn<bool>("started");
-        QTest::newRow("the second program is there") << QStringList{"absent-info", "present-info"} << true;
-        QTest::newRow("none is there") << QStringList{"absent-info"} << false;
-        QTest::newRow("it cannot be started") << QStringList{"broken-info"} << false;
+        Columns<QStringList, bool>({"programs", "started"});
+        Row("the second program is there", QStringList{"absent-info", "present-info"}, true);
+        Row("none is there", QStringList{"absent-info"}, false);
+        Row("it cannot be started", QStringList{"broken-info"}, false);
     }
 
     void systemInfo()

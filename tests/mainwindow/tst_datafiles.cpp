@@ -3,6 +3,8 @@
 // session ends, the program is sent a signal or the disk is full at exit.
 
 #include "settings/preferences.h"
+#include "support/datarows.h"
+#include "support/filebytes.h"
 #include "support/namedpipe.h"
 #include "support/privileged.h"
 #include "windowfixture.h"
@@ -13,22 +15,6 @@
 
 #include "support/testmain.h"
 
-namespace {
-
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool PutFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
-
 class TestDataFiles : public QObject
 {
     Q_OBJECT
@@ -38,18 +24,15 @@ private Q_SLOTS:
     // is already there, so a move cut off halfway finishes on the next start.
     void dataFilesMoveAcross_data()
     {
-        QTest::addColumn<QStringList>("old");
-        QTest::addColumn<QStringList>("moved"); // already in the new folder
-        QTest::addColumn<QByteArray>("movedBytes");
+        // The files in the old folder, those already in the new one, and what these hold.
+        Columns<QStringList, QStringList, QByteArray>({"old", "moved", "movedBytes"});
         const QByteArray other = "\"70\"\r\n";
-        QTest::newRow("all in the old folder")
-            << QStringList{"bioname.dat", "printer.dat"} << QStringList{} << other;
-        QTest::newRow("half moved") << QStringList{"printer.dat"} << QStringList{"bioname.dat"} << other;
-        QTest::newRow("both folders hold it")
-            << QStringList{"printer.dat"} << QStringList{"printer.dat"} << other;
+        const QStringList printer{"printer.dat"};
+        Row("all in the old folder", QStringList{"bioname.dat", "printer.dat"}, QStringList{}, other);
+        Row("half moved", printer, QStringList{"bioname.dat"}, other);
+        Row("both folders hold it", printer, printer, other);
         // A start whose move failed made an empty file in its place.
-        QTest::newRow("an empty file left by a failed move")
-            << QStringList{"printer.dat"} << QStringList{"printer.dat"} << QByteArray();
+        Row("an empty file left by a failed move", printer, printer, QByteArray());
     }
 
     void dataFilesMoveAcross()
@@ -61,14 +44,10 @@ private Q_SLOTS:
         f.window->close();
         f.window.reset();
         QVERIFY(QDir(f.dataFolder).removeRecursively() && QDir().mkpath(f.oldFolder));
-        auto put = [](const QString &path, const QByteArray &bytes) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-        };
         for (const QString &name : old)
-            QVERIFY(put(f.oldFolder + u'/' + name, "\"60\"\r\n"));
+            QVERIFY(PutFile(f.oldFolder + u'/' + name, "\"60\"\r\n"));
         for (const QString &name : moved)
-            QVERIFY(put(f.dataFile(qPrintable(name)), movedBytes));
+            QVERIFY(PutFile(f.dataFile(qPrintable(name)), movedBytes));
         f.restart();
         QVERIFY(f.alerts.messages().isEmpty());
         const auto kept = [&](const QString &name) { return moved.contains(name) && !movedBytes.isEmpty(); };
@@ -108,9 +87,9 @@ private Q_SLOTS:
     void chartFileIsTheProgramsOwn_data()
     {
         QTest::addColumn<QString>("there");
-        QTest::newRow("a file a killed run left") << "file";
-        QTest::newRow("a named pipe") << "pipe";
-        QTest::newRow("a link to another file") << "link";
+        Row("a file a killed run left", "file");
+        Row("a named pipe", "pipe");
+        Row("a link to another file", "link");
     }
 
     void chartFileIsTheProgramsOwn()

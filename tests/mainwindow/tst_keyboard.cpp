@@ -1,13 +1,8 @@
-// The main window from the keyboard: what covers the form owns the keys, each command's shortcut,
-// the chart display as a text view and what screen readers are told of it.
+// The main window from the keyboard: what covers the form owns the keys, each command's shortcut
+// (the start-up notice and the chart display as a text view are in tst_screenreaders).
 
-#include "mainwindow/charttextview.h"
+#include "support/datarows.h"
 #include "windowfixture.h"
-
-#include <QAccessible>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 #include "support/testmain.h"
 
@@ -18,43 +13,6 @@ bool Within(const QWidget *widget, const QWidget *overlay, const QWidget *compan
     return widget && (widget == overlay || overlay->isAncestorOf(widget) || widget == companion);
 }
 
-// Whether an event is of the class its type promises: Qt's AT-SPI bridge casts each text event to
-// that class and reads its texts.
-bool OfItsClass(QAccessibleEvent *event)
-{
-    switch (event->type()) {
-    case QAccessible::TextUpdated:
-        return dynamic_cast<QAccessibleTextUpdateEvent *>(event);
-    case QAccessible::TextInserted:
-        return dynamic_cast<QAccessibleTextInsertEvent *>(event);
-    case QAccessible::TextRemoved:
-        return dynamic_cast<QAccessibleTextRemoveEvent *>(event);
-    case QAccessible::TextCaretMoved:
-        return dynamic_cast<QAccessibleTextCursorEvent *>(event);
-    case QAccessible::TextSelectionChanged:
-        return dynamic_cast<QAccessibleTextSelectionEvent *>(event);
-    default:
-        return true;
-    }
-}
-
-// The events a screen reader would be sent.
-struct ReaderEvent
-{
-    QAccessible::Event type;
-    bool ofItsClass;
-    QString removed; // of a text update
-    QString inserted;
-};
-QList<ReaderEvent> readerEvents;
-
-void RecordReaderEvent(QAccessibleEvent *event)
-{
-    const auto *update = dynamic_cast<QAccessibleTextUpdateEvent *>(event);
-    readerEvents.append({event->type(), OfItsClass(event), update ? update->textRemoved() : QString(),
-                         update ? update->textInserted() : QString()});
-}
-
 } // namespace
 
 class TestKeyboard : public QObject
@@ -62,19 +20,6 @@ class TestKeyboard : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Tab and typing cannot reach the boxes under the start-up notice.
-    void noticeKeepsTheKeys()
-    {
-        Fixture f;
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        for (int i = 0; i < 6; ++i)
-            QTest::keyClick(QApplication::focusWidget(), i % 3 ? Qt::Key_Tab : Qt::Key_Backtab);
-        QTest::keyClicks(QApplication::focusWidget(), "Zed");
-        QCOMPARE(QApplication::focusWidget(), f.find("FrameSplash"));
-        QVERIFY(f.box("Text3")->text().isEmpty());
-    }
-
     // A long lead-in the user tabbed through shows its beginning again.
     void longHeadingShowsItsStart()
     {
@@ -93,30 +38,14 @@ private Q_SLOTS:
     // cursor goes back where it was (to the name after a chart).
     void overlayOwnsTheKeys_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("overlay");
-        QTest::addColumn<QString>("companion"); // a control of the overlay's outside its frame
-        QTest::addColumn<QString>("returnsTo");
-        QTest::newRow("name database") << "mnuFileOpenDatabase"
-                                       << "FrameDatabase"
-                                       << ""
-                                       << "Text4";
-        QTest::newRow("what is") << "mnuHelpWhatIsABiorhythm"
-                                 << "FrameWhatIs"
-                                 << ""
-                                 << "Text4";
-        QTest::newRow("help") << "mnuHelpGetHelpOn"
-                              << "FrameHelp"
-                              << ""
-                              << "Text4";
-        QTest::newRow("chart") << "mnuFilePrintCharttoFullScreen"
-                               << "Text18"
-                               << "Command24"
-                               << "Text3";
-        QTest::newRow("graph") << "mnuFileDisplayGraph"
-                               << "FrameGraph"
-                               << ""
-                               << "Text4";
+        // The overlay's companion is a control of it outside its frame.
+        Columns<QString, QString, QString, QString>({"command", "overlay", "companion", "returnsTo"});
+        Row("name database", "mnuFileOpenDatabase", "FrameDatabase", "", "Text4");
+        Row("what is", "mnuHelpWhatIsABiorhythm", "FrameWhatIs", "", "Text4");
+        Row("help", "mnuHelpGetHelpOn", "FrameHelp", "", "Text4");
+        Row("chart", "mnuFilePrintCharttoFullScreen", "Text18", "Command24", "Text3");
+        Row("graph", "mnuFileDisplayGraph", "FrameGraph", "", "Text4");
+        Row("compare", "mnuFileCompareWith", "FrameCompare", "", "Text4");
     }
 
     void overlayOwnsTheKeys()
@@ -142,98 +71,20 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(shown->isHidden());
         QCOMPARE(QApplication::focusWidget(), f.box(qPrintable(returnsTo)));
-        QCOMPARE(f.state(), QStringLiteral("1111111111 11"));
-    }
-
-    // The chart has the keys at once: Shift with the arrows selects, Ctrl+A and Ctrl+C copy it
-    // all; screen readers read the same text, cursor and selection. Its longest lines show whole,
-    // in a fixed-pitch face.
-    void chartIsATextView()
-    {
-        Fixture f;
-        f.showAndDismiss();
-        f.find<QAbstractButton>("Check4")->setChecked(true);
-        f.enterPerson();
-        QTest::keySequence(f.window.get(), QKeySequence(Qt::CTRL | Qt::Key_D));
-        auto *view = f.find<ChartTextView>("Text18");
-        QCOMPARE(QApplication::focusWidget(), view);
-        QVERIFY(QFontInfo(view->font()).fixedPitch());
-        qsizetype longest = 0;
-        for (const QString &line : view->toPlainText().split(u'\n'))
-            longest = std::max(longest, line.size());
-        const qreal needed = QFontMetricsF(view->font()).horizontalAdvance(QString(longest, u'M'));
-        QVERIFY(view->viewport()->width() >= std::ceil(needed) + 2 * ChartTextView::TextMargin);
-
-        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
-        const QString firstLine = view->toPlainText().section(u'\n', 0, 0) + u'\n';
-        QCOMPARE(view->selectedText(), firstLine);
-        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(view);
-        QAccessibleTextInterface *text = reader->textInterface();
-        QVERIFY(reader->state().readOnly && text);
-        int start = -1;
-        int end = -1;
-        text->selection(0, &start, &end);
-        QCOMPARE(text->text(start, end), firstLine);
-        QCOMPARE(text->cursorPosition(), firstLine.size());
-        QCOMPARE(text->text(0, text->characterCount()), view->toPlainText());
-
-        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClicks(view, QStringLiteral("xyz"));
-        QCOMPARE(QApplication::clipboard()->text(), view->toPlainText());
-    }
-
-    // With a screen reader listening, a chart that replaces another, and the cursor and selection
-    // moving through it, are told in events of the classes their types promise, each with what
-    // it says changed.
-    void chartTellsScreenReaders()
-    {
-        Fixture f;
-        f.showAndDismiss();
-        f.enterPerson();
-        f.click("Command18");
-        auto *view = f.find<ChartTextView>("Text18");
-        const QString first = view->toPlainText();
-        f.click("Command24");
-        readerEvents.clear();
-        // As a screen reader's arrival turns it on (QAccessible::setActive alone does not in Qt 6.4).
-        QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-        platform->setActive(true);
-        const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(RecordReaderEvent);
-        const auto restore = qScopeGuard([platform, before] {
-            QAccessible::installUpdateHandler(before);
-            platform->setActive(false);
-        });
-        f.box("Text11")->setText(QStringLiteral("31"));
-        f.click("Command18");
-        QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
-        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-        QSet<QAccessible::Event> types;
-        for (const ReaderEvent &event : std::as_const(readerEvents)) {
-            QVERIFY2(event.ofItsClass, qPrintable(QString::number(event.type, 16)));
-            types.insert(event.type);
-        }
-        const auto replaced =
-            std::find_if(readerEvents.cbegin(), readerEvents.cend(), [&](const ReaderEvent &event) {
-                return event.type == QAccessible::TextUpdated && event.removed == first;
-            });
-        QVERIFY(replaced != readerEvents.cend() && replaced->inserted == view->toPlainText());
-        QVERIFY(types.contains(QAccessible::TextCaretMoved) &&
-                types.contains(QAccessible::TextSelectionChanged));
+        QCOMPARE(f.state(), QStringLiteral("11111111111 11"));
     }
 
     // Each standard shortcut runs its command; the picture buttons' tips name it, and Tab reaches
     // them.
     void shortcutsRunTheirCommands_data()
     {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QString>("shows");
-        QTest::newRow("open database") << QKeySequence(QKeySequence::Open) << "FrameDatabase";
-        QTest::newRow("help") << QKeySequence(QKeySequence::HelpContents) << "FrameHelp";
-        QTest::newRow("display chart") << QKeySequence(Qt::CTRL | Qt::Key_D) << "Text18";
-        QTest::newRow("display graph") << QKeySequence(Qt::CTRL | Qt::Key_G) << "FrameGraph";
-        QTest::newRow("print chart") << QKeySequence(QKeySequence::Print) << "";
-        QTest::newRow("exit") << QKeySequence(Qt::CTRL | Qt::Key_Q) << "";
+        Columns<QKeySequence, QString>({"keys", "shows"});
+        Row("open database", QKeySequence(QKeySequence::Open), "FrameDatabase");
+        Row("help", QKeySequence(QKeySequence::HelpContents), "FrameHelp");
+        Row("display chart", QKeySequence(Qt::CTRL | Qt::Key_D), "Text18");
+        Row("display graph", QKeySequence(Qt::CTRL | Qt::Key_G), "FrameGraph");
+        Row("print chart", QKeySequence(QKeySequence::Print), "");
+        Row("exit", QKeySequence(Qt::CTRL | Qt::Key_Q), "");
     }
 
     void shortcutsRunTheirCommands()

@@ -58,6 +58,99 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.box("Text11"));
     }
 
+    // Compare With...: the second person picked from the name database or typed, and refused as
+    // the Birthdate box would refuse them; the worked pair's numbers and the two days both are
+    // critical. Escape keeps the comparison for the graph; Clear Comparison ends it. Nothing of it
+    // reaches the files.
+    void comparison()
+    {
+        Fixture f;
+        QDir().mkpath(f.dataFolder);
+        QFile names(f.dataFile("bioname.dat"));
+        QVERIFY(names.open(QIODevice::WriteOnly) && names.write("\"Lee Sample 07-04-1988\"\r\n") > 0);
+        names.close();
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("60"));
+        f.trigger("mnuFileCompareWith");
+        QVERIFY(f.find("FrameCompare")->isVisible() &&
+                !f.find<QAction>("mnuFileClearComparison")->isEnabled());
+        f.box("TextCompareName")->setText(QStringLiteral("Lee Sample"));
+        f.box("TextCompareBirth")->setText(QStringLiteral("13-04-1988"));
+        f.click("CommandCompare");
+        QCOMPARE(f.alerts.onlyTitle(), QStringLiteral("MONTH DATE INPUT ERROR IN BIRTH DATE"));
+        f.box("TextCompareName")->clear();
+        QTest::keyClick(f.find("ComboComparePick"), Qt::Key_Down);
+        QCOMPARE(f.box("TextCompareBirth")->text(), QStringLiteral("07-04-1988"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QStringList percents;
+        for (const char *label : {"LabelComparePhysical", "LabelCompareEmotional", "LabelCompareIntellectual",
+                                  "LabelCompareOverall"})
+            percents << f.find<QLabel>(label)->text().section(u' ', -1);
+        QCOMPARE(percents, (QStringList{"78%", "11%", "72%", "54%"}));
+        auto *days = f.find<QListWidget>("ListCompareCritical");
+        QCOMPARE(days->count(), 2);
+        QCOMPARE(days->item(1)->text(), QStringLiteral("MON 06-16-2025"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(f.find("FrameCompare")->isHidden() && f.find<QAction>("mnuFileClearComparison")->isEnabled());
+        auto *graph = f.find<GraphWidget>("FrameGraph");
+        f.trigger("mnuFileDisplayGraph");
+        QCOMPARE(graph->scene().partner, QStringLiteral("Lee Sample"));
+        QCOMPARE(chart::DateOf(graph->scene().partnerDays.last().day), QDate(2025, 7, 18));
+        QTest::keyClick(graph, Qt::Key_Escape);
+        f.trigger("mnuFileClearComparison");
+        f.trigger("mnuFileDisplayGraph");
+        QVERIFY(graph->scene().partner.isEmpty() && graph->scene().partnerDays.isEmpty());
+        f.window->close();
+        for (const QFileInfo &file : QDir(f.dataFolder).entryInfoList(QDir::Files)) {
+            QFile stored(file.filePath());
+            QVERIFY(stored.open(QIODevice::ReadOnly));
+            QCOMPARE(stored.readAll().count("Lee"), file.fileName() == "bioname.dat" ? 1 : 0);
+        }
+    }
+
+    // The palette and the secondary cycles chosen in the graph's menu show at once, and the next
+    // run starts with them, kept in the per-user store's group View.
+    void graphLookRemembered()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("200"));
+        f.trigger("mnuFileDisplayGraph");
+        f.trigger("GraphPaletteOkabeIto");
+        f.trigger("GraphCycleSpiritual");
+        f.trigger("GraphCycleAesthetic");
+        const graph::GraphLook chosen{graph::Palette::OkabeIto, {false, true, false, true}};
+        QCOMPARE(f.find<GraphWidget>("FrameGraph")->scene().look, chosen);
+        QSettings store(f.dir.filePath(QStringLiteral("placement.ini")), QSettings::IniFormat);
+        QCOMPARE(store.value("View/Palette").toString(), QStringLiteral("okabe-ito"));
+        QCOMPARE(store.value("View/Cycles").toString(), QStringLiteral("aesthetic,spiritual"));
+        f.restart();
+        QCOMPARE(f.find<GraphWidget>("FrameGraph")->look(), chosen);
+        QVERIFY(f.find<QAction>("GraphCycleSpiritual")->isChecked() &&
+                !f.find<QAction>("GraphPaletteStandard")->isChecked());
+    }
+
+    // Export to Calendar asks for a reminder before it asks where: cancelled, nothing is asked or
+    // written; at 08:00, each event reminds at 08:00.
+    void calendarReminder()
+    {
+        Fixture f;
+        f.showAndDismiss();
+        f.enterPerson(QStringLiteral("200"));
+        QTemporaryDir folder;
+        f.answer = [&](const SaveQuestion &) { return folder.filePath("c.ics"); };
+        f.reminder = std::nullopt;
+        f.trigger("mnuFileExportCalendar");
+        QVERIFY(f.asked.isEmpty() && QDir(folder.path()).isEmpty());
+        f.reminder = QTime(8, 0);
+        f.trigger("mnuFileExportCalendar");
+        QFile file(folder.filePath("c.ics"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QCOMPARE(text.count("\r\nTRIGGER:PT8H\r\n"), text.count("BEGIN:VEVENT"));
+        QVERIFY(text.count("BEGIN:VEVENT") > 5);
+    }
+
     // The preview opens on "Page 1 of …" and names a count only once it is final, the count of the
     // PDF files Export as PDF writes; Print, Ctrl+P and Tab to Print then Space print the document.
     void previewAndPrint_data()

@@ -32,10 +32,15 @@ struct RecordingTargets final : print::PrintTargetProvider
 // and every save question recorded and answered by `answer` (declined when it is not set).
 struct Fixture
 {
-    explicit Fixture(const QString &today = QStringLiteral("05-20-2025"), int screenHeight = 0)
+    // The text size stored as a later run would find it (none: a first run).
+    explicit Fixture(const QString &today = QStringLiteral("05-20-2025"), int screenHeight = 0,
+                     std::optional<int> textSize = 100)
         : clock(today)
         , screenHeight(screenHeight)
     {
+        if (textSize)
+            QSettings(dir.filePath(QStringLiteral("placement.ini")), QSettings::IniFormat)
+                .setValue(QStringLiteral("View/TextSize"), *textSize);
         restart();
     }
 
@@ -69,6 +74,7 @@ struct Fixture
                                                             {{}, {}},
                                                             targets,
                                                             ask,
+                                                            [this](QWidget *) { return reminder; },
                                                             oldFolder,
                                                             screenHeight});
     }
@@ -97,14 +103,14 @@ struct Fixture
     }
     [[nodiscard]] QString dataFile(const char *name) const { return dataFolder + u'/' + QLatin1String(name); }
     // What shows over the window (the notice, the panels, the chart display), then as 1 or 0 whether
-    // the three menus and the seven picture buttons are enabled, then Open Database and Get Help On.
+    // the four menus and the seven picture buttons are enabled, then Open Database and Get Help On.
     [[nodiscard]] QString state() const
     {
         QString state;
         for (const char *panel :
              {"FrameSplash", "FrameDatabase", "FrameWhatIs", "FrameHelp", "Text18", "Command24"})
             state += find(panel)->isHidden() ? QString() : QLatin1String(panel) + u' ';
-        for (const char *menu : {"mnuFile", "mnuEdit", "mnuHelp"})
+        for (const char *menu : {"mnuFile", "mnuEdit", "mnuView", "mnuHelp"})
             state += QChar(u'0' + find<QMenu>(menu)->menuAction()->isEnabled());
         for (const char *button :
              {"Command9", "Command10", "Command11", "Command12", "Command13", "Command17", "Command18"})
@@ -137,6 +143,8 @@ struct Fixture
     QStringList printed;
     bool noQueue = false;
     std::function<QString(const SaveQuestion &)> answer;
+    // Export to Calendar's answer to its reminder question: none by default; std::nullopt cancels.
+    std::optional<QTime> reminder = QTime();
     QList<SaveQuestion> asked;
     // The save questions' captions and the progress boxes' labels, in the order they came.
     QStringList events;

@@ -2,6 +2,8 @@
 
 #include "namedb/databasepanel.h"
 #include "namedb/namefile.h"
+#include "support/datarows.h"
+#include "support/filebytes.h"
 #include "support/namedpipe.h"
 #include "support/privileged.h"
 #include "support/recordingalerts.h"
@@ -24,9 +26,7 @@ struct Panel
     explicit Panel(const std::optional<QByteArray> &content = Two)
         : panel(alerts, dir.path())
     {
-        QFile file(path());
-        QVERIFY(!content ||
-                (file.open(QIODevice::WriteOnly) && file.write(*content) == content->size() && file.flush()));
+        QVERIFY(!content || PutFile(path(), *content));
         panel.show();
         panel.open();
     }
@@ -34,11 +34,7 @@ struct Panel
     QListWidget *list() { return panel.findChild<QListWidget *>(QStringLiteral("List1")); }
     void click(const char *name) { QTest::mouseClick(panel.findChild<QWidget *>(name), Qt::LeftButton); }
     [[nodiscard]] QString path() const { return dir.filePath(QStringLiteral("bioname.dat")); }
-    [[nodiscard]] QByteArray bytes() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    [[nodiscard]] QByteArray bytes() const { return FileBytes(path()); }
     void add(const QString &name, const QString &birth)
     {
         box("Text1")->setText(name);
@@ -71,18 +67,14 @@ class TestDatabasePanel : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A refused entry keeps the file and the typed text as they were.
-    void nineDigitsAreRefused()
+    // A refused entry keeps the file and the typed text as they were; Delete removes its line alone.
+    void refusedAddAndDelete()
     {
         Panel p;
         p.add(QStringLiteral("Ann"), QStringLiteral("030919751"));
         QCOMPARE(p.alerts.onlyTitle(), QStringLiteral("DATE INPUT ERROR"));
         QVERIFY(p.bytes() == Two && p.box("Text2")->text() == u"030919751" && p.list()->count() == 2);
-    }
-
-    void deleteRemovesOnlyItsLine()
-    {
-        Panel p;
+        p.alerts.clear();
         p.remove(QStringLiteral("Bob Roe 04-04-1944"));
         QVERIFY(p.alerts.messages().isEmpty() && p.bytes() == Ann && p.box("Text5")->text().isEmpty());
         // After Add the selected name may still show, with nothing selected: nothing to delete.
@@ -140,21 +132,20 @@ private Q_SLOTS:
     // Ctrl+Z in the list puts it back where it was, byte for byte, selected again.
     void oldLinesKeepEveryByte_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QByteArray>("deletedLine"); // "Ann Lee 03-09-1975" as the file holds it
+        // The file's bytes, and "Ann Lee 03-09-1975" as its line there.
+        Columns<QByteArray, QByteArray>({"content", "deletedLine"});
         const QByteArray bob("\"Bob Roe 04-04-1944\"");
-        QTest::newRow("unquoted line with commas") << Ann + "Lee, Bo 02-02-1980\r\n" << Ann;
-        QTest::newRow("quotes inside a name") << "\"O\"Neil 03-03-1970\"\r\n" + Ann << Ann;
-        QTest::newRow("unbalanced quote") << Ann + "\"Bob Roe 04-04-1944\r\n" << Ann;
-        QTest::newRow("Windows-1252 and UTF-8 lines")
-            << "\"Ren\xe9 D 01-02-1960\"\r\n\"Zo\xc3\xab\"\r\n" + Ann << Ann;
-        QTest::newRow("byte-order mark") << "\xef\xbb\xbf" + Ann + bob + "\r\n" << Ann;
-        QTest::newRow("no last line end") << Ann + bob << Ann;
-        QTest::newRow("NUL bytes") << QByteArray("\"A\0n 01-01-2000\"\r\n\0\0\r\n", 22) + Ann << Ann;
-        QTest::newRow("control characters, which Add refuses now")
-            << "\"Pat\x1b[1m Ex\x07\tX 01-01-2000\"\r\n" + Ann << Ann;
-        QTest::newRow("blank lines, bare line ends")
-            << "\r\n \t\n" + Ann.chopped(2) + "\n" + bob + "\r" << Ann.chopped(2) + "\n";
+        Row("unquoted line with commas", Ann + "Lee, Bo 02-02-1980\r\n", Ann);
+        Row("quotes inside a name", "\"O\"Neil 03-03-1970\"\r\n" + Ann, Ann);
+        Row("unbalanced quote", Ann + "\"Bob Roe 04-04-1944\r\n", Ann);
+        Row("Windows-1252 and UTF-8 lines", "\"Ren\xe9 D 01-02-1960\"\r\n\"Zo\xc3\xab\"\r\n" + Ann, Ann);
+        Row("byte-order mark", "\xef\xbb\xbf" + Ann + bob + "\r\n", Ann);
+        Row("no last line end", Ann + bob, Ann);
+        Row("NUL bytes", QByteArray("\"A\0n 01-01-2000\"\r\n\0\0\r\n", 22) + Ann, Ann);
+        Row("control characters, which Add refuses now", "\"Pat\x1b[1m Ex\x07\tX 01-01-2000\"\r\n" + Ann,
+            Ann);
+        Row("blank lines, bare line ends", "\r\n \t\n" + Ann.chopped(2) + "\n" + bob + "\r",
+            Ann.chopped(2) + "\n");
     }
 
     void oldLinesKeepEveryByte()
@@ -220,10 +211,7 @@ private Q_SLOTS:
         std::optional<NamedPipe> fifo;
         if (file == QLatin1String("full")) {
             TIDEMARK_REQUIRE_MOUNT(disk.emplace(p.dir.path(), 64 * 1024));
-            QFile bioname(p.path());
-            QVERIFY(bioname.open(QIODevice::WriteOnly) && bioname.write(Two) == Two.size() &&
-                    bioname.flush());
-            QVERIFY(disk->fill());
+            QVERIFY(PutFile(p.path(), Two) && disk->fill());
         } else {
             QVERIFY(file == QLatin1String("pipe") ? fifo.emplace(p.path()).isValid()
                                                   : QDir().mkdir(p.path()));

@@ -28,11 +28,6 @@ inline chart::ChartFields With(const std::function<void(chart::ChartFields &)> &
     return f;
 }
 
-inline chart::ChartFields WorkedFields(chart::PrinterType printer = chart::PrinterType::Matrix)
-{
-    return With([](auto &) {}, printer);
-}
-
 // Thirty days with every line a chart has: the date on each page, a birthday and a Friday the
 // 13th, the forecast and the dashed lines.
 inline chart::ChartFields LongChart(chart::PrinterType printer = chart::PrinterType::Laser)

@@ -8,6 +8,7 @@
 #include "print/systemprinting.h"
 #include "print/whatissheet.h"
 #include "printfixture.h"
+#include "support/datarows.h"
 #include "support/recordingprintdevice.h"
 #include "support/testmain.h"
 
@@ -74,505 +75,456 @@ class TestPrint : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void textStreams();
-    void wholeLinesAsItems();
-    void paginates_data();
-    void paginates();
-    void sameDaysAsScreen_data();
-    void sameDaysAsScreen();
-    void markersAndCentring_data();
-    void markersAndCentring();
-    void commands_data();
-    void commands();
-    void pdfColumns_data();
-    void pdfColumns();
-    void pdfFileOnlyWhenFinished();
-    void queueDocumentIsOwnerOnlyAndGoes();
-    void pagesFitThePaper_data();
-    void pagesFitThePaper();
-    void commandIntoPdfFiles_data();
-    void commandIntoPdfFiles();
-    void pdfFilesNamed();
-    void whatIsSheet_data();
-    void whatIsSheet();
-};
 
-// Given an output, the text printer hands on the text it would keep, and keeps none of it.
-void TestPrint::textStreams()
-{
-    QString streamed;
-    print::TextPrintDevice kept;
-    print::TextPrintDevice streaming([&streamed](QStringView text) { streamed += text; });
-    RecordingAlerts alerts;
-    for (print::TextPrintDevice *device : {&kept, &streaming})
-        QCOMPARE(print::PrintChart(LongChart(PrinterType::Matrix), Today, *device, alerts),
-                 PrintOutcome::Printed);
-    QCOMPARE(streamed, kept.text());
-    QVERIFY(streaming.pages().isEmpty() && kept.pages().size() > 1);
-}
-
-// A text printer takes a day line whole, as the screen line less its padding: the same text as
-// item by item, as for a printer that shows colours; here across four years of markers.
-void TestPrint::wholeLinesAsItems()
-{
-    struct ItemByItem final : print::TextPrintDevice
+    // A text printer takes a day line whole, as the screen line less its padding: the same text as
+    // item by item, as for a printer that shows colours; here across four years of markers. Given an
+    // output, it hands on the text it would keep, and keeps none of it.
+    void wholeLinesAsItemsAndStreamed()
     {
-        [[nodiscard]] bool showsColor() const override { return true; }
-    };
-    const auto fields = With([](auto &f) {
-        f.person.length = "1500", f.preferences.holidays = true;
-        f.preferences.spacing = chart::Spacing::WithLines;
-    });
-    print::TextPrintDevice whole;
-    ItemByItem items;
-    RecordingAlerts alerts;
-    QCOMPARE(print::PrintChart(fields, Today, whole, alerts), PrintOutcome::Printed);
-    QCOMPARE(print::PrintChart(fields, Today, items, alerts), PrintOutcome::Printed);
-    QCOMPARE(whole.text(), items.text());
-}
+        struct ItemByItem final : print::TextPrintDevice
+        {
+            [[nodiscard]] bool showsColor() const override { return true; }
+        };
+        chart::ChartFields fields = LongChart(PrinterType::Matrix);
+        fields.person.length = QStringLiteral("1500");
+        QString streamed;
+        print::TextPrintDevice whole;
+        print::TextPrintDevice streaming([&streamed](QStringView text) { streamed += text; });
+        ItemByItem items;
+        RecordingAlerts alerts;
+        for (print::TextPrintDevice *device :
+             {&whole, &streaming, static_cast<print::TextPrintDevice *>(&items)})
+            QCOMPARE(print::PrintChart(fields, Today, *device, alerts), PrintOutcome::Printed);
+        QCOMPARE(whole.text(), items.text());
+        QCOMPARE(streamed, whole.text());
+        QVERIFY(streaming.pages().isEmpty() && whole.pages().size() > 1);
+    }
 
-void TestPrint::paginates_data()
-{
-    QTest::addColumn<QString>("linesPerPage");
-    QTest::addColumn<QList<int>>("dayLinesPerPage");
-    QTest::addColumn<QString>("length");
-    QTest::newRow("50 lines, one short page") << "50" << QList{41} << "41";
-    QTest::newRow("50 lines, the last page only a header") << "50" << QList{42, 0} << "42";
-    QTest::newRow("50 lines, 42 day lines a page") << "50" << QList{42, 42, 16} << "100";
-    QTest::newRow("below the header: a page after every day") << "5" << QList{1, 1, 1, 0} << "3";
-    QTest::newRow("10 lines, two days a page") << "10" << QList{2, 1} << "3";
-}
+    void paginates_data()
+    {
+        Columns<QString, QList<int>, QString>({"linesPerPage", "dayLinesPerPage", "length"});
+        Row("50 lines, the last page only a header", "50", QList{42, 0}, "42");
+        Row("50 lines, 42 day lines a page", "50", QList{42, 42, 16}, "100");
+        Row("below the header: a page after every day", "5", QList{1, 1, 1, 0}, "3");
+    }
 
-// Every page starts with its header: three empty lines, the title, an empty line, the column
-// headings and an empty line; then as many day lines as the page has room for.
-void TestPrint::paginates()
-{
-    QFETCH(QString, linesPerPage);
-    QFETCH(QList<int>, dayLinesPerPage);
-    QFETCH(QString, length);
-    for (const PrinterType printer : {PrinterType::Matrix, PrinterType::Laser}) {
-        QList<int> counted;
-        for (const QStringList &page : ChartPages(
-                 With([&](auto &f) { f.preferences.linesPerPage = linesPerPage, f.person.length = length; },
-                      printer))) {
-            counted.append(int(DayLines(page).size()));
-            QVERIFY(page[3].trimmed().startsWith(QString("PAGE # %1 - YOUR NAME").arg(counted.size())));
-            QVERIFY(page.mid(0, 3) == QStringList(3) && page[5].contains("DATE") && page[6].isEmpty());
+    // Every page starts with its header: three empty lines, the title, an empty line, the column
+    // headings and an empty line; then as many day lines as the page has room for.
+    void paginates()
+    {
+        QFETCH(QString, linesPerPage);
+        QFETCH(QList<int>, dayLinesPerPage);
+        QFETCH(QString, length);
+        for (const PrinterType printer : {PrinterType::Matrix, PrinterType::Laser}) {
+            QList<int> counted;
+            for (const QStringList &page : ChartPages(With(
+                     [&](auto &f) { f.preferences.linesPerPage = linesPerPage, f.person.length = length; },
+                     printer))) {
+                counted.append(int(DayLines(page).size()));
+                QVERIFY(page[3].trimmed().startsWith(QString("PAGE # %1 - YOUR NAME").arg(counted.size())));
+                QVERIFY(page.mid(0, 3) == QStringList(3) && page[5].contains("DATE") && page[6].isEmpty());
+            }
+            QCOMPARE(counted, dayLinesPerPage);
         }
-        QCOMPARE(counted, dayLinesPerPage);
     }
-}
 
-void TestPrint::sameDaysAsScreen_data()
-{
-    QTest::addColumn<QStringList>("person"); // birthdate, start, weekday of birth
-    QTest::newRow("day count one short of the weekday of birth")
-        << QStringList{"03-15-1963", "01-01-2025", "Friday"};
-    QTest::newRow("day count already on the weekday of birth")
-        << QStringList{"05-20-1990", "05-20-2025", "Sunday"};
-    QTest::newRow("leap-day birth, across a year end") << QStringList{"02-29-1960", "12-20-2024", "Monday"};
-    QTest::newRow("born in the 1800s, across a leap day")
-        << QStringList{"07-04-1876", "02-10-2000", "Tuesday"};
-}
+    void sameDaysAsScreen_data()
+    {
+        QTest::addColumn<QStringList>("person"); // birthdate, start, weekday of birth
+        Row("day count one short of the weekday of birth", QStringList{"03-15-1963", "01-01-2025", "Friday"});
+        Row("day count already on the weekday of birth", QStringList{"05-20-1990", "05-20-2025", "Sunday"});
+    }
 
-// The same person and days carry the same date, markers, letters and forecast on the screen and
-// on either printer; the page layout stands one column further right on the text grid.
-void TestPrint::sameDaysAsScreen()
-{
-    QFETCH(QStringList, person);
-    chart::ChartFields fields =
-        With([&](auto &f) { f.person = {person[0], {}, person[2], {}, {}, person[1], "45", {}}; },
-             PrinterType::Matrix, true);
-    // Date, markers in a fixed order and the grid of the day lines (their markers from 0-based
-    // column `markers`, their grid from `grid`), then the forecast sentences.
-    const auto facts = [](const QStringList &lines, int markers, int grid) {
-        QStringList out;
-        for (const QString &line : DayLines(lines)) {
-            QStringList marks = line.mid(markers, grid - markers).split(' ', Qt::SkipEmptyParts);
-            marks.sort();
-            out << line.left(markers).simplified() + '/' + marks.join(' ') + '/' + line.mid(grid).trimmed();
+    // The same person and days carry the same date, markers, letters and forecast on the screen and
+    // on either printer; the page layout stands one column further right on the text grid.
+    void sameDaysAsScreen()
+    {
+        QFETCH(QStringList, person);
+        chart::ChartFields fields =
+            With([&](auto &f) { f.person = {person[0], {}, person[2], {}, {}, person[1], "45", {}}; },
+                 PrinterType::Matrix, true);
+        // Date, markers in a fixed order and the grid of the day lines (their markers from 0-based
+        // column `markers`, their grid from `grid`), then the forecast sentences.
+        const auto facts = [](const QStringList &lines, int markers, int grid) {
+            QStringList out;
+            for (const QString &line : DayLines(lines)) {
+                QStringList marks = line.mid(markers, grid - markers).split(' ', Qt::SkipEmptyParts);
+                marks.sort();
+                out << line.left(markers).simplified() + '/' + marks.join(' ') + '/' +
+                           line.mid(grid).trimmed();
+            }
+            return out + lines.filter(QRegularExpression("^[A-Z][a-z ]"));
+        };
+        const QStringList screen =
+            facts(chart::ScreenChartText(*chart::PlanChart(fields)).split('\n'), 18, 29);
+        QVERIFY(screen.size() >= 45 * 4);
+        for (const int laser : {0, 1}) {
+            fields.preferences.printer = laser ? PrinterType::Laser : PrinterType::Matrix;
+            QStringList lines;
+            for (const QStringList &page : ChartPages(fields))
+                lines += page;
+            QCOMPARE(facts(lines, 18 + 2 * laser, 29 + laser), screen);
         }
-        return out + lines.filter(QRegularExpression("^[A-Z][a-z ]"));
-    };
-    const QStringList screen = facts(chart::ScreenChartText(*chart::PlanChart(fields)).split('\n'), 18, 29);
-    QVERIFY(screen.size() >= 45 * 4);
-    for (const int laser : {0, 1}) {
-        fields.preferences.printer = laser ? PrinterType::Laser : PrinterType::Matrix;
-        QStringList lines;
-        for (const QStringList &page : ChartPages(fields))
-            lines += page;
-        QCOMPARE(facts(lines, 18 + 2 * laser, 29 + laser), screen);
     }
-}
 
-void TestPrint::markersAndCentring_data()
-{
-    QTest::addColumn<PrinterType>("printer");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("expected"); // in this order in the log, among others
-    // Day count 264 has "P- " and "I+ ": the two layouts print them in opposite orders, each in
-    // its cycle's colour, black again after each.
-    const QStringList matrix{"color 008000", "print \"I+ \";", "color 000000", "color 800000",
-                             "print \"P- \";"};
-    const QStringList laser{"color 800000", "print \"P- \";", "color 000000", "color 008000",
-                            "print \"I+ \";"};
-    QTest::newRow("dot-matrix: I+ before P-") << PrinterType::Matrix << "Ann Lee" << matrix;
-    QTest::newRow("laser: P- before I+") << PrinterType::Laser << "Ann Lee" << laser;
-    // A centred cover-sheet line starts at 40 less half of each piece, a half going to the even
-    // column, and never left of column 1.
-    QTest::newRow("name of 5: column 37.5 prints at 38")
-        << PrinterType::Matrix << "Pat E" << QStringList{"tab 38", "print \"Pat E\""};
-    QTest::newRow("name of 7: column 36.5 prints at 36")
-        << PrinterType::Matrix << "Pat Eve" << QStringList{"tab 36", "print \"Pat Eve\""};
-    QTest::newRow("name of 79: column 0.5 prints at 1")
-        << PrinterType::Matrix << QString(79, 'x')
-        << QStringList{"tab 1", "print \"" + QString(79, 'x') + '"'};
-}
-
-void TestPrint::markersAndCentring()
-{
-    QFETCH(PrinterType, printer);
-    QFETCH(QString, name);
-    QFETCH(QStringList, expected);
-    const chart::ChartFields fields = With(
-        [&](auto &f) {
-            f.name = name;
-            f.person.weekday.clear(); // no weekday of birth: the day count stays as it is
-            f.person.ageDays = QStringLiteral("264");
-            f.person.length = QStringLiteral("1");
-            f.preferences.color = true;
-        },
-        printer);
-    print::RecordingPrintDevice device;
-    RecordingAlerts alerts;
-    if (expected.first().startsWith(QLatin1String("tab")))
-        QCOMPARE(print::PrintCoverSheet(fields, device, alerts), PrintOutcome::Printed);
-    else
-        QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
-    qsizetype at = 0;
-    for (const QString &operation : expected) {
-        at = device.log().indexOf(operation, at);
-        QVERIFY2(at >= 0, qPrintable(operation));
+    void markersAndCentring_data()
+    {
+        // What the log holds in this order, among others.
+        Columns<PrinterType, QString, QStringList>({"printer", "name", "expected"});
+        // Day count 264 has "P- " and "I+ ": the two layouts print them in opposite orders, each in
+        // its cycle's colour, black again after each.
+        const QStringList matrix{"color 008000", "print \"I+ \";", "color 000000", "color 800000",
+                                 "print \"P- \";"};
+        const QStringList laser{"color 800000", "print \"P- \";", "color 000000", "color 008000",
+                                "print \"I+ \";"};
+        Row("dot-matrix: I+ before P-", PrinterType::Matrix, "Ann Lee", matrix);
+        Row("laser: P- before I+", PrinterType::Laser, "Ann Lee", laser);
+        // A centred cover-sheet line starts at 40 less half of each piece, a half going to the even
+        // column, and never left of column 1.
+        Row("name of 5: column 37.5 prints at 38", PrinterType::Matrix, "Pat E",
+            QStringList{"tab 38", "print \"Pat E\""});
+        Row("name of 7: column 36.5 prints at 36", PrinterType::Matrix, "Pat Eve",
+            QStringList{"tab 36", "print \"Pat Eve\""});
+        Row("name of 79: column 0.5 prints at 1", PrinterType::Matrix, QString(79, 'x'),
+            QStringList{"tab 1", "print \"" + QString(79, 'x') + '"'});
     }
-}
 
-void TestPrint::commands_data()
-{
-    QTest::addColumn<Command>("run");
-    QTest::addColumn<QList<PrintOutcome>>("outcomes");
-    using enum PrintOutcome;
-    const auto both = print::PrintCommand::CoverSheetAndChart;
-    const auto laser = WorkedFields(PrinterType::Laser);
-    const auto noName = With([](auto &f) { f.name.clear(); }, PrinterType::Laser);
-    const QString paper = QStringLiteral("The printer is out of paper.");
-    QTest::newRow("cover sheet") << Command{print::PrintCommand::CoverSheet, laser} << QList{Printed};
-    QTest::newRow("both, dot-matrix in Courier") << Command{both, WorkedFields()} << QList{Printed, Printed};
-    QTest::newRow("cover sheet, its checks")
-        << Command{print::PrintCommand::CoverSheet, noName} << QList{Refused};
-    QTest::newRow("both: its checks first") << Command{both, noName} << QList<PrintOutcome>{};
-    QTest::newRow("both: the chart's lines per page before the cover sheet")
-        << Command{both, With([](auto &f) { f.preferences.linesPerPage = "5.5"; })} << QList<PrintOutcome>{};
-    QTest::newRow("page printer: on after a failed sheet")
-        << Command{both, laser, 40, paper} << QList{Failed, Printed};
-    QTest::newRow("page printer: a refused size passed over")
-        << Command{both, laser, 1, paper} << QList{Failed, Printed};
-    QTest::newRow("page printer: a refused face ends it") << Command{both, laser, 0, paper} << QList{Failed};
-    QTest::newRow("dot-matrix: a failure ends it")
-        << Command{both, WorkedFields(), 40, paper} << QList{Failed};
-    QTest::newRow("called off: no message") << Command{both, laser, 40} << QList{Cancelled};
-    QTest::newRow("chart called off by its progress")
-        << Command{both, laser, -2} << QList{Printed, Cancelled};
-}
-
-// Each document gets its printer, whose font is set before the routine checks anything, and is
-// printed, refused with one message, or abandoned after a failure with one message; with the
-// page printer the command then goes on to its next document.
-void TestPrint::commands()
-{
-    QFETCH(Command, run);
-    QFETCH(QList<PrintOutcome>, outcomes);
-    RecordingTargets targets;
-    targets.failAt = run.failAt;
-    targets.failure = run.error;
-    targets.cancelAfter = run.failAt == -2 ? 2 : -1;
-    RecordingAlerts alerts;
-    QCOMPARE(print::RunPrintCommand(run.command, run.fields, Today, targets, alerts), outcomes);
-    QCOMPARE(targets.closed, outcomes);
-    QCOMPARE(alerts.messages().size(),
-             outcomes.count(PrintOutcome::Refused) + !run.error.isEmpty() + outcomes.isEmpty());
-    QVERIFY(run.error.isEmpty() ||
-            alerts.messages()[0] == (RecordingAlerts::Message{true, "PRINTER ERROR!", run.error}));
-    const QString face = run.fields.preferences.printer == PrinterType::Matrix ? "Courier" : "Arial";
-    for (int n = 0; n < outcomes.size(); ++n) {
-        const QStringList &log = targets.logs[n];
-        const QString last = outcomes[n] == PrintOutcome::Printed   ? "enddoc"
-                             : outcomes[n] == PrintOutcome::Refused ? "bold 0"
-                                                                    : "abort";
-        QVERIFY(log[0].endsWith("font " + face) && log.last() == last);
+    void markersAndCentring()
+    {
+        QFETCH(PrinterType, printer);
+        QFETCH(QString, name);
+        QFETCH(QStringList, expected);
+        const chart::ChartFields fields = With(
+            [&](auto &f) {
+                f.name = name;
+                f.person.weekday.clear(); // no weekday of birth: the day count stays as it is
+                f.person.ageDays = QStringLiteral("264");
+                f.person.length = QStringLiteral("1");
+                f.preferences.color = true;
+            },
+            printer);
+        print::RecordingPrintDevice device;
+        RecordingAlerts alerts;
+        if (expected.first().startsWith(QLatin1String("tab")))
+            QCOMPARE(print::PrintCoverSheet(fields, device, alerts), PrintOutcome::Printed);
+        else
+            QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
+        qsizetype at = 0;
+        for (const QString &operation : expected) {
+            at = device.log().indexOf(operation, at);
+            QVERIFY2(at >= 0, qPrintable(operation));
+        }
     }
-    QVERIFY(outcomes.size() < 2 ||
-            targets.opened == (QList{print::PrintDocument::CoverSheet, print::PrintDocument::Chart}));
-}
 
-void TestPrint::pdfColumns_data()
-{
-    QTest::addColumn<QPageSize>("paper");
-    QTest::newRow("Letter: 80 columns, a little narrowed") << QPageSize(QPageSize::Letter);
-    QTest::newRow("A4: 80 columns, a little narrowed") << QPageSize(QPageSize::A4);
-    QTest::newRow("A3: ten to the inch") << QPageSize(QPageSize::A3);
-}
-
-// A fixed-pitch 12 point face has ten characters to the inch where the line holds 80 of them,
-// and exactly 80 to the line where it does not; a tab to a column passed goes to the next line.
-void TestPrint::pdfColumns()
-{
-    QFETCH(QPageSize, paper);
-    QTemporaryDir folder;
-    print::PdfPrintDevice device({{}, folder.filePath("columns.pdf"), "t", paper});
-    device.setFontName(QStringLiteral("Courier"));
-    const double column = std::min(144.0, device.pageWidth() / 80);
-    QVERIFY(qAbs(device.textWidth(QString(80, '0')) - 80 * column) < 1);
-    device.tab(11);
-    const double tabbed = device.currentX() / column;
-    device.printItem(QStringLiteral("abc"));
-    const double printed = device.currentX() / column;
-    device.tab(2);
-    QCOMPARE((QList{std::round(tabbed), std::round(printed), std::round(device.currentX() / column)}),
-             (QList{10.0, 13.0, 1.0}));
-}
-
-// A PDF file comes only from a finished document, replacing any file of its name, with the
-// permissions a new file gets there; an abandoned or failed document leaves nothing behind.
-void TestPrint::pdfFileOnlyWhenFinished()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("chart.pdf"));
-    QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-    print::PdfPrintDevice device({{}, path, QStringLiteral("t")});
-    device.printLine(QStringLiteral("a"));
-    device.newPage();
-    QCOMPARE(FilesIn(folder.path()).size(), 2); // the old file and the document being drawn
-    device.endDoc();
-    QCOMPARE(PdfPageCount(device.outputPath()), 2);
-    QFile fresh(folder.filePath(QStringLiteral("fresh")));
-    QVERIFY(fresh.open(QIODevice::WriteOnly));
-    QCOMPARE(QFileInfo(path).permissions(), fresh.permissions());
-    print::PdfPrintDevice aborted({{}, folder.filePath(QStringLiteral("aborted.pdf")), QStringLiteral("t")});
-    aborted.printLine(QStringLiteral("a"));
-    aborted.abort();
-    aborted.printLine(QStringLiteral("b"));
-    aborted.endDoc();
-    print::PdfPrintDevice unwritable({{}, folder.filePath(QStringLiteral("missing/chart.pdf")), "t"});
-    unwritable.printLine(QStringLiteral("a"));
-    QVERIFY(unwritable.errorText().startsWith(
-        QString("The PDF file \"%1/missing/chart.pdf\"").arg(folder.path())));
-    QCOMPARE(FilesIn(folder.path()), (QStringList{"chart.pdf", "fresh"}));
-}
-
-// A document for a queue is drawn owner-only in the user's runtime folder, since it holds a
-// person's name and birthdate, and is gone once handed over, abandoned or let go.
-void TestPrint::queueDocumentIsOwnerOnlyAndGoes()
-{
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    QStringList handed;
-    const auto handOver = [&handed](const QString &file, const QString &title) {
-        handed << QString::number(QFileInfo(file).permissions(), 16) + ' ' + QFileInfo(file).path() + ' ' +
-                      title;
-        return QString();
-    };
-    for (const auto end :
-         {&print::PrintDevice::endDoc, &print::PrintDevice::abort, &print::PrintDevice::newPage}) {
-        auto device = std::make_unique<print::PdfPrintDevice>(
-            print::PdfPrintTarget{print::PrintQueue{"Office", {}, {}, handOver}, {}, "chart"});
-        device->printLine(QStringLiteral("Your Name"));
-        ((*device).*end)(); // a new page leaves the document to be let go unfinished
-        QCOMPARE(FilesIn(runtime).size(), end == &print::PrintDevice::newPage ? 1 : 0);
-        device.reset();
-        QCOMPARE(FilesIn(runtime), QStringList());
+    void commands_data()
+    {
+        Columns<Command, QList<PrintOutcome>>({"run", "outcomes"});
+        using enum PrintOutcome;
+        const auto both = print::PrintCommand::CoverSheetAndChart;
+        const auto matrix = With([](auto &) {});
+        const auto laser = With([](auto &) {}, PrinterType::Laser);
+        const auto noName = With([](auto &f) { f.name.clear(); }, PrinterType::Laser);
+        const QString paper = QStringLiteral("The printer is out of paper.");
+        const QList<PrintOutcome> none;
+        Row("cover sheet", Command{print::PrintCommand::CoverSheet, laser}, QList{Printed});
+        Row("both, dot-matrix in Courier", Command{both, matrix}, QList{Printed, Printed});
+        Row("cover sheet, its checks", Command{print::PrintCommand::CoverSheet, noName}, QList{Refused});
+        Row("both: its checks first", Command{both, noName}, none);
+        Row("both: the chart's lines per page before the cover sheet",
+            Command{both, With([](auto &f) { f.preferences.linesPerPage = "5.5"; })}, none);
+        Row("page printer: on after a failed sheet", Command{both, laser, 40, paper}, QList{Failed, Printed});
+        Row("page printer: a refused size passed over", Command{both, laser, 1, paper},
+            QList{Failed, Printed});
+        Row("page printer: a refused face ends it", Command{both, laser, 0, paper}, QList{Failed});
+        Row("dot-matrix: a failure ends it", Command{both, matrix, 40, paper}, QList{Failed});
+        Row("called off: no message", Command{both, laser, 40}, QList{Cancelled});
+        Row("chart called off by its progress", Command{both, laser, -2}, QList{Printed, Cancelled});
     }
-    QCOMPARE(handed, QStringList{"6600 " + runtime + " chart"});
-}
 
-void TestPrint::pagesFitThePaper_data()
-{
-    QTest::addColumn<QPageSize>("paper");
-    QTest::addColumn<QString>("document");
-    QTest::addColumn<chart::ChartFields>("fields");
-    // Names of 9 to 221 characters: from 28 on the title passes the date's place on a laser
-    // printer, from 57 it is wider than the dot-matrix line, at 221 wider than the page.
-    const QString names = QStringLiteral("Christopher Alexander Montgomery-Wolfe the Third ").repeated(5);
-    for (const QPageSize &paper : {QPageSize(QPageSize::Letter), QPageSize(QPageSize::A4)}) {
-        for (const char *document : {"chart", "cover sheet", "What Is"}) {
-            for (const char *font : {"", "Arial", "Courier"}) {
-                for (const int length : {9, 28, 38, 72, 221}) {
-                    if (length > 9 && QLatin1String(document) == "What Is")
-                        continue;
-                    chart::ChartFields fields = LongChart(*font ? PrinterType::Laser : PrinterType::Matrix);
-                    fields.preferences.font = font;
-                    fields.name = length == 9 ? fields.name : names.left(length).trimmed();
-                    QTest::addRow("%s, %s, %s, name of %d", qPrintable(paper.name()), document,
-                                  *font ? font : "dot-matrix", length)
-                        << paper << document << fields;
+    // Each document gets its printer, whose font is set before the routine checks anything, and is
+    // printed, refused with one message, or abandoned after a failure with one message; with the
+    // page printer the command then goes on to its next document.
+    void commands()
+    {
+        QFETCH(Command, run);
+        QFETCH(QList<PrintOutcome>, outcomes);
+        RecordingTargets targets;
+        targets.failAt = run.failAt;
+        targets.failure = run.error;
+        targets.cancelAfter = run.failAt == -2 ? 2 : -1;
+        RecordingAlerts alerts;
+        QCOMPARE(print::RunPrintCommand(run.command, run.fields, Today, targets, alerts), outcomes);
+        QCOMPARE(targets.closed, outcomes);
+        QCOMPARE(alerts.messages().size(),
+                 outcomes.count(PrintOutcome::Refused) + !run.error.isEmpty() + outcomes.isEmpty());
+        QVERIFY(run.error.isEmpty() ||
+                alerts.messages()[0] == (RecordingAlerts::Message{true, "PRINTER ERROR!", run.error}));
+        const QString face = run.fields.preferences.printer == PrinterType::Matrix ? "Courier" : "Arial";
+        for (int n = 0; n < outcomes.size(); ++n) {
+            const QStringList &log = targets.logs[n];
+            const QString last = outcomes[n] == PrintOutcome::Printed   ? "enddoc"
+                                 : outcomes[n] == PrintOutcome::Refused ? "bold 0"
+                                                                        : "abort";
+            QVERIFY(log[0].endsWith("font " + face) && log.last() == last);
+        }
+        QVERIFY(outcomes.size() < 2 ||
+                targets.opened == (QList{print::PrintDocument::CoverSheet, print::PrintDocument::Chart}));
+    }
+
+    void pdfColumns_data()
+    {
+        QTest::addColumn<QPageSize>("paper");
+        Row("Letter: 80 columns, a little narrowed", QPageSize(QPageSize::Letter));
+        Row("A3: ten to the inch", QPageSize(QPageSize::A3));
+    }
+
+    // A fixed-pitch 12 point face has ten characters to the inch where the line holds 80 of them,
+    // and exactly 80 to the line where it does not; a tab to a column passed goes to the next line.
+    void pdfColumns()
+    {
+        QFETCH(QPageSize, paper);
+        QTemporaryDir folder;
+        print::PdfPrintDevice device({{}, folder.filePath("columns.pdf"), "t", paper});
+        device.setFontName(QStringLiteral("Courier"));
+        const double column = std::min(144.0, device.pageWidth() / 80);
+        QVERIFY(qAbs(device.textWidth(QString(80, '0')) - 80 * column) < 1);
+        device.tab(11);
+        const double tabbed = device.currentX() / column;
+        device.printItem(QStringLiteral("abc"));
+        const double printed = device.currentX() / column;
+        device.tab(2);
+        QCOMPARE((QList{std::round(tabbed), std::round(printed), std::round(device.currentX() / column)}),
+                 (QList{10.0, 13.0, 1.0}));
+    }
+
+    // A PDF file comes only from a finished document, replacing any file of its name, with the
+    // permissions a new file gets there; an abandoned or failed document leaves nothing behind.
+    void pdfFileOnlyWhenFinished()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("chart.pdf"));
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        print::PdfPrintDevice device({{}, path, QStringLiteral("t")});
+        device.printLine(QStringLiteral("a"));
+        device.newPage();
+        QCOMPARE(FilesIn(folder.path()).size(), 2); // the old file and the document being drawn
+        device.endDoc();
+        QCOMPARE(PdfPageCount(device.outputPath()), 2);
+        QFile fresh(folder.filePath(QStringLiteral("fresh")));
+        QVERIFY(fresh.open(QIODevice::WriteOnly));
+        QCOMPARE(QFileInfo(path).permissions(), fresh.permissions());
+        print::PdfPrintDevice aborted(
+            {{}, folder.filePath(QStringLiteral("aborted.pdf")), QStringLiteral("t")});
+        aborted.printLine(QStringLiteral("a"));
+        aborted.abort();
+        aborted.printLine(QStringLiteral("b"));
+        aborted.endDoc();
+        print::PdfPrintDevice unwritable({{}, folder.filePath(QStringLiteral("missing/chart.pdf")), "t"});
+        unwritable.printLine(QStringLiteral("a"));
+        QVERIFY(unwritable.errorText().startsWith(
+            QString("The PDF file \"%1/missing/chart.pdf\"").arg(folder.path())));
+        QCOMPARE(FilesIn(folder.path()), (QStringList{"chart.pdf", "fresh"}));
+    }
+
+    // A document for a queue is drawn owner-only in the user's runtime folder, since it holds a
+    // person's name and birthdate, and is gone once handed over, abandoned or let go.
+    void queueDocumentIsOwnerOnlyAndGoes()
+    {
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        QStringList handed;
+        const auto handOver = [&handed](const QString &file, const QString &title) {
+            handed << QString::number(QFileInfo(file).permissions(), 16) + ' ' + QFileInfo(file).path() +
+                          ' ' + title;
+            return QString();
+        };
+        for (const auto end :
+             {&print::PrintDevice::endDoc, &print::PrintDevice::abort, &print::PrintDevice::newPage}) {
+            auto device = std::make_unique<print::PdfPrintDevice>(
+                print::PdfPrintTarget{print::PrintQueue{"Office", {}, {}, handOver}, {}, "chart"});
+            device->printLine(QStringLiteral("Your Name"));
+            ((*device).*end)(); // a new page leaves the document to be let go unfinished
+            QCOMPARE(FilesIn(runtime).size(), end == &print::PrintDevice::newPage ? 1 : 0);
+            device.reset();
+            QCOMPARE(FilesIn(runtime), QStringList());
+        }
+        QCOMPARE(handed, QStringList{"6600 " + runtime + " chart"});
+    }
+
+    void pagesFitThePaper_data()
+    {
+        Columns<QPageSize, QString, chart::ChartFields>({"paper", "document", "fields"});
+        // Names of 9 to 221 characters: from 28 on the title passes the date's place on a laser
+        // printer, from 57 it is wider than the dot-matrix line, at 221 wider than the page.
+        const QString names = QStringLiteral("Christopher Alexander Montgomery-Wolfe the Third ").repeated(5);
+        for (const QPageSize &paper : {QPageSize(QPageSize::Letter), QPageSize(QPageSize::A4)}) {
+            for (const char *document : {"chart", "cover sheet", "What Is"}) {
+                for (const char *font : {"", "Arial", "Courier"}) {
+                    for (const int length : {9, 28, 38, 72, 221}) {
+                        if (length > 9 && QLatin1String(document) == "What Is")
+                            continue;
+                        chart::ChartFields fields =
+                            LongChart(*font ? PrinterType::Laser : PrinterType::Matrix);
+                        fields.preferences.font = font;
+                        fields.name = length == 9 ? fields.name : names.left(length).trimmed();
+                        QTest::addRow("%s, %s, %s, name of %d", qPrintable(paper.name()), document,
+                                      *font ? font : "dot-matrix", length)
+                            << paper << document << fields;
+                    }
                 }
             }
         }
     }
-}
 
-// Every printed word stands on the paper at least 12 points clear of its edges, and no two words
-// of a line overlap, whatever the length of the name; a chart has the pages it counts, and a
-// dot-matrix chart read back at its pitch (80 columns to the line) holds the text printer's day
-// lines, blank for blank.
-void TestPrint::pagesFitThePaper()
-{
-    QFETCH(QPageSize, paper);
-    QFETCH(QString, document);
-    QFETCH(chart::ChartFields, fields);
-    QTemporaryDir folder;
-    print::PdfPrintDevice device({{}, folder.filePath(QStringLiteral("fit.pdf")), "fit", paper});
-    RecordingAlerts alerts;
-    QVERIFY(print::SetUpPrinterFont(device, fields));
-    if (document == "chart")
-        QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
-    else if (document == "cover sheet")
-        QCOMPARE(print::PrintCoverSheet(fields, device, alerts), PrintOutcome::Printed);
-    else
+    // Every printed word stands on the paper at least 12 points clear of its edges, and no two words
+    // of a line overlap, whatever the length of the name (shortened only where it would not fit); a
+    // chart has the pages it counts, and a dot-matrix chart read back at its pitch (80 columns to the
+    // line) holds the text printer's day lines, blank for blank.
+    void pagesFitThePaper()
+    {
+        QFETCH(QPageSize, paper);
+        QFETCH(QString, document);
+        QFETCH(chart::ChartFields, fields);
+        QTemporaryDir folder;
+        print::PdfPrintDevice device({{}, folder.filePath(QStringLiteral("fit.pdf")), "fit", paper});
+        RecordingAlerts alerts;
+        QVERIFY(print::SetUpPrinterFont(device, fields));
+        if (document == "chart")
+            QCOMPARE(print::PrintChart(fields, Today, device, alerts), PrintOutcome::Printed);
+        else if (document == "cover sheet")
+            QCOMPARE(print::PrintCoverSheet(fields, device, alerts), PrintOutcome::Printed);
+        else
+            print::PrintWhatIsSheet(device, fields);
+        const QSizeF size = paper.size(QPageSize::Point);
+        const QString pages =
+            QString("<page width=\"%1.000000\" height=\"%2.000000\">").arg(size.width()).arg(size.height());
+        const QString words = PdfText(device.outputPath(), {"-bbox"});
+        QCOMPARE(words.count(pages), document == "chart" ? ChartPages(fields).size() : 1);
+        QVERIFY(words.count("<word ") > 30);
+        QCOMPARE(PdfPlacementFault(device.outputPath(), 12), QString());
+        // A name that its line holds is printed whole.
+        if (document != "What Is" && fields.name.size() <= 38)
+            QVERIFY(PdfText(device.outputPath(), {})
+                        .contains(document == "chart" ? fields.name.toUpper() : fields.name));
+        if (document != "chart" || fields.preferences.printer != PrinterType::Matrix)
+            return;
+        QStringList read; // at the width of a column, the printer's Courier 12 point "0"
+        for (const QString &line :
+             PdfText(device.outputPath(), {"-fixed", QString::number(device.textWidth("0") / 20)})
+                 .split('\n'))
+            read << line.trimmed();
+        QStringList printed;
+        for (const QStringList &page : ChartPages(fields))
+            printed += DayLines(page).replaceInStrings(QRegularExpression("^ +| +$"), QString());
+        QCOMPARE(DayLines(read), printed);
+    }
+
+    void commandIntoPdfFiles_data()
+    {
+        Columns<int, chart::ChartFields, QString, QStringList, QStringList>(
+            {"command", "fields", "answer", "asked", "written"});
+        const auto chart = int(print::PrintCommand::Chart);
+        const auto both = int(print::PrintCommand::CoverSheetAndChart);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + '/';
+        const QString printing = QStringLiteral("Printing the chart of Your Name...");
+        const chart::ChartFields jr = With([](auto &f) { f.name = QStringLiteral("Pat Example Jr."); });
+        const QStringList none;
+        Row("both: asked once for two files", both, jr, "Jr.PDF",
+            QStringList{documents + "Pat Example Jr.", "Printing the chart of Pat Example Jr...."},
+            QStringList{"Jr - chart.pdf", "Jr - cover sheet.pdf"});
+        Row("declined: nothing", both, jr, "", QStringList{documents + "Pat Example Jr."}, none);
+        Row("refused: nothing asked", chart, With([](auto &f) { f.preferences.linesPerPage = "0"; }), "x",
+            none, none);
+        Row("called off from the progress: nothing", chart, With([](auto &f) { f.person.length = "3"; }), "x",
+            QStringList{documents + "Your Name - chart.pdf", printing}, none);
+    }
+
+    // The file question comes when the first document starts, once, before the chart's progress;
+    // the files are written when their documents are done, and only then.
+    void commandIntoPdfFiles()
+    {
+        QFETCH(int, command);
+        QFETCH(chart::ChartFields, fields);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, asked);
+        QFETCH(QStringList, written);
+        QTemporaryDir folder;
+        QStringList questions;
+        const auto question = [&](const QString &caption, const QString &suggested) {
+            questions << (caption == print::PdfQuestionCaption(print::PrintCommand(command)) ? suggested
+                                                                                             : caption);
+            return answer.isEmpty() ? answer : folder.filePath(answer);
+        };
+        const auto progress = [&questions](const QString &label) -> print::PrintProgress {
+            questions << label;
+            return [](qint64 done, qint64 total) { return total != 3 || done < 2; };
+        };
+        RecordingAlerts alerts;
+        print::SystemPrintTargets targets(print::PrintCommand(command), fields.name, std::nullopt, question,
+                                          progress, alerts);
+        (void)print::RunPrintCommand(print::PrintCommand(command), fields, Today, targets, alerts);
+        QCOMPARE(questions, asked);
+        QCOMPARE(FilesIn(folder.path()), written);
+        QCOMPARE(targets.doneMessage().isEmpty(), written.isEmpty());
+        QCOMPARE(alerts.messages().size(), fields.preferences.linesPerPage == "0" ? 1 : 0);
+    }
+
+    // The save dialog of a command's PDF files says which files the name typed in it writes: for the
+    // combined command, the name it suggests gives the two files of the person.
+    void pdfFilesNamed()
+    {
+        const auto both = print::PrintCommand::CoverSheetAndChart;
+        const QString two =
+            "The cover sheet and the chart will be saved as two PDF files, \"%1 - cover sheet.pdf\" "
+            "and \"%1 - chart.pdf\".";
+        QCOMPARE(print::PdfFilesNote(both, print::SuggestedPdfName(both, "Pat"), true),
+                 "No printer is installed. " + two.arg("Pat"));
+        QCOMPARE(print::PdfFilesNote(both, "/tmp/Jr.PDF", false), two.arg("Jr"));
+        QCOMPARE(print::PdfFilesNote(print::PrintCommand::WhatIs, "/tmp/", true),
+                 "No printer is installed. \"What Is A Biorhythm?\" will be saved as a PDF file.");
+    }
+
+    // The "What Is" sheet's layout follows the printer and the font: only the character layout's
+    // lines all start three spaces in and fit 80 columns. The heading lines but the empty ones
+    // print at its foot (its last block), only below a line 1.
+    void whatIsSheet_data()
+    {
+        Columns<bool, QString, QStringList, bool, bool>(
+            {"dotMatrix", "font", "heading", "character", "foot"});
+        const QStringList all{"Your Name", "123 Any Street", "Anytown, ST 00000", "you@example.com"};
+        Row("dot-matrix", true, "Arial", all, true, true);
+        Row("laser, Courier", false, "Courier", all, true, true);
+        Row("laser, courier in lower case", false, "courier", all, false, true);
+        Row("line 1 empty", false, "Times", QStringList{"", "a", "b", "c"}, false, false);
+        Row("line 2 empty", true, "Times", QStringList{"one", "", "three", ""}, true, true);
+    }
+
+    void whatIsSheet()
+    {
+        QFETCH(bool, dotMatrix);
+        QFETCH(QString, font);
+        QFETCH(QStringList, heading);
+        chart::ChartFields fields;
+        fields.preferences.printer = dotMatrix ? chart::PrinterType::Matrix : chart::PrinterType::Laser;
+        fields.preferences.font = font;
+        fields.preferences.heading = {heading[0], heading[1], heading[2], heading[3]};
+        print::TextPrintDevice device;
         print::PrintWhatIsSheet(device, fields);
-    const QSizeF size = paper.size(QPageSize::Point);
-    const QString pages =
-        QString("<page width=\"%1.000000\" height=\"%2.000000\">").arg(size.width()).arg(size.height());
-    const QString words = PdfText(device.outputPath(), {"-bbox"});
-    QCOMPARE(words.count(pages), document == "chart" ? ChartPages(fields).size() : 1);
-    QVERIFY(words.count("<word ") > 30);
-    QCOMPARE(PdfPlacementFault(device.outputPath(), 12), QString());
-    if (document != "chart" || fields.preferences.printer != PrinterType::Matrix)
-        return;
-    QStringList read; // at the width of a column, the printer's Courier 12 point "0"
-    for (const QString &line :
-         PdfText(device.outputPath(), {"-fixed", QString::number(device.textWidth("0") / 20)}).split('\n'))
-        read << line.trimmed();
-    QStringList printed;
-    for (const QStringList &page : ChartPages(fields))
-        printed += DayLines(page).replaceInStrings(QRegularExpression("^ +| +$"), QString());
-    QCOMPARE(DayLines(read), printed);
-}
-
-void TestPrint::commandIntoPdfFiles_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<chart::ChartFields>("fields");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QStringList>("asked");
-    QTest::addColumn<QStringList>("written");
-    const auto chart = int(print::PrintCommand::Chart);
-    const auto both = int(print::PrintCommand::CoverSheetAndChart);
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + '/';
-    const QString printing = QStringLiteral("Printing the chart of Your Name...");
-    const chart::ChartFields jr = With([](auto &f) { f.name = QStringLiteral("Pat Example Jr."); });
-    QTest::newRow("chart: asked first, .pdf added")
-        << chart << LongChart() << "Chart" << QStringList{documents + "Your Name - chart.pdf", printing}
-        << QStringList{"Chart.pdf"};
-    QTest::newRow("both: asked once for two files")
-        << both << jr << "Jr.PDF"
-        << QStringList{documents + "Pat Example Jr.", "Printing the chart of Pat Example Jr...."}
-        << QStringList{"Jr - chart.pdf", "Jr - cover sheet.pdf"};
-    QTest::newRow("declined: nothing")
-        << both << jr << "" << QStringList{documents + "Pat Example Jr."} << QStringList{};
-    QTest::newRow("refused: nothing asked")
-        << chart << With([](auto &f) { f.preferences.linesPerPage = "0"; }) << "x" << QStringList{}
-        << QStringList{};
-    QTest::newRow("called off from the progress: nothing")
-        << chart << With([](auto &f) { f.person.length = "3"; }) << "x"
-        << QStringList{documents + "Your Name - chart.pdf", printing} << QStringList{};
-}
-
-// The file question comes when the first document starts, once, before the chart's progress;
-// the files are written when their documents are done, and only then.
-void TestPrint::commandIntoPdfFiles()
-{
-    QFETCH(int, command);
-    QFETCH(chart::ChartFields, fields);
-    QFETCH(QString, answer);
-    QFETCH(QStringList, asked);
-    QFETCH(QStringList, written);
-    QTemporaryDir folder;
-    QStringList questions;
-    const auto question = [&](const QString &caption, const QString &suggested) {
-        questions << (caption == print::PdfQuestionCaption(print::PrintCommand(command)) ? suggested
-                                                                                         : caption);
-        return answer.isEmpty() ? answer : folder.filePath(answer);
-    };
-    const auto progress = [&questions](const QString &label) -> print::PrintProgress {
-        questions << label;
-        return [](qint64 done, qint64 total) { return total != 3 || done < 2; };
-    };
-    RecordingAlerts alerts;
-    print::SystemPrintTargets targets(print::PrintCommand(command), fields.name, std::nullopt, question,
-                                      progress, alerts);
-    (void)print::RunPrintCommand(print::PrintCommand(command), fields, Today, targets, alerts);
-    QCOMPARE(questions, asked);
-    QCOMPARE(FilesIn(folder.path()), written);
-    QCOMPARE(targets.doneMessage().isEmpty(), written.isEmpty());
-    QCOMPARE(alerts.messages().size(), fields.preferences.linesPerPage == "0" ? 1 : 0);
-}
-
-// The save dialog of a command's PDF files says which files the name typed in it writes: for the
-// combined command, the name it suggests gives the two files of the person.
-void TestPrint::pdfFilesNamed()
-{
-    const auto both = print::PrintCommand::CoverSheetAndChart;
-    QCOMPARE(print::PdfFilesNote(both, print::SuggestedPdfName(both, "Pat"), true),
-             "No printer is installed. The cover sheet and the chart will be saved as two PDF files, \"Pat - "
-             "cover sheet.pdf\" and \"Pat - chart.pdf\".");
-    QCOMPARE(print::PdfFilesNote(both, "/tmp/Jr.PDF", false),
-             "The cover sheet and the chart will be saved as two PDF files, \"Jr - cover sheet.pdf\" and "
-             "\"Jr - chart.pdf\".");
-    QCOMPARE(print::PdfFilesNote(print::PrintCommand::WhatIs, "/tmp/", true),
-             "No printer is installed. \"What Is A Biorhythm?\" will be saved as a PDF file.");
-}
-
-void TestPrint::whatIsSheet_data()
-{
-    QTest::addColumn<bool>("dotMatrix");
-    QTest::addColumn<QString>("font");
-    QTest::addColumn<QStringList>("heading");
-    QTest::addColumn<QList<int>>("blocks");
-    const QStringList all{"Your Name", "123 Any Street", "Anytown, ST 00000", "you@example.com"};
-    const QList<int> character{1, 3, 7, 6, 6, 6, 1, 8, 3};
-    const QList<int> page{1, 3, 6, 5, 5, 6, 1, 5, 3, 2};
-    QTest::newRow("dot-matrix") << true << "Arial" << all << character + QList<int>{4};
-    QTest::newRow("laser, Courier") << false << "Courier" << all << character + QList<int>{4};
-    QTest::newRow("laser, courier in lower case") << false << "courier" << all << page + QList<int>{4};
-    QTest::newRow("line 1 empty") << false << "Times" << QStringList{"", "a", "b", "c"} << page;
-    QTest::newRow("line 2 empty") << true << "Times" << QStringList{"one", "", "three", ""}
-                                  << character + QList<int>{2};
-}
-
-// The "What Is" sheet's layout follows the printer and the font; its blocks keep their line
-// counts, the heading lines at the foot (the last block) print only below a line 1.
-void TestPrint::whatIsSheet()
-{
-    QFETCH(bool, dotMatrix);
-    QFETCH(QString, font);
-    QFETCH(QStringList, heading);
-    QFETCH(QList<int>, blocks);
-    chart::ChartFields fields;
-    fields.preferences.printer = dotMatrix ? chart::PrinterType::Matrix : chart::PrinterType::Laser;
-    fields.preferences.font = font;
-    fields.preferences.heading = {heading[0], heading[1], heading[2], heading[3]};
-    print::TextPrintDevice device;
-    print::PrintWhatIsSheet(device, fields);
-    QCOMPARE(device.pages().size(), 1);
-    QList<int> printed;
-    for (const QString &block : device.text().trimmed().split(QStringLiteral("\n\n")))
-        printed << int(block.count(u'\n')) + 1;
-    QCOMPARE(printed, blocks);
-    // The character layout's lines start three spaces in and fit 80 columns.
-    const bool character = blocks[2] == 7;
-    for (const QString &line : device.pages().constFirst())
-        QVERIFY2(!character || line.isEmpty() || (line.startsWith(u"   ") && line.size() <= 80),
-                 qPrintable(line));
-}
+        QCOMPARE(device.pages().size(), 1);
+        // The foot is the last lines, after an empty one.
+        QStringList lines = device.pages().constFirst();
+        lines.replaceInStrings(QRegularExpression("^ +| +$"), QString());
+        while (lines.last().isEmpty())
+            lines.removeLast();
+        const QStringList foot = heading.filter(QRegularExpression("."));
+        QTEST(lines.mid(lines.size() - foot.size()) == foot &&
+                  lines[lines.size() - foot.size() - 1].isEmpty(),
+              "foot");
+        bool indented = true;
+        for (const QString &line : device.pages().constFirst())
+            indented = indented && (line.isEmpty() || (line.startsWith(u"   ") && line.size() <= 80));
+        QTEST(indented, "character");
+    }
+};
 
 TIDEMARK_TEST(TestPrint)
 #include "tst_print.moc"

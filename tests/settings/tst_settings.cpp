@@ -2,11 +2,12 @@
 #include "settings/delimitedfile.h"
 #include "settings/preferences.h"
 #include "settings/windowplacement.h"
+#include "support/datarows.h"
+#include "support/filebytes.h"
 #include "support/namedpipe.h"
 #include "support/privileged.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,23 +21,6 @@ using namespace settings;
 Q_DECLARE_METATYPE(settings::Preferences)
 
 namespace {
-
-template <typename... T> void row(const char *tag, const T &...values)
-{
-    (QTest::newRow(tag) << ... << values);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // What a folder of empty or missing settings files loads.
 Preferences defaults()
@@ -53,21 +37,6 @@ Preferences contrary()
     return p;
 }
 
-// A save file on a disk that has room for only so many more bytes.
-struct FullDiskSaveFile : QSaveFile
-{
-    using QSaveFile::QSaveFile;
-    qint64 room = 0;
-    qint64 writeData(const char *data, qint64 size) override
-    {
-        const qint64 written = room > 0 ? QSaveFile::writeData(data, std::min(size, room)) : 0;
-        room -= written;
-        if (written < size)
-            setErrorString(QStringLiteral("No space left on device"));
-        return written == size || written > 0 ? written : -1;
-    }
-};
-
 } // namespace
 
 class TestSettings : public QObject
@@ -77,17 +46,15 @@ class TestSettings : public QObject
 private Q_SLOTS:
     void decode_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
-        row("a line not all utf-8 is windows-1252", QByteArray("Zo\xc3\xab Jos\xe9"), "ZoÃ« José");
-        QTest::newRow("each line on its own")
-            << QByteArray("\"Zo\xc3\xab\"\r\n\"Jos\xe9\"\n\"\xc3\x85\"\r\"\x80\"")
-            << "\"Zoë\"\r\n\"José\"\n\"Å\"\r\"€\"";
-        QTest::newRow("byte-order mark before a windows-1252 line")
-            << QByteArray("\xef\xbb\xbf\"Jos\xe9\"\r\n") << "\"José\"\r\n";
+        Columns<QByteArray, QString>({"bytes", "text"});
+        Row("a line not all utf-8 is windows-1252", QByteArray("Zo\xc3\xab Jos\xe9"), "ZoÃ« José");
+        Row("each line on its own", QByteArray("\"Zo\xc3\xab\"\r\n\"Jos\xe9\"\n\"\xc3\x85\"\r\"\x80\""),
+            "\"Zoë\"\r\n\"José\"\n\"Å\"\r\"€\"");
+        Row("byte-order mark before a windows-1252 line", QByteArray("\xef\xbb\xbf\"Jos\xe9\"\r\n"),
+            "\"José\"\r\n");
         // A reference made with another decoder; the bytes Windows-1252 leaves undefined keep Latin-1 values.
         const QString data = QStringLiteral(TIDEMARK_TEST_DATA "/settings/cp1252-high-bytes");
-        row("every high byte", fileBytes(data + ".bin"), QString::fromUtf8(fileBytes(data + ".utf8")));
+        Row("every high byte", FileBytes(data + ".bin"), QString::fromUtf8(FileBytes(data + ".utf8")));
     }
 
     void decode()
@@ -98,20 +65,19 @@ private Q_SLOTS:
 
     void readFields_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("fields");
-        row("empty text", "", QStringList{});
-        row("line ends of each kind; LF CR is two", "\"a\"\r\n\"b\"\n\"c\"\r\"d\"\n\re",
+        Columns<QString, QStringList>({"text", "fields"});
+        Row("empty text", "", QStringList{});
+        Row("line ends of each kind; LF CR is two", "\"a\"\r\n\"b\"\n\"c\"\r\"d\"\n\re",
             QStringList{"a", "b", "c", "d", "", "e"});
-        row("blanks around unquoted fields", " \t true \t \r\n", QStringList{"true"});
-        row("junk after the closing quote", "\"  a \" junk,\"Anytown, ST\",c",
+        Row("blanks around unquoted fields", " \t true \t \r\n", QStringList{"true"});
+        Row("junk after the closing quote", "\"  a \" junk,\"Anytown, ST\",c",
             QStringList{"  a ", "Anytown, ST", "c"});
-        row("doubled quotes, a lone one unquoted", "\"say \"\"hi\"\"\"\r\nab\"c",
+        Row("doubled quotes, a lone one unquoted", "\"say \"\"hi\"\"\"\r\nab\"c",
             QStringList{"say \"hi\"", "ab\"c"});
-        row("quoted field spans line ends", "\"a\r\nb\"\r\n\"c", QStringList{"a\r\nb", "c"});
-        row("blank line, comma before a line end", "\"a\"\r\n\r\nb,\r\n", QStringList{"a", "", "b", ""});
+        Row("quoted field spans line ends", "\"a\r\nb\"\r\n\"c", QStringList{"a\r\nb", "c"});
+        Row("blank line, comma before a line end", "\"a\"\r\n\r\nb,\r\n", QStringList{"a", "", "b", ""});
         // Older files wrote a quote inside a value as it was; the lines after it still read right.
-        row("old unescaped quote", "\"say \"hi\" there\"\r\n\"next\"\r\n", QStringList{"say ", "next"});
+        Row("old unescaped quote", "\"say \"hi\" there\"\r\n\"next\"\r\n", QStringList{"say ", "next"});
     }
 
     void readFields()
@@ -130,45 +96,21 @@ private Q_SLOTS:
         QCOMPARE(ReadDelimitedFields(DecodeFileText(bytes)), values);
     }
 
-    void fullDiskKeepsTheOldFile()
-    {
-        for (const qint64 room : {0, 4}) { // no room at all, room for a part
-            QTemporaryDir dir;
-            const QString path = dir.filePath(QStringLiteral("cover.dat"));
-            QVERIFY(putFile(path, "\"old\"\r\n"));
-            {
-                FullDiskSaveFile file(path);
-                file.room = room;
-                const auto failure = WriteFileBytes(file, "\"new, and longer\"\r\n");
-                QVERIFY(failure && failure->path == path && failure->reason.contains(u"No space"));
-            }
-            QCOMPARE(fileBytes(path), QByteArray("\"old\"\r\n"));
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cover.dat"});
-        }
-    }
-
-    void saveAndLoad()
-    {
-        QTemporaryDir dir;
-        QVERIFY(SaveSettings(dir.path(), contrary()).isEmpty());
-        QCOMPARE(LoadSettings(dir.path(), DesignPreferences()), contrary());
-    }
-
     void createAndFail()
     {
         QTemporaryDir dir;
-        QVERIFY(putFile(dir.filePath(QStringLiteral("cover.dat")), "\"Lead\"\r\n"));
+        QVERIFY(PutFile(dir.filePath(QStringLiteral("cover.dat")), "\"Lead\"\r\n"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("chtspace.dat")));
         QCOMPARE(EnsureSettingsFiles(dir.path()), QString());
         // The missing files are made, empty; those there are left alone.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 6);
-        QCOMPARE(fileBytes(dir.filePath("bioname.dat")) + fileBytes(dir.filePath("cover.dat")),
+        QCOMPARE(FileBytes(dir.filePath("bioname.dat")) + FileBytes(dir.filePath("cover.dat")),
                  "\"Lead\"\r\n");
         QVERIFY(EnsureSettingsFiles(dir.filePath(QStringLiteral("cover.dat"))).contains(u"bioname.dat"));
         // A file that cannot be written does not keep the others from being written.
         const QList<WriteFailure> failures = SaveSettings(dir.path(), defaults());
         QVERIFY(failures.size() == 1 && failures[0].path == dir.filePath(QStringLiteral("chtspace.dat")));
-        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("color.dat"))), QByteArray("\"true\"\r\n"));
+        QCOMPARE(FileBytes(dir.filePath(QStringLiteral("color.dat"))), QByteArray("\"true\"\r\n"));
         QCOMPARE(SaveSettings(dir.filePath(QStringLiteral("color.dat")), defaults()).size(), 6);
     }
 
@@ -176,10 +118,10 @@ private Q_SLOTS:
     {
         // A field missing, a word the program does not write, damage: each file is read as far as it goes.
         QTemporaryDir dir;
-        QVERIFY(putFile(dir.filePath(QStringLiteral("options.dat")), "\"false\"\r\n\"TRUE\""));
-        QVERIFY(putFile(dir.filePath(QStringLiteral("printer.dat")), "66"));
-        QVERIFY(putFile(dir.filePath(QStringLiteral("chtspace.dat")), "\"wide\"\r\n"));
-        QVERIFY(putFile(dir.filePath(QStringLiteral("color.dat")), QByteArray(4, '\0')));
+        QVERIFY(PutFile(dir.filePath(QStringLiteral("options.dat")), "\"false\"\r\n\"TRUE\""));
+        QVERIFY(PutFile(dir.filePath(QStringLiteral("printer.dat")), "66"));
+        QVERIFY(PutFile(dir.filePath(QStringLiteral("chtspace.dat")), "\"wide\"\r\n"));
+        QVERIFY(PutFile(dir.filePath(QStringLiteral("color.dat")), QByteArray(4, '\0')));
         Preferences expected = defaults();
         expected.holidays = expected.dateEachPage = expected.color = false;
         std::tie(expected.linesPerPage, expected.printer, expected.spacing) =
@@ -193,13 +135,15 @@ private Q_SLOTS:
         QTemporaryDir dir;
         NamedPipe fifo(dir.filePath(QStringLiteral("cover.dat")));
         QVERIFY(fifo.isValid());
-        QVERIFY(putFile(dir.filePath(QStringLiteral("font.dat")), "\"Courier\"\r\n"));
+        QVERIFY(PutFile(dir.filePath(QStringLiteral("font.dat")), "\"Courier\"\r\n"));
         QString error;
         QCOMPARE(LoadSettings(dir.path(), DesignPreferences(), &error).font, QStringLiteral("Courier"));
         QVERIFY2(!fifo.blocked(), "reading the named pipe blocked");
         QVERIFY2(error.contains(u"cover.dat") && error.endsWith(u'.'), qPrintable(error));
     }
 
+    // What a save writes loads back as it was; on a full disk every save fails and says why,
+    // leaving the old file whole and no temporary file behind.
     void fullDiskKeepsEveryFile()
     {
         QTemporaryDir dir;
@@ -242,7 +186,7 @@ private Q_SLOTS:
         const QDir folder(dir.filePath(QStringLiteral("data")));
         QVERIFY(QDir().mkdir(folder.path()) &&
                 ::chmod(QFile::encodeName(folder.path()).constData(), 0755) == 0);
-        QVERIFY(putFile(folder.filePath(QStringLiteral("cover.dat")), "\"Lead\"\r\n"));
+        QVERIFY(PutFile(folder.filePath(QStringLiteral("cover.dat")), "\"Lead\"\r\n"));
         QCOMPARE(PrepareDataFolder(folder.path()), QString());
         QCOMPARE(mode(folder.path()), 0700u);
         QCOMPARE(EnsureSettingsFiles(folder.path()), QString());
@@ -251,7 +195,7 @@ private Q_SLOTS:
             QCOMPARE(mode(folder.filePath(name)), 0600u);
         // The program's own temporary file, over one left open to everybody: emptied, owner-only.
         const QString own = folder.filePath(QStringLiteral("prntscrn.tmp"));
-        QVERIFY(putFile(own, "old") && ::chmod(QFile::encodeName(own).constData(), 0644) == 0);
+        QVERIFY(PutFile(own, "old") && ::chmod(QFile::encodeName(own).constData(), 0644) == 0);
         QFile file(own);
         QVERIFY(OpenOwnFile(file));
         QVERIFY(mode(own) == 0600u && QFileInfo(own).size() == 0);
@@ -261,7 +205,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Tidemark.ini"));
-        QVERIFY(putFile(path, "[Settings]\nMainLeft=12px\nMainTop=-300\nMainWidth=1e40\nMainHeight=0.1\n"));
+        QVERIFY(PutFile(path, "[Settings]\nMainLeft=12px\nMainTop=-300\nMainWidth=1e40\nMainHeight=0.1\n"));
         QCOMPARE(LoadWindowPlacement(QSettings(path, QSettings::IniFormat)),
                  (WindowPlacement{1000, -300, 6500, double(0.1f)}));
         QCOMPARE(PlacementToPixels({-1500, 1e30, std::nan(""), 1500}, 120), QRect(-125, 1000000, 0, 125));
@@ -272,19 +216,17 @@ private Q_SLOTS:
     // wholly inside it, at least its minimum size and at most the screen's.
     void placeOnScreen_data()
     {
-        QTest::addColumn<QRect>("wanted");
-        QTest::addColumn<QSize>("minimum");
-        QTest::addColumn<QRect>("placed");
+        Columns<QRect, QSize, QRect>({"wanted", "minimum", "placed"});
         // The first screen is 1920 x 1080 at the origin, a second of 1280 x 1024 right of it.
-        row("on the second screen", QRect(2000, 100, 800, 600), QSize(), QRect(2000, 100, 800, 600));
-        row("mostly on the second screen", QRect(1800, 100, 800, 600), QSize(), QRect(1920, 100, 800, 600));
-        row("below the shorter screen", QRect(2000, 1030, 800, 600), QSize(), QRect(1120, 480, 800, 600));
-        row("larger than its screen", QRect(2000, 0, 1500, 1200), QSize(), QRect(1920, 0, 1280, 1024));
-        row("off every screen, larger", QRect(5000, 5000, 2500, 1500), QSize(), QRect(0, 0, 1920, 1080));
+        Row("on the second screen", QRect(2000, 100, 800, 600), QSize(), QRect(2000, 100, 800, 600));
+        Row("mostly on the second screen", QRect(1800, 100, 800, 600), QSize(), QRect(1920, 100, 800, 600));
+        Row("below the shorter screen", QRect(2000, 1030, 800, 600), QSize(), QRect(1120, 480, 800, 600));
+        Row("larger than its screen", QRect(2000, 0, 1500, 1200), QSize(), QRect(1920, 0, 1280, 1024));
+        Row("off every screen, larger", QRect(5000, 5000, 2500, 1500), QSize(), QRect(0, 0, 1920, 1080));
         const QSize minimum(700, 500);
-        row("no width, far right", QRect(1'000'000, 100, 0, 433), minimum, QRect(1220, 100, 700, 500));
-        row("no height, far below", QRect(100, 1'000'000, 800, 0), minimum, QRect(100, 580, 800, 500));
-        row("minimum larger than the screen", QRect(5000, 100, 10, 10), QSize(2500, 1500),
+        Row("no width, far right", QRect(1'000'000, 100, 0, 433), minimum, QRect(1220, 100, 700, 500));
+        Row("no height, far below", QRect(100, 1'000'000, 800, 0), minimum, QRect(100, 580, 800, 500));
+        Row("minimum larger than the screen", QRect(5000, 100, 10, 10), QSize(2500, 1500),
             QRect(0, 0, 1920, 1080));
     }
 
