@@ -83,13 +83,6 @@ int CycleOfMarker(chart::DayMarker marker)
     return -1;
 }
 
-// A value as the title row gives it, in percent: "+48%".
-QString ValueText(double value)
-{
-    const int percent = qRound(value * 100);
-    return (percent > 0 ? QStringLiteral("+") : QString()) + QString::number(percent) + QLatin1Char('%');
-}
-
 // The person on the left, the readout or the period on the right; where both do not fit, the
 // person's name gives way.
 void PaintHeader(QPainter &painter, const Rows &rows, const GraphScene &scene, const Style &style)
@@ -427,7 +420,7 @@ QString CycleValues(const GraphDay &day, const QList<GraphCycle> &cycles)
 {
     QStringList parts;
     for (const GraphCycle cycle : cycles)
-        parts << CycleName(cycle) + QLatin1Char(' ') + ValueText(day.values[std::size_t(cycle)]);
+        parts << CycleName(cycle) + QLatin1Char(' ') + PercentText(day.values[std::size_t(cycle)]);
     return parts.join(QStringLiteral("   "));
 }
 

@@ -31,12 +31,6 @@ QString DateWords(const chart::ChartDay &day)
     return Words().toString(chart::DateOf(day), QStringLiteral("MMMM d, yyyy"));
 }
 
-QString Percent(double value)
-{
-    const int percent = qRound(value * 100);
-    return (percent > 0 ? QStringLiteral("+") : QString()) + QString::number(percent) + QLatin1Char('%');
-}
-
 bool IsTriple(chart::DayMarker marker)
 {
     return marker == chart::DayMarker::TripleHigh || marker == chart::DayMarker::TripleLow;
@@ -109,6 +103,12 @@ QStringList Stretches(const QList<GraphDay> &days, chart::DayMarker kind)
 
 } // namespace
 
+QString PercentText(double value)
+{
+    const int percent = qRound(value * 100);
+    return (percent > 0 ? QStringLiteral("+") : QString()) + QString::number(percent) + QLatin1Char('%');
+}
+
 QString DayDateText(const chart::ChartDay &day, Wording wording)
 {
     if (wording == Wording::Spoken)
@@ -121,7 +121,7 @@ QString DayReadout(const GraphDay &day, Wording wording)
 {
     QStringList parts{DayDateText(day.day, wording), Tr("day %1").arg(qint64(day.day.dayCount))};
     for (int cycle = 0; cycle < CycleCount; ++cycle)
-        parts << QLatin1String(CycleNames[cycle]) + QLatin1Char(' ') + Percent(day.values[cycle]);
+        parts << QLatin1String(CycleNames[cycle]) + QLatin1Char(' ') + PercentText(day.values[cycle]);
     if (const QString crossings = Crossings(day); !crossings.isEmpty())
         parts << Tr("critical day (%1)").arg(crossings);
     if (Has(day, chart::DayMarker::TripleHigh))

@@ -15,6 +15,9 @@ namespace graph {
 // 2025"), whose dates a voice reads as words rather than digits and dashes.
 enum class Wording { Short, Spoken };
 
+// A cycle's value from -1 to 1 as a whole percentage, signed: "+48%", "-12%", "0%".
+[[nodiscard]] QString PercentText(double value);
+
 // The day's weekday and date.
 [[nodiscard]] QString DayDateText(const chart::ChartDay &day, Wording wording);
 

@@ -23,9 +23,8 @@ private:
     QElapsedTimer m_sinceUpdate;
 };
 
-// The window the box stands over: the parent, or the nearest window round it that shows (a
-// print preview draws its pages before it shows itself). A box over a window not yet shown would
-// be put at the corner of the screen.
+// The window the box stands over: the parent, or the nearest window round it that shows. A box
+// over a window not yet shown would be put at the corner of the screen.
 QWidget *ShownWindow(QWidget *parent)
 {
     while (parent && !parent->isVisible())
