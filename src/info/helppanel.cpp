@@ -25,12 +25,7 @@ HelpPanel::HelpPanel(QWidget *parent)
     setAutoFillBackground(true);
 
     m_titleLabel->setObjectName(QStringLiteral("Label33"));
-    m_titleLabel->setAutoFillBackground(true);
-    m_titleLabel->setBackgroundRole(QPalette::Highlight);
-    m_titleLabel->setForegroundRole(QPalette::HighlightedText);
-    QFont titleFont = m_titleLabel->font();
-    titleFont.setBold(true);
-    m_titleLabel->setFont(titleFont);
+    StylePanelTitle(m_titleLabel);
 
     m_closeButton->setObjectName(QStringLiteral("Command16"));
     m_closeButton->setText(QStringLiteral("x"));

@@ -1,6 +1,7 @@
 #include "mainwindow/comparepanel.h"
 
 #include "namedb/nameentry.h"
+#include "platform/widgetfont.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -56,12 +57,7 @@ ComparePanel::ComparePanel(QWidget *parent)
     setAutoFillBackground(true);
 
     m_titleLabel->setText(tr("  Compare With..."));
-    m_titleLabel->setAutoFillBackground(true);
-    m_titleLabel->setBackgroundRole(QPalette::Highlight);
-    m_titleLabel->setForegroundRole(QPalette::HighlightedText);
-    QFont titleFont = m_titleLabel->font();
-    titleFont.setBold(true);
-    m_titleLabel->setFont(titleFont);
+    StylePanelTitle(m_titleLabel);
 
     m_pickList->setObjectName(QStringLiteral("ComboComparePick"));
     m_pickList->setAccessibleName(tr("Pick the second person from the name database"));

@@ -1,5 +1,6 @@
 #include "platform/widgetfont.h"
 
+#include <QPalette>
 #include <QWidget>
 
 void SetPointSize(QWidget *widget, qreal points)
@@ -7,4 +8,14 @@ void SetPointSize(QWidget *widget, qreal points)
     QFont font = widget->font();
     font.setPointSizeF(points);
     widget->setFont(font);
+}
+
+void StylePanelTitle(QWidget *title)
+{
+    title->setAutoFillBackground(true);
+    title->setBackgroundRole(QPalette::Highlight);
+    title->setForegroundRole(QPalette::HighlightedText);
+    QFont font = title->font();
+    font.setBold(true);
+    title->setFont(font);
 }
