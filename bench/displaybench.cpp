@@ -3,7 +3,7 @@
 // run it from a Release build with QT_QPA_PLATFORM=offscreen, or on a screen with a screen
 // reader listening to time that too. `tidemark_displaybench DAYS single` charts DAYS days with
 // single spacing and no holiday lines (a million days: the 67 MB chart of tidemark-chart's figure).
-#include "mainwindow/mainwindow.h"
+#include "benchwindow.h"
 #include "platform/systemclock.h"
 #include "print/printcommands.h"
 
@@ -21,36 +21,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-class SilentAlerts final : public Alerts
-{
-public:
-    void critical(const QString &title, const QString &text) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    void plain(const QString &title, const QString &text) override { critical(title, text); }
-};
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    SilentAlerts alerts;
+    StderrAlerts alerts;
     SystemClock clock;
-    MainWindow window({alerts,
-                       clock,
-                       dir.filePath(QStringLiteral("data")),
-                       dir.filePath(QStringLiteral("place.ini")),
-                       {},
-                       [](print::PrintCommand, const QString &, const print::PdfFileQuestion &) {
-                           return std::unique_ptr<print::PrintTargetProvider>();
-                       },
-                       [](QWidget *, const SaveQuestion &) { return QString(); },
-                       [](QWidget *) { return std::optional<QTime>(); }});
+    MainWindow window(BenchWindowEnv(alerts, clock, dir));
     window.resize(1000, 800);
     window.show();
     auto box = [&window](const char *name) { return window.findChild<QLineEdit *>(QLatin1String(name)); };

@@ -4,7 +4,7 @@
 // runs it on Xvfb). `tidemark_previewbench DAYS [TURNS]` previews a chart of DAYS days with the
 // default settings and prints one line of seconds: first page, whole count, median turn,
 // slowest turn, and the pages.
-#include "mainwindow/mainwindow.h"
+#include "benchwindow.h"
 #include "platform/systemclock.h"
 #include "preview/pageview.h"
 #include "preview/previewdialog.h"
@@ -25,16 +25,6 @@
 #include <vector>
 
 namespace {
-
-class SilentAlerts final : public Alerts
-{
-public:
-    void critical(const QString &title, const QString &text) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-    }
-    void plain(const QString &title, const QString &text) override { critical(title, text); }
-};
 
 // Notes the time the first paint of the preview's pages has ended.
 class FirstPaint final : public QObject
@@ -68,18 +58,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    SilentAlerts alerts;
+    StderrAlerts alerts;
     SystemClock clock;
-    MainWindow window({alerts,
-                       clock,
-                       dir.filePath(QStringLiteral("data")),
-                       dir.filePath(QStringLiteral("place.ini")),
-                       {},
-                       [](print::PrintCommand, const QString &, const print::PdfFileQuestion &) {
-                           return std::unique_ptr<print::PrintTargetProvider>();
-                       },
-                       [](QWidget *, const SaveQuestion &) { return QString(); },
-                       [](QWidget *) { return std::optional<QTime>(); }});
+    MainWindow window(BenchWindowEnv(alerts, clock, dir));
     window.show();
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(window.findChild<QWidget *>(QStringLiteral("FrameSplash")), &enter);
