@@ -8,6 +8,8 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qt6-base-dev                 # Qt 6 Widgets/PrintSupport/Test
+  qt6-tools-dev qt6-l10n-tools # Qt6LinguistTools: lupdate and lrelease build the translations
+  qt6-translations-l10n        # Qt's own texts in the languages Tidemark speaks
   fonts-liberation             # metric twins of Arial, Times and Courier New
   libical-dev pkgconf          # libical writes the calendar files; pkg-config finds it
 )

@@ -1,3 +1,4 @@
+#include "language/languageloader.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/printprogressdialog.h"
 #include "platform/datafolder.h"
@@ -17,6 +18,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(TIDEMARK_VERSION));
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Tidemark"));
+    // The window speaks the desktop's language where it has a translation for it.
+    language::InstallSystemTranslation(app);
 
     // Logging out, shutting down, kill and Ctrl+C close the window as Exit does, keeping the
     // settings. They are caught from before the window reads its files, and acted on once it runs.

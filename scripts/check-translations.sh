@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Keeps the translations in step with the code: lupdate reads the texts of the window (and the
+# libraries' marked texts) into a copy of each translations/*.ts, and the check fails when the copy
+# differs from the file (a text added, changed or gone) or a translation is left unfinished.
+#
+#   scripts/check-translations.sh            # check (the test command runs this)
+#   scripts/check-translations.sh --update   # write the new texts into translations/*.ts
+#
+# The sources are those src/language/CMakeLists.txt hands to lupdate: all of src/ but the command
+# line, the program's main and the language loader.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+lupdate=/usr/lib/qt6/bin/lupdate
+mapfile -t sources < <(find src -name '*.cpp' -o -name '*.h' | grep -Ev '^src/(cli|app|language)/' | sort)
+options=(-no-obsolete -locations none -I src)
+
+if [[ ${1:-} == --update ]]; then
+  "$lupdate" "${options[@]}" "${sources[@]}" -ts translations/*.ts
+  exit
+fi
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+status=0
+for ts in translations/*.ts; do
+  copy=$tmp/$(basename "$ts")
+  cp "$ts" "$copy"
+  "$lupdate" -silent "${options[@]}" "${sources[@]}" -ts "$copy"
+  if ! diff -u "$ts" "$copy" >"$tmp/diff"; then
+    echo "$ts is out of step with the code: run scripts/check-translations.sh --update and translate" \
+      "what it adds (lines with + are new or changed texts, lines with - texts no longer in the code):"
+    grep -E '^[-+] *<source>' "$tmp/diff" || head -40 "$tmp/diff"
+    status=1
+  fi
+  unfinished=$(grep -c 'type="unfinished"' "$ts" || true)
+  if ((unfinished)); then
+    echo "$ts: $unfinished translations are unfinished:"
+    grep -B2 'type="unfinished"' "$ts" | grep '<source>' | head -20
+    status=1
+  fi
+done
+((status == 0)) && echo "Translations in step: $(ls translations/*.ts | wc -l) languages, $(grep -c '<message' translations/tidemark_de.ts) texts each."
+exit "$status"
