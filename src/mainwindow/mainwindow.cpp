@@ -51,7 +51,6 @@ MainWindow::MainWindow(MainWindowEnv env, QWidget *parent)
     buildControls();
     buildCommands();
     buildPanels();
-    m_layout->showDesignScale();
     setTabOrder();
     startUp();
 }

@@ -111,7 +111,9 @@ void WindowLayout::restorePlacement()
     for (const QScreen *screen : screens)
         areas << screen->availableGeometry();
     const qsizetype chosen = settings::ScreenFor(wanted, areas);
+    // Off every screen, the fonts the window is designed with.
     if (chosen < 0) {
+        showScale(layout::DesignScale);
         m_window.resize(wanted.size());
         return;
     }
@@ -120,6 +122,8 @@ void WindowLayout::restorePlacement()
     m_window.setScreen(screens[chosen]);
     if (!storedTextSize)
         m_textSize = layout::FirstRunTextSize(screenHeightTwips(), m_scale);
+    // Fitted at the height it opens at, the least size holds when the window is shown.
+    m_window.resize(wanted.size());
     fitMinimumSize();
     const QRect placed = settings::FitOnScreen(wanted, areas[chosen], m_window.minimumSize());
     m_window.move(placed.topLeft());
@@ -148,11 +152,6 @@ int WindowLayout::screenHeightTwips() const
         return m_screenHeightTwips;
     const QScreen *shown = m_window.screen();
     return shown ? shown->geometry().height() * layout::TwipsPerPixel : 0;
-}
-
-void WindowLayout::showDesignScale()
-{
-    showScale(layout::DesignScale);
 }
 
 layout::Scale WindowLayout::scaleFor(int windowHeight, int textSize)
@@ -256,12 +255,18 @@ void WindowLayout::fitMinimumSize()
     const QSize chrome(0,
                        m_window.menuBar()->sizeHint().height() + m_window.statusBar()->sizeHint().height());
     const QSize room = this->room();
-    // Each size tried shows its fonts to be measured; the one kept is tried last.
-    const layout::TextFit fit =
-        layout::FitTextSize(m_textSize, screenHeightTwips(), kept, chrome, room, [this](int textSize) {
-            showScale(scaleFor(m_window.height(), textSize));
-            return measureNeeds();
-        });
+    // The window asks again when it is first shown, and on each move of its frame, mostly with
+    // nothing changed: fitting takes as long as measuring every control at each size tried.
+    const FitInputs inputs{m_textSize, screenHeightTwips(), kept, chrome, room};
+    if (!m_lastFit || m_lastFit->first != inputs) {
+        // Each size tried shows its fonts to be measured; the one kept is tried last.
+        m_lastFit = {inputs, layout::FitTextSize(m_textSize, inputs.screenHeightTwips, kept, chrome, room,
+                                                 [this](int textSize) {
+                                                     showScale(scaleFor(m_window.height(), textSize));
+                                                     return measureNeeds();
+                                                 })};
+    }
+    const layout::TextFit fit = m_lastFit->second;
     m_textSize = fit.textSize;
     // A screen too small for the fonts its height asks for still holds the whole window, with the
     // title bar and borders the desktop puts round it once it shows.

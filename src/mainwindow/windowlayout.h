@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/formlayout.h"
+#include "mainwindow/textsize.h"
 #include "settings/textfile.h"
 
 #include <QList>
@@ -9,6 +10,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QMainWindow;
 class QSettings;
@@ -35,8 +38,6 @@ public:
     // The controls that stand on the form itself, outside its frames, the picture buttons aside.
     [[nodiscard]] QList<QWidget *> formControls() const;
 
-    // The fonts the window is designed with, before it knows its screen.
-    void showDesignScale();
     // Opens the window where the stored placement says, whole on the screen that holds it, at the
     // stored text size (on a first run, one that suits the screen).
     void restorePlacement();
@@ -90,4 +91,15 @@ private:
     std::array<qreal, 2> m_titlePoints{};
     // Shown, but not yet framed by the desktop: the frame's size is not known.
     bool m_frameUnknown = false;
+    // What the least window size was last fitted for, and what it came to.
+    struct FitInputs
+    {
+        int textSize;
+        int screenHeightTwips;
+        layout::Scale kept;
+        QSize chrome;
+        QSize room;
+        bool operator==(const FitInputs &) const = default;
+    };
+    std::optional<std::pair<FitInputs, layout::TextFit>> m_lastFit;
 };
