@@ -89,9 +89,8 @@ void MainWindow::showChart()
     text.reserve(estimate);
     DisplaySink sink(text, fileOpen ? &stream : nullptr);
 
-    QProgressDialog progress(QStringLiteral("Preparing the chart..."), QStringLiteral("Cancel"), 0, 1000,
-                             this);
-    progress.setWindowTitle(QStringLiteral("Display Chart to Screen"));
+    QProgressDialog progress(tr("Preparing the chart..."), tr("Cancel"), 0, 1000, this);
+    progress.setWindowTitle(tr("Display Chart to Screen"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(1000);
     progress.setAutoClose(false);

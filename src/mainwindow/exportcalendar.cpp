@@ -22,9 +22,9 @@ void MainWindow::exportCalendar()
     if (!reminder)
         return;
     const QString path =
-        m_env.askSavePath(this, {QStringLiteral("Export to Calendar"),
+        m_env.askSavePath(this, {tr("Export to Calendar"),
                                  InDocumentsFolder(print::SafeFileStem(plan->name) + QStringLiteral(".ics")),
-                                 QStringLiteral("iCalendar files (*.ics)")});
+                                 tr("iCalendar files (*.ics)")});
     if (path.isEmpty())
         return;
     const QString error =
@@ -32,5 +32,6 @@ void MainWindow::exportCalendar()
     if (!error.isEmpty())
         showCritical(SaveErrorTitle, error);
     else
-        showOutcome(QStringLiteral("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
+        //: %1 is the calendar file's path
+        showOutcome(tr("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
 }

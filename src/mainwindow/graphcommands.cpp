@@ -12,6 +12,7 @@
 #include "platform/alerts.h"
 #include "platform/announcer.h"
 #include "platform/clock.h"
+#include "platform/messageboxalerts.h"
 #include "print/pdfnames.h"
 #include "settings/settingsstore.h"
 
@@ -40,13 +41,13 @@ void MainWindow::buildGraphPanel()
         m_graphPanel->addAction(a);
         return a;
     };
-    connect(graphAction("GraphSave", QStringLiteral("Save Graph as PNG or PDF..."), QKeySequence::Save),
+    connect(graphAction("GraphSave", tr("Save Graph as PNG or PDF..."), QKeySequence::Save),
             &QAction::triggered, this, &MainWindow::saveGraph);
-    connect(graphAction("GraphPrint", QStringLiteral("Print Graph..."), QKeySequence::Print),
-            &QAction::triggered, this, &MainWindow::printGraph);
+    connect(graphAction("GraphPrint", tr("Print Graph..."), QKeySequence::Print), &QAction::triggered, this,
+            &MainWindow::printGraph);
     buildGraphLookMenus();
     // Escape closes the graph through the window's own Escape, as it closes every panel.
-    connect(graphAction("GraphClose", QStringLiteral("Close Graph"), {}), &QAction::triggered, m_graphPanel,
+    connect(graphAction("GraphClose", tr("Close Graph"), {}), &QAction::triggered, m_graphPanel,
             &QWidget::hide);
 }
 
@@ -135,18 +136,20 @@ void MainWindow::printGraph()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!graph::PrintGraph(printer, m_graphPanel->scene()))
-        showCritical(print::PrinterErrorTitle, QStringLiteral("The graph could not be printed."));
+        showCritical(QCoreApplication::translate("PrintMessages", print::PrinterErrorTitle),
+                     tr("The graph could not be printed."));
     else if (printer.outputFileName().isEmpty())
-        showOutcome(print::SentToPrinterMessage(printer.printerName(), {{tr("the graph"), 1}}));
+        showOutcome(
+            print::SentToPrinterMessage(printer.printerName(), {{tr("the graph"), 1}}, TranslatedText));
 }
 
 void MainWindow::saveGraph()
 {
     statusBar()->clearMessage();
     const QString path = m_env.askSavePath(
-        this, {QStringLiteral("Save Graph"),
+        this, {tr("Save Graph"),
                InDocumentsFolder(print::SafeFileStem(m_person->name()) + QStringLiteral(" - graph.png")),
-               QStringLiteral("PNG pictures (*.png);;PDF files (*.pdf)")});
+               tr("PNG pictures (*.png);;PDF files (*.pdf)")});
     if (path.isEmpty())
         return;
     const QString error =

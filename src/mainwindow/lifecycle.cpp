@@ -12,11 +12,13 @@
 #include "platform/alerts.h"
 #include "platform/clock.h"
 #include "platform/datafolder.h"
+#include "platform/messageboxalerts.h"
 #include "settings/preferences.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFrame>
@@ -34,12 +36,16 @@ QString startupFileMessage(const QString &folder, const QString &folderError, co
     if (folderError.isEmpty())
         return fileError.isEmpty()
                    ? QString()
-                   : fileError + QStringLiteral(" Tidemark goes on with its default settings.");
-    const QString unsaved = QStringLiteral("changes made in this run cannot be saved.");
+                   : fileError + QCoreApplication::translate("MainWindow",
+                                                             " Tidemark goes on with its default settings.");
+    const QString unsaved =
+        QCoreApplication::translate("MainWindow", "changes made in this run cannot be saved.");
     if (fileError.isEmpty() && QFileInfo(folder).isDir())
-        return folderError + QStringLiteral(" The settings were read from it, but ") + unsaved;
+        return folderError +
+               QCoreApplication::translate("MainWindow", " The settings were read from it, but ") + unsaved;
     return folderError + (fileError.isEmpty() ? QString() : u' ' + fileError) +
-           QStringLiteral(" Tidemark goes on with its default settings, and ") + unsaved;
+           QCoreApplication::translate("MainWindow", " Tidemark goes on with its default settings, and ") +
+           unsaved;
 }
 
 } // namespace
@@ -72,8 +78,7 @@ void MainWindow::startUp()
         if (!fileError.isEmpty()) {
             // Saving the defaults at exit would bar the next start from moving the old files in.
             m_filesUsable = false;
-            fileError +=
-                QStringLiteral(" It is tried again at the next start; until then changes are not saved.");
+            fileError += tr(" It is tried again at the next start; until then changes are not saved.");
         } else {
             fileError = createError;
         }
@@ -87,7 +92,7 @@ void MainWindow::startUp()
         fileError = readError;
     const QString message = startupFileMessage(m_env.dataFolder, folderError, fileError);
     if (!message.isEmpty())
-        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), message);
+        showCritical(tr("SETTINGS FILE ERROR!"), message);
 
     // A session manager asks the program to save its work before it logs out; the session may
     // then end the program without closing its window. The settings are saved as at exit, and
@@ -119,7 +124,7 @@ void MainWindow::shutDown()
     }
 
     if (!failures.isEmpty())
-        showCritical(QStringLiteral("SETTINGS FILE ERROR!"), settings::UnsavedSettingsMessage(failures));
+        showCritical(tr("SETTINGS FILE ERROR!"), settings::UnsavedSettingsMessage(failures, TranslatedText));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -71,7 +71,7 @@ void MainWindow::buildControls()
     titleFont.setPointSize(16);
     titleFont.setBold(true);
     titleLabel->setFont(titleFont);
-    auto *subtitle = new QLabel(QStringLiteral("Biorhythm Charts"), central);
+    auto *subtitle = new QLabel(tr("Biorhythm Charts"), central);
     subtitle->setObjectName(QStringLiteral("Label25"));
     QFont subtitleFont = subtitle->font();
     subtitleFont.setPointSize(9);

@@ -45,23 +45,23 @@ void MainWindow::buildPanels()
     m_startupNotice->setAutoFillBackground(true);
     m_startupNotice->setFocusPolicy(Qt::StrongFocus);
     auto *title = splashLabel("Label27", QStringLiteral("Tidemark"), m_startupNotice);
-    auto *version = splashLabel("Label28", QStringLiteral("Version " TIDEMARK_VERSION), m_startupNotice);
+    auto *version = splashLabel("Label28", //: %1 is the version number
+                                tr("Version %1").arg(QStringLiteral(TIDEMARK_VERSION)), m_startupNotice);
     for (QLabel *big : {title, version}) {
         QFont font = big->font();
         font.setBold(true);
         big->setFont(font);
     }
-    auto *notice = splashLabel(
-        "Label29",
-        QStringLiteral("WARNING: This program is protected by copyright law.  Unauthorized reproduction or "
+    auto *notice =
+        splashLabel("Label29",
+                    tr("WARNING: This program is protected by copyright law.  Unauthorized reproduction or "
                        "distribution of this program, or any portion of it, will be prosecuted to the full "
                        "extent of the law.  "
                        "This program is provided for entertainment purposes only, and no claim is made that "
                        "anyone should be physically or spiritually guided by any material this program "
                        "produces.  By using this program, you agree to these terms."),
-        m_startupNotice);
-    auto *hint = splashLabel("Label30", QStringLiteral("Click this notice, or press Enter, to begin."),
-                             m_startupNotice);
+                    m_startupNotice);
+    auto *hint = splashLabel("Label30", tr("Click this notice, or press Enter, to begin."), m_startupNotice);
     notice->setWordWrap(true);
     hint->setWordWrap(true);
     // The notice has the keyboard at start-up: a screen reader names it and says how to go on.
@@ -86,7 +86,7 @@ void MainWindow::buildPanels()
     m_chartView = new ChartTextView(host);
     m_chartView->setObjectName(QStringLiteral("Text18"));
     m_chartView->setAccessibleName(tr("Chart"));
-    m_closeChartButton = new QPushButton(QStringLiteral("Close This Window"), host);
+    m_closeChartButton = new QPushButton(tr("Close This Window"), host);
     m_closeChartButton->setObjectName(QStringLiteral("Command24"));
     m_closeChartButton->setAutoDefault(true);
     connect(m_closeChartButton, &QPushButton::clicked, this, &MainWindow::closeChart);

@@ -4,11 +4,39 @@
 #include "platform/clock.h"
 #include "platform/namedlineedit.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <iterator>
+
 namespace {
+
+// The weekdays and signs the person's facts are shown in; the chart, the cover sheet and the
+// engine keep them in English.
+constexpr const char *FactWords[] = {
+    QT_TRANSLATE_NOOP("PersonFacts", "Sunday"),    QT_TRANSLATE_NOOP("PersonFacts", "Monday"),
+    QT_TRANSLATE_NOOP("PersonFacts", "Tuesday"),   QT_TRANSLATE_NOOP("PersonFacts", "Wednesday"),
+    QT_TRANSLATE_NOOP("PersonFacts", "Thursday"),  QT_TRANSLATE_NOOP("PersonFacts", "Friday"),
+    QT_TRANSLATE_NOOP("PersonFacts", "Saturday"),  QT_TRANSLATE_NOOP("PersonFacts", "Aries"),
+    QT_TRANSLATE_NOOP("PersonFacts", "Taurus"),    QT_TRANSLATE_NOOP("PersonFacts", "Gemini"),
+    QT_TRANSLATE_NOOP("PersonFacts", "Cancer"),    QT_TRANSLATE_NOOP("PersonFacts", "Leo"),
+    QT_TRANSLATE_NOOP("PersonFacts", "Virgo"),     QT_TRANSLATE_NOOP("PersonFacts", "Libra"),
+    QT_TRANSLATE_NOOP("PersonFacts", "Scorpio"),   QT_TRANSLATE_NOOP("PersonFacts", "Sagittarius"),
+    QT_TRANSLATE_NOOP("PersonFacts", "Capricorn"), QT_TRANSLATE_NOOP("PersonFacts", "Aquarius"),
+    QT_TRANSLATE_NOOP("PersonFacts", "Pisces"),
+};
+
+// A weekday or sign in the user's language; anything else as it is.
+QString ShownFact(const QString &english)
+{
+    for (const char *word : FactWords) {
+        if (english == QLatin1String(word))
+            return QCoreApplication::translate("PersonFacts", word);
+    }
+    return english;
+}
 
 // A box the program fills: read-only, yet Tab reaches it, so that the keyboard and screen readers
 // can read and copy it.
@@ -33,13 +61,14 @@ PersonColumn::PersonColumn(QWidget *form, Alerts &alerts, const Clock &clock, co
     , m_startDateEdit(NamedLineEdit("Text10", form))
     , m_lengthEdit(NamedLineEdit("Text11", form))
     , m_endDateField(filledBox("Text12", form))
-    , m_resetStartButton(new QPushButton(QStringLiteral("<< Reset"), form))
+    //: A narrow button beside the chart's start date: put today back in it.
+    , m_resetStartButton(new QPushButton(tr("<< Reset"), form))
 {
     using layout::Item;
-    m_nameEdit->setToolTip(QStringLiteral("Enter name or retrieve from database"));
-    m_birthdateEdit->setToolTip(QStringLiteral("Enter date as MM-DD-YYYY"));
+    m_nameEdit->setToolTip(tr("Enter name or retrieve from database"));
+    m_birthdateEdit->setToolTip(tr("Enter date as MM-DD-YYYY"));
     m_resetStartButton->setObjectName(QStringLiteral("Command8"));
-    m_resetStartButton->setToolTip(QStringLiteral("Reset to current date!"));
+    m_resetStartButton->setToolTip(tr("Reset to current date!"));
     m_resetStartButton->setAccessibleName(tr("Reset start date"));
     m_resetStartButton->setAutoDefault(true);
     place(Item::Reset, m_resetStartButton);
@@ -54,15 +83,15 @@ PersonColumn::PersonColumn(QWidget *form, Alerts &alerts, const Clock &clock, co
         place(Item(int(item) + 1), box);
         return label;
     };
-    row(Item::NameLabel, "Label10", QStringLiteral("Name:"), m_nameEdit);
-    row(Item::BirthdateLabel, "Label11", QStringLiteral("Birthdate (MM-DD-YYYY):"), m_birthdateEdit);
-    m_factCaptions = {row(Item::SignLabel, "Label12", QStringLiteral("Astrological Sign:"), m_signField),
-                      row(Item::WeekdayLabel, "Label13", QStringLiteral("Day of Week Born:"), m_weekdayField),
-                      row(Item::AgeDaysLabel, "Label14", QStringLiteral("Age In Days:"), m_ageDaysField),
-                      row(Item::AgeYearsLabel, "Label15", QStringLiteral("Age in Years:"), m_ageYearsField)};
-    row(Item::StartLabel, "Label16", QStringLiteral("Chart Starts (MM-DD-YYYY):"), m_startDateEdit);
-    row(Item::LengthLabel, "Label17", QStringLiteral("Length of Chart in Days:"), m_lengthEdit);
-    row(Item::EndLabel, "Label18", QStringLiteral("Ending Date of Chart:"), m_endDateField);
+    row(Item::NameLabel, "Label10", tr("Name:"), m_nameEdit);
+    row(Item::BirthdateLabel, "Label11", tr("Birthdate (MM-DD-YYYY):"), m_birthdateEdit);
+    m_factCaptions = {row(Item::SignLabel, "Label12", tr("Astrological Sign:"), m_signField),
+                      row(Item::WeekdayLabel, "Label13", tr("Day of Week Born:"), m_weekdayField),
+                      row(Item::AgeDaysLabel, "Label14", tr("Age In Days:"), m_ageDaysField),
+                      row(Item::AgeYearsLabel, "Label15", tr("Age in Years:"), m_ageYearsField)};
+    row(Item::StartLabel, "Label16", tr("Chart Starts (MM-DD-YYYY):"), m_startDateEdit);
+    row(Item::LengthLabel, "Label17", tr("Length of Chart in Days:"), m_lengthEdit);
+    row(Item::EndLabel, "Label18", tr("Ending Date of Chart:"), m_endDateField);
 
     connect(m_birthdateEdit, &QLineEdit::textChanged, this, &PersonColumn::updatePersonFacts);
     connect(m_startDateEdit, &QLineEdit::textChanged, this, &PersonColumn::refreshForStartDate);
@@ -77,16 +106,26 @@ QString PersonColumn::name() const
 
 calendar::PersonBoxes PersonColumn::boxes() const
 {
-    return {m_birthdateEdit->text(), m_signField->text(),     m_weekdayField->text(), m_ageDaysField->text(),
-            m_ageYearsField->text(), m_startDateEdit->text(), m_lengthEdit->text(),   m_endDateField->text()};
+    // The sign and weekday as they were derived, in English, not as the boxes show them: nothing
+    // computed from the boxes may depend on the language they are shown in.
+    return {m_birthdateEdit->text(),
+            m_sign,
+            m_weekday,
+            m_ageDaysField->text(),
+            m_ageYearsField->text(),
+            m_startDateEdit->text(),
+            m_lengthEdit->text(),
+            m_endDateField->text()};
 }
 
 void PersonColumn::showBoxes(const calendar::PersonBoxes &boxes)
 {
     // Setting a box's text runs its change handler, as typing does; the derived boxes have none
     // except the length, whose handler then finds nothing left to do.
-    m_signField->setText(boxes.sign);
-    m_weekdayField->setText(boxes.weekday);
+    m_sign = boxes.sign;
+    m_weekday = boxes.weekday;
+    m_signField->setText(ShownFact(boxes.sign));
+    m_weekdayField->setText(ShownFact(boxes.weekday));
     m_ageDaysField->setText(boxes.ageDays);
     m_ageYearsField->setText(boxes.ageYears);
     m_lengthEdit->setText(boxes.length);
@@ -158,6 +197,8 @@ void PersonColumn::clear()
     // The focus before the emptying, as in resetStartDate.
     m_nameEdit->setFocus();
     m_nameEdit->clear();
+    m_sign.clear();
+    m_weekday.clear();
     for (QLineEdit *box : {m_birthdateEdit, m_signField, m_weekdayField, m_ageDaysField, m_ageYearsField,
                            m_startDateEdit, m_lengthEdit, m_endDateField})
         box->clear();

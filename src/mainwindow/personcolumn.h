@@ -83,6 +83,10 @@ private:
     QLineEdit *m_lengthEdit;
     QLineEdit *m_endDateField;
     QPushButton *m_resetStartButton;
+    // The sign and the weekday of birth in English, as derived from the birthdate; the boxes show
+    // them in the user's language.
+    QString m_sign;
+    QString m_weekday;
     // The captions of the sign, the weekday of birth and the two ages.
     std::array<QLabel *, 4> m_factCaptions{};
 };

@@ -32,7 +32,8 @@ const QStringList FontNames = {QStringLiteral("Arial"), QStringLiteral("Courier"
 // The caption is a symbol; screen readers hear which line the button clears.
 QPushButton *clearButton(const char *name, const QString &tip, const char *spokenName, QWidget *parent)
 {
-    auto *button = new QPushButton(QStringLiteral("<< Clear"), parent);
+    //: A narrow button beside a heading line: empty that line.
+    auto *button = new QPushButton(QCoreApplication::translate("PreferencesForm", "<< Clear"), parent);
     button->setObjectName(QLatin1String(name));
     button->setToolTip(tip);
     button->setAccessibleName(QCoreApplication::translate("PreferencesForm", spokenName));
@@ -71,7 +72,8 @@ PreferencesForm::PreferencesForm(QWidget *form, const layout::AddControl &place)
 // Each line with its caption before it and its "<< Clear" after it.
 void PreferencesForm::buildHeading(QWidget *form, const layout::AddControl &place)
 {
-    QGroupBox *headingFrame = titledFrame("Frame1", QStringLiteral("Cover Sheet Heading"), form);
+    QGroupBox *headingFrame =
+        titledFrame("Frame1", QCoreApplication::translate("PreferencesForm", "Cover Sheet Heading"), form);
     place(Item::HeadingFrame, headingFrame);
     m_leadInCombo = new QComboBox(headingFrame);
     m_leadInCombo->setObjectName(QStringLiteral("Combo1"));
@@ -84,26 +86,31 @@ void PreferencesForm::buildHeading(QWidget *form, const layout::AddControl &plac
     m_headingEdits[1] = NamedLineEdit("Text14", headingFrame);
     m_headingEdits[2] = NamedLineEdit("Text15", headingFrame);
     m_headingEdits[3] = NamedLineEdit("Text16", headingFrame);
-    m_leadInClearButton = clearButton("Command2", QStringLiteral("Erase lead-in line"),
-                                      QT_TRANSLATE_NOOP("PreferencesForm", "Clear lead-in"), headingFrame);
+    m_leadInClearButton =
+        clearButton("Command2", QCoreApplication::translate("PreferencesForm", "Erase lead-in line"),
+                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear lead-in"), headingFrame);
     m_headingClearButtons[0] =
-        clearButton("Command4", QStringLiteral("Erase line-1"),
+        clearButton("Command4", QCoreApplication::translate("PreferencesForm", "Erase line-1"),
                     QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 1"), headingFrame);
     m_headingClearButtons[1] =
-        clearButton("Command5", QStringLiteral("Erase line-2"),
+        clearButton("Command5", QCoreApplication::translate("PreferencesForm", "Erase line-2"),
                     QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 2"), headingFrame);
     m_headingClearButtons[2] =
-        clearButton("Command6", QStringLiteral("Erase line-3"),
+        clearButton("Command6", QCoreApplication::translate("PreferencesForm", "Erase line-3"),
                     QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 3"), headingFrame);
     m_headingClearButtons[3] =
-        clearButton("Command7", QStringLiteral("Erase line-4"),
+        clearButton("Command7", QCoreApplication::translate("PreferencesForm", "Erase line-4"),
                     QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 4"), headingFrame);
     const QList<std::tuple<QString, QWidget *, QPushButton *>> headingRows = {
-        {QStringLiteral("Lead-in:"), m_leadInCombo, m_leadInClearButton},
-        {QStringLiteral("Line 1:"), m_headingEdits[0], m_headingClearButtons[0]},
-        {QStringLiteral("Line 2:"), m_headingEdits[1], m_headingClearButtons[1]},
-        {QStringLiteral("Line 3:"), m_headingEdits[2], m_headingClearButtons[2]},
-        {QStringLiteral("Line 4:"), m_headingEdits[3], m_headingClearButtons[3]}};
+        {QCoreApplication::translate("PreferencesForm", "Lead-in:"), m_leadInCombo, m_leadInClearButton},
+        {QCoreApplication::translate("PreferencesForm", "Line 1:"), m_headingEdits[0],
+         m_headingClearButtons[0]},
+        {QCoreApplication::translate("PreferencesForm", "Line 2:"), m_headingEdits[1],
+         m_headingClearButtons[1]},
+        {QCoreApplication::translate("PreferencesForm", "Line 3:"), m_headingEdits[2],
+         m_headingClearButtons[2]},
+        {QCoreApplication::translate("PreferencesForm", "Line 4:"), m_headingEdits[3],
+         m_headingClearButtons[3]}};
     Item item = Item::LeadInLabel;
     for (const auto &[caption, field, button] : headingRows) {
         auto *label = new QLabel(caption, headingFrame);
@@ -138,13 +145,18 @@ void PreferencesForm::buildHeading(QWidget *form, const layout::AddControl &plac
 
 void PreferencesForm::buildPrinter(QWidget *form, const layout::AddControl &place)
 {
-    QGroupBox *printerFrame = titledFrame("Frame2", QStringLiteral("Printer Settings"), form);
-    m_dotMatrixRadio = new QRadioButton(QStringLiteral("Dot-Matrix Printer"), printerFrame);
+    QGroupBox *printerFrame =
+        titledFrame("Frame2", QCoreApplication::translate("PreferencesForm", "Printer Settings"), form);
+    m_dotMatrixRadio =
+        new QRadioButton(QCoreApplication::translate("PreferencesForm", "Dot-Matrix Printer"), printerFrame);
     m_dotMatrixRadio->setObjectName(QStringLiteral("Option1"));
-    m_dotMatrixRadio->setToolTip(QStringLiteral("Click-on for dot-matrix printer"));
-    m_laserRadio = new QRadioButton(QStringLiteral("Laser, Inkjet, Bubblejet or similar"), printerFrame);
+    m_dotMatrixRadio->setToolTip(
+        QCoreApplication::translate("PreferencesForm", "Click-on for dot-matrix printer"));
+    m_laserRadio = new QRadioButton(
+        QCoreApplication::translate("PreferencesForm", "Laser, Inkjet, Bubblejet or similar"), printerFrame);
     m_laserRadio->setObjectName(QStringLiteral("Option2"));
-    m_laserRadio->setToolTip(QStringLiteral("Click-on for laser or similar type printer"));
+    m_laserRadio->setToolTip(
+        QCoreApplication::translate("PreferencesForm", "Click-on for laser or similar type printer"));
     m_printerGroup = new QButtonGroup(printerFrame);
     m_printerGroup->addButton(m_dotMatrixRadio);
     m_printerGroup->addButton(m_laserRadio);
@@ -152,10 +164,13 @@ void PreferencesForm::buildPrinter(QWidget *form, const layout::AddControl &plac
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     m_linesPerPageEdit = NamedLineEdit("Text17", printerFrame);
-    m_linesPerPageEdit->setToolTip(QStringLiteral("Total lines to print on chart"));
-    auto *linesLabel = new QLabel(QStringLiteral("Number Of Lines Per Page"), printerFrame);
+    m_linesPerPageEdit->setToolTip(
+        QCoreApplication::translate("PreferencesForm", "Total lines to print on chart"));
+    auto *linesLabel =
+        new QLabel(QCoreApplication::translate("PreferencesForm", "Number Of Lines Per Page"), printerFrame);
     linesLabel->setBuddy(m_linesPerPageEdit);
-    m_colorCheck = new QCheckBox(QStringLiteral("Print In Color"), printerFrame);
+    m_colorCheck =
+        new QCheckBox(QCoreApplication::translate("PreferencesForm", "Print In Color"), printerFrame);
     m_colorCheck->setObjectName(QStringLiteral("Check3"));
     m_fontCombo = new QComboBox(printerFrame);
     m_fontCombo->setObjectName(QStringLiteral("Combo2"));
@@ -163,7 +178,7 @@ void PreferencesForm::buildPrinter(QWidget *form, const layout::AddControl &plac
     m_fontCombo->setInsertPolicy(QComboBox::NoInsert);
     m_fontCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_fontCombo->setMinimumContentsLength(8);
-    auto *fontLabel = new QLabel(QStringLiteral("Font:"), printerFrame);
+    auto *fontLabel = new QLabel(QCoreApplication::translate("PreferencesForm", "Font:"), printerFrame);
     fontLabel->setBuddy(m_fontCombo);
     place(Item::PrinterFrame, printerFrame);
     place(Item::DotMatrix, m_dotMatrixRadio);
@@ -178,22 +193,29 @@ void PreferencesForm::buildPrinter(QWidget *form, const layout::AddControl &plac
 
 void PreferencesForm::buildChartPreferences(QWidget *form, const layout::AddControl &place)
 {
-    QGroupBox *preferencesFrame = titledFrame("Frame3", QStringLiteral("Chart Preferences"), form);
+    QGroupBox *preferencesFrame =
+        titledFrame("Frame3", QCoreApplication::translate("PreferencesForm", "Chart Preferences"), form);
     place(Item::PreferencesFrame, preferencesFrame);
-    m_singleSpaceRadio = new QRadioButton(QStringLiteral("Single Space"), preferencesFrame);
+    m_singleSpaceRadio =
+        new QRadioButton(QCoreApplication::translate("PreferencesForm", "Single Space"), preferencesFrame);
     m_singleSpaceRadio->setObjectName(QStringLiteral("Option3"));
-    m_doubleSpaceRadio = new QRadioButton(QStringLiteral("Double Space"), preferencesFrame);
+    m_doubleSpaceRadio =
+        new QRadioButton(QCoreApplication::translate("PreferencesForm", "Double Space"), preferencesFrame);
     m_doubleSpaceRadio->setObjectName(QStringLiteral("Option4"));
-    m_linedSpaceRadio = new QRadioButton(QStringLiteral("Double Space with Lines"), preferencesFrame);
+    m_linedSpaceRadio = new QRadioButton(
+        QCoreApplication::translate("PreferencesForm", "Double Space with Lines"), preferencesFrame);
     m_linedSpaceRadio->setObjectName(QStringLiteral("Option5"));
     m_spacingGroup = new QButtonGroup(preferencesFrame);
     for (QRadioButton *option : {m_singleSpaceRadio, m_doubleSpaceRadio, m_linedSpaceRadio})
         m_spacingGroup->addButton(option);
-    m_holidaysCheck = new QCheckBox(QStringLiteral("Holiday Messages"), preferencesFrame);
+    m_holidaysCheck =
+        new QCheckBox(QCoreApplication::translate("PreferencesForm", "Holiday Messages"), preferencesFrame);
     m_holidaysCheck->setObjectName(QStringLiteral("Check1"));
-    m_dateEachPageCheck = new QCheckBox(QStringLiteral("Current Date  Each Page"), preferencesFrame);
+    m_dateEachPageCheck = new QCheckBox(
+        QCoreApplication::translate("PreferencesForm", "Current Date  Each Page"), preferencesFrame);
     m_dateEachPageCheck->setObjectName(QStringLiteral("Check2"));
-    m_forecastCheck = new QCheckBox(QStringLiteral("Daily Forecast"), preferencesFrame);
+    m_forecastCheck =
+        new QCheckBox(QCoreApplication::translate("PreferencesForm", "Daily Forecast"), preferencesFrame);
     m_forecastCheck->setObjectName(QStringLiteral("Check4"));
     Item item = Item::SingleSpace;
     for (QWidget *row :

@@ -6,6 +6,7 @@
 #include "mainwindow/printprogressdialog.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
+#include "platform/messageboxalerts.h"
 #include "preview/previewdialog.h"
 #include "preview/printdocuments.h"
 #include "print/pdfnames.h"
@@ -23,9 +24,10 @@ namespace {
 SaveQuestion PdfSaveQuestion(print::PrintCommand command, const QString &caption, const QString &suggested,
                              bool noPrinter)
 {
-    return {
-        caption, suggested, QCoreApplication::translate("print", "PDF files (*.pdf)"),
-        [command, noPrinter](const QString &name) { return print::PdfFilesNote(command, name, noPrinter); }};
+    return {caption, suggested, QCoreApplication::translate("MainWindow", "PDF files (*.pdf)"),
+            [command, noPrinter](const QString &name) {
+                return print::PdfFilesNote(command, name, noPrinter, TranslatedText);
+            }};
 }
 
 } // namespace
@@ -77,16 +79,14 @@ void MainWindow::showPrintPreview()
 void MainWindow::exportPdf()
 {
     bool chosen = false;
-    const QString name =
-        QInputDialog::getItem(this, QStringLiteral("Export as PDF"), QStringLiteral("Document:"),
-                              PrintDocumentNames(), 0, false, &chosen);
+    const QString name = QInputDialog::getItem(this, tr("Export as PDF"), tr("Document:"),
+                                               PrintDocumentNames(), 0, false, &chosen);
     if (!chosen)
         return;
     const print::PrintCommand command = PrintDocuments[std::size_t(PrintDocumentNames().indexOf(name))].first;
     const chart::ChartFields fields = chartFields();
     const print::PdfFileQuestion askFile = [this, command](const QString &, const QString &suggested) {
-        return m_env.askSavePath(this,
-                                 PdfSaveQuestion(command, QStringLiteral("Export as PDF"), suggested, false));
+        return m_env.askSavePath(this, PdfSaveQuestion(command, tr("Export as PDF"), suggested, false));
     };
     print::SystemPrintTargets targets(command, fields.name, std::nullopt, askFile, PrintProgressDialogs(this),
                                       m_env.alerts);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wording.h"
+
 #include <QString>
 
 // Every message the program shows the user goes through this seam, so that the
@@ -15,4 +17,7 @@ public:
     // A modal box with the question icon and Yes and No buttons; true for Yes. Where nobody can
     // be asked, the answer is No, so nothing is ever replaced or lost without consent.
     virtual bool question(const QString &, const QString &) { return false; }
+    // The wording of the texts a library builds for these messages: English unless the
+    // messages are shown in the user's language.
+    [[nodiscard]] virtual Wording wording() const { return KeepEnglish; }
 };

@@ -2,9 +2,19 @@
 
 #include "platform/alerts.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
-// The real Alerts: modal QMessageBox windows owned by a parent window.
+// A library's English text in the translation loaded (the English itself when there is none).
+inline QString TranslatedText(const char *context, const char *english)
+{
+    return QCoreApplication::translate(context, english);
+}
+
+// The real Alerts: modal QMessageBox windows owned by a parent window, in the user's language.
+// The messages of the input checks arrive in English from the libraries and are translated
+// here; every other text arrives translated already.
 class MessageBoxAlerts final : public Alerts
 {
 public:
@@ -13,6 +23,7 @@ public:
     void critical(const QString &title, const QString &text) override;
     void plain(const QString &title, const QString &text) override;
     bool question(const QString &title, const QString &text) override;
+    [[nodiscard]] Wording wording() const override { return TranslatedText; }
 
 private:
     QWidget *m_parent;

@@ -1,6 +1,5 @@
 #include "print/pdfnames.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -30,27 +29,30 @@ QString NameWithoutDoubleDots(const QString &stem, const QString &rest)
     return QString(stem + rest).replace(dots, QStringLiteral("."));
 }
 
-QString Tr(const char *text)
+// The words of these texts, in context PrintMessages.
+struct Say
 {
-    return QCoreApplication::translate("print", text);
-}
+    Wording words;
+    QString operator()(const char *english) const { return words("PrintMessages", english); }
+};
 
 // "a", "a and b", "a, b and c".
-QString Enumerated(QStringList items)
+QString Enumerated(QStringList items, Say say)
 {
     const QString last = items.isEmpty() ? QString() : items.takeLast();
     if (items.isEmpty())
         return last;
-    return items.join(QLatin1String(", ")) + Tr(" and ") + last;
+    //: Joins the last item of a list: "a, b and c"
+    return items.join(QLatin1String(", ")) + say(QT_TRANSLATE_NOOP("PrintMessages", " and ")) + last;
 }
 
 // The file names, quoted, for a sentence.
-QString QuotedNames(const QStringList &paths)
+QString QuotedNames(const QStringList &paths, Say say)
 {
     QStringList names;
     for (const QString &path : paths)
         names << QLatin1Char('"') + QFileInfo(path).fileName() + QLatin1Char('"');
-    return Enumerated(names);
+    return Enumerated(names, say);
 }
 
 QString FolderOf(const QStringList &paths)
@@ -86,93 +88,103 @@ QString SuggestedPdfName(PrintCommand command, const QString &personName)
     return stem;
 }
 
-QString PdfFilesNote(PrintCommand command, const QString &chosen, bool noPrinter)
+QString PdfFilesNote(PrintCommand command, const QString &chosen, bool noPrinter, Wording words)
 {
+    const Say say{words};
     QString what;
     switch (command) {
     case PrintCommand::CoverSheet:
-        what = Tr("The cover sheet");
+        what = say(QT_TRANSLATE_NOOP("PrintMessages", "The cover sheet"));
         break;
     case PrintCommand::Chart:
-        what = Tr("The chart");
+        what = say(QT_TRANSLATE_NOOP("PrintMessages", "The chart"));
         break;
     case PrintCommand::CoverSheetAndChart:
-        what = Tr("The cover sheet and the chart");
+        what = say(QT_TRANSLATE_NOOP("PrintMessages", "The cover sheet and the chart"));
         break;
     case PrintCommand::WhatIs:
-        what = Tr("\"What Is A Biorhythm?\"");
+        what = say(QT_TRANSLATE_NOOP("PrintMessages", "\"What Is A Biorhythm?\""));
         break;
     }
     const QString name = QFileInfo(chosen).fileName();
     const bool two = command == PrintCommand::CoverSheetAndChart;
     QString files;
     if (name.isEmpty())
-        files = (two ? Tr("%1 will be saved as two PDF files.") : Tr("%1 will be saved as a PDF file."))
+        files = (two ? say(QT_TRANSLATE_NOOP("PrintMessages", "%1 will be saved as two PDF files."))
+                     : say(QT_TRANSLATE_NOOP("PrintMessages", "%1 will be saved as a PDF file.")))
                     .arg(what);
     else
-        files =
-            (two ? Tr("%1 will be saved as two PDF files, %2.") : Tr("%1 will be saved as the PDF file %2."))
-                .arg(what, QuotedNames(PdfPathsFor(command, name)));
-    return noPrinter ? Tr("No printer is installed.") + QLatin1Char(' ') + files : files;
+        files = (two ? say(QT_TRANSLATE_NOOP("PrintMessages", "%1 will be saved as two PDF files, %2."))
+                     : say(QT_TRANSLATE_NOOP("PrintMessages", "%1 will be saved as the PDF file %2.")))
+                    .arg(what, QuotedNames(PdfPathsFor(command, name), say));
+    return noPrinter ? say(QT_TRANSLATE_NOOP("PrintMessages", "No printer is installed.")) +
+                           QLatin1Char(' ') + files
+                     : files;
 }
 
-QString DocumentInSentence(PrintDocument document)
+QString DocumentInSentence(PrintDocument document, Wording words)
 {
+    const Say say{words};
     switch (document) {
     case PrintDocument::CoverSheet:
-        return Tr("the cover sheet");
+        return say(QT_TRANSLATE_NOOP("PrintMessages", "the cover sheet"));
     case PrintDocument::Chart:
-        return Tr("the chart");
+        return say(QT_TRANSLATE_NOOP("PrintMessages", "the chart"));
     case PrintDocument::WhatIs:
         break;
     }
-    return Tr("\"What Is A Biorhythm?\"");
+    return say(QT_TRANSLATE_NOOP("PrintMessages", "\"What Is A Biorhythm?\""));
 }
 
 QString DocumentTitle(PrintDocument document, const QString &personName)
 {
     switch (document) {
     case PrintDocument::CoverSheet:
-        return Tr("Tidemark cover sheet - %1").arg(personName);
+        return QStringLiteral("Tidemark cover sheet - %1").arg(personName);
     case PrintDocument::Chart:
-        return Tr("Tidemark chart - %1").arg(personName);
+        return QStringLiteral("Tidemark chart - %1").arg(personName);
     case PrintDocument::WhatIs:
         break;
     }
-    return Tr("Tidemark What Is A Biorhythm");
+    return QStringLiteral("Tidemark What Is A Biorhythm");
 }
 
 QString GraphDocumentTitle(const QString &personName)
 {
-    return Tr("Tidemark graph - %1").arg(personName);
+    return QStringLiteral("Tidemark graph - %1").arg(personName);
 }
 
-QString SentToPrinterMessage(const QString &queue, const QList<SentDocument> &sent)
+QString SentToPrinterMessage(const QString &queue, const QList<SentDocument> &sent, Wording words)
 {
+    const Say say{words};
     QStringList documents;
     for (const SentDocument &document : sent)
         documents << (document.pages == 1
-                          ? Tr("%1 (1 page)").arg(document.what)
-                          : Tr("%1 (%2 pages)").arg(document.what, QString::number(document.pages)));
-    return Tr("Sent %1 to the printer \"%2\".").arg(Enumerated(documents), queue);
+                          ? say(QT_TRANSLATE_NOOP("PrintMessages", "%1 (1 page)")).arg(document.what)
+                          : say(QT_TRANSLATE_NOOP("PrintMessages", "%1 (%2 pages)"))
+                                .arg(document.what, QString::number(document.pages)));
+    return say(QT_TRANSLATE_NOOP("PrintMessages", "Sent %1 to the printer \"%2\"."))
+        .arg(Enumerated(documents, say), queue);
 }
 
-QString PdfQuestionCaption(PrintCommand command)
+QString PdfQuestionCaption(PrintCommand command, Wording words)
 {
+    const Say say{words};
     switch (command) {
     case PrintCommand::CoverSheet:
-        return QCoreApplication::translate("print", "No printer is installed: save the Cover Sheet as PDF");
+        return say(
+            QT_TRANSLATE_NOOP("PrintMessages", "No printer is installed: save the Cover Sheet as PDF"));
     case PrintCommand::Chart:
-        return QCoreApplication::translate("print", "No printer is installed: save the Chart as PDF");
+        return say(QT_TRANSLATE_NOOP("PrintMessages", "No printer is installed: save the Chart as PDF"));
     case PrintCommand::WhatIs:
-        return QCoreApplication::translate("print",
-                                           "No printer is installed: save \"What Is A Biorhythm?\" as PDF");
+        return say(QT_TRANSLATE_NOOP("PrintMessages",
+                                     "No printer is installed: save \"What Is A Biorhythm?\" as PDF"));
     case PrintCommand::CoverSheetAndChart:
         break;
     }
-    return QCoreApplication::translate("print",
-                                       "No printer is installed: save the Cover Sheet and the Chart as "
-                                       "PDF (two files, \"... - cover sheet.pdf\" and \"... - chart.pdf\")");
+    return say(QT_TRANSLATE_NOOP("PrintMessages",
+                                 "No printer is installed: save the Cover Sheet and the Chart as "
+                                 "PDF (two files, \"... - cover sheet.pdf\" and \"... - chart.pdf\")"));
 }
 
 QString PdfPathFor(PrintCommand command, PrintDocument document, const QString &chosen)
@@ -194,18 +206,21 @@ QStringList PdfPathsFor(PrintCommand command, const QString &chosen)
     return {PdfPathFor(command, PrintDocument::WhatIs, chosen)};
 }
 
-QString ReplaceFilesQuestion(const QStringList &existing)
+QString ReplaceFilesQuestion(const QStringList &existing, Wording words)
 {
-    const QString text = existing.size() == 1
-                             ? QCoreApplication::translate("print", "%1 already exists in %2.\nReplace it?")
-                             : QCoreApplication::translate("print", "%1 already exist in %2.\nReplace them?");
-    return text.arg(QuotedNames(existing), FolderOf(existing));
+    const Say say{words};
+    const QString text =
+        existing.size() == 1
+            ? say(QT_TRANSLATE_NOOP("PrintMessages", "%1 already exists in %2.\nReplace it?"))
+            : say(QT_TRANSLATE_NOOP("PrintMessages", "%1 already exist in %2.\nReplace them?"));
+    return text.arg(QuotedNames(existing, say), FolderOf(existing));
 }
 
-QString PdfWrittenMessage(const QStringList &written)
+QString PdfWrittenMessage(const QStringList &written, Wording words)
 {
-    return QCoreApplication::translate("print", "Saved %1 in %2")
-        .arg(QuotedNames(written), FolderOf(written));
+    const Say say{words};
+    return say(QT_TRANSLATE_NOOP("PrintMessages", "Saved %1 in %2"))
+        .arg(QuotedNames(written, say), FolderOf(written));
 }
 
 } // namespace print

@@ -2,7 +2,6 @@
 
 #include "platform/outputtarget.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,11 +37,6 @@ QMarginsF PaperMargins(const QMarginsF &unprintable)
     const auto side = [](double border) { return std::max(EdgeClearance, border) + Overhang; };
     return {side(unprintable.left()), std::max(LeastTopAndBottom, side(unprintable.top())),
             side(unprintable.right()), std::max(LeastTopAndBottom, side(unprintable.bottom()))};
-}
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("print", text);
 }
 
 // A PDF that ends properly: a document cut short by a full disk has no end-of-file marker.
@@ -216,8 +210,10 @@ std::size_t PdfPrintDevice::TextHash::operator()(const QString &text) const noex
 QString PdfPrintDevice::subject() const
 {
     if (m_target.queue)
-        return Tr("The printer \"%1\"").arg(m_target.queue->name);
-    return Tr("The PDF file \"%1\"").arg(QDir::toNativeSeparators(m_destination));
+        return m_target.words("PrintMessages", QT_TRANSLATE_NOOP("PrintMessages", "The printer \"%1\""))
+            .arg(m_target.queue->name);
+    return m_target.words("PrintMessages", QT_TRANSLATE_NOOP("PrintMessages", "The PDF file \"%1\""))
+        .arg(QDir::toNativeSeparators(m_destination));
 }
 
 void PdfPrintDevice::setFontName(const QString &face)
@@ -295,7 +291,9 @@ bool PdfPrintDevice::begin()
         if (output.kind != OutputTarget::Kind::Replace) {
             QString error;
             if (!OpenInPlace(m_file, output, &error)) {
-                fail(Tr("%1 could not start: %2").arg(subject(), error));
+                fail(m_target
+                         .words("PrintMessages", QT_TRANSLATE_NOOP("PrintMessages", "%1 could not start: %2"))
+                         .arg(subject(), error));
                 return false;
             }
             return startPainting();
@@ -303,7 +301,10 @@ bool PdfPrintDevice::begin()
         m_replaced = output.path;
         folder = QFileInfo(m_replaced).absolutePath();
     } else if (!m_target.queue->handOver) {
-        fail(Tr("The printer \"%1\" is not available.").arg(m_target.queue->name));
+        fail(m_target
+                 .words("PrintMessages",
+                        QT_TRANSLATE_NOOP("PrintMessages", "The printer \"%1\" is not available."))
+                 .arg(m_target.queue->name));
         return false;
     } else {
         folder = SpoolFolder();
@@ -311,7 +312,8 @@ bool PdfPrintDevice::begin()
 
     QString error;
     if (!OpenPartFile(m_file, folder, m_target.queue.has_value(), &error)) {
-        fail(Tr("%1 could not start: %2").arg(subject(), error));
+        fail(m_target.words("PrintMessages", QT_TRANSLATE_NOOP("PrintMessages", "%1 could not start: %2"))
+                 .arg(subject(), error));
         return false;
     }
     m_partFile = true;
@@ -321,7 +323,8 @@ bool PdfPrintDevice::begin()
 bool PdfPrintDevice::startPainting()
 {
     if (!m_painter->begin(m_writer.get()) || !m_painter->isActive()) {
-        fail(Tr("%1 could not start.").arg(subject()));
+        fail(m_target.words("PrintMessages", QT_TRANSLATE_NOOP("PrintMessages", "%1 could not start."))
+                 .arg(subject()));
         return false;
     }
     return activate();
@@ -352,7 +355,9 @@ bool PdfPrintDevice::nextPage()
     m_y = 0;
     m_lineSpacing = 0;
     if (!m_target.preview && !m_writer->newPage()) {
-        fail(Tr("%1 did not accept a new page.").arg(subject()));
+        fail(m_target
+                 .words("PrintMessages", QT_TRANSLATE_NOOP("PrintMessages", "%1 did not accept a new page."))
+                 .arg(subject()));
         return false;
     }
     return true;
@@ -503,7 +508,12 @@ void PdfPrintDevice::endDoc()
     }
     const bool ended = m_painter->end();
     m_file.closeChecked();
-    const QString error = ended ? finish() : Tr("%1 could not finish the document.").arg(subject());
+    const QString error =
+        ended ? finish()
+              : m_target
+                    .words("PrintMessages",
+                           QT_TRANSLATE_NOOP("PrintMessages", "%1 could not finish the document."))
+                    .arg(subject());
     if (error.isEmpty())
         m_state = State::Done;
     else
@@ -514,11 +524,19 @@ QString PdfPrintDevice::finish()
 {
     if (!m_partFile) {
         m_file.setFileName(QString());
-        return m_file.failed() ? Tr("%1 could not be written: %2.").arg(subject(), m_file.failure())
-                               : QString();
+        return m_file.failed()
+                   ? m_target
+                         .words("PrintMessages",
+                                QT_TRANSLATE_NOOP("PrintMessages", "%1 could not be written: %2."))
+                         .arg(subject(), m_file.failure())
+                   : QString();
     }
     if (m_file.failed() || !IsCompletePdf(m_file.fileName()))
-        return Tr("%1 could not be written completely (is the disk full?).").arg(subject());
+        return m_target
+            .words(
+                "PrintMessages",
+                QT_TRANSLATE_NOOP("PrintMessages", "%1 could not be written completely (is the disk full?)."))
+            .arg(subject());
     if (m_target.queue) {
         const QString error = m_target.queue->handOver(m_file.fileName(), m_target.title);
         discard();
@@ -530,7 +548,8 @@ QString PdfPrintDevice::finish()
     std::filesystem::rename(QFile::encodeName(m_file.fileName()).toStdString(),
                             QFile::encodeName(m_replaced).toStdString(), renamed);
     if (renamed)
-        return Tr("%1 could not be written.").arg(subject());
+        return m_target.words("PrintMessages", QT_TRANSLATE_NOOP("PrintMessages", "%1 could not be written."))
+            .arg(subject());
     m_file.setFileName(QString());
     m_partFile = false;
     return {};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/wording.h"
 #include "print/printdevice.h"
 
 #include <QFile>
@@ -85,6 +86,8 @@ struct PdfPrintTarget
     // An open descriptor (standard output) to draw the PDF straight into, pdfPath naming it in
     // messages; -1: the file pdfPath.
     int descriptor = -1;
+    // The wording of what the device says when it fails.
+    Wording words = KeepEnglish;
 };
 
 // The paper and margins of the target's pages.

@@ -95,7 +95,7 @@ QList<PrintOutcome> RunPrintCommand(PrintCommand command, const chart::ChartFiel
         if (outcome == PrintOutcome::Failed && device.errorText().isEmpty())
             outcome = PrintOutcome::Cancelled;
         if (outcome == PrintOutcome::Failed)
-            alerts.critical(PrinterErrorTitle, device.errorText());
+            alerts.critical(alerts.wording()("PrintMessages", PrinterErrorTitle), device.errorText());
         const bool stop =
             outcome == PrintOutcome::Cancelled || (outcome == PrintOutcome::Failed && !(fontSet && carryOn));
         outcomes.append(outcome);

@@ -38,7 +38,7 @@ public:
     [[nodiscard]] virtual QString doneMessage() const { return {}; }
 };
 
-inline const QString PrinterErrorTitle = QStringLiteral("PRINTER ERROR!");
+inline constexpr const char *PrinterErrorTitle = QT_TRANSLATE_NOOP("PrintMessages", "PRINTER ERROR!");
 
 // The printer font that every print command sets before it prints: "Courier" for the
 // dot-matrix printer, the face in the font box for any other, 12 points, not bold. Returns

@@ -2,7 +2,6 @@
 
 #include "print/pdfnames.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -28,7 +27,8 @@ QString SystemPrintTargets::pdfPath(PrintDocument document)
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QDir().mkpath(folder);
         const QString suggested = QDir(folder).filePath(SuggestedPdfName(m_command, m_personName));
-        const QString chosen = m_askFile ? m_askFile(PdfQuestionCaption(m_command), suggested) : QString();
+        const QString chosen =
+            m_askFile ? m_askFile(PdfQuestionCaption(m_command, m_alerts.wording()), suggested) : QString();
         m_chosen = chosen.isEmpty() ? chosen : confirmReplacing(chosen);
     }
     return m_chosen->isEmpty() ? QString() : PdfPathFor(m_command, document, *m_chosen);
@@ -42,7 +42,8 @@ QString SystemPrintTargets::confirmReplacing(const QString &chosen)
         if (path != chosen && QFileInfo::exists(path))
             existing << path;
     }
-    if (existing.isEmpty() || m_alerts.question(ReplaceFilesTitle, ReplaceFilesQuestion(existing)))
+    if (existing.isEmpty() || m_alerts.question(m_alerts.wording()("PrintMessages", ReplaceFilesTitle),
+                                                ReplaceFilesQuestion(existing, m_alerts.wording())))
         return chosen;
     return {};
 }
@@ -50,6 +51,7 @@ QString SystemPrintTargets::confirmReplacing(const QString &chosen)
 PrintDevice &SystemPrintTargets::open(PrintDocument document)
 {
     PdfPrintTarget target{m_queue, {}, DocumentTitle(document, m_personName)};
+    target.words = m_alerts.wording();
     m_device = std::make_unique<PdfPrintDevice>(target, [this, document] { return pdfPath(document); });
     return *m_device;
 }
@@ -61,7 +63,10 @@ PrintProgress SystemPrintTargets::progress(PrintDocument document)
     return [this](qint64 done, qint64 total) {
         if (!m_progress)
             m_progress = m_makeProgress(
-                QCoreApplication::translate("print", "Printing the chart of %1...").arg(m_personName));
+                m_alerts
+                    .wording()("PrintMessages",
+                               QT_TRANSLATE_NOOP("PrintMessages", "Printing the chart of %1..."))
+                    .arg(m_personName));
         return !m_progress || m_progress(done, total);
     };
 }
@@ -69,7 +74,7 @@ PrintProgress SystemPrintTargets::progress(PrintDocument document)
 void SystemPrintTargets::close(PrintDocument document, PrintOutcome outcome)
 {
     if (outcome == PrintOutcome::Printed && m_queue)
-        m_sent.append({DocumentInSentence(document), m_device->pageCount()});
+        m_sent.append({DocumentInSentence(document, m_alerts.wording()), m_device->pageCount()});
     if (outcome == PrintOutcome::Printed && !m_queue && !m_device->outputPath().isEmpty())
         m_written.append(m_device->outputPath());
     m_progress = nullptr;
@@ -79,8 +84,8 @@ void SystemPrintTargets::close(PrintDocument document, PrintOutcome outcome)
 QString SystemPrintTargets::doneMessage() const
 {
     if (!m_sent.isEmpty())
-        return SentToPrinterMessage(m_queue->name, m_sent);
-    return m_written.isEmpty() ? QString() : PdfWrittenMessage(m_written);
+        return SentToPrinterMessage(m_queue->name, m_sent, m_alerts.wording());
+    return m_written.isEmpty() ? QString() : PdfWrittenMessage(m_written, m_alerts.wording());
 }
 
 } // namespace print

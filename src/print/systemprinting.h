@@ -11,7 +11,8 @@
 #include <optional>
 
 // Printing on the machine's own printer: a print queue, or PDF files when the machine has none.
-// The window hands in what needs a person: the file question and the progress box.
+// The window hands in what needs a person: the file question and the progress box; the texts for
+// the user come in the wording of `alerts`.
 namespace print {
 
 // Asks where a PDF goes: the caption says what is saved, the suggestion is a full path in the

@@ -2,10 +2,10 @@
 
 #include "settings/delimitedfile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -36,11 +36,6 @@ constexpr QFile::Permissions OwnerReadWrite = QFile::ReadOwner | QFile::WriteOwn
 
 // An empty folder name would put the files in whatever the current folder happens to be.
 const QString NoFolder = QStringLiteral("No folder for the settings files was given.");
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("settings", text);
-}
 
 QString Word(bool checked)
 {
@@ -228,7 +223,7 @@ QList<WriteFailure> SaveSettings(const QString &folder, const Preferences &p)
     return failures;
 }
 
-QString UnsavedSettingsMessage(const QList<WriteFailure> &failures)
+QString UnsavedSettingsMessage(const QList<WriteFailure> &failures, Wording words)
 {
     // The files of one folder that failed for one reason go together, in the order they failed.
     struct Group
@@ -251,21 +246,32 @@ QString UnsavedSettingsMessage(const QList<WriteFailure> &failures)
     }
     QStringList parts;
     for (const Group &group : std::as_const(groups)) {
-        const QString names = group.names.size() > 1
-                                  ? group.names.first(group.names.size() - 1).join(QStringLiteral(", ")) +
-                                        Tr(" and ") + group.names.last()
-                                  : group.names.value(0);
+        const QString names =
+            group.names.size() > 1
+                ? group.names.first(group.names.size() - 1).join(QStringLiteral(", ")) +
+                      words("SettingsMessages", QT_TRANSLATE_NOOP("SettingsMessages", " and ")) +
+                      group.names.last()
+                : group.names.value(0);
         //: File names, their folder and why they could not be written
-        parts.append(group.folder.isEmpty() ? group.reason
-                                            : Tr("%1 in %2 (%3)").arg(names, group.folder, group.reason));
+        parts.append(group.folder.isEmpty()
+                         ? group.reason
+                         : words("SettingsMessages", QT_TRANSLATE_NOOP("SettingsMessages", "%1 in %2 (%3)"))
+                               .arg(names, group.folder, group.reason));
     }
     if (failures.size() == 1)
-        return Tr("The settings could not be saved. This file could not be written: %1. It keeps the "
-                  "settings "
-                  "it held before this run; the changes made to it in this run are lost.")
+        return words("SettingsMessages",
+                     QT_TRANSLATE_NOOP(
+                         "SettingsMessages",
+                         "The settings could not be saved. This file could not be written: %1. It keeps the "
+                         "settings "
+                         "it held before this run; the changes made to it in this run are lost."))
             .arg(parts.join(QStringLiteral("; ")));
-    return Tr("The settings could not be saved. These files could not be written: %1. They keep the settings "
-              "they held before this run; the changes made to them in this run are lost.")
+    return words(
+               "SettingsMessages",
+               QT_TRANSLATE_NOOP("SettingsMessages",
+                                 "The settings could not be saved. These files could not be written: %1. "
+                                 "They keep the settings "
+                                 "they held before this run; the changes made to them in this run are lost."))
         .arg(parts.join(QStringLiteral("; ")));
 }
 

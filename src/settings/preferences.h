@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/wording.h"
 #include "settings/textfile.h"
 
 #include <QList>
@@ -76,7 +77,8 @@ struct Preferences
 
 // The one message for settings that could not be saved at exit: every file that could not be
 // written, by folder and reason, and that each keeps what it held before while this run's
-// changes to it are lost.
-[[nodiscard]] QString UnsavedSettingsMessage(const QList<WriteFailure> &failures);
+// changes to it are lost, in `words`.
+[[nodiscard]] QString UnsavedSettingsMessage(const QList<WriteFailure> &failures,
+                                             Wording words = KeepEnglish);
 
 } // namespace settings

@@ -7,7 +7,28 @@
 #include "support/privileged.h"
 #include "windowfixture.h"
 
+#include "mainwindow/charttextview.h"
 #include "support/testmain.h"
+
+namespace {
+
+// Answers every text with a different one: brackets around it, and a weekday's name with the next
+// weekday's name, the worst a translation can do to a weekday of birth the engine might read.
+class PseudoTranslator final : public QTranslator
+{
+public:
+    QString translate(const char *, const char *sourceText, const char * = nullptr, int = -1) const override
+    {
+        static const QStringList days{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                      "Thursday", "Friday", "Saturday"};
+        const QString source = QString::fromUtf8(sourceText);
+        const qsizetype day = days.indexOf(source);
+        return day >= 0 ? days[(day + 1) % 7] : u'[' + source + u']';
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -425,6 +446,55 @@ private Q_SLOTS:
         QVERIFY2(told.contains(QDir::toNativeSeparators(folder.path())), qPrintable(told));
         for (const QString &file : files)
             QVERIFY2(told.contains(file), qPrintable(told));
+    }
+
+    // The chart on screen is the same whatever language the window speaks, while the form's
+    // captions and the person's facts are translated.
+    void chartTheSameInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("birth");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("plain start") << "05-20-1990"
+                                     << "05-20-2025";
+        QTest::newRow("February 31") << "05-20-1990"
+                                     << "02-31-2025";
+        QTest::newRow("February 30") << "01-01-1970"
+                                     << "02-30-2023";
+        QTest::newRow("April 31") << "12-25-1985"
+                                  << "04-31-2024";
+    }
+
+    void chartTheSameInEveryLanguage()
+    {
+        QFETCH(QString, birth);
+        QFETCH(QString, start);
+        struct Shown
+        {
+            QString chart, caption, weekday;
+        };
+        auto display = [&](QTranslator *translator) {
+            if (translator)
+                QCoreApplication::installTranslator(translator);
+            Fixture f;
+            f.showAndDismiss();
+            f.box("Text3")->setText(QStringLiteral("Pat Example"));
+            f.box("Text4")->setText(birth);
+            f.box("Text10")->setText(start);
+            f.box("Text11")->setText(QStringLiteral("30"));
+            f.trigger("mnuFilePrintCharttoFullScreen");
+            const Shown shown{f.find<ChartTextView>("Text18")->toPlainText(),
+                              f.find<QLabel>("Label13")->text(), f.box("Text7")->text()};
+            if (translator)
+                QCoreApplication::removeTranslator(translator);
+            return shown;
+        };
+        const Shown english = display(nullptr);
+        PseudoTranslator translator;
+        const Shown translated = display(&translator);
+        QVERIFY(!english.chart.isEmpty());
+        QCOMPARE(translated.chart, english.chart);
+        QCOMPARE(translated.caption, u'[' + english.caption + u']');
+        QVERIFY(!english.weekday.isEmpty() && translated.weekday != english.weekday);
     }
 
     void replacingPdfFilesAsksFirst_data()
