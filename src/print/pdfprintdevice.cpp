@@ -538,7 +538,7 @@ QString PdfPrintDevice::finish()
                 QT_TRANSLATE_NOOP("PrintMessages", "%1 could not be written completely (is the disk full?)."))
             .arg(subject());
     if (m_target.queue) {
-        const QString error = m_target.queue->handOver(m_file.fileName(), m_target.title);
+        const QString error = m_target.queue->handOver(m_file.fileName(), m_target.title, m_target.words);
         discard();
         return error;
     }

@@ -51,9 +51,9 @@ struct PrintQueue
     QPageSize paper;  // the queue's paper; invalid: A4
     QMarginsF border; // in points: what the printer cannot print on, at each edge of that paper
     // Gives a finished PDF to the queue under the document's title; returns an empty string once
-    // the queue has taken it, else a sentence that says what failed. Empty when the print system
-    // does not know the queue.
-    std::function<QString(const QString &pdfFile, const QString &title)> handOver;
+    // the queue has taken it, else a sentence in the wording given that says what failed. Empty
+    // when the print system does not know the queue.
+    std::function<QString(const QString &pdfFile, const QString &title, Wording words)> handOver;
 };
 
 // A page of a preview: the document is laid out exactly as in a PDF file of it, but nothing is

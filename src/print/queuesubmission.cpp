@@ -1,7 +1,7 @@
 #include "print/queuesubmission.h"
 
-#include <QCoreApplication>
 #include <QProcess>
+#include <QtGlobal>
 
 namespace print {
 
@@ -10,7 +10,7 @@ constexpr int HandOverMilliseconds = 120'000;
 }
 
 QString SubmitToQueue(const QString &pdfFile, const QString &queue, const QString &title,
-                      const QString &media)
+                      const QString &media, Wording words)
 {
     QStringList arguments = {QStringLiteral("-d"), queue, QStringLiteral("-t"), title};
     if (!media.isEmpty())
@@ -20,20 +20,30 @@ QString SubmitToQueue(const QString &pdfFile, const QString &queue, const QStrin
     QProcess lp;
     lp.start(QStringLiteral("lp"), arguments);
     if (!lp.waitForStarted())
-        return QCoreApplication::translate("print", "The printer \"%1\" could not be reached: the print "
-                                                    "system's lp command did not start.")
+        //: %1 is the print queue's name
+        return words("PrintMessages",
+                     QT_TRANSLATE_NOOP("PrintMessages", "The printer \"%1\" could not be reached: the print "
+                                                        "system's lp command did not start."))
             .arg(queue);
     if (!lp.waitForFinished(HandOverMilliseconds)) {
         lp.kill();
         lp.waitForFinished();
-        return QCoreApplication::translate("print", "The printer \"%1\" did not take the document in time.")
+        //: %1 is the print queue's name
+        return words("PrintMessages",
+                     QT_TRANSLATE_NOOP("PrintMessages",
+                                       "The printer \"%1\" did not take the document in time."))
             .arg(queue);
     }
     if (lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0) {
-        const QString reason = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
-        return QCoreApplication::translate("print", "The printer \"%1\" refused the document: %2")
-            .arg(queue,
-                 reason.isEmpty() ? QStringLiteral("lp ended with status %1").arg(lp.exitCode()) : reason);
+        QString reason = QString::fromLocal8Bit(lp.readAllStandardError()).trimmed();
+        if (reason.isEmpty())
+            //: %1 is the exit status of the print system's lp command
+            reason = words("PrintMessages", QT_TRANSLATE_NOOP("PrintMessages", "lp ended with status %1"))
+                         .arg(lp.exitCode());
+        //: %1 is the print queue's name, %2 what the print system's lp command said
+        return words("PrintMessages",
+                     QT_TRANSLATE_NOOP("PrintMessages", "The printer \"%1\" refused the document: %2"))
+            .arg(queue, reason);
     }
     return {};
 }

@@ -21,8 +21,9 @@ PrintQueue SystemQueue(const QString &name, const QPageSize &paper)
     layout.setUnits(QPageLayout::Point);
     queue.paper = layout.pageSize();
     queue.border = layout.minimumMargins();
-    queue.handOver = [name, media = queue.paper.key()](const QString &pdfFile, const QString &title) {
-        return SubmitToQueue(pdfFile, name, title, media);
+    queue.handOver = [name, media = queue.paper.key()](const QString &pdfFile, const QString &title,
+                                                       Wording words) {
+        return SubmitToQueue(pdfFile, name, title, media, words);
     };
     return queue;
 }

@@ -332,7 +332,7 @@ private Q_SLOTS:
     {
         const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         QStringList handed;
-        const auto handOver = [&handed](const QString &file, const QString &title) {
+        const auto handOver = [&handed](const QString &file, const QString &title, Wording) {
             handed << QString::number(QFileInfo(file).permissions(), 16) + ' ' + QFileInfo(file).path() +
                           ' ' + title;
             return QString();
