@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSaveFile>
+#include <QtGlobal>
 
 #include <libical/ical.h>
 
@@ -44,38 +45,65 @@ const Category &CategoryOf(EventKind kind)
     return Categories[int(kind)];
 }
 
-// A crossing marker in plain words: the cycle, and a sentence on what it does.
+// A crossing marker in plain words: the cycle, and a sentence on what it does, both English
+// source texts of the context "CalendarEvents".
 struct Crossing
 {
-    QString cycle;
-    QString sentence;
+    const char *cycle;
+    const char *sentence;
 };
 
 std::optional<Crossing> CrossingOf(chart::DayMarker marker)
 {
     switch (marker) {
     case chart::DayMarker::EmotionalCrossing:
-        return Crossing{QStringLiteral("emotional"),
-                        QStringLiteral("The emotional cycle crosses the centre line.")};
+        return Crossing{QT_TRANSLATE_NOOP("CalendarEvents", "emotional"),
+                        QT_TRANSLATE_NOOP("CalendarEvents", "The emotional cycle crosses the centre line.")};
     case chart::DayMarker::PhysicalUp:
-        return Crossing{QStringLiteral("physical"),
-                        QStringLiteral("The physical cycle crosses the centre line going up.")};
+        return Crossing{
+            QT_TRANSLATE_NOOP("CalendarEvents", "physical"),
+            QT_TRANSLATE_NOOP("CalendarEvents", "The physical cycle crosses the centre line going up.")};
     case chart::DayMarker::IntellectualUp:
-        return Crossing{QStringLiteral("intellectual"),
-                        QStringLiteral("The intellectual cycle crosses the centre line going up.")};
+        return Crossing{
+            QT_TRANSLATE_NOOP("CalendarEvents", "intellectual"),
+            QT_TRANSLATE_NOOP("CalendarEvents", "The intellectual cycle crosses the centre line going up.")};
     case chart::DayMarker::PhysicalDown:
-        return Crossing{QStringLiteral("physical"),
-                        QStringLiteral("The physical cycle is about to cross the centre line going down.")};
+        return Crossing{
+            QT_TRANSLATE_NOOP("CalendarEvents", "physical"),
+            QT_TRANSLATE_NOOP("CalendarEvents",
+                              "The physical cycle is about to cross the centre line going down.")};
     case chart::DayMarker::IntellectualDown:
         return Crossing{
-            QStringLiteral("intellectual"),
-            QStringLiteral("The intellectual cycle is about to cross the centre line going down.")};
+            QT_TRANSLATE_NOOP("CalendarEvents", "intellectual"),
+            QT_TRANSLATE_NOOP("CalendarEvents",
+                              "The intellectual cycle is about to cross the centre line going down.")};
     case chart::DayMarker::TripleHigh:
     case chart::DayMarker::TripleLow:
         break;
     }
     return std::nullopt;
 }
+
+// The chart's condition sentences, as an event's description gives them: the same English, marked
+// for translation here, where they are shown in the user's language.
+constexpr const char *TripleHighWords = QT_TRANSLATE_NOOP(
+    "CalendarEvents", "You are on a triple high today with all three cycles being positive.");
+constexpr const char *TripleLowWords = QT_TRANSLATE_NOOP(
+    "CalendarEvents", "You are on a triple low today with all three cycles being negative.");
+constexpr const char *CriticalDayWords =
+    QT_TRANSLATE_NOOP("CalendarEvents", "Today is an accident-prone day. One or more cycles are 'critical.'");
+
+constexpr bool SameText(QStringView text, const char *latin1)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() != static_cast<unsigned char>(latin1[i]))
+            return false;
+    }
+    return latin1[text.size()] == '\0';
+}
+static_assert(SameText(chart::TripleHighSentence, TripleHighWords));
+static_assert(SameText(chart::TripleLowSentence, TripleLowWords));
+static_assert(SameText(chart::CriticalDaySentence, CriticalDayWords));
 
 QString UidOf(const chart::ChartPlan &plan, const QDate &date, EventKind kind)
 {
@@ -145,13 +173,16 @@ QByteArray TextOf(icalcomponent *component)
 
 } // namespace
 
-QList<CalendarEvent> EventsOfDay(const chart::ChartPlan &plan, const chart::ChartDay &day)
+QList<CalendarEvent> EventsOfDay(const chart::ChartPlan &plan, const chart::ChartDay &day, Wording words)
 {
     QList<CalendarEvent> events;
     const QDate date = chart::DateOf(day);
     const QString name = CalendarText(plan.name);
+    const auto said = [words](const char *english) { return words("CalendarEvents", english); };
     auto add = [&](EventKind kind, const QString &what, const QString &description) {
-        events.append({kind, date, name + QStringLiteral(": ") + what, description, UidOf(plan, date, kind)});
+        //: An event's summary: %1 is the person's name, %2 what the day is
+        const QString summary = said(QT_TRANSLATE_NOOP("CalendarEvents", "%1: %2")).arg(name, what);
+        events.append({kind, date, summary, description, UidOf(plan, date, kind)});
     };
     const chart::DayMarkerList markers = chart::DayMarkers(day);
     if (chart::IsCriticalDay(day)) {
@@ -159,34 +190,46 @@ QList<CalendarEvent> EventsOfDay(const chart::ChartPlan &plan, const chart::Char
         QStringList sentences;
         for (const chart::DayMarker marker : markers) {
             if (const auto crossing = CrossingOf(marker)) {
-                cycles << crossing->cycle;
-                sentences << crossing->sentence;
+                cycles << said(crossing->cycle);
+                sentences << said(crossing->sentence);
             }
         }
-        sentences << chart::CriticalDaySentence.toString();
+        sentences << said(CriticalDayWords);
         add(EventKind::CriticalDay,
-            QStringLiteral("critical day (%1)").arg(cycles.join(QStringLiteral(", "))),
+            //: %1 lists the cycles that cross the centre line, e.g. "physical, emotional"
+            said(QT_TRANSLATE_NOOP("CalendarEvents", "critical day (%1)"))
+                .arg(cycles.join(QStringLiteral(", "))),
             sentences.join(QLatin1Char(' ')));
     }
     if (chart::IsTripleHigh(day))
-        add(EventKind::TripleHigh, QStringLiteral("triple high"), chart::TripleHighSentence.toString());
+        add(EventKind::TripleHigh, said(QT_TRANSLATE_NOOP("CalendarEvents", "triple high")),
+            said(TripleHighWords));
     if (chart::IsTripleLow(day))
-        add(EventKind::TripleLow, QStringLiteral("triple low"), chart::TripleLowSentence.toString());
+        add(EventKind::TripleLow, said(QT_TRANSLATE_NOOP("CalendarEvents", "triple low")),
+            said(TripleLowWords));
     const qint64 age = qint64(day.year) - plan.birth.year;
     for (const chart::SpecialDayLine &line : chart::SpecialDayLines(day, plan.birth)) {
         if (line.kind != chart::SpecialDay::Birthday || age < 0)
             continue;
         if (age == 0)
-            add(EventKind::Birthday, QStringLiteral("day of birth"), name + QStringLiteral(" is born."));
+            add(EventKind::Birthday, said(QT_TRANSLATE_NOOP("CalendarEvents", "day of birth")),
+                //: %1 is the person's name
+                said(QT_TRANSLATE_NOOP("CalendarEvents", "%1 is born.")).arg(name));
         else
             add(EventKind::Birthday,
-                QString::number(age) + chart::OrdinalSuffix(age).toLower() + QStringLiteral(" birthday"),
-                name + QStringLiteral(" reaches the age of %1.").arg(age));
+                //: %1 is the age reached, %2 its English ordinal ending (st, nd, rd, th): leave %2 out
+                //: where the language has no such ending
+                said(QT_TRANSLATE_NOOP("CalendarEvents", "%1%2 birthday"))
+                    .arg(QString::number(age), chart::OrdinalSuffix(age).toLower()),
+                //: %1 is the person's name, %2 the age reached
+                said(QT_TRANSLATE_NOOP("CalendarEvents", "%1 reaches the age of %2."))
+                    .arg(name, QString::number(age)));
     }
     return events;
 }
 
-bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &out, const QTime &reminder)
+bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &out, const QTime &reminder,
+                   Wording words)
 {
     const Component calendar(icalcomponent_vanew(
         ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
@@ -207,7 +250,7 @@ bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &
     chart::ChartPlan walked = plan;
     walked.forecast = walked.holidays = false;
     for (chart::ChartWalk walk(walked); walk.next() && walk.day().year <= LastYear;) {
-        for (const CalendarEvent &event : EventsOfDay(plan, walk.day())) {
+        for (const CalendarEvent &event : EventsOfDay(plan, walk.day(), words)) {
             const QByteArray text = TextOf(EventComponent(event, stamp, reminder).get());
             if (out.write(text) != text.size())
                 return false;
@@ -217,10 +260,14 @@ bool WriteCalendar(const chart::ChartPlan &plan, const QDate &today, QIODevice &
 }
 
 QString SaveCalendarFile(const QString &path, const chart::ChartPlan &plan, const QDate &today,
-                         const QTime &reminder)
+                         const QTime &reminder, Wording words)
 {
-    const auto failed = [&path](const QString &reason) {
-        return QStringLiteral("The calendar file \"%1\" could not be written: %2.").arg(path, reason);
+    const auto failed = [&path, words](const QString &reason) {
+        //: %1 is the calendar file's path, %2 why it could not be written
+        return words(
+                   "CalendarEvents",
+                   QT_TRANSLATE_NOOP("CalendarEvents", "The calendar file \"%1\" could not be written: %2."))
+            .arg(path, reason);
     };
     const OutputTarget target = OutputTargetOf(path);
     if (target.kind != OutputTarget::Kind::Replace) {
@@ -228,12 +275,13 @@ QString SaveCalendarFile(const QString &path, const chart::ChartPlan &plan, cons
         QString error;
         if (!OpenInPlace(file, target, &error))
             return failed(error);
-        if (!WriteCalendar(plan, today, file, reminder) || !file.flush())
+        if (!WriteCalendar(plan, today, file, reminder, words) || !file.flush())
             return failed(file.errorString());
         return {};
     }
     QSaveFile file(target.path);
-    if (!file.open(QIODevice::WriteOnly) || !WriteCalendar(plan, today, file, reminder) || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !WriteCalendar(plan, today, file, reminder, words) ||
+        !file.commit())
         return failed(file.errorString());
     return {};
 }

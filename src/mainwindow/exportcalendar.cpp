@@ -27,10 +27,10 @@ void MainWindow::exportCalendar()
                                  tr("iCalendar files (*.ics)")});
     if (path.isEmpty())
         return;
-    const QString error =
-        exports::SaveCalendarFile(path, *plan, calendar::DateOfText(m_env.clock.today()), *reminder);
+    const QString error = exports::SaveCalendarFile(path, *plan, calendar::DateOfText(m_env.clock.today()),
+                                                    *reminder, m_env.alerts.wording());
     if (!error.isEmpty())
-        showCritical(SaveErrorTitle, error);
+        showCritical(tr(SaveErrorTitle), error);
     else
         //: %1 is the calendar file's path
         showOutcome(tr("The calendar was written to %1.").arg(QDir::toNativeSeparators(path)));
