@@ -63,18 +63,19 @@ void MainWindow::startUp()
 
     m_person->startToday();
 
-    const QString folderError = PrepareDataFolder(m_env.dataFolder);
+    const Wording words = m_env.alerts.wording();
+    const QString folderError = PrepareDataFolder(m_env.dataFolder, words);
     m_filesUsable = folderError.isEmpty();
     QString fileError;
     if (m_filesUsable) {
         // Files an earlier version left in its folder move across before any is made anew.
-        fileError =
-            MoveDataFiles(m_env.oldDataFolder, m_env.dataFolder,
-                          QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames());
+        fileError = MoveDataFiles(
+            m_env.oldDataFolder, m_env.dataFolder,
+            QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames(), words);
         RemoveStaleSaveFiles(m_env.dataFolder,
                              QStringList{settings::NameDatabaseFileName()} + settings::SettingsFileNames(),
                              QDateTime::currentDateTimeUtc());
-        const QString createError = settings::EnsureSettingsFiles(m_env.dataFolder);
+        const QString createError = settings::EnsureSettingsFiles(m_env.dataFolder, words);
         if (!fileError.isEmpty()) {
             // Saving the defaults at exit would bar the next start from moving the old files in.
             m_filesUsable = false;
@@ -87,7 +88,7 @@ void MainWindow::startUp()
     // Even a folder that cannot be written may hold files to read; missing files give defaults.
     QString readError;
     m_preferences->showPreferences(
-        settings::LoadSettings(m_env.dataFolder, settings::DesignPreferences(), &readError));
+        settings::LoadSettings(m_env.dataFolder, settings::DesignPreferences(), &readError, words));
     if (fileError.isEmpty())
         fileError = readError;
     const QString message = startupFileMessage(m_env.dataFolder, folderError, fileError);

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -44,7 +45,8 @@ QString OldDataFolder()
     return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("Tidemark"));
 }
 
-QString MoveDataFiles(const QString &oldFolder, const QString &folder, const QStringList &names)
+QString MoveDataFiles(const QString &oldFolder, const QString &folder, const QStringList &names,
+                      Wording words)
 {
     if (oldFolder.isEmpty() || !QFileInfo(oldFolder).isDir())
         return {};
@@ -60,21 +62,27 @@ QString MoveDataFiles(const QString &oldFolder, const QString &folder, const QSt
         if (QFileInfo::exists(to) || !QFileInfo::exists(from) || QFile::rename(from, to) ||
             !firstError.isEmpty())
             continue;
-        firstError = QStringLiteral("The file %1 could not be moved to %2.")
+        //: %1 is the file's path, %2 the folder it was to move to
+        firstError = words("DataFolderMessages",
+                           QT_TRANSLATE_NOOP("DataFolderMessages", "The file %1 could not be moved to %2."))
                          .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(folder));
     }
     QDir().rmdir(oldFolder);
     return firstError;
 }
 
-QString PrepareDataFolder(const QString &folder)
+QString PrepareDataFolder(const QString &folder, Wording words)
 {
     if (folder.isEmpty())
-        return QStringLiteral("No folder for the program's files could be found.");
+        return words(
+            "DataFolderMessages",
+            QT_TRANSLATE_NOOP("DataFolderMessages", "No folder for the program's files could be found."));
     const QFileInfo info(folder);
     if (!info.exists()) {
         if (!QDir().mkpath(info.absolutePath()) || !QDir().mkdir(folder, OwnerOnly))
-            return QStringLiteral("The folder %1 could not be created.")
+            //: %1 is the folder's path
+            return words("DataFolderMessages",
+                         QT_TRANSLATE_NOOP("DataFolderMessages", "The folder %1 could not be created."))
                 .arg(QDir::toNativeSeparators(folder));
     } else if (const QFile::Permissions permissions = info.permissions(); permissions & Others) {
         // A folder made by an earlier version is open to everybody. Where it cannot be narrowed
@@ -83,7 +91,10 @@ QString PrepareDataFolder(const QString &folder)
     }
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("probe-XXXXXX")));
     if (!probe.open())
-        return QStringLiteral("The folder %1 cannot be written to.").arg(QDir::toNativeSeparators(folder));
+        //: %1 is the folder's path
+        return words("DataFolderMessages",
+                     QT_TRANSLATE_NOOP("DataFolderMessages", "The folder %1 cannot be written to."))
+            .arg(QDir::toNativeSeparators(folder));
     return {};
 }
 

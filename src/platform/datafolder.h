@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wording.h"
+
 #include <QString>
 
 class QDateTime;
@@ -14,14 +16,14 @@ class QFile;
 // Renames each of `names` that `folder` lacks (or holds only as an empty file) and `oldFolder`
 // holds into `folder`, never over a file with content, so that a move cut off halfway finishes on
 // the next start; removes `oldFolder` once it is empty. Returns an empty string on success, otherwise a
-// sentence that says what failed.
-[[nodiscard]] QString MoveDataFiles(const QString &oldFolder, const QString &folder,
-                                    const QStringList &names);
+// sentence in `words` that says what failed.
+[[nodiscard]] QString MoveDataFiles(const QString &oldFolder, const QString &folder, const QStringList &names,
+                                    Wording words = KeepEnglish);
 
 // Creates the folder when missing, for its owner only (0700), narrows an existing folder that
 // others may use to its owner, and checks that a file can be written in it.
-// Returns an empty string on success, otherwise a sentence that says what failed.
-[[nodiscard]] QString PrepareDataFolder(const QString &folder);
+// Returns an empty string on success, otherwise a sentence in `words` that says what failed.
+[[nodiscard]] QString PrepareDataFolder(const QString &folder, Wording words = KeepEnglish);
 
 // Removes the temporary files that saves cut off by a kill or a crash left in `folder`: a regular
 // file named after one of `names`, a dot and six letters or digits (the save file's random name,

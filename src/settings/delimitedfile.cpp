@@ -79,9 +79,9 @@ QByteArray EncodeDelimitedLines(const QStringList &values)
     return text.toUtf8();
 }
 
-FileRead ReadDelimitedFile(const QString &path)
+FileRead ReadDelimitedFile(const QString &path, Wording words)
 {
-    const BytesRead read = ReadFileBytes(path);
+    const BytesRead read = ReadFileBytes(path, words);
     if (!read.ok)
         return {false, {}, read.error};
     return {true, ReadDelimitedFields(DecodeFileText(read.bytes)), {}};

@@ -32,7 +32,8 @@ struct FileRead
     bool operator==(const FileRead &) const = default;
 };
 
-[[nodiscard]] FileRead ReadDelimitedFile(const QString &path);
+// The error is in `words`.
+[[nodiscard]] FileRead ReadDelimitedFile(const QString &path, Wording words = KeepEnglish);
 
 // Replaces the whole file through QSaveFile, so a failure leaves the old file as it was.
 // Returns nothing on success.

@@ -35,7 +35,8 @@ const QString DefaultLinesPerPage = QStringLiteral("50");
 constexpr QFile::Permissions OwnerReadWrite = QFile::ReadOwner | QFile::WriteOwner;
 
 // An empty folder name would put the files in whatever the current folder happens to be.
-const QString NoFolder = QStringLiteral("No folder for the settings files was given.");
+constexpr const char *NoFolder =
+    QT_TRANSLATE_NOOP("SettingsMessages", "No folder for the settings files was given.");
 
 QString Word(bool checked)
 {
@@ -160,10 +161,10 @@ QStringList SettingsFileNames()
     return {CoverFile, FontFile, PrinterFile, SpacingFile, OptionsFile, ColorFile};
 }
 
-QString EnsureSettingsFiles(const QString &folder)
+QString EnsureSettingsFiles(const QString &folder, Wording words)
 {
     if (folder.isEmpty())
-        return NoFolder;
+        return words("SettingsMessages", NoFolder);
     const QDir dir(folder);
     QString firstError;
     for (const QString &name : QStringList{NameDatabaseFileName()} + SettingsFileNames()) {
@@ -172,13 +173,16 @@ QString EnsureSettingsFiles(const QString &folder)
             continue;
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Append, OwnerReadWrite) && firstError.isEmpty())
-            firstError = QStringLiteral("The file %1 could not be created (%2).")
-                             .arg(QDir::toNativeSeparators(path), file.errorString());
+            //: %1 is the file's path, %2 why it could not be created
+            firstError =
+                words("SettingsMessages",
+                      QT_TRANSLATE_NOOP("SettingsMessages", "The file %1 could not be created (%2)."))
+                    .arg(QDir::toNativeSeparators(path), file.errorString());
     }
     return firstError;
 }
 
-Preferences LoadSettings(const QString &folder, const Preferences &start, QString *error)
+Preferences LoadSettings(const QString &folder, const Preferences &start, QString *error, Wording words)
 {
     using Reader = void (*)(const QStringList &, Preferences &);
     const std::pair<QString, Reader> files[] = {{CoverFile, ReadCover},     {FontFile, ReadFont},
@@ -191,7 +195,7 @@ Preferences LoadSettings(const QString &folder, const Preferences &start, QStrin
         const QString path = dir.filePath(name);
         FileRead content;
         if (!folder.isEmpty() && QFileInfo::exists(path)) {
-            content = ReadDelimitedFile(path);
+            content = ReadDelimitedFile(path, words);
             if (!content.ok && firstError.isEmpty())
                 firstError = content.error;
         }
@@ -205,7 +209,7 @@ Preferences LoadSettings(const QString &folder, const Preferences &start, QStrin
 QList<WriteFailure> SaveSettings(const QString &folder, const Preferences &p)
 {
     if (folder.isEmpty())
-        return {WriteFailure{QString(), NoFolder}};
+        return {WriteFailure{QString(), QString::fromUtf8(NoFolder)}};
     const QDir dir(folder);
     const std::pair<QString, QStringList> files[] = {
         {CoverFile, {p.leadIn, p.heading[0], p.heading[1], p.heading[2], p.heading[3]}},
@@ -252,9 +256,10 @@ QString UnsavedSettingsMessage(const QList<WriteFailure> &failures, Wording word
                       words("SettingsMessages", QT_TRANSLATE_NOOP("SettingsMessages", " and ")) +
                       group.names.last()
                 : group.names.value(0);
+        // A failure without a folder is the one that says no folder was given.
         //: File names, their folder and why they could not be written
         parts.append(group.folder.isEmpty()
-                         ? group.reason
+                         ? words("SettingsMessages", group.reason.toUtf8().constData())
                          : words("SettingsMessages", QT_TRANSLATE_NOOP("SettingsMessages", "%1 in %2 (%3)"))
                                .arg(names, group.folder, group.reason));
     }

@@ -59,16 +59,16 @@ struct Preferences
 
 // Creates each of bioname.dat and the six settings files that is missing, empty and for its
 // owner only (0600); existing files are left untouched. Returns an empty string on success, otherwise a
-// sentence about the first file that could not be created (or that no folder was given).
-[[nodiscard]] QString EnsureSettingsFiles(const QString &folder);
+// sentence in `words` about the first file that could not be created (or that no folder was given).
+[[nodiscard]] QString EnsureSettingsFiles(const QString &folder, Wording words = KeepEnglish);
 
 // Reads the six files over `start` (the controls' state before loading). An empty or missing
 // file gives that file's defaults; otherwise each field present sets its control and a control
 // whose field is missing keeps its state from `start`. A file that exists but cannot be read is
-// taken as empty, and the first such failure is put into *error as a sentence (else it is
-// emptied). An empty folder name reads as a folder of missing files.
+// taken as empty, and the first such failure is put into *error as a sentence in `words` (else
+// it is emptied). An empty folder name reads as a folder of missing files.
 [[nodiscard]] Preferences LoadSettings(const QString &folder, const Preferences &start,
-                                       QString *error = nullptr);
+                                       QString *error = nullptr, Wording words = KeepEnglish);
 
 // Writes the six files, in order, each replaced whole. A file that cannot be written keeps its
 // old content and the others are still written. Returns the files that could not be written,

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QtGlobal>
 
 namespace settings {
 
@@ -32,14 +33,19 @@ QString DecodeCp1252(QByteArrayView bytes)
 
 constexpr QByteArrayView ByteOrderMark("\xef\xbb\xbf");
 
-QString ReadError(const QString &path, const QString &reason)
+QString ReadError(const QString &path, const QString &reason, Wording words)
 {
-    return QStringLiteral("The file %1 could not be read (%2).").arg(QDir::toNativeSeparators(path), reason);
+    //: %1 is the file's path, %2 why it could not be read
+    return words("SettingsMessages",
+                 QT_TRANSLATE_NOOP("SettingsMessages", "The file %1 could not be read (%2)."))
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
-QString WriteError(const QString &path, const QString &reason)
+QString WriteError(const QString &path, const QString &reason, Wording words)
 {
-    return QStringLiteral("The file %1 could not be written (%2).")
+    //: %1 is the file's path, %2 why it could not be written
+    return words("SettingsMessages",
+                 QT_TRANSLATE_NOOP("SettingsMessages", "The file %1 could not be written (%2)."))
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -82,17 +88,23 @@ QString DecodeFileText(QByteArrayView bytes)
     return text;
 }
 
-BytesRead ReadFileBytes(const QString &path)
+BytesRead ReadFileBytes(const QString &path, Wording words)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return {false, {}, ReadError(path, QStringLiteral("it is not a regular file"))};
+        return {false,
+                {},
+                ReadError(path,
+                          //: Why a file could not be read
+                          words("SettingsMessages",
+                                QT_TRANSLATE_NOOP("SettingsMessages", "it is not a regular file")),
+                          words)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {false, {}, ReadError(path, file.errorString())};
+        return {false, {}, ReadError(path, file.errorString(), words)};
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {false, {}, ReadError(path, file.errorString())};
+        return {false, {}, ReadError(path, file.errorString(), words)};
     return {true, std::move(bytes), {}};
 }
 
@@ -122,10 +134,10 @@ std::optional<WriteFailure> WriteFileBytes(QSaveFile &file, QByteArrayView bytes
     return std::nullopt;
 }
 
-QString SaveFileBytes(const QString &path, QByteArrayView bytes)
+QString SaveFileBytes(const QString &path, QByteArrayView bytes, Wording words)
 {
     const std::optional<WriteFailure> failure = WriteFileBytes(path, bytes);
-    return failure ? WriteError(failure->path, failure->reason) : QString();
+    return failure ? WriteError(failure->path, failure->reason, words) : QString();
 }
 
 } // namespace settings

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wording.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -43,8 +45,9 @@ struct BytesRead
 };
 
 // Reads a whole file. Only a regular file is read: opening a named pipe blocks until a writer
-// comes, and a device may never end; anything else fails as a file that cannot be read.
-[[nodiscard]] BytesRead ReadFileBytes(const QString &path);
+// comes, and a device may never end; anything else fails as a file that cannot be read. The
+// error is in `words`.
+[[nodiscard]] BytesRead ReadFileBytes(const QString &path, Wording words = KeepEnglish);
 
 // A file that could not be written, and why, in the system's words.
 struct WriteFailure
@@ -62,7 +65,7 @@ struct WriteFailure
 // The same for the file at `path`.
 [[nodiscard]] std::optional<WriteFailure> WriteFileBytes(const QString &path, QByteArrayView bytes);
 
-// The same, with an empty string on success and otherwise one sentence naming the file.
-[[nodiscard]] QString SaveFileBytes(const QString &path, QByteArrayView bytes);
+// The same, with an empty string on success and otherwise one sentence in `words` naming the file.
+[[nodiscard]] QString SaveFileBytes(const QString &path, QByteArrayView bytes, Wording words = KeepEnglish);
 
 } // namespace settings
