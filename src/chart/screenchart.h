@@ -39,10 +39,12 @@ private:
 using ChartProgress = std::function<bool(qint64 done, qint64 total)>;
 inline constexpr qint64 ProgressInterval = 4096;
 
-inline constexpr QStringView NotEnoughMemoryTitle = u"NOT ENOUGH MEMORY!";
-inline constexpr QStringView NotEnoughMemoryText =
-    u"Program memory low.  You are possibly trying to display too many days!  Please run again displaying "
-    u"fewer days!";
+// The message for a chart too long to show, in English; the window's message boxes show it in the
+// user's language, as they do the input checks' messages.
+inline constexpr const char *NotEnoughMemoryTitle = QT_TRANSLATE_NOOP("CheckMessages", "NOT ENOUGH MEMORY!");
+inline constexpr const char *NotEnoughMemoryText = QT_TRANSLATE_NOOP(
+    "CheckMessages", "Program memory low.  You are possibly trying to display too many days!  "
+                     "Please run again displaying fewer days!");
 
 // The separator after a day with a forecast, or with "Double Space with Lines".
 inline constexpr int SeparatorLength = 74;

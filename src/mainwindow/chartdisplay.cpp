@@ -74,7 +74,8 @@ void MainWindow::showChart()
         return;
     const qint64 estimate = chart::EstimateScreenChartChars(*plan);
     if (estimate > MaxDisplayChars) {
-        showCritical(chart::NotEnoughMemoryTitle.toString(), chart::NotEnoughMemoryText.toString());
+        showCritical(QString::fromUtf8(chart::NotEnoughMemoryTitle),
+                     QString::fromUtf8(chart::NotEnoughMemoryText));
         return;
     }
 

@@ -157,5 +157,5 @@ void MainWindow::saveGraph()
             ? graph::SaveGraphPdf(path, m_graphPanel->scene(), print::GraphDocumentTitle(m_person->name()))
             : graph::SaveGraphPng(path, m_graphPanel->scene(), m_graphPanel->viewport()->size());
     if (!error.isEmpty())
-        showCritical(SaveErrorTitle, error);
+        showCritical(tr(SaveErrorTitle), error);
 }

@@ -8,24 +8,17 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-namespace {
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("ReminderQuestion", text);
-}
-
-} // namespace
-
 std::optional<QTime> AskWithReminderDialog(QWidget *parent)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(Tr("Export to Calendar"));
-    auto *none = new QRadioButton(Tr("&No reminder"), &dialog);
-    auto *onTheDay = new QRadioButton(Tr("&Remind me on the day, at"), &dialog);
+    dialog.setWindowTitle(QCoreApplication::translate("ReminderQuestion", "Export to Calendar"));
+    auto *none = new QRadioButton(QCoreApplication::translate("ReminderQuestion", "&No reminder"), &dialog);
+    //: A choice followed by a box with the time of day
+    auto *onTheDay = new QRadioButton(
+        QCoreApplication::translate("ReminderQuestion", "&Remind me on the day, at"), &dialog);
     auto *time = new QTimeEdit(QTime(8, 0), &dialog);
     time->setDisplayFormat(QStringLiteral("HH:mm"));
-    time->setAccessibleName(Tr("Reminder time"));
+    time->setAccessibleName(QCoreApplication::translate("ReminderQuestion", "Reminder time"));
     time->setEnabled(false);
     none->setChecked(true);
     QObject::connect(onTheDay, &QRadioButton::toggled, time, &QWidget::setEnabled);
@@ -37,7 +30,10 @@ std::optional<QTime> AskWithReminderDialog(QWidget *parent)
     timeRow->addWidget(time);
     timeRow->addStretch();
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(Tr("Each day in the calendar can remind you when it comes:"), &dialog));
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("ReminderQuestion",
+                                               "Each day in the calendar can remind you when it comes:"),
+                   &dialog));
     layout->addWidget(none);
     layout->addLayout(timeRow);
     layout->addWidget(buttons);

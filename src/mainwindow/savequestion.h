@@ -32,7 +32,7 @@ struct SaveQuestion
 using AskSavePath = std::function<QString(QWidget *parent, const SaveQuestion &question)>;
 
 // The title of the message that a file the user named could not be written.
-inline const QString SaveErrorTitle = QStringLiteral("SAVE ERROR!");
+inline constexpr const char *SaveErrorTitle = QT_TRANSLATE_NOOP("MainWindow", "SAVE ERROR!");
 
 // The real question: Qt's save dialog; Qt's own, not the desktop's, where it has a note to show
 // (below the file type), which follows the name as it is typed.
