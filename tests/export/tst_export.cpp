@@ -132,6 +132,39 @@ private Q_SLOTS:
         QVERIFY(expected.values().contains("Triple high") && expected.values().contains("Triple low"));
     }
 
+    // The window hands in a Wording to show the events in the user's language: every word of a
+    // summary and a description then comes through it, while the UIDs stay those of the English.
+    void eventTextsComeThroughTheWording()
+    {
+        const Wording marked = [](const char *, const char *english) {
+            return u'\u00ab' + QString::fromUtf8(english) + u'\u00bb';
+        };
+        const chart::ChartPlan plan = Plan("05-20-2024", "05-01-2024", "400");
+        chart::ChartPlan walked = plan;
+        walked.forecast = walked.holidays = false;
+        QList<exports::CalendarEvent> english;
+        QList<exports::CalendarEvent> shown;
+        for (chart::ChartWalk walk(walked); walk.next();) {
+            english += exports::EventsOfDay(plan, walk.day());
+            shown += exports::EventsOfDay(plan, walk.day(), marked);
+        }
+        QCOMPARE(shown.size(), english.size());
+        QSet<int> kinds;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            QCOMPARE(shown[i].uid, english[i].uid);
+            kinds << int(shown[i].kind);
+            for (const QString &text : {shown[i].summary, shown[i].description}) {
+                int depth = 0;
+                for (const QChar c : text) {
+                    depth += c == u'\u00ab' ? 1 : c == u'\u00bb' ? -1 : 0;
+                    if (c.isLetter() && depth == 0)
+                        QFAIL(qPrintable("Not through the wording: " + text));
+                }
+            }
+        }
+        QCOMPARE(kinds.size(), 4);
+    }
+
     // One JSON object a line, each the walk's day: its date, count, positions, markers and lines.
     void jsonLinesAreTheChartsDays()
     {
