@@ -12,7 +12,6 @@
 #include <QLockFile>
 #include <QThread>
 
-#include <algorithm>
 #include <climits>
 
 namespace namedb {
@@ -226,6 +225,7 @@ std::optional<Message> AddEntry(const QString &path, const QString &entry)
         // The count to delete picks the translation's plural form; the text shows it through %2, with
         // its thousands separated as in the rest of the message.
         const qsizetype surplus = held - MaxEntries + 1;
+        const int count = surplus > INT_MAX ? INT_MAX : int(surplus);
         //: %1 is the number of names the file holds, %2 how many must go (at least 2, so the
         //: plural form follows %2); both are written with a comma between thousands.
         return Message{full,
@@ -233,7 +233,7 @@ std::optional<Message> AddEntry(const QString &path, const QString &entry)
                            "NameFile",
                            "The name database already holds %1 entries, more than the 32,767 it can hold. "
                            "Delete %2 names before adding another.",
-                           nullptr, int(std::min<qsizetype>(surplus, INT_MAX)))
+                           nullptr, count)
                            .arg(Thousands(held), Thousands(surplus))};
     }
     const QString error = settings::SaveFileBytes(path, WithEntryAdded(std::move(read.bytes), entry));
