@@ -1,6 +1,7 @@
 #include "graph/graphaxis.h"
 
 #include "calendar/calendar.h"
+#include "graph/graphtext.h"
 
 #include <algorithm>
 #include <array>
@@ -54,8 +55,8 @@ QList<AxisLabel> AxisLabels(const QList<GraphDay> &days, double dayWidth, double
     for (int index = 0; index < days.size(); ++index) {
         const chart::ChartDay &day = days[index].day;
         if (spacing->labels(index, day))
-            labels.append({index, calendar::WeekdayAbbrev(day.weekday),
-                           calendar::FormatDateText(day.month, day.day, day.year)});
+            labels.append(
+                {index, WeekdayText(day.weekday), calendar::FormatDateText(day.month, day.day, day.year)});
     }
     return labels;
 }

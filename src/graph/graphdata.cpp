@@ -22,12 +22,13 @@ GraphDay GraphDayOf(const chart::ChartDay &day)
 
 QString CycleName(GraphCycle cycle)
 {
+    //: The names of the cycles in the graph's legend and readout.
     static constexpr std::array<const char *, GraphCycleCount> Names = {
-        QT_TRANSLATE_NOOP("graph", "Physical"),     QT_TRANSLATE_NOOP("graph", "Emotional"),
-        QT_TRANSLATE_NOOP("graph", "Intellectual"), QT_TRANSLATE_NOOP("graph", "Intuitive"),
-        QT_TRANSLATE_NOOP("graph", "Aesthetic"),    QT_TRANSLATE_NOOP("graph", "Awareness"),
-        QT_TRANSLATE_NOOP("graph", "Spiritual")};
-    return QCoreApplication::translate("graph", Names[std::size_t(cycle)]);
+        QT_TRANSLATE_NOOP("Graph", "Physical"),     QT_TRANSLATE_NOOP("Graph", "Emotional"),
+        QT_TRANSLATE_NOOP("Graph", "Intellectual"), QT_TRANSLATE_NOOP("Graph", "Intuitive"),
+        QT_TRANSLATE_NOOP("Graph", "Aesthetic"),    QT_TRANSLATE_NOOP("Graph", "Awareness"),
+        QT_TRANSLATE_NOOP("Graph", "Spiritual")};
+    return QCoreApplication::translate("Graph", Names[std::size_t(cycle)]);
 }
 
 QList<GraphDay> GraphDays(const chart::ChartPlan &plan, qint64 first, qint64 count)

@@ -18,8 +18,6 @@
 namespace graph {
 
 inline constexpr int CycleCount = 3; // physical, emotional, intellectual, as chart::Cycle counts them
-// The cycles' names in the legend and the readouts, by chart::Cycle.
-inline constexpr std::array<const char *, CycleCount> CycleNames = {"Physical", "Emotional", "Intellectual"};
 
 // The three cycles of the chart, in chart::Cycle's order, then the secondary cycles, in
 // chart::SecondaryCycle's order.
@@ -31,7 +29,7 @@ inline constexpr int GraphCycleCount = 7;
     return int(cycle) >= CycleCount;
 }
 
-// The cycle's name in the legend and the readout ("Physical").
+// The cycle's name in the legend and the readouts ("Physical"), translated.
 [[nodiscard]] QString CycleName(GraphCycle cycle);
 
 struct GraphDay

@@ -1,5 +1,6 @@
 #include "graph/graphoutput.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,7 +12,9 @@ namespace {
 
 QString SaveFailed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The file \"%1\" could not be written: %2.").arg(path, reason);
+    //: A message after Save Graph: %1 is the file's path, %2 why it could not be written.
+    return QCoreApplication::translate("Graph", "The file \"%1\" could not be written: %2.")
+        .arg(path, reason);
 }
 
 } // namespace
@@ -56,7 +59,7 @@ QString SaveGraphPdf(const QString &path, const GraphScene &scene, const QString
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Tidemark"));
         if (!PrintGraph(writer, scene))
-            return SaveFailed(path, QStringLiteral("the PDF could not be drawn"));
+            return SaveFailed(path, QCoreApplication::translate("Graph", "the PDF could not be drawn"));
     }
     if (!file.commit())
         return SaveFailed(path, file.errorString());

@@ -157,16 +157,19 @@ void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene,
     painter.setBrush(Qt::black);
     painter.drawEllipse(QPointF(x + 3 * u, y), 3 * u, 3 * u);
     x += 10 * u;
-    label(QStringLiteral("critical day"));
+    //: The graph's legend: the mark of a critical day.
+    label(QCoreApplication::translate("Graph", "critical day"));
     QColor band(TripleColor);
     band.setAlpha(60);
     painter.fillRect(QRectF(x, row.top() + 2 * u, 10 * u, row.height() - 4 * u), band);
     x += 14 * u;
-    label(QStringLiteral("triple high (above) or low (below)"));
+    //: The graph's legend: the band of a triple high day above the centre line, a triple low below it.
+    label(QCoreApplication::translate("Graph", "triple high (above) or low (below)"));
     painter.setPen(QPen(Qt::darkGray, 1.5 * u, Qt::DashLine));
     painter.drawLine(QPointF(x + 5 * u, row.top()), QPointF(x + 5 * u, row.bottom()));
     x += 14 * u;
-    label(QStringLiteral("today"));
+    //: The graph's legend and the mark on the graph: the line of today's date.
+    label(QCoreApplication::translate("Graph", "today"));
     if (cycles.size() > CycleCount) {
         nextRow();
         for (qsizetype k = CycleCount; k < cycles.size(); ++k)
@@ -182,14 +185,15 @@ void PaintLegend(QPainter &painter, const QRectF &rows, const GraphScene &scene,
         return;
     nextRow();
     for (int cycle = 0; cycle < CycleCount; ++cycle) {
-        //: The second person's cycle in the graph's legend: "Lee Sample, physical".
         mark(PartnerStyleOf(look.palette, cycles[cycle]),
-             QCoreApplication::translate("graph", "%1, %2")
+             //: The second person's cycle in the graph's legend: "Your Name, physical".
+             QCoreApplication::translate("Graph", "%1, %2")
                  .arg(scene.partner, CycleName(cycles[cycle]).toLower()));
     }
     PaintBothCriticalMark(painter, QPointF(x + 4 * u, y + 3.5 * u), u);
     x += 12 * u;
-    label(QCoreApplication::translate("graph", "critical day of both"));
+    //: The graph's legend: the mark of a day on which both people compared have a critical day.
+    label(QCoreApplication::translate("Graph", "critical day of both"));
     nextRow();
     painter.setPen(Qt::black);
     painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter,
@@ -273,7 +277,7 @@ void PaintToday(QPainter &painter, const GraphLayout &layout, const GraphScene &
     painter.setFont(style.text);
     painter.setPen(Qt::black);
     painter.drawText(QPointF(x + 3 * u, layout.plot.top() + style.textMetrics.ascent() + 2 * u),
-                     QStringLiteral("today"));
+                     QCoreApplication::translate("Graph", "today"));
 }
 
 // The value of a cycle at a day count, whole or not.
@@ -406,8 +410,8 @@ QString PartnerReadout(const GraphScene &scene)
 {
     const int shown = scene.hover >= 0 ? scene.hover : scene.cursor;
     if (shown < 0 || shown >= scene.partnerDays.size())
-        //: The second person's row of the graph's legend: "Compared with Lee Sample, born 07-04-1988".
-        return QCoreApplication::translate("graph", "Compared with %1, born %2")
+        //: The second person's row of the graph's legend: "Compared with Your Name, born 07-04-1988".
+        return QCoreApplication::translate("Graph", "Compared with %1, born %2")
             .arg(scene.partner, scene.partnerBirth);
     const GraphDay &day = scene.partnerDays[shown];
     QStringList parts{scene.partner + QLatin1Char(':'), CycleValues(day, DrawnCycles({}))};

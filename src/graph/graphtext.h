@@ -18,6 +18,9 @@ enum class Wording { Short, Spoken };
 // A cycle's value from -1 to 1 as a whole percentage, signed: "+48%", "-12%", "0%".
 [[nodiscard]] QString PercentText(double value);
 
+// The weekday's abbreviation on the graph ("TUE"), by the weekday's number (0 is Sunday).
+[[nodiscard]] QString WeekdayText(int weekday);
+
 // The day's weekday and date.
 [[nodiscard]] QString DayDateText(const chart::ChartDay &day, Wording wording);
 

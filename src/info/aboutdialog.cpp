@@ -36,24 +36,25 @@ AboutDialog::AboutDialog(info::SystemInfoSearch systemInfo, Alerts &alerts, QWid
     , m_iconLabel(new QLabel(this))
     , m_titleLabel(new QLabel(QStringLiteral("Tidemark"), this))
     , m_versionLabel(new QLabel(QStringLiteral(TIDEMARK_VERSION), this))
-    , m_descriptionLabel(
-          NoticeLabel(this, "lblDescription",
-                      QStringLiteral("Biorhythm charts on screen and on paper, for entertainment only.")))
-    , m_warningLabel(NoticeLabel(
-          this, "Label1", QStringLiteral("Warning: this computer program is protected by copyright law.")))
+    , m_descriptionLabel(NoticeLabel(this, "lblDescription",
+                                     tr("Biorhythm charts on screen and on paper, for entertainment only.")))
+    , m_warningLabel(
+          NoticeLabel(this, "Label1", tr("Warning: this computer program is protected by copyright law.")))
     , m_disclaimerLabel(
           NoticeLabel(this, "lblDisclaimer",
-                      QStringLiteral("Unauthorized reproduction or distribution of this program, or any "
-                                     "portion of it, may result in severe civil and criminal penalties, "
-                                     "and will be prosecuted to the maximum extent possible under the law.")))
+                      tr("Unauthorized reproduction or distribution of this program, or any "
+                         "portion of it, may result in severe civil and criminal penalties, "
+                         "and will be prosecuted to the maximum extent possible under the law.")))
     , m_rules{SeparatorLine(this, "Line1_0"), SeparatorLine(this, "Line1_1")}
-    , m_okButton(new QPushButton(QStringLiteral("OK"), this))
-    , m_systemInfoButton(new QPushButton(QStringLiteral("&System Info..."), this))
+    , m_okButton(new QPushButton(tr("OK"), this))
+    //: Starts the desktop's system information program.
+    , m_systemInfoButton(new QPushButton(tr("&System Info..."), this))
     , m_systemInfo(std::move(systemInfo))
     , m_alerts(alerts)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tidemark"));
+    //: The About window's title; Tidemark is the program's name.
+    setWindowTitle(tr("About Tidemark"));
     setModal(true);
 
     m_iconLabel->setObjectName(QStringLiteral("picIcon"));
@@ -105,6 +106,5 @@ void AboutDialog::buildLayout()
 void AboutDialog::startSystemInfo()
 {
     if (!info::StartSystemInfo(m_systemInfo))
-        m_alerts.plain(QStringLiteral("Tidemark"),
-                       QStringLiteral("System Information Is Unavailable At This Time"));
+        m_alerts.plain(QStringLiteral("Tidemark"), tr("System Information Is Unavailable At This Time"));
 }

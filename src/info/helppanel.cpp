@@ -5,6 +5,7 @@
 #include "platform/widgetfont.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -12,7 +13,7 @@
 
 HelpPanel::HelpPanel(QWidget *parent)
     : QFrame(parent)
-    , m_titleLabel(new QLabel(QStringLiteral("  Tidemark Help"), this))
+    , m_titleLabel(new QLabel(this))
     , m_closeButton(new QToolButton(this))
     , m_topicList(new QListWidget(this))
     , m_instructionLabel(new QLabel(this))
@@ -25,11 +26,14 @@ HelpPanel::HelpPanel(QWidget *parent)
     setAutoFillBackground(true);
 
     m_titleLabel->setObjectName(QStringLiteral("Label33"));
+    //: The help panel's title bar; the two blanks set it off from the panel's edge.
+    m_titleLabel->setText(tr("  Tidemark Help"));
     StylePanelTitle(m_titleLabel);
 
     m_closeButton->setObjectName(QStringLiteral("Command16"));
-    m_closeButton->setText(QStringLiteral("x"));
-    m_closeButton->setToolTip(QStringLiteral("close"));
+    //: The help panel's close button, a small square at the title's right end: one letter.
+    m_closeButton->setText(tr("x"));
+    m_closeButton->setToolTip(tr("close"));
     m_closeButton->setAccessibleName(tr("Close help"));
 
     m_topicList->setObjectName(QStringLiteral("List2"));
@@ -39,10 +43,10 @@ HelpPanel::HelpPanel(QWidget *parent)
 
     m_instructionLabel->setObjectName(QStringLiteral("Label32"));
     m_instructionLabel->setWordWrap(true);
-    m_instructionLabel->setText(QStringLiteral(
-        "Select the category or topic at the top that you need help on by highlighting it with your "
-        "mouse cursor.  The information will appear in the box below.  Scroll down the list to see "
-        "more topics."));
+    m_instructionLabel->setText(
+        tr("Select the category or topic at the top that you need help on by highlighting it with your "
+           "mouse cursor.  The information will appear in the box below.  Scroll down the list to see "
+           "more topics."));
 
     m_topicText->setObjectName(QStringLiteral("TextHelp"));
     m_topicText->setReadOnly(true);
@@ -75,7 +79,7 @@ void HelpPanel::open()
     m_topicList->clear();
     m_topicText->clear();
     for (const info::HelpTopic &topic : info::HelpTopics())
-        m_topicList->addItem(QString::fromLatin1(topic.name));
+        m_topicList->addItem(QCoreApplication::translate("HelpTopics", topic.name));
     show();
     raise();
     m_topicList->setFocus(Qt::OtherFocusReason);
@@ -87,7 +91,7 @@ void HelpPanel::showSelectedTopic()
     if (selected.isEmpty())
         return;
     const int row = m_topicList->row(selected.first());
-    m_topicText->setPlainText(QString::fromLatin1(info::HelpTopics()[row].text));
+    m_topicText->setPlainText(QCoreApplication::translate("HelpTopics", info::HelpTopics()[row].text));
 }
 
 void HelpPanel::closeEvent(QCloseEvent *event)

@@ -5,7 +5,8 @@
 // The help topics, fixed in the program, in the order the help panel lists them. Names in
 // capitals are categories; names that begin with "   -" belong to the category above them.
 // A text's paragraphs are separated by an empty line and its bulleted items ("  * ") by a
-// single line end; no line end follows the last paragraph. The texts are plain ASCII.
+// single line end; no line end follows the last paragraph. The texts are plain ASCII, in English,
+// marked for translation in the context "HelpTopics": the help panel shows them translated.
 namespace info {
 
 struct HelpTopic

@@ -3,13 +3,16 @@
 #include "info/whatistext.h"
 #include "platform/widgetfont.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 WhatIsPanel::WhatIsPanel(QWidget *parent)
     : QFrame(parent)
-    , m_printButton(new QPushButton(QStringLiteral("Print"), this))
-    , m_closeButton(new QPushButton(QStringLiteral("Close"), this))
+    //: A button of the "What Is A Biorhythm?" panel: prints the sheet.
+    , m_printButton(new QPushButton(tr("Print"), this))
+    //: A button of the "What Is A Biorhythm?" panel: closes the panel.
+    , m_closeButton(new QPushButton(tr("Close"), this))
     , m_textBox(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("FrameWhatIs"));
@@ -44,7 +47,11 @@ void WhatIsPanel::setTextPointSize(qreal points)
 
 void WhatIsPanel::open()
 {
-    m_textBox->setPlainText(info::WhatIsScreenText());
+    // The sheet prints in English; the panel shows the same words in the user's language.
+    QStringList items;
+    for (const char *item : info::WhatIsScreenItems())
+        items << QCoreApplication::translate("WhatIsText", item);
+    m_textBox->setPlainText(info::WhatIsScreenText(items));
     show();
     raise();
     m_textBox->setFocus(Qt::OtherFocusReason);

@@ -30,9 +30,13 @@ struct WhatIsSheetText
 [[nodiscard]] QString WhatIsHeading1();
 [[nodiscard]] QString WhatIsHeading2();
 
-// The text for the panel's box: nine items, each opening with five spaces, an empty line
+// The nine items of the panel's box in English, headings included, each marked for translation
+// in the context "WhatIsText": the panel shows them translated, the printed sheet never does.
+[[nodiscard]] QList<const char *> WhatIsScreenItems();
+
+// The text for the panel's box from its items: each opening with five spaces, an empty line
 // between items and no line end after the last.
-[[nodiscard]] QString WhatIsScreenText();
+[[nodiscard]] QString WhatIsScreenText(const QStringList &items);
 
 // The printed lines of one layout, without the character layout's three-space indent.
 [[nodiscard]] const WhatIsSheetText &WhatIsSheet(WhatIsLayout layout);

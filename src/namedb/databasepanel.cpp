@@ -54,26 +54,31 @@ constexpr double SideShare = 0.04;
 
 DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent)
     : QFrame(parent)
-    , m_titleLabel(makeLabel(this, "Label5", QStringLiteral("NAME DATABASE")))
-    , m_subtitleLabel(
-          makeLabel(this, "Label6", QStringLiteral("Use to store your most often used names/birthdates!")))
-    , m_nameLabel(makeLabel(this, "Label1", QStringLiteral("Name:")))
-    , m_nameEdit(makeEdit(this, "Text1", QStringLiteral("Input name as Firstname Lastname")))
-    , m_birthdateLabel(makeLabel(this, "Label2", QStringLiteral("Birthdate:")))
-    , m_birthdateEdit(makeEdit(this, "Text2", QStringLiteral("Insert birthdate as MMDDYYYY")))
-    , m_hintLabel(makeLabel(this, "Label3", QStringLiteral("Enter birthdate as MMDDYYYY ")))
-    , m_exampleLabel(makeLabel(this, "Label4", QStringLiteral("Example: March 9, 1975 would be 03091975")))
-    , m_addButton(makeButton(this, "Command1", QStringLiteral("Add This Entry"),
-                             QStringLiteral("Press here to save this entry!")))
+    //: The name database panel's title.
+    , m_titleLabel(makeLabel(this, "Label5", tr("NAME DATABASE")))
+    , m_subtitleLabel(makeLabel(this, "Label6", tr("Use to store your most often used names/birthdates!")))
+    , m_nameLabel(makeLabel(this, "Label1", tr("Name:")))
+    //: The name box's tooltip: "Firstname Lastname" shows the order of a name's parts.
+    , m_nameEdit(makeEdit(this, "Text1", tr("Input name as Firstname Lastname")))
+    , m_birthdateLabel(makeLabel(this, "Label2", tr("Birthdate:")))
+    //: The birthdate box's tooltip: MMDDYYYY is the form the box takes (month, day, year): keep it.
+    , m_birthdateEdit(makeEdit(this, "Text2", tr("Insert birthdate as MMDDYYYY")))
+    //: MMDDYYYY is the form the birthdate box takes (month, day, year): keep it.
+    , m_hintLabel(makeLabel(this, "Label3", tr("Enter birthdate as MMDDYYYY ")))
+    //: 03091975 is the date written as the birthdate box takes it (month, day, year): keep the digits.
+    , m_exampleLabel(makeLabel(this, "Label4", tr("Example: March 9, 1975 would be 03091975")))
+    //: A button, beside the example; its tooltip follows.
+    , m_addButton(makeButton(this, "Command1", tr("Add This Entry"), tr("Press here to save this entry!")))
     , m_entryList(new QListWidget(this))
-    , m_selectedLabel(makeLabel(this, "Label7", QStringLiteral("Selected Name:")))
-    , m_selectedField(makeEdit(this, "Text5", QStringLiteral("Name selected to use for chart")))
-    , m_deleteButton(makeButton(this, "cmdDeleteName", QStringLiteral("Delete This Name"),
-                                QStringLiteral("Delete the selected entry! ")))
-    , m_useButton(makeButton(this, "cmdUseName", QStringLiteral("Use This Name"),
-                             QStringLiteral("Use the selected name!")))
-    , m_closeButton(makeButton(this, "Command3", QStringLiteral("Close Database"),
-                               QStringLiteral("Close the Name Database window")))
+    , m_selectedLabel(makeLabel(this, "Label7", tr("Selected Name:")))
+    , m_selectedField(makeEdit(this, "Text5", tr("Name selected to use for chart")))
+    //: One of three buttons side by side under the list; its tooltip follows.
+    , m_deleteButton(
+          makeButton(this, "cmdDeleteName", tr("Delete This Name"), tr("Delete the selected entry! ")))
+    //: One of three buttons side by side under the list; its tooltip follows.
+    , m_useButton(makeButton(this, "cmdUseName", tr("Use This Name"), tr("Use the selected name!")))
+    //: One of three buttons side by side under the list; its tooltip follows.
+    , m_closeButton(makeButton(this, "Command3", tr("Close Database"), tr("Close the Name Database window")))
     , m_alerts(alerts)
     , m_dataFolder(std::move(dataFolder))
 {
@@ -95,7 +100,7 @@ DatabasePanel::DatabasePanel(Alerts &alerts, QString dataFolder, QWidget *parent
     m_entryList->setObjectName(QStringLiteral("List1"));
     m_entryList->setAccessibleName(tr("Saved names"));
     TellCurrentItemOnFocus(m_entryList);
-    m_entryList->setToolTip(QStringLiteral("Click on a name to select it"));
+    m_entryList->setToolTip(tr("Click on a name to select it"));
     m_entryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entryList->setUniformItemSizes(true);
 
@@ -242,8 +247,8 @@ void DatabasePanel::deleteEntry()
     const QList<QListWidgetItem *> selected = m_entryList->selectedItems();
     // The selected name may still show after the list was reloaded, with nothing selected.
     if (m_selectedField->text().isEmpty() || selected.isEmpty()) {
-        m_alerts.critical(QStringLiteral("NOTHING TO DELETE!"),
-                          QStringLiteral("There is no name selected to delete!"));
+        //: The title of a message.
+        m_alerts.critical(tr("NOTHING TO DELETE!"), tr("There is no name selected to delete!"));
         return;
     }
     const int row = m_entryList->row(selected.first());
@@ -285,8 +290,8 @@ void DatabasePanel::useItem(const QListWidgetItem *item)
 void DatabasePanel::useEntry()
 {
     if (m_selectedField->text().isEmpty()) {
-        m_alerts.critical(QStringLiteral("NO NAME SELECTED!"),
-                          QStringLiteral("There is no name selected to use!"));
+        //: The title of a message.
+        m_alerts.critical(tr("NO NAME SELECTED!"), tr("There is no name selected to use!"));
         return;
     }
     const namedb::EntryParts parts = namedb::SplitEntry(m_selectedField->text());

@@ -12,14 +12,13 @@
 #include <QLockFile>
 #include <QThread>
 
+#include <climits>
+
 namespace namedb {
 
 using calendar::Message;
 
 namespace {
-
-const QString ErrorTitle = QStringLiteral("NAME DATABASE ERROR");
-const QString KeepsContents = QStringLiteral(" It keeps its previous contents.");
 
 QString shown(const QString &path)
 {
@@ -33,14 +32,22 @@ QString listedText(QString line)
     return line;
 }
 
-QString Tr(const char *text)
+QString ErrorTitle()
 {
-    return QCoreApplication::translate("namedb", text);
+    //: The title of a message about the name database file.
+    return QCoreApplication::translate("NameFile", "NAME DATABASE ERROR");
+}
+
+// Follows a message that says why the file could not be changed.
+QString KeepsContents()
+{
+    //: Follows the sentence that says why the name database could not be changed: keep the blank in front.
+    return QCoreApplication::translate("NameFile", " It keeps its previous contents.");
 }
 
 Message saveFailure(const QString &error)
 {
-    return {ErrorTitle, error + KeepsContents};
+    return {ErrorTitle(), error + KeepsContents()};
 }
 
 // How long a change waits for another copy of the program that holds the lock. Each change
@@ -70,19 +77,26 @@ std::optional<Message> takeLock(QLockFile &lock, const QString &path, const QStr
     if (lock.isLocked())
         return std::nullopt;
     QString reason;
+    //: Why the name database could not be locked; it stands in "(%2)" of the message that follows.
     switch (lock.error()) {
     case QLockFile::LockFailedError:
-        reason = Tr("another copy of Tidemark is changing it");
+        reason = QCoreApplication::translate("NameFile", "another copy of Tidemark is changing it");
         break;
     case QLockFile::PermissionError:
-        reason = Tr("its folder cannot be written");
+        //: Why the name database could not be locked; it stands in "(%2)" of the message that follows.
+        reason = QCoreApplication::translate("NameFile", "its folder cannot be written");
         break;
     default:
-        reason = Tr("the lock file %1 could not be written").arg(shown(lock.fileName()));
+        //: Why the name database could not be locked: %1 is the lock file's path.
+        reason = QCoreApplication::translate("NameFile", "the lock file %1 could not be written")
+                     .arg(shown(lock.fileName()));
         break;
     }
-    return Message{ErrorTitle,
-                   Tr("The name database %1 could not be locked (%2).").arg(shown(path), reason) + notDone};
+    //: %1 is the name database file's path, %2 why it could not be locked.
+    return Message{ErrorTitle(),
+                   QCoreApplication::translate("NameFile", "The name database %1 could not be locked (%2).")
+                           .arg(shown(path), reason) +
+                       notDone};
 }
 
 QString LockPath(const QString &path)
@@ -165,17 +179,22 @@ QByteArray WithLineRestored(QByteArray bytes, const RemovedLine &line)
 LoadResult LoadEntries(const QString &path)
 {
     if (!QFileInfo::exists(path))
-        return {
-            {},
-            Message{ErrorTitle, QStringLiteral("The name database file %1 was not found. The list is empty; "
-                                               "adding a name makes a new file.")
-                                    .arg(shown(path))}};
+        return {{},
+                //: %1 is the name database file's path.
+                Message{ErrorTitle(),
+                        QCoreApplication::translate(
+                            "NameFile", "The name database file %1 was not found. The list is empty; "
+                                        "adding a name makes a new file.")
+                            .arg(shown(path))}};
     const settings::BytesRead read = settings::ReadFileBytes(path);
     if (!read.ok)
         return {
             {},
-            Message{ErrorTitle, read.error + QStringLiteral(" The name list is empty, and the file is left "
-                                                            "as it is.")}};
+            //: Follows the sentence that says why the name database could not be read: keep the blank in
+            //: front.
+            Message{ErrorTitle(),
+                    read.error + QCoreApplication::translate(
+                                     "NameFile", " The name list is empty, and the file is left as it is.")}};
     QStringList entries;
     for (const NameLine &line : ReadNameLines(read.bytes))
         entries.append(line.entry);
@@ -184,7 +203,8 @@ LoadResult LoadEntries(const QString &path)
 
 std::optional<Message> AddEntry(const QString &path, const QString &entry)
 {
-    const QString notAdded = QStringLiteral(" The new entry was not added.");
+    //: Follows the sentence that says why the name could not be added: keep the blank in front.
+    const QString notAdded = QCoreApplication::translate("NameFile", " The new entry was not added.");
     QLockFile lock(LockPath(path));
     if (auto failure = takeLock(lock, path, notAdded))
         return failure;
@@ -192,18 +212,29 @@ std::optional<Message> AddEntry(const QString &path, const QString &entry)
     if (QFileInfo::exists(path)) {
         read = settings::ReadFileBytes(path);
         if (!read.ok)
-            return Message{ErrorTitle, read.error + notAdded};
+            return Message{ErrorTitle(), read.error + notAdded};
     }
     if (const qsizetype held = ReadNameLines(read.bytes).size(); held >= MaxEntries) {
-        const QString full = QStringLiteral("NAME DATABASE FULL");
+        //: The title of a message: the name database holds as many names as it can.
+        const QString full = QCoreApplication::translate("NameFile", "NAME DATABASE FULL");
         if (held == MaxEntries)
             return Message{full,
-                           QStringLiteral("The name database already holds 32,767 entries, the most it can "
-                                          "hold. Delete a name before adding another.")};
+                           QCoreApplication::translate(
+                               "NameFile", "The name database already holds 32,767 entries, the most it can "
+                                           "hold. Delete a name before adding another.")};
+        // The count to delete picks the translation's plural form; the text shows it through %2, with
+        // its thousands separated as in the rest of the message.
+        const qsizetype surplus = held - MaxEntries + 1;
+        const int count = surplus > INT_MAX ? INT_MAX : int(surplus);
+        //: %1 is the number of names the file holds, %2 how many must go (at least 2, so the
+        //: plural form follows %2); both are written with a comma between thousands.
         return Message{full,
-                       Tr("The name database already holds %1 entries, more than the 32,767 it can hold. "
-                          "Delete %2 names before adding another.")
-                           .arg(Thousands(held), Thousands(held - MaxEntries + 1))};
+                       QCoreApplication::translate(
+                           "NameFile",
+                           "The name database already holds %1 entries, more than the 32,767 it can hold. "
+                           "Delete %2 names before adding another.",
+                           nullptr, count)
+                           .arg(Thousands(held), Thousands(surplus))};
     }
     const QString error = settings::SaveFileBytes(path, WithEntryAdded(std::move(read.bytes), entry));
     if (!error.isEmpty())
@@ -214,7 +245,7 @@ std::optional<Message> AddEntry(const QString &path, const QString &entry)
 Deletion DeleteEntry(const QString &path, const QString &entry)
 {
     QLockFile lock(LockPath(path));
-    if (auto failure = takeLock(lock, path, KeepsContents))
+    if (auto failure = takeLock(lock, path, KeepsContents()))
         return {failure, std::nullopt};
     settings::BytesRead read = settings::ReadFileBytes(path);
     if (!read.ok)
@@ -230,7 +261,9 @@ Deletion DeleteEntry(const QString &path, const QString &entry)
 
 std::optional<Message> RestoreLine(const QString &path, const RemovedLine &line)
 {
-    const QString notRestored = Tr(" The deleted name was not put back.");
+    //: Follows the sentence that says why the deleted name could not be put back: keep the blank in front.
+    const QString notRestored =
+        QCoreApplication::translate("NameFile", " The deleted name was not put back.");
     QLockFile lock(LockPath(path));
     if (auto failure = takeLock(lock, path, notRestored))
         return failure;
@@ -238,7 +271,7 @@ std::optional<Message> RestoreLine(const QString &path, const RemovedLine &line)
     if (QFileInfo::exists(path)) {
         read = settings::ReadFileBytes(path);
         if (!read.ok)
-            return Message{ErrorTitle, read.error + notRestored};
+            return Message{ErrorTitle(), read.error + notRestored};
     }
     const QString error = settings::SaveFileBytes(path, WithLineRestored(std::move(read.bytes), line));
     if (!error.isEmpty())

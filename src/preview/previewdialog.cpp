@@ -93,13 +93,16 @@ void PreviewDialog::buildControls()
     m_documentBox->setObjectName(QStringLiteral("PreviewDocument"));
     m_documentBox->addItems(PrintDocumentNames());
     m_documentBox->setAccessibleName(tr("Document"));
+    //: Labels the choice of the document to preview: the chart, the cover sheet...
     auto *documentLabel = new QLabel(tr("&Document:"), this);
     documentLabel->setBuddy(m_documentBox);
 
+    //: The tooltip and screen reader's name of the arrow button; Page Up is the key that does the same.
     m_previousButton = toolButton("PreviewPrevious", tr("Previous page (Page Up)"));
     m_previousButton->setArrowType(Qt::LeftArrow);
     m_pageBox = new QSpinBox(this);
     m_pageBox->setObjectName(QStringLiteral("PreviewPage"));
+    //: The screen reader's name of the box that shows and takes the page number.
     m_pageBox->setAccessibleName(tr("Page"));
     m_pageBox->setKeyboardTracking(false);
     m_pageBox->setAlignment(Qt::AlignCenter);
@@ -108,6 +111,7 @@ void PreviewDialog::buildControls()
     labelPageBox(QStringLiteral("88888888"));
     m_pageBox->setRange(1, 88888888);
     m_pageBox->setMinimumWidth(m_pageBox->sizeHint().width());
+    //: The tooltip and screen reader's name of the arrow button; Page Down is the key that does the same.
     m_nextButton = toolButton("PreviewNext", tr("Next page (Page Down)"));
     m_nextButton->setArrowType(Qt::RightArrow);
 
@@ -116,21 +120,28 @@ void PreviewDialog::buildControls()
     m_zoomBox = new QComboBox(this);
     m_zoomBox->setObjectName(QStringLiteral("PreviewZoom"));
     m_zoomBox->setAccessibleName(tr("Zoom"));
-    m_zoomBox->addItems({tr("Fit Width"), tr("Whole Page")});
+    //: A choice of the zoom box: the page as wide as the preview.
+    const QString fitWidth = tr("Fit Width");
+    //: A choice of the zoom box: the whole page in the preview.
+    m_zoomBox->addItems({fitWidth, tr("Whole Page")});
     for (const Zoom &zoom : Zooms) {
+        //: A choice of the zoom box: %1 is the share of the page's real size in percent.
         if (zoom.fit == PageView::Fit::None)
             m_zoomBox->addItem(tr("%1 %").arg(qRound(zoom.factor * 100)));
     }
     m_zoomInButton = toolButton("PreviewZoomIn", tr("Zoom in"));
     m_zoomInButton->setText(QStringLiteral("+"));
 
+    //: A button: prints the document shown (a verb).
     m_printButton = pushButton("PreviewPrint", tr("&Print"));
     m_printButton->setToolTip(tr("Print this document (Ctrl+P)"));
+    //: A button: closes the preview without printing.
     m_closeButton = pushButton("PreviewClose", tr("Close"));
     m_closeButton->setToolTip(tr("Close the preview (Esc)"));
 
     m_view = new PageView(this);
     m_view->setObjectName(QStringLiteral("PreviewPages"));
+    //: The screen reader's name of the view that shows the pages.
     m_view->setAccessibleName(tr("Pages"));
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("PreviewStatus"));
@@ -255,9 +266,11 @@ void PreviewDialog::showCount()
         m_pageBox->setRange(pages > 0 ? 1 : 0, int(std::max<qint64>(m_view->pageCount(), 0)));
     }
     if (m_pages->stoppedShort())
+        //: %1 is the number of the last page the preview shows.
         m_statusLabel->setText(
             tr("The pages could not all be counted: the preview ends at page %1.").arg(pages));
     else if (!final)
+        //: %1 is the share of the document counted so far, in percent.
         m_statusLabel->setText(tr("Counting the pages: %1 %").arg(qRound(m_pages->share() * 100)));
     else
         m_statusLabel->clear();
@@ -268,10 +281,15 @@ void PreviewDialog::labelPageBox(const QString &count)
 {
     // The box reads "Page 3 of 478", or "Page 1 of …" while the pages are being counted: the
     // number is typed between the words.
+    //: The page number box: %1 stands where the page number is typed, %2 is the number of pages
+    //: (or "…" while they are counted). Keep both.
     const QString text = tr("Page %1 of %2");
     const qsizetype number = text.indexOf(QLatin1String("%1"));
-    m_pageBox->setPrefix(text.left(number).replace(QLatin1String("%2"), count));
-    m_pageBox->setSuffix(text.mid(number + 2).replace(QLatin1String("%2"), count));
+    // A translation that lost the %1 puts the number after its words.
+    const QString prefix = number < 0 ? text + QLatin1Char(' ') : text.left(number);
+    const QString suffix = number < 0 ? QString() : text.mid(number + 2);
+    m_pageBox->setPrefix(QString(prefix).replace(QLatin1String("%2"), count));
+    m_pageBox->setSuffix(QString(suffix).replace(QLatin1String("%2"), count));
 }
 
 void PreviewDialog::showPageNumber(qint64 page)

@@ -11,6 +11,7 @@
 // The documents that Print Preview shows and Export as PDF writes, in the order of their choice
 // boxes.
 inline constexpr std::array<std::pair<print::PrintCommand, const char *>, 4> PrintDocuments = {{
+    //: A document to preview or save as PDF: the biorhythm chart (a noun).
     {print::PrintCommand::Chart, QT_TRANSLATE_NOOP("PrintDocuments", "Chart")},
     {print::PrintCommand::CoverSheet, QT_TRANSLATE_NOOP("PrintDocuments", "Cover Sheet")},
     {print::PrintCommand::CoverSheetAndChart, QT_TRANSLATE_NOOP("PrintDocuments", "Cover Sheet and Chart")},
