@@ -1,5 +1,6 @@
 #include "mainwindow/printprogressdialog.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProgressDialog>
 
@@ -33,7 +34,7 @@ QWidget *ShownWindow(QWidget *parent)
 }
 
 PrintProgressDialog::PrintProgressDialog(const QString &label, QWidget *parent)
-    : m_dialog(std::make_unique<QProgressDialog>(label, QProgressDialog::tr("Cancel"), 0, Steps,
+    : m_dialog(std::make_unique<QProgressDialog>(label, QCoreApplication::translate("PrintProgressDialog", "Cancel"), 0, Steps,
                                                  ShownWindow(parent)))
 {
     m_dialog->setWindowModality(m_dialog->parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
