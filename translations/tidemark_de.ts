@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Today is an accident-prone day. One or more cycles are &apos;critical.&apos;</source>
-        <translation>Heute ist ein unfallgefährdeter Tag. Mindestens ein Zyklus ist „kritisch“.</translation>
+        <translation>Heute ist ein Tag mit erhöhtem Unfallrisiko. Mindestens ein Zyklus ist „kritisch“.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -115,7 +115,7 @@
     <message>
         <source>%1 reaches the age of %2.</source>
         <extracomment>%1 is the person&apos;s name, %2 the age reached</extracomment>
-        <translation>%1 wird %2 Jahre alt.</translation>
+        <translation>%1 feiert den %2. Geburtstag.</translation>
     </message>
     <message>
         <source>The calendar file &quot;%1&quot; could not be written: %2.</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Input error in Start date! The Month must be a number from 01 to 12 and be in the format: MM-DD-YYYY</source>
-        <translation>Eingabefehler bei „Tabellenbeginn“! Der Monat muss eine Zahl von 01 bis 12 sein, im Format MM-DD-YYYY</translation>
+        <translation>Eingabefehler bei „Tabellenbeginn“! Der Monat muss eine Zahl von 01 bis 12 sein (Format: MM-DD-YYYY)</translation>
     </message>
     <message>
         <source>DAY DATE INPUT ERROR</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Input error in Start date! The Day must be a number from 01 to 31 and be in the format: MM-DD-YYYY</source>
-        <translation>Eingabefehler bei „Tabellenbeginn“! Der Tag muss eine Zahl von 01 bis 31 sein, im Format MM-DD-YYYY</translation>
+        <translation>Eingabefehler bei „Tabellenbeginn“! Der Tag muss eine Zahl von 01 bis 31 sein (Format: MM-DD-YYYY)</translation>
     </message>
     <message>
         <source>YEAR DATE INPUT ERROR</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Input error in Start date! The Year must be a number from 1500 to 2099 and be in the format: MM-DD-YYYY</source>
-        <translation>Eingabefehler bei „Tabellenbeginn“! Das Jahr muss eine Zahl von 1500 bis 2099 sein, im Format MM-DD-YYYY</translation>
+        <translation>Eingabefehler bei „Tabellenbeginn“! Das Jahr muss eine Zahl von 1500 bis 2099 sein (Format: MM-DD-YYYY)</translation>
     </message>
     <message>
         <source>Input error in Birthdate! Too much data in Birthdate box.</source>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Input error in Birth date! The Month must be a number from 01 to 12 and be in the format: MM-DD-YYYY</source>
-        <translation>Eingabefehler beim Geburtsdatum! Der Monat muss eine Zahl von 01 bis 12 sein, im Format MM-DD-YYYY</translation>
+        <translation>Eingabefehler beim Geburtsdatum! Der Monat muss eine Zahl von 01 bis 12 sein (Format: MM-DD-YYYY)</translation>
     </message>
     <message>
         <source>DAY DATE INPUT ERROR IN BIRTH DATE</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Input error in Birth date! The Day must be a number from 01 to 31 and be in the format: MM-DD-YYYY</source>
-        <translation>Eingabefehler beim Geburtsdatum! Der Tag muss eine Zahl von 01 bis 31 sein, im Format MM-DD-YYYY</translation>
+        <translation>Eingabefehler beim Geburtsdatum! Der Tag muss eine Zahl von 01 bis 31 sein (Format: MM-DD-YYYY)</translation>
     </message>
     <message>
         <source>YEAR DATE INPUT ERROR IN BIRTH DATE</source>
@@ -202,7 +202,7 @@
     </message>
     <message>
         <source>Input error in Birth date! The Year must be a number from 1500 to 2099 and be in the format: MM-DD-YYYY</source>
-        <translation>Eingabefehler beim Geburtsdatum! Das Jahr muss eine Zahl von 1500 bis 2099 sein, im Format MM-DD-YYYY</translation>
+        <translation>Eingabefehler beim Geburtsdatum! Das Jahr muss eine Zahl von 1500 bis 2099 sein (Format: MM-DD-YYYY)</translation>
     </message>
     <message>
         <source>LINES PER PAGE INCORRECT!</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>NAME &amp; DATE INPUT ERROR</source>
-        <translation>EINGABEFEHLER BEI NAME &amp; DATUM</translation>
+        <translation>EINGABEFEHLER BEI NAME UND DATUM</translation>
     </message>
     <message>
         <source>No name or date has been entered</source>
@@ -895,7 +895,7 @@ Die Einleitungszeile wird beim Beenden des Programms gespeichert und ist beim n�
     <message>
         <source>   -Name &amp; address message</source>
         <extracomment>A topic under the category above it: keep the blanks and the dash in front.</extracomment>
-        <translation>   -Name &amp; Adresse</translation>
+        <translation>   -Name und Adresse</translation>
     </message>
     <message>
         <source>The name &amp; address message at the top of the cover sheet is optional.  It is made of the four lines &apos;LINE 1&apos; to &apos;LINE 4&apos; of the &apos;COVER SHEET HEADING&apos; area.
@@ -903,7 +903,7 @@ Die Einleitungszeile wird beim Beenden des Programms gespeichert und ist beim n�
 Type in them whatever should follow the lead-in, for example your name, street, town and e-mail address.  Each line that is not empty is printed centered; an empty line is left out.  The &apos;&lt;&lt; CLEAR&apos; button beside a line empties it.
 
 The lines are saved when you exit the program.  When &apos;LINE 1&apos; is filled in, they also print at the bottom of the &apos;WHAT IS A BIORHYTHM&apos; sheet.</source>
-        <translation>Der Block „Name &amp; Adresse“ oben auf dem Deckblatt ist optional.  Er besteht aus den vier Zeilen „ZEILE 1“ bis „ZEILE 4“ im Bereich „DECKBLATTKOPF“.
+        <translation>Die Namens- und Adresszeilen oben auf dem Deckblatt sind optional.  Es sind die vier Zeilen „ZEILE 1“ bis „ZEILE 4“ im Bereich „DECKBLATTKOPF“.
 
 Geben Sie dort ein, was auf die Einleitungszeile folgen soll, zum Beispiel Ihren Namen, Ihre Straße, Ihren Ort und Ihre E-Mail-Adresse.  Jede nicht leere Zeile wird zentriert gedruckt; eine leere Zeile wird weggelassen.  Die Schaltfläche „&lt;&lt; LEEREN“ neben einer Zeile leert diese.
 
@@ -1054,7 +1054,7 @@ Anytown, ST 00000</translation>
   * cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
   * cmake --build build --target tidemark
   * build/src/app/tidemark</source>
-        <translation>Wenn Sie eine neuere Version des Programms auf Ihrem Computer installieren möchten, müssen Sie zuerst das derzeit installierte Programm deinstallieren.  Wurde Tidemark aus seinem Paket installiert, entfernen Sie es mit der Paketverwaltung Ihres Systems (apt-get remove tidemark); wurde es aus seinem Quellordner erstellt, löschen Sie diesen Ordner.  Ihre Namen, Einstellungen und Ihr Deckblattkopf liegen im Datenordner von Tidemark, .local/share/Tidemark in Ihrem Benutzerordner, und bleiben erhalten, sodass die neue Version mit ihnen startet (Versionen, die sie in .local/share/Tidemark/Tidemark abgelegt haben, übergeben sie von selbst).  Installieren Sie dann das Paket der neuen Version mit der Paketverwaltung, oder legen Sie ihren Quellordner an die Stelle des alten, öffnen Sie darin ein Terminal, und erstellen und starten Sie das Programm mit den unten stehenden Befehlen.  Zum Erstellen werden die Pakete cmake, g++, make, qt6-base-dev, libqt6svg6, libical-dev, pkgconf und fonts-liberation benötigt, die die Paketverwaltung Ihres Systems installiert.  (Um stattdessen das Paket selbst zu erstellen, führen Sie im Build-Ordner „cpack -G DEB“ aus und installieren die erzeugte Datei mit „apt-get install ./tidemark_*.deb“.)
+        <translation>Wenn Sie eine neuere Version des Programms auf Ihrem Computer installieren möchten, müssen Sie zuerst das derzeit installierte Programm deinstallieren.  Wurde Tidemark aus seinem Paket installiert, entfernen Sie es mit der Paketverwaltung Ihres Systems (apt-get remove tidemark); wurde es aus seinem Quellordner erstellt, löschen Sie diesen Ordner.  Ihre Namen, Einstellungen und Ihr Deckblattkopf liegen im Datenordner von Tidemark, .local/share/Tidemark in Ihrem Benutzerordner, und bleiben erhalten, sodass die neue Version mit ihnen startet (haben ältere Versionen sie in .local/share/Tidemark/Tidemark abgelegt, werden sie automatisch übernommen).  Installieren Sie dann das Paket der neuen Version mit der Paketverwaltung, oder legen Sie ihren Quellordner an die Stelle des alten, öffnen Sie darin ein Terminal, und erstellen und starten Sie das Programm mit den unten stehenden Befehlen.  Zum Erstellen werden die Pakete cmake, g++, make, qt6-base-dev, libqt6svg6, libical-dev, pkgconf und fonts-liberation benötigt, die die Paketverwaltung Ihres Systems installiert.  (Um stattdessen das Paket selbst zu erstellen, führen Sie im Build-Ordner „cpack -G DEB“ aus und installieren die erzeugte Datei mit „apt-get install ./tidemark_*.deb“.)
   * cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
   * cmake --build build --target tidemark
   * build/src/app/tidemark</translation>
@@ -1188,7 +1188,7 @@ Die Schrift wird bei Laser-, Tintenstrahl- und ähnlichen Druckern verwendet; is
 If you do not want the forecast printed, click the &apos;DAILY FORECAST&apos; checkbox until the box is blank.
 
 (Default setting: Daily Forecast = false.)</source>
-        <translation>Ist das Kontrollkästchen „TAGESPROGNOSE“ aktiviert, wird für jeden Tag der Tabelle eine dreizeilige Prognose gedruckt.  Sie enthält je einen Satz zum emotionalen, zum physischen und zum intellektuellen Zyklus, an einem Dreifachhoch, einem Dreifachtief oder einem unfallgefährdeten Tag mit einer zusätzlichen Zeile davor.  Die Prognose erscheint auch in der Tabelle auf dem Bildschirm; sie ist, wie die ganze Tabelle, auf Englisch.
+        <translation>Ist das Kontrollkästchen „TAGESPROGNOSE“ aktiviert, wird für jeden Tag der Tabelle eine dreizeilige Prognose gedruckt.  Sie enthält je einen Satz zum emotionalen, zum physischen und zum intellektuellen Zyklus, an einem Dreifachhoch, einem Dreifachtief oder einem Tag mit erhöhtem Unfallrisiko mit einer zusätzlichen Zeile davor.  Die Prognose erscheint auch in der Tabelle auf dem Bildschirm; sie ist, wie die ganze Tabelle, auf Englisch.
 
 Wenn die Prognose nicht gedruckt werden soll, klicken Sie auf das Kontrollkästchen „TAGESPROGNOSE“, bis es leer ist.
 
@@ -1264,7 +1264,7 @@ Wenn die Prognose nicht gedruckt werden soll, klicken Sie auf das Kontrollkästc
     </message>
     <message>
         <source>See the topics that follow this category for details on printing the different forms.</source>
-        <translation>In den Themen nach dieser Kategorie erfahren Sie Einzelheiten zum Drucken der verschiedenen Formulare.</translation>
+        <translation>In den folgenden Themen dieser Kategorie erfahren Sie Einzelheiten zum Drucken der verschiedenen Dokumente.</translation>
     </message>
     <message>
         <source>   -Chart</source>
@@ -1419,7 +1419,7 @@ In der Grafik bewegen die Tasten LINKS und RECHTS (Pfeiltasten) den Tagescursor 
     <message>
         <source>   -Print chart to screen doesn&apos;t line up</source>
         <extracomment>A topic under the category above it: keep the blanks and the dash in front.</extracomment>
-        <translation>   -Tabelle auf dem Bildschirm ist nicht bündig</translation>
+        <translation>   -Angezeigte Tabelle ist nicht sauber ausgerichtet</translation>
     </message>
     <message>
         <source>When printing to screen, if the center line does not line up straight, that indicates that &apos;LIBERATION MONO&apos; font is not installed properly on your computer.  The program shows the chart in Liberation Mono, a font whose letters are all of one width, which the fonts-liberation package provides (your system&apos;s package manager installs it); when that font is missing, it uses your system&apos;s own fixed-width font instead.  The command fc-list &apos;Liberation Mono&apos; shows whether the font is installed: it prints nothing when it is not.
@@ -1442,7 +1442,7 @@ Bitte beachten Sie: Auch wenn die Schrift „COURIER NEW“ installiert ist, ist
         <source>Many times you will want to print a chart for a friend or family member who doesn&apos;t know what a biorhythm is.  The &apos;WHAT IS A BIORHYTHM&apos; sheet explains the three cycles, the critical days and the triple high and low days in plain words; read it on the screen or print it to hand over with the chart.
 
 Any information that you have entered in the Cover Sheet Heading lines 1 through 4 will print at the bottom of this &apos;WHAT IS...&apos; form.  When Line 1 is empty, none of the four lines is printed.</source>
-        <translation>Oft möchten Sie eine Tabelle für einen Freund oder ein Familienmitglied drucken, der oder das nicht weiß, was ein Biorhythmus ist.  Das Blatt „WAS IST EIN BIORHYTHMUS?“ erklärt die drei Zyklen, die kritischen Tage sowie die Dreifachhoch- und Dreifachtief-Tage in einfachen Worten; lesen Sie es auf dem Bildschirm oder drucken Sie es aus, um es zusammen mit der Tabelle weiterzugeben.  Gedruckt ist das Blatt, wie die Tabelle, auf Englisch.
+        <translation>Oft möchten Sie eine Tabelle für Freunde oder Familienangehörige drucken, die nicht wissen, was ein Biorhythmus ist.  Das Blatt „WAS IST EIN BIORHYTHMUS?“ erklärt die drei Zyklen, die kritischen Tage sowie die Dreifachhoch- und Dreifachtief-Tage in einfachen Worten; lesen Sie es auf dem Bildschirm oder drucken Sie es aus, um es zusammen mit der Tabelle weiterzugeben.  Gedruckt ist das Blatt, wie die Tabelle, auf Englisch.
 
 Alles, was Sie in die Zeilen 1 bis 4 des Deckblattkopfs eingegeben haben, wird unten auf diesem Blatt „WAS IST...“ gedruckt.  Ist Zeile 1 leer, wird keine der vier Zeilen gedruckt.</translation>
     </message>
@@ -1453,7 +1453,7 @@ Alles, was Sie in die Zeilen 1 bis 4 des Deckblattkopfs eingegeben haben, wird u
     </message>
     <message>
         <source>To view &apos;WHAT IS A BIORHYTHM,&apos; from the top pull-down menu select &apos;HELP,&apos; then select &apos;WHAT IS A BIORHYTHM.&apos;  The text opens in a window in the middle of the screen: scroll it with the bar on its right, print it with its &apos;PRINT&apos; button and close it with its &apos;CLOSE&apos; button.</source>
-        <translation>Um „WAS IST EIN BIORHYTHMUS?“ anzuzeigen, wählen Sie im Menü oben „HILFE“ und dann „WAS IST EIN BIORHYTHMUS?“.  Der Text öffnet sich in einem Fenster in der Mitte des Bildschirms: Blättern Sie mit der Bildlaufleiste rechts darin, drucken Sie ihn mit der Schaltfläche „DRUCKEN“ und schließen Sie ihn mit der Schaltfläche „SCHLIESSEN“.</translation>
+        <translation>Um „WAS IST EIN BIORHYTHMUS?“ anzuzeigen, wählen Sie im Menü oben „HILFE“ und dann „WAS IST EIN BIORHYTHMUS?“.  Der Text öffnet sich in einem Fenster in der Mitte des Bildschirms: Blättern Sie mit der Bildlaufleiste am rechten Rand, drucken Sie ihn mit der Schaltfläche „DRUCKEN“ und schließen Sie ihn mit der Schaltfläche „SCHLIESSEN“.</translation>
     </message>
     <message>
         <source>   -Printing the definition</source>
@@ -1629,7 +1629,7 @@ Solange der Vergleich besteht, zeichnet „GRAFIK ANZEIGEN“ auch die drei Zykl
     </message>
     <message>
         <source>Read what the chart shows</source>
-        <translation>Lesen, was die Tabelle zeigt</translation>
+        <translation>Erfahren, was die Tabelle zeigt</translation>
     </message>
     <message>
         <source>&amp;Print What Is A Biorhythm?</source>
@@ -1673,7 +1673,7 @@ Solange der Vergleich besteht, zeichnet „GRAFIK ANZEIGEN“ auch die drei Zykl
     </message>
     <message>
         <source>Print Cover &amp; Chart</source>
-        <translation>Deckblatt &amp; Tabelle drucken</translation>
+        <translation>Deckblatt und Tabelle drucken</translation>
     </message>
     <message>
         <source>Clear All Text Boxes Below</source>
@@ -2421,7 +2421,7 @@ Möchten Sie die Dateien ersetzen?</translation>
     </message>
     <message>
         <source>%1 could not start: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not available.</source>
@@ -2429,7 +2429,7 @@ Möchten Sie die Dateien ersetzen?</translation>
     </message>
     <message>
         <source>%1 could not start.</source>
-        <translation>%1 konnte nicht gestartet werden.</translation>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>%1 did not accept a new page.</source>
@@ -2458,7 +2458,7 @@ Möchten Sie die Dateien ersetzen?</translation>
     <message>
         <source>The printer &quot;%1&quot; could not be reached: the print system&apos;s lp command did not start.</source>
         <extracomment>%1 is the print queue&apos;s name</extracomment>
-        <translation>Der Drucker „%1“ konnte nicht erreicht werden: Der Befehl lp des Drucksystems ist nicht gestartet.</translation>
+        <translation>Der Drucker „%1“ konnte nicht erreicht werden: Der Befehl lp des Drucksystems konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the document in time.</source>
@@ -2477,7 +2477,7 @@ Möchten Sie die Dateien ersetzen?</translation>
     </message>
     <message>
         <source>Printing the chart of %1...</source>
-        <translation>Tabelle von %1 wird gedruckt...</translation>
+        <translation>Tabelle für %1 wird gedruckt...</translation>
     </message>
 </context>
 <context>
@@ -2585,7 +2585,7 @@ Möchten Sie die Dateien ersetzen?</translation>
     </message>
     <message>
         <source>The (P)hysical cycle begins every 23 days and controls our energy, strength, endurance and resistance to illness.  When the physical cycle is up, on the right side of the center critical line, it is said to be a time of energy, stamina and well-being, good for sports and hard work.  When it is down, on the left side of the line, it is said to be a time when we tire sooner and do better to rest and recharge.</source>
-        <translation>Der (P)hysische Zyklus beginnt alle 23 Tage neu und steuert unsere Energie, Kraft, Ausdauer und Widerstandskraft gegen Krankheiten.  Steht der physische Zyklus oben, also rechts von der kritischen Mittellinie, gilt dies als Zeit der Energie, Ausdauer und des Wohlbefindens, gut für Sport und harte Arbeit.  Steht er unten, links von der Linie, gilt dies als Zeit, in der wir schneller ermüden und besser ruhen und neue Kraft tanken.</translation>
+        <translation>Der (P)hysische Zyklus beginnt alle 23 Tage neu und steuert unsere Energie, Kraft, Ausdauer und Widerstandskraft gegen Krankheiten.  Steht der physische Zyklus oben, also rechts von der kritischen Mittellinie, gilt dies als Zeit der Energie, Ausdauer und des Wohlbefindens, gut für Sport und harte Arbeit.  Steht er unten, links von der Linie, gilt dies als Zeit, in der wir schneller ermüden und besser ruhen und neue Kraft tanken sollten.</translation>
     </message>
     <message>
         <source>The (E)motional cycle begins every 28 days and controls our sensitivity and temperament: our moods, feelings and creativity.  The right side of the center line is the positive side, said to favor a cheerful, cooperative and creative frame of mind.  On the left, negative side we may be moodier, more easily irritated and quicker to see the dark side of things.</source>
@@ -2597,7 +2597,7 @@ Möchten Sie die Dateien ersetzen?</translation>
     </message>
     <message>
         <source>The magnitudes of the cycles have no significance, except to indicate negative, zero and positive values.  How far a letter stands from the center line does not make a day better or worse; only its side counts.  The days on which a curve crosses the center line are zero days, also called CRITICAL days.  On a critical day that cycle is changing over, and one may be more accident prone, so it is a day to take a little extra care.</source>
-        <translation>Die Ausschläge der Zyklen haben keine Bedeutung, außer dass sie negative, neutrale und positive Werte anzeigen.  Wie weit ein Buchstabe von der Mittellinie entfernt steht, macht einen Tag weder besser noch schlechter; es zählt nur die Seite.  Die Tage, an denen eine Kurve die Mittellinie kreuzt, sind Nulltage, auch KRITISCHE Tage genannt.  An einem kritischen Tag wechselt dieser Zyklus die Seite, und man ist womöglich unfallgefährdeter; an solchen Tagen sollte man etwas vorsichtiger sein.</translation>
+        <translation>Die Ausschläge der Zyklen haben keine Bedeutung, außer dass sie negative, Null- und positive Werte anzeigen.  Wie weit ein Buchstabe von der Mittellinie entfernt steht, macht einen Tag weder besser noch schlechter; es zählt nur die Seite.  Die Tage, an denen eine Kurve die Mittellinie kreuzt, sind Nulltage, auch KRITISCHE Tage genannt.  An einem kritischen Tag wechselt dieser Zyklus die Seite, und man ist womöglich unfallgefährdeter; an solchen Tagen sollte man etwas vorsichtiger sein.</translation>
     </message>
     <message>
         <source>TRIPLE HIGH DAYS occur within the area when all three cycles are converging together on the RIGHT side of the center line.  On such a day all three cycles are positive at once, the peak of the model: a day said to be well suited to effort, activity and getting things done.  The chart marks these days &gt;HIGH&gt;.</source>
