@@ -767,6 +767,21 @@
         <source>Triple lows</source>
         <translation>Triples bas</translation>
     </message>
+    <message>
+        <source>en_US</source>
+        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the graph&apos;s spoken dates take its month and weekday names.</extracomment>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <extracomment>A date as a screen reader hears it, in Qt&apos;s date format (MMMM the month&apos;s name, d the day, yyyy the year; words in single quotes stay as they are): in your language&apos;s order.</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>dddd, MMMM d, yyyy</source>
+        <extracomment>A weekday and date as a screen reader hears it, in Qt&apos;s date format (dddd the weekday&apos;s name, MMMM the month&apos;s, d the day, yyyy the year): in your language&apos;s order.</extracomment>
+        <translation>dddd d MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>
@@ -1919,6 +1934,11 @@ Tant que la comparaison est active, «&#xa0;AFFICHER LE GRAPHIQUE À L&apos;ÉCR
         <source> The deleted name was not put back.</source>
         <extracomment>Follows the sentence that says why the deleted name could not be put back: keep the blank in front.</extracomment>
         <translation> Le nom supprimé n&apos;a pas été rétabli.</translation>
+    </message>
+    <message>
+        <source>en_US</source>
+        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the counts in the name database&apos;s messages are written its way (32,767 in US English).</extracomment>
+        <translation>fr_FR</translation>
     </message>
 </context>
 <context>

@@ -106,7 +106,9 @@ QString LockPath(const QString &path)
 
 QString Thousands(qsizetype number)
 {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(qlonglong(number));
+    //: The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the counts in the name
+    //: database's messages are written its way (32,767 in US English).
+    return QLocale(QCoreApplication::translate("NameFile", "en_US")).toString(qlonglong(number));
 }
 
 constexpr QByteArrayView ByteOrderMark("\xef\xbb\xbf");
