@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>Use to store your most often used names/birthdates!</source>
-        <translation>Speichern Sie hier Ihre am häufigsten verwendeten Namen und Geburtsdaten!</translation>
+        <translation>Speichern Sie hier Ihre oft verwendeten Namen und Geburtsdaten!</translation>
     </message>
     <message>
         <source>Name:</source>

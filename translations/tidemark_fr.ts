@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>Use to store your most often used names/birthdates!</source>
-        <translation>Enregistrez ici les noms et dates de naissance que vous utilisez le plus souvent&#xa0;!</translation>
+        <translation>Enregistrez ici les noms et dates de naissance les plus utilisés&#xa0;!</translation>
     </message>
     <message>
         <source>Name:</source>

@@ -156,12 +156,22 @@ private:
     void placeHeadingRows()
     {
         const int frame = at(Item::HeadingFrame).width();
-        const int rowWidth = Round(0.7 * frame);
+        int rowWidth = Round(0.7 * frame);
         const int clearWidth = Round(0.23 * rowWidth);
         const int margin = Round(0.01 * frame);
         const int gap = std::max(1, Round(0.005 * frame));
         const int clearLeft = frame - margin - clearWidth;
-        const int rowLeft = clearLeft - gap - rowWidth;
+        int rowLeft = clearLeft - gap - rowWidth;
+        // Captions wider than their share (a longer language's) take the room from the boxes
+        // beside them: a frame grown for one short column would grow the window far more.
+        int caption = 0;
+        for (Item label = Item::LeadInLabel; label <= Item::Line4Label; label = Next(label, 3))
+            caption = std::max(caption, need(label).width());
+        const int wanting = caption - (rowLeft - gap - margin);
+        if (wanting > 0) {
+            rowLeft += wanting;
+            rowWidth -= wanting;
+        }
         int top = firstRowTop();
         for (Item label = Item::LeadInLabel; label <= Item::Line4Label; label = Next(label, 3)) {
             const Item field = Next(label);
