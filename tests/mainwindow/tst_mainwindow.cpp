@@ -497,6 +497,64 @@ private Q_SLOTS:
         QVERIFY(!english.weekday.isEmpty() && translated.weekday != english.weekday);
     }
 
+    // Under a translation of every text, nothing the window shows, says in a tip or tells a screen
+    // reader stays as written: the notice, the form, every menu command, the panels and the graph.
+    void everyTextTranslated()
+    {
+        PseudoTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        Fixture f;
+        QStringList untranslated;
+        const auto check = [&untranslated](const QObject *where, const QString &text) {
+            // Words only: a name, a date or a number is the person's or the program's own.
+            static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+            if (!QString(text).remove(QStringLiteral("Tidemark")).contains(word) || text.contains(u'['))
+                return;
+            untranslated << where->objectName() + QStringLiteral(": ") + text;
+        };
+        const auto checkShown = [&](QWidget *panel) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QList<QWidget *> shown = panel->findChildren<QWidget *>();
+            shown << panel;
+            for (const QWidget *w : std::as_const(shown)) {
+                if (!w->isVisibleTo(f.window.get()) || qobject_cast<const QLineEdit *>(w) ||
+                    qobject_cast<const QComboBox *>(w->parentWidget()))
+                    continue;
+                if (const auto *label = qobject_cast<const QLabel *>(w))
+                    check(w, label->text());
+                if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+                    check(w, button->text());
+                if (const auto *frame = qobject_cast<const QGroupBox *>(w))
+                    check(w, frame->title());
+                // A box's tip shows what it holds, as the lead-in lines, which stay English.
+                if (!qobject_cast<const QComboBox *>(w))
+                    check(w, w->toolTip());
+                check(w, w->accessibleName());
+                check(w, w->accessibleDescription());
+            }
+        };
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        checkShown(f.find("FrameSplash"));
+        f.click("Label29");
+        checkShown(f.window->centralWidget());
+        for (const QAction *action : f.window->findChildren<QAction *>()) {
+            if (!action->isSeparator() && !action->objectName().startsWith(QLatin1String("qt_"))) {
+                check(action, action->text());
+                check(action, action->statusTip());
+            }
+        }
+        f.enterPerson();
+        for (const char *command : {"mnuFileOpenDatabase", "mnuHelpGetHelpOn", "mnuHelpWhatIsABiorhythm",
+                                    "mnuFileCompareWith", "mnuFileDisplayGraph"}) {
+            f.trigger(command);
+            checkShown(f.window->centralWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+    }
+
     void replacingPdfFilesAsksFirst_data()
     {
         Columns<QString, QString, QStringList, bool>({"command", "chosen", "existing", "replace"});
