@@ -1,12 +1,11 @@
 // The window in English and every language it is translated into: on each screen height the font
 // table lists and on a 1920 x 1080 screen it fits a wide screen of that height, and as it opens and
 // at its least size every caption of the form, the start-up notice, the name database and the
-// comparison shows whole; and the chart stays the same.
+// comparison shows whole.
 
 #include "windowfixture.h"
 
 #include "language/languageloader.h"
-#include "mainwindow/charttextview.h"
 #include "mainwindow/formlayout.h"
 #include "support/testmain.h"
 
@@ -136,28 +135,6 @@ private Q_SLOTS:
         // The panel's rows are laid out anew for the comparison's texts.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         VerifyCaptionsWhole(f.find("FrameCompare"));
-    }
-
-    // The chart on screen is English in every language, the same as with no translation.
-    void chartStaysEnglish()
-    {
-        Fixture english;
-        english.showAndDismiss();
-        english.enterPerson(QStringLiteral("400"));
-        english.trigger("mnuFilePrintCharttoFullScreen");
-        const QString chart = english.find<ChartTextView>("Text18")->toPlainText();
-        QVERIFY(!chart.isEmpty());
-        for (const QString &code : language::AvailableLanguages()) {
-            QTranslator translator;
-            QVERIFY(translator.load(QStringLiteral("tidemark_") + code, QStringLiteral(":/i18n")));
-            QCoreApplication::installTranslator(&translator);
-            Fixture f;
-            f.showAndDismiss();
-            f.enterPerson(QStringLiteral("400"));
-            f.trigger("mnuFilePrintCharttoFullScreen");
-            QCOMPARE(f.find<ChartTextView>("Text18")->toPlainText(), chart);
-            QCoreApplication::removeTranslator(&translator);
-        }
     }
 };
 
