@@ -24,6 +24,13 @@ QString Caption(const char *caption)
     return QStringLiteral("%1").arg(QLatin1String(caption), -CaptionWidth);
 }
 
+// "WED 05-21-2025".
+QString DayLabel(const ChartDay &day)
+{
+    return calendar::WeekdayAbbrev(day.weekday) + QLatin1Char(' ') +
+           calendar::FormatDateText(day.month, day.day, day.year);
+}
+
 } // namespace
 
 int CompatibilityPercent(qint64 daysApart, int period)
@@ -89,12 +96,6 @@ std::optional<Comparison> Compare(const ChartFields &fields, const QString &part
             comparison.bothCritical.append(first);
     }
     return comparison;
-}
-
-QString DayLabel(const ChartDay &day)
-{
-    return calendar::WeekdayAbbrev(day.weekday) + QLatin1Char(' ') +
-           calendar::FormatDateText(day.month, day.day, day.year);
 }
 
 QStringList CompatibilityLines(const Comparison &comparison)

@@ -71,7 +71,4 @@ struct Comparison
 //   BOTH CRITICAL  MON 06-09-2025
 [[nodiscard]] QStringList CompatibilityLines(const Comparison &comparison);
 
-// "WED 05-21-2025".
-[[nodiscard]] QString DayLabel(const ChartDay &day);
-
 } // namespace chart

@@ -1,5 +1,6 @@
 #include "mainwindow/comparepanel.h"
 
+#include "graph/graphtext.h"
 #include "namedb/nameentry.h"
 #include "platform/widgetfont.h"
 
@@ -148,7 +149,7 @@ void ComparePanel::showComparison(const chart::Comparison &comparison)
                                  .arg(comparison.bothCritical.size()));
     m_criticalList->clear();
     for (const chart::ChartDay &day : comparison.bothCritical)
-        m_criticalList->addItem(chart::DayLabel(day));
+        m_criticalList->addItem(graph::DayDateText(day, graph::Wording::Short));
     m_clearButton->setEnabled(true);
 }
 

@@ -545,10 +545,19 @@ private Q_SLOTS:
                 check(action, action->statusTip());
             }
         }
-        f.enterPerson();
+        f.enterPerson(QStringLiteral("60"));
         for (const char *command : {"mnuFileOpenDatabase", "mnuHelpGetHelpOn", "mnuHelpWhatIsABiorhythm",
                                     "mnuFileCompareWith", "mnuFileDisplayGraph"}) {
             f.trigger(command);
+            if (f.find("FrameCompare")->isVisible()) {
+                f.box("TextCompareName")->setText(QStringLiteral("Lee Sample"));
+                f.box("TextCompareBirth")->setText(QStringLiteral("07-04-1988"));
+                f.click("CommandCompare");
+                const auto *days = f.find<QListWidget>("ListCompareCritical");
+                QVERIFY(days->count() > 0);
+                for (int i = 0; i < days->count(); ++i)
+                    check(days, days->item(i)->text());
+            }
             checkShown(f.window->centralWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         }
