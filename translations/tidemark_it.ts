@@ -2005,31 +2005,31 @@ Finché il confronto è impostato, «MOSTRA GRAFICO A SCHERMO» disegna anche i 
     <name>PersonFacts</name>
     <message>
         <source>Sunday</source>
-        <translation>Domenica</translation>
+        <translation>domenica</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation>Lunedì</translation>
+        <translation>lunedì</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation>Martedì</translation>
+        <translation>martedì</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation>Mercoledì</translation>
+        <translation>mercoledì</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation>Giovedì</translation>
+        <translation>giovedì</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation>Venerdì</translation>
+        <translation>venerdì</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation>Sabato</translation>
+        <translation>sabato</translation>
     </message>
     <message>
         <source>Aries</source>

@@ -2005,31 +2005,31 @@ Enquanto a comparação estiver ativa, &apos;EXIBIR GRÁFICO NA TELA&apos; desen
     <name>PersonFacts</name>
     <message>
         <source>Sunday</source>
-        <translation>Domingo</translation>
+        <translation>domingo</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation>Segunda-feira</translation>
+        <translation>segunda-feira</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation>Terça-feira</translation>
+        <translation>terça-feira</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation>Quarta-feira</translation>
+        <translation>quarta-feira</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation>Quinta-feira</translation>
+        <translation>quinta-feira</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation>Sexta-feira</translation>
+        <translation>sexta-feira</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation>Sábado</translation>
+        <translation>sábado</translation>
     </message>
     <message>
         <source>Aries</source>

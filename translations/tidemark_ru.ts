@@ -2008,31 +2008,31 @@ While the comparison is set, &apos;DISPLAY GRAPH TO SCREEN&apos; draws the secon
     <name>PersonFacts</name>
     <message>
         <source>Sunday</source>
-        <translation>Воскресенье</translation>
+        <translation>воскресенье</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation>Понедельник</translation>
+        <translation>понедельник</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation>Вторник</translation>
+        <translation>вторник</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation>Среда</translation>
+        <translation>среда</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation>Четверг</translation>
+        <translation>четверг</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation>Пятница</translation>
+        <translation>пятница</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation>Суббота</translation>
+        <translation>суббота</translation>
     </message>
     <message>
         <source>Aries</source>
