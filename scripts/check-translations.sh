@@ -45,7 +45,7 @@ for ts in translations/*.ts; do
   unfinished=$(grep -c 'type="unfinished"' "$ts" || true)
   if ((unfinished)); then
     echo "$ts: $unfinished translations are unfinished:"
-    grep -B2 'type="unfinished"' "$ts" | grep '<source>' | head -20
+    awk '/<source>/ { source = $0 } /type="unfinished"/ { print source }' "$ts" | head -20
     status=1
   fi
 done

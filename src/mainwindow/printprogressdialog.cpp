@@ -34,8 +34,8 @@ QWidget *ShownWindow(QWidget *parent)
 }
 
 PrintProgressDialog::PrintProgressDialog(const QString &label, QWidget *parent)
-    : m_dialog(std::make_unique<QProgressDialog>(label, QCoreApplication::translate("PrintProgressDialog", "Cancel"), 0, Steps,
-                                                 ShownWindow(parent)))
+    : m_dialog(std::make_unique<QProgressDialog>(
+          label, QCoreApplication::translate("PrintProgressDialog", "Cancel"), 0, Steps, ShownWindow(parent)))
 {
     m_dialog->setWindowModality(m_dialog->parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
     m_dialog->setMinimumDuration(ShowAfterMilliseconds);

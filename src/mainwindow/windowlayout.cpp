@@ -276,6 +276,8 @@ void WindowLayout::fitMinimumSize()
 
 bool WindowLayout::setTextSize(int percent)
 {
+    // Asked by the user, the least size is measured anew: the panels' contents may have changed.
+    m_lastFit.reset();
     const int before = m_textSize;
     m_textSize = layout::TextSizeNear(percent);
     fitMinimumSize();
@@ -305,7 +307,7 @@ void WindowLayout::place()
 void WindowLayout::windowShown(bool spontaneous)
 {
     if (QWindow *handle = m_window.windowHandle())
-        connect(handle, &QWindow::screenChanged, this, &WindowLayout::fitMinimumSize, Qt::UniqueConnection);
+        connect(handle, &QWindow::screenChanged, this, &WindowLayout::screenChanged, Qt::UniqueConnection);
     fitMinimumSize();
     place();
     // The stored placement was fitted to the screen before the desktop framed the window; once the
@@ -314,6 +316,12 @@ void WindowLayout::windowShown(bool spontaneous)
         m_frameUnknown = true;
         fitFrameOnceKnown();
     }
+}
+
+void WindowLayout::screenChanged()
+{
+    m_lastFit.reset();
+    fitMinimumSize();
 }
 
 void WindowLayout::windowMoved()

@@ -68,6 +68,8 @@ private:
     [[nodiscard]] layout::Needs measureNeeds() const;
     [[nodiscard]] QFont chartFont() const;
     void fitMinimumSize();
+    // On another screen the least size is measured anew, even for one of the same size.
+    void screenChanged();
     // The largest window the screen holds, its desktop frame aside; empty when it is not known.
     [[nodiscard]] QSize room() const;
     // On a screen, neither maximized, full screen nor minimized: placed where the user left it.
@@ -91,7 +93,8 @@ private:
     std::array<qreal, 2> m_titlePoints{};
     // Shown, but not yet framed by the desktop: the frame's size is not known.
     bool m_frameUnknown = false;
-    // What the least window size was last fitted for, and what it came to.
+    // What the least window size was last fitted for, and what it came to: the fit between opening
+    // and showing the window, and on a move of its frame, is not measured twice.
     struct FitInputs
     {
         int textSize;

@@ -1,5 +1,6 @@
 #include "namedb/namefile.h"
 
+#include "platform/messageboxalerts.h"
 #include "settings/preferences.h"
 #include "settings/textfile.h"
 
@@ -188,7 +189,7 @@ LoadResult LoadEntries(const QString &path)
                             "NameFile", "The name database file %1 was not found. The list is empty; "
                                         "adding a name makes a new file.")
                             .arg(shown(path))}};
-    const settings::BytesRead read = settings::ReadFileBytes(path);
+    const settings::BytesRead read = settings::ReadFileBytes(path, TranslatedText);
     if (!read.ok)
         return {
             {},
@@ -212,7 +213,7 @@ std::optional<Message> AddEntry(const QString &path, const QString &entry)
         return failure;
     settings::BytesRead read;
     if (QFileInfo::exists(path)) {
-        read = settings::ReadFileBytes(path);
+        read = settings::ReadFileBytes(path, TranslatedText);
         if (!read.ok)
             return Message{ErrorTitle(), read.error + notAdded};
     }
@@ -238,7 +239,8 @@ std::optional<Message> AddEntry(const QString &path, const QString &entry)
                            nullptr, count)
                            .arg(Thousands(held), Thousands(surplus))};
     }
-    const QString error = settings::SaveFileBytes(path, WithEntryAdded(std::move(read.bytes), entry));
+    const QString error =
+        settings::SaveFileBytes(path, WithEntryAdded(std::move(read.bytes), entry), TranslatedText);
     if (!error.isEmpty())
         return saveFailure(error);
     return std::nullopt;
@@ -249,13 +251,14 @@ Deletion DeleteEntry(const QString &path, const QString &entry)
     QLockFile lock(LockPath(path));
     if (auto failure = takeLock(lock, path, KeepsContents()))
         return {failure, std::nullopt};
-    settings::BytesRead read = settings::ReadFileBytes(path);
+    settings::BytesRead read = settings::ReadFileBytes(path, TranslatedText);
     if (!read.ok)
         return {saveFailure(read.error), std::nullopt};
     std::optional<RemovedLine> line = FindEntryLine(read.bytes, entry);
     if (!line)
         return {};
-    const QString error = settings::SaveFileBytes(path, read.bytes.remove(line->begin, line->bytes.size()));
+    const QString error =
+        settings::SaveFileBytes(path, read.bytes.remove(line->begin, line->bytes.size()), TranslatedText);
     if (!error.isEmpty())
         return {saveFailure(error), std::nullopt};
     return {std::nullopt, std::move(line)};
@@ -271,11 +274,12 @@ std::optional<Message> RestoreLine(const QString &path, const RemovedLine &line)
         return failure;
     settings::BytesRead read;
     if (QFileInfo::exists(path)) {
-        read = settings::ReadFileBytes(path);
+        read = settings::ReadFileBytes(path, TranslatedText);
         if (!read.ok)
             return Message{ErrorTitle(), read.error + notRestored};
     }
-    const QString error = settings::SaveFileBytes(path, WithLineRestored(std::move(read.bytes), line));
+    const QString error =
+        settings::SaveFileBytes(path, WithLineRestored(std::move(read.bytes), line), TranslatedText);
     if (!error.isEmpty())
         return saveFailure(error);
     return std::nullopt;
