@@ -456,6 +456,7 @@ bool Fits(const Placement &placement, QSize inner, const Needs &needs)
                 groups[{ParentOf(Item(i)), LayerOf(Item(i))}].push_back(std::size_t(i));
         }
         std::vector<std::vector<std::size_t>> lists;
+        lists.reserve(groups.size());
         for (auto &[key, items] : groups)
             lists.push_back(std::move(items));
         return lists;

@@ -15,13 +15,16 @@ public:
         : QObject(view)
         , m_view(view)
     {
+        m_settled.setSingleShot(true);
+        m_settled.setInterval(0);
+        connect(&m_settled, &QTimer::timeout, this, &CurrentItemTeller::tell);
         view->installEventFilter(this);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched == m_view && event->type() == QEvent::FocusIn && QAccessible::isActive())
-            QTimer::singleShot(0, this, &CurrentItemTeller::tell);
+            m_settled.start();
         return false;
     }
 
@@ -38,6 +41,7 @@ private:
     }
 
     QAbstractItemView *m_view;
+    QTimer m_settled;
 };
 
 } // namespace
