@@ -768,11 +768,6 @@
         <translation>Dreifachtiefs</translation>
     </message>
     <message>
-        <source>en_US</source>
-        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the graph&apos;s spoken dates take its month and weekday names.</extracomment>
-        <translation>de_DE</translation>
-    </message>
-    <message>
         <source>MMMM d, yyyy</source>
         <extracomment>A date as a screen reader hears it, in Qt&apos;s date format (MMMM the month&apos;s name, d the day, yyyy the year; words in single quotes stay as they are): in your language&apos;s order.</extracomment>
         <translation>d. MMMM yyyy</translation>
@@ -1935,11 +1930,6 @@ Solange der Vergleich besteht, zeichnet „GRAFIK ANZEIGEN“ auch die drei Zykl
         <extracomment>Follows the sentence that says why the deleted name could not be put back: keep the blank in front.</extracomment>
         <translation> Der gelöschte Name wurde nicht wiederhergestellt.</translation>
     </message>
-    <message>
-        <source>en_US</source>
-        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the counts in the name database&apos;s messages are written its way (32,767 in US English).</extracomment>
-        <translation>de_DE</translation>
-    </message>
 </context>
 <context>
     <name>PersonColumn</name>
@@ -2573,6 +2563,14 @@ Möchten Sie die Dateien ersetzen?</translation>
         <source>it is not a regular file</source>
         <extracomment>Why a file could not be read</extracomment>
         <translation>keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>TextLocale</name>
+    <message>
+        <source>en_US</source>
+        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the dates the graph speaks and the counts in the name database&apos;s messages are written its way.</extracomment>
+        <translation>de_DE</translation>
     </message>
 </context>
 <context>

@@ -768,11 +768,6 @@
         <translation>Triples mínimos</translation>
     </message>
     <message>
-        <source>en_US</source>
-        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the graph&apos;s spoken dates take its month and weekday names.</extracomment>
-        <translation>es_ES</translation>
-    </message>
-    <message>
         <source>MMMM d, yyyy</source>
         <extracomment>A date as a screen reader hears it, in Qt&apos;s date format (MMMM the month&apos;s name, d the day, yyyy the year; words in single quotes stay as they are): in your language&apos;s order.</extracomment>
         <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
@@ -1935,11 +1930,6 @@ Mientras la comparación está activa, &apos;MOSTRAR GRÁFICO EN PANTALLA&apos; 
         <extracomment>Follows the sentence that says why the deleted name could not be put back: keep the blank in front.</extracomment>
         <translation> No se restauró el nombre eliminado.</translation>
     </message>
-    <message>
-        <source>en_US</source>
-        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the counts in the name database&apos;s messages are written its way (32,767 in US English).</extracomment>
-        <translation>es_ES</translation>
-    </message>
 </context>
 <context>
     <name>PersonColumn</name>
@@ -2573,6 +2563,14 @@ Replace them?</source>
         <source>it is not a regular file</source>
         <extracomment>Why a file could not be read</extracomment>
         <translation>no es un archivo normal</translation>
+    </message>
+</context>
+<context>
+    <name>TextLocale</name>
+    <message>
+        <source>en_US</source>
+        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the dates the graph speaks and the counts in the name database&apos;s messages are written its way.</extracomment>
+        <translation>es_ES</translation>
     </message>
 </context>
 <context>

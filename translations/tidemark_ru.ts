@@ -770,11 +770,6 @@
         <translation>Тройные спады</translation>
     </message>
     <message>
-        <source>en_US</source>
-        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the graph&apos;s spoken dates take its month and weekday names.</extracomment>
-        <translation>ru_RU</translation>
-    </message>
-    <message>
         <source>MMMM d, yyyy</source>
         <extracomment>A date as a screen reader hears it, in Qt&apos;s date format (MMMM the month&apos;s name, d the day, yyyy the year; words in single quotes stay as they are): in your language&apos;s order.</extracomment>
         <translation>d MMMM yyyy</translation>
@@ -1938,11 +1933,6 @@ While the comparison is set, &apos;DISPLAY GRAPH TO SCREEN&apos; draws the secon
         <extracomment>Follows the sentence that says why the deleted name could not be put back: keep the blank in front.</extracomment>
         <translation> Удалённое имя не восстановлено.</translation>
     </message>
-    <message>
-        <source>en_US</source>
-        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the counts in the name database&apos;s messages are written its way (32,767 in US English).</extracomment>
-        <translation>ru_RU</translation>
-    </message>
 </context>
 <context>
     <name>PersonColumn</name>
@@ -2576,6 +2566,14 @@ Replace them?</source>
         <source>it is not a regular file</source>
         <extracomment>Why a file could not be read</extracomment>
         <translation>это не обычный файл</translation>
+    </message>
+</context>
+<context>
+    <name>TextLocale</name>
+    <message>
+        <source>en_US</source>
+        <extracomment>The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the dates the graph speaks and the counts in the name database&apos;s messages are written its way.</extracomment>
+        <translation>ru_RU</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,9 @@
 #include "graph/graphtext.h"
 
 #include "calendar/calendar.h"
+#include "platform/translation.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -15,20 +15,11 @@ namespace {
 // Past this many critical days, or stretches of triple days, the summary gives a count.
 constexpr qsizetype MostListed = 12;
 
-// The dates in words follow the language of the sentences around them: its translation names the
-// locale whose month and weekday names they take, and the order of their parts.
-QLocale Words()
-{
-    //: The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the graph's spoken
-    //: dates take its month and weekday names.
-    return QLocale(QCoreApplication::translate("Graph", "en_US"));
-}
-
 QString DateWords(const chart::ChartDay &day)
 {
     //: A date as a screen reader hears it, in Qt's date format (MMMM the month's name, d the day,
     //: yyyy the year; words in single quotes stay as they are): in your language's order.
-    return Words().toString(chart::DateOf(day), QCoreApplication::translate("Graph", "MMMM d, yyyy"));
+    return TextLocale().toString(chart::DateOf(day), QCoreApplication::translate("Graph", "MMMM d, yyyy"));
 }
 
 bool IsTriple(chart::DayMarker marker)
@@ -134,8 +125,8 @@ QString DayDateText(const chart::ChartDay &day, Wording wording)
     if (wording == Wording::Spoken)
         //: A weekday and date as a screen reader hears it, in Qt's date format (dddd the weekday's
         //: name, MMMM the month's, d the day, yyyy the year): in your language's order.
-        return Words().toString(chart::DateOf(day),
-                                QCoreApplication::translate("Graph", "dddd, MMMM d, yyyy"));
+        return TextLocale().toString(chart::DateOf(day),
+                                     QCoreApplication::translate("Graph", "dddd, MMMM d, yyyy"));
     return WeekdayText(day.weekday) + QLatin1Char(' ') +
            calendar::FormatDateText(day.month, day.day, day.year);
 }

@@ -7,6 +7,7 @@
 #include "export/calendarexport.h"
 #include "platform/alerts.h"
 #include "platform/clock.h"
+#include "platform/translation.h"
 #include "print/pdfnames.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ void MainWindow::exportCalendar()
     if (path.isEmpty())
         return;
     const QString error = exports::SaveCalendarFile(path, *plan, calendar::DateOfText(m_env.clock.today()),
-                                                    *reminder, m_env.alerts.wording());
+                                                    *reminder, TranslatedText);
     if (!error.isEmpty())
         showCritical(tr(SaveErrorTitle), error);
     else

@@ -136,7 +136,7 @@ void MainWindow::printGraph()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!graph::PrintGraph(printer, m_graphPanel->scene()))
-        showCritical(QCoreApplication::translate("PrintMessages", print::PrinterErrorTitle),
+        showCritical(TranslatedText("PrintMessages", print::PrinterErrorTitle),
                      tr("The graph could not be printed."));
     else if (printer.outputFileName().isEmpty())
         showOutcome(

@@ -63,7 +63,7 @@ void MainWindow::startUp()
 
     m_person->startToday();
 
-    const Wording words = m_env.alerts.wording();
+    const Wording words = TranslatedText;
     const QString folderError = PrepareDataFolder(m_env.dataFolder, words);
     m_filesUsable = folderError.isEmpty();
     QString fileError;

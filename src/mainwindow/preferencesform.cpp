@@ -29,14 +29,34 @@ const QStringList LeadInLines = {
 
 const QStringList FontNames = {QStringLiteral("Arial"), QStringLiteral("Courier"), QStringLiteral("Times")};
 
+// The "<< Clear" buttons of the lead-in and the four heading lines, top to bottom.
+struct ClearButtonText
+{
+    const char *name;
+    const char *tip;
+    const char *spokenName;
+};
+constexpr std::array<ClearButtonText, 5> ClearButtons = {{
+    {"Command2", QT_TRANSLATE_NOOP("PreferencesForm", "Erase lead-in line"),
+     QT_TRANSLATE_NOOP("PreferencesForm", "Clear lead-in")},
+    {"Command4", QT_TRANSLATE_NOOP("PreferencesForm", "Erase line-1"),
+     QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 1")},
+    {"Command5", QT_TRANSLATE_NOOP("PreferencesForm", "Erase line-2"),
+     QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 2")},
+    {"Command6", QT_TRANSLATE_NOOP("PreferencesForm", "Erase line-3"),
+     QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 3")},
+    {"Command7", QT_TRANSLATE_NOOP("PreferencesForm", "Erase line-4"),
+     QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 4")},
+}};
+
 // The caption is a symbol; screen readers hear which line the button clears.
-QPushButton *clearButton(const char *name, const QString &tip, const char *spokenName, QWidget *parent)
+QPushButton *clearButton(const ClearButtonText &text, QWidget *parent)
 {
     //: A narrow button beside a heading line: empty that line.
     auto *button = new QPushButton(QCoreApplication::translate("PreferencesForm", "<< Clear"), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(tip);
-    button->setAccessibleName(QCoreApplication::translate("PreferencesForm", spokenName));
+    button->setObjectName(QLatin1String(text.name));
+    button->setToolTip(QCoreApplication::translate("PreferencesForm", text.tip));
+    button->setAccessibleName(QCoreApplication::translate("PreferencesForm", text.spokenName));
     // Enter presses a focused button, as Space does.
     button->setAutoDefault(true);
     return button;
@@ -86,21 +106,9 @@ void PreferencesForm::buildHeading(QWidget *form, const layout::AddControl &plac
     m_headingEdits[1] = NamedLineEdit("Text14", headingFrame);
     m_headingEdits[2] = NamedLineEdit("Text15", headingFrame);
     m_headingEdits[3] = NamedLineEdit("Text16", headingFrame);
-    m_leadInClearButton =
-        clearButton("Command2", QCoreApplication::translate("PreferencesForm", "Erase lead-in line"),
-                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear lead-in"), headingFrame);
-    m_headingClearButtons[0] =
-        clearButton("Command4", QCoreApplication::translate("PreferencesForm", "Erase line-1"),
-                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 1"), headingFrame);
-    m_headingClearButtons[1] =
-        clearButton("Command5", QCoreApplication::translate("PreferencesForm", "Erase line-2"),
-                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 2"), headingFrame);
-    m_headingClearButtons[2] =
-        clearButton("Command6", QCoreApplication::translate("PreferencesForm", "Erase line-3"),
-                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 3"), headingFrame);
-    m_headingClearButtons[3] =
-        clearButton("Command7", QCoreApplication::translate("PreferencesForm", "Erase line-4"),
-                    QT_TRANSLATE_NOOP("PreferencesForm", "Clear line 4"), headingFrame);
+    m_leadInClearButton = clearButton(ClearButtons[0], headingFrame);
+    for (std::size_t i = 0; i < m_headingClearButtons.size(); ++i)
+        m_headingClearButtons[i] = clearButton(ClearButtons[i + 1], headingFrame);
     const QList<std::tuple<QString, QWidget *, QPushButton *>> headingRows = {
         {QCoreApplication::translate("PreferencesForm", "Lead-in:"), m_leadInCombo, m_leadInClearButton},
         {QCoreApplication::translate("PreferencesForm", "Line 1:"), m_headingEdits[0],

@@ -1,6 +1,6 @@
 #include "namedb/namefile.h"
 
-#include "platform/messageboxalerts.h"
+#include "platform/translation.h"
 #include "settings/preferences.h"
 #include "settings/textfile.h"
 
@@ -9,7 +9,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QLockFile>
 #include <QThread>
 
@@ -107,9 +106,7 @@ QString LockPath(const QString &path)
 
 QString Thousands(qsizetype number)
 {
-    //: The locale of this translation as Qt names it (de_DE, fr_FR, pt_BR): the counts in the name
-    //: database's messages are written its way (32,767 in US English).
-    return QLocale(QCoreApplication::translate("NameFile", "en_US")).toString(qlonglong(number));
+    return TextLocale().toString(qlonglong(number));
 }
 
 constexpr QByteArrayView ByteOrderMark("\xef\xbb\xbf");

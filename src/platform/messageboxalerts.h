@@ -2,15 +2,9 @@
 
 #include "platform/alerts.h"
 
-#include <QCoreApplication>
+#include "platform/translation.h"
 
 class QWidget;
-
-// A library's English text in the translation loaded (the English itself when there is none).
-inline QString TranslatedText(const char *context, const char *english)
-{
-    return QCoreApplication::translate(context, english);
-}
 
 // The real Alerts: modal QMessageBox windows owned by a parent window, in the user's language.
 // The messages of the input checks arrive in English from the libraries and are translated
